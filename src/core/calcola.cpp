@@ -1,0 +1,232 @@
+#include "zocal/core/calcola.h"
+
+#include "zocal/core/regole.h"
+
+#include <cmath>
+
+namespace zocal {
+
+namespace {
+
+std::string descrizionevoce(Voce v) {
+    switch (v) {
+    case Voce::pesol:
+        return "peso del solaio";
+    case Voce::sovr:
+        return "sovraccarico accidentale";
+    case Voce::lungh:
+        return "lunghezza del solaio";
+    case Voce::pepav:
+        return "peso del pavimento";
+    case Voce::tram:
+        return "peso dei tramezzi";
+    case Voce::spess:
+        return "spessore del muro";
+    case Voce::interas:
+        return "interasse del piano";
+    case Voce::spem:
+        return "peso specifico del muro";
+    default:
+        return std::string(nomevoce(v));
+    }
+}
+
+// A run stops early: the window keeps showing what the run did not reach.
+struct Arresto {
+    int passo;
+};
+
+class Calcolo {
+  public:
+    Calcolo(DatiCalcolo& d, int f) : d_(d), f_(f) {}
+
+    EsitoCalcolo esegui() {
+        try {
+            passi();
+            esito_.passo = 18;
+        } catch (const Arresto& a) {
+            esito_.passo = a.passo;
+        }
+        return esito_;
+    }
+
+  private:
+    [[noreturn]] void illeggibile(const Cella& c, const std::string& dove, int passo) {
+        esito_.note = "Dato non leggibile come numero: \"" + c.testo() + "\" (" + dove +
+                      "). Correggere il valore.";
+        throw Arresto{passo};
+    }
+
+    // Values beyond what a double can carry would show as nonsense: stop with a word.
+    double finito(double valore, int passo) {
+        if (!std::isfinite(valore)) {
+            esito_.note = "Valori troppo grandi: il calcolo della fondazione n. " +
+                          std::to_string(f_) + " non è possibile.";
+            throw Arresto{passo};
+        }
+        return valore;
+    }
+
+    double decimale(const Cella& c, const std::string& dove, int passo) {
+        const auto v = leggidecimale(c);
+        if (!v) {
+            illeggibile(c, dove, passo);
+        }
+        return *v;
+    }
+
+    // A weight: the leading integer part, but only of a well-formed number.
+    double intero(Voce v, int i) {
+        const Cella& c = d_.piano(v, i, f_);
+        if (!benformato(c.testo())) {
+            illeggibile(c, descrizionevoce(v) + " del piano n. " + std::to_string(i), 1);
+        }
+        return leggiintero(c);
+    }
+
+    double centimetri(Voce v, int i) {
+        const Cella& c = d_.piano(v, i, f_);
+        const auto m = leggicm(c);
+        if (!m) {
+            illeggibile(c, descrizionevoce(v) + " del piano n. " + std::to_string(i), 1);
+        }
+        return *m;
+    }
+
+    void passi() {
+        const int f = f_;
+        const int n = d_.npiani[f];
+
+        // 1. Storey loads.
+        for (int i = 1; i <= n; ++i) {
+            for (Voce v : {Voce::sovr, Voce::pepav, Voce::lungh, Voce::tram, Voce::interas,
+                           Voce::spess, Voce::spem}) {
+                if (d_.piano(v, i, f).vuota()) {
+                    throw Arresto{1};
+                }
+            }
+            const double P = intero(Voce::pesol, i);
+            const double S = intero(Voce::sovr, i);
+            const double F = intero(Voce::pepav, i);
+            const double T = intero(Voce::tram, i);
+            const double G = intero(Voce::spem, i);
+            const double L = centimetri(Voce::lungh, i);
+            const double H = centimetri(Voce::interas, i);
+            const double W = centimetri(Voce::spess, i);
+            d_.scar(i, f) = finito(std::floor(((P + S + F) * L + T) + (H * W * G)), 1);
+        }
+
+        // 2. Cumulative loads, from the top storey down.
+        double somma = 0;
+        for (int i = n; i >= 1; --i) {
+            somma += leggiintero(d_.scar(i, f));
+            d_.scartot(i, f) = finito(std::floor(somma), 2);
+        }
+
+        // 3. Width: 0.5 m for this run when none is typed; nothing is stored.
+        const double B =
+            d_.largh[f].vuota() ? 0.5 : decimale(d_.largh[f], "larghezza della fondazione", 3);
+
+        // 4. Depth.
+        if (d_.prof[f].vuota()) {
+            esito_.indicazioni = true;
+            throw Arresto{4};
+        }
+        const double D = decimale(d_.prof[f], "profondità della fondazione", 4);
+
+        // 5. Soil data; cohesion is demanded for every soil type.
+        if (d_.tiposuolo.vuota() || d_.pesos.vuota() || d_.coes.vuota()) {
+            esito_.note = notaterreno;
+            throw Arresto{5};
+        }
+        const double tipo = decimale(d_.tiposuolo, "tipo di suolo", 5);
+        const double gamma = decimale(d_.pesos, "peso specifico del terreno", 5);
+        const double c = decimale(d_.coes, "coesione del terreno", 5);
+
+        // 6. Bearing capacity in t/mq; an unknown type keeps the previous value.
+        double carlim = d_.carlim[f].vuota() ? 0.0 : leggidecimale(d_.carlim[f]).value_or(0.0);
+        if (tipo == 1) {
+            carlim = 17 * gamma * D + 18 * gamma * B;
+        }
+        if (tipo == 2) {
+            carlim = 2 * gamma * D + 8 * c + gamma * B;
+        }
+        if (tipo == 3) {
+            carlim = 9 * gamma * D + 4 * c + 9 * gamma * B;
+        }
+
+        // 7. Given sigma.
+        if (d_.sigmat[f].vuota()) {
+            d_.sigmat[f] = 0.0;
+        }
+        if (tipo == 0) {
+            carlim = 30 * decimale(d_.sigmat[f], "sigma terreno", 7);
+        }
+
+        // 8. and 9. Allowable pressure from the unrounded capacity, both rounded half up.
+        double sigma = carlim / 30;
+        carlim = finito(std::floor(carlim * 100 + 0.5) / 100, 9);
+        sigma = finito(std::floor(sigma * 100 + 0.5) / 100, 9);
+        d_.carlim[f] = carlim;
+        d_.sigmat[f] = sigma;
+
+        // 10.
+        esito_.sigmat = scrivinumero(sigma);
+        esito_.carlim = scrivinumero(carlim);
+
+        // 11. Load on the ground: the building plus a footing of the storey-1 wall material.
+        const double totale = decimale(d_.scartot(1, f), "scarico totale del piano n. 1", 11);
+        const double G1 = decimale(d_.spem(1, f), "peso specifico del muro del piano n. 1", 11);
+        const double scater = finito(std::floor(totale + G1 * B * D), 11);
+        d_.scater[f] = scater;
+
+        // 12.
+        if (B == 0) {
+            throw Arresto{12};
+        }
+
+        // 13. Working pressure, cut to two decimals.
+        const double siglav = finito(std::floor(100 * scater / (B * 10000)) / 100, 13);
+        d_.siglav[f] = siglav;
+
+        // 14.
+        if (scater == 0) {
+            throw Arresto{14};
+        }
+
+        // 15. Safety coefficient, cut to two decimals.
+        const double coeff = finito(std::floor(10 * carlim / (scater / (B * 10000))) / 100, 15);
+        d_.coeff[f] = coeff;
+
+        // 16.
+        esito_.scater = scrivinumero(scater);
+        esito_.siglav = scrivinumero(siglav);
+        esito_.coeff = scrivinumero(coeff);
+
+        // 17. The verdict on the value as shown.
+        const double mostrato = leggidecimale(*esito_.coeff).value_or(0.0);
+        if (mostrato < 3) {
+            esito_.text1 = testononverificata;
+            esito_.note = notainsufficiente;
+        } else {
+            esito_.text1 = testoverificata;
+            esito_.note = notaverificata;
+        }
+
+        // 18.
+        d_.verifica[f] = *esito_.text1;
+        esito_.aggiornagriglia = true;
+    }
+
+    DatiCalcolo& d_;
+    int f_;
+    EsitoCalcolo esito_;
+};
+
+} // namespace
+
+EsitoCalcolo calcola(DatiCalcolo& dati, int f) {
+    return Calcolo(dati, f).esegui();
+}
+
+} // namespace zocal

@@ -1,0 +1,124 @@
+#include "zocal/core/guida.h"
+
+#include "zocal/core/modzocal.h"
+
+#include <utility>
+
+namespace zocal {
+
+namespace {
+
+// Numbers in prompts and messages carry one leading blank.
+std::string n(int valore) {
+    return " " + std::to_string(valore);
+}
+
+} // namespace
+
+std::string indicazioni(const DatiCalcolo& d, int fondcorrente, const CampiTerreno& campi) {
+    if (fondcorrente == 0) {
+        return promptapertura;
+    }
+    const int f = fondcorrente;
+    const int s = d.npiani[f];
+    const std::string A = "impalcato n." + n(s);
+    const std::string B = " della fondazione n." + n(f);
+
+    if (d.prof[f].vuota()) {
+        return "digitare la profondità" + B;
+    }
+    if (d.largh[f].vuota()) {
+        return "digitare la larghezza" + B;
+    }
+    static const std::pair<Voce, const char*> piano[] = {
+        {Voce::pesol, "digitare il peso del solaio dell'"},
+        {Voce::sovr, "digitare il valore del sovraccarico accidentale sull'"},
+        {Voce::lungh, "digitare la lunghezza del solaio (gravante sul muro) dell'"},
+        {Voce::pepav, "digitare il peso del pavimento (gravante sul muro) dell'"},
+        {Voce::tram, "digitare il totale del peso dei tramezzi (gravanti sul muro) dell'"},
+        {Voce::spess, "digitare il valore dello spessore murario del piano sottostante l'"},
+        {Voce::interas, "digitare l'interasse del piano sottostante l'"},
+        {Voce::spem, "digitare il valore del peso specifico del muro sottostante l'"},
+    };
+    for (const auto& [voce, testo] : piano) {
+        if (d.piano(voce, s, f).vuota()) {
+            return testo + A;
+        }
+    }
+    if ((d.sigmat[f].vuota() || d.sigmat[f] == "0") && d.tiposuolo == "0") {
+        return "scegliere il tipo di suolo o digitare il sigma massimo del terreno di fondazione";
+    }
+    if (campi.pesos.empty()) {
+        return "digitare il peso specifico del terreno";
+    }
+    if (campi.coes.empty()) {
+        return "digitare il valore della coesione";
+    }
+    if (campi.attr.empty()) {
+        return "digitare l'angolo di attrito";
+    }
+    return "correggere, archiviare quanto immesso, digitare ulteriori dati, andare oltre (stampa, "
+           "altro tipo di calcolo)";
+}
+
+std::optional<Messaggio> controlla(const DatiCalcolo& d, int& controllosilenzioso,
+                                   const ModZocal& mod) {
+    auto errore = [&](std::string testo) {
+        return Messaggio{std::move(testo), Icona::stop, mod.titolocontrollo};
+    };
+    if (d.nfond == 0) {
+        return Messaggio{"Non esistono dati riconosciuti:\r- per procedere è necessario digitare "
+                         "almeno profondità e larghezza della fondazione n.1;\r- il controllo "
+                         "viene effettuato solo per i piani per i quali esistono i dati sulle "
+                         "fondazioni.",
+                         Icona::esclamazione, mod.titolocontrollo};
+    }
+    static const std::pair<Voce, const char*> dati[] = {
+        {Voce::pesol, "del peso solaio."},
+        {Voce::sovr, "del sovraccarico."},
+        {Voce::lungh, "della lunghezza del solaio."},
+        {Voce::pepav, "del peso del pavimento."},
+        {Voce::tram, "del peso dei tramezzi."},
+        {Voce::spess, "dello spessore del muro."},
+        {Voce::interas, "dell'interasse del piano."},
+        {Voce::spem, "del peso specifico del muro."},
+    };
+    for (int f = 1; f <= d.nfond; ++f) {
+        if (d.npiani[f] == 0) {
+            return errore("Attenzione: non ancora vengono inseriti dati per controllare i piani!");
+        }
+        for (int i = 1; i <= d.npiani[f]; ++i) {
+            for (const auto& [voce, testo] : dati) {
+                if (d.piano(voce, i, f).vuota()) {
+                    return errore("Fondazione n." + n(f) + "- piano n." + n(i) +
+                                  ":\r- digitare il dato " + testo);
+                }
+            }
+        }
+    }
+    if (d.tiposuolo.vuota()) {
+        return errore("Scegliere il tipo di suolo di fondazione.");
+    }
+    if (d.pesos.vuota()) {
+        return errore("Digitare il valore del peso specifico del terreno.");
+    }
+    if (d.coes.vuota() && !(d.tiposuolo == "0")) {
+        return errore("Digitare il valore della coesione.");
+    }
+    if (d.attr.vuota()) {
+        return errore("Digitare il valore dell'angolo d'attrito.");
+    }
+    for (int f = 1; f <= d.nfond; ++f) {
+        if (d.sigmat[f].vuota()) {
+            return errore("Digitare il valore del sigma del terreno della fondazione n." + n(f));
+        }
+    }
+    if (controllosilenzioso == 1) {
+        controllosilenzioso = 0;
+        return std::nullopt;
+    }
+    return Messaggio{"I dati sono stati immessi correttamente.", Icona::informazione,
+                     mod.titolocontrollo};
+}
+
+} // namespace zocal

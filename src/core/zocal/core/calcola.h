@@ -1,0 +1,39 @@
+#pragma once
+
+#include "zocal/core/daticalcolo.h"
+
+#include <optional>
+#include <string>
+
+namespace zocal {
+
+inline constexpr const char* notaterreno = "Mancano i dati completi relativi al terreno.";
+inline constexpr const char* notainsufficiente =
+    "Fondazione insufficiente: allargare la base fondale (il tasto sottostante l'allarga di cm.5).";
+inline constexpr const char* notaverificata =
+    "Il calcolo mostra una fondazione ben dimensionata ed "
+    "un coefficiente di sicurezza uguale almeno a 3.";
+inline constexpr const char* testoverificata = "verificata";
+inline constexpr const char* testononverificata = "non verificata";
+
+// What one run of the calculation leaves for the window to show. A display
+// that the run did not reach is nullopt: the window keeps what it shows.
+struct EsitoCalcolo {
+    std::optional<std::string> note;
+    std::optional<std::string> text1;
+    std::optional<std::string> sigmat; // the sigma box
+    std::optional<std::string> carlim;
+    std::optional<std::string> scater;
+    std::optional<std::string> siglav;
+    std::optional<std::string> coeff;
+    bool indicazioni = false;     // the guidance prompt must run
+    bool aggiornagriglia = false; // the storey grid must show the new loads
+    int passo = 0;                // the step the run ended on; 18 when complete
+    bool completo() const { return passo == 18; }
+};
+
+// Load take-down and bearing-capacity check of foundation f (1..10): reads the
+// entries of the data, writes the results into it, and says what to show.
+EsitoCalcolo calcola(DatiCalcolo& dati, int f);
+
+} // namespace zocal

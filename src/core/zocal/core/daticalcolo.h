@@ -1,0 +1,71 @@
+#pragma once
+
+#include "zocal/core/cella.h"
+
+#include <array>
+#include <string_view>
+
+namespace zocal {
+
+inline constexpr int maxfond = 10;
+inline constexpr int maxpiani = 10;
+
+// The ten cells of a storey row, in declaration order: eight entries, two results.
+enum class Voce { pesol, sovr, lungh, pepav, tram, spess, interas, spem, scar, scartot };
+
+inline constexpr std::array<Voce, 8> vociingresso{Voce::pesol,   Voce::sovr, Voce::lungh,
+                                                  Voce::pepav,   Voce::tram, Voce::spess,
+                                                  Voce::interas, Voce::spem};
+
+std::string_view nomevoce(Voce v);
+
+// The verification data of the open job. Slot 0 of every table exists and
+// stays empty; foundations and storeys are numbered 1..10.
+class DatiCalcolo {
+  public:
+    using Fondazioni = std::array<Cella, maxfond + 1>;
+
+    // Storey cells by (storey i, foundation f).
+    Cella& piano(Voce v, int i, int f);
+    const Cella& piano(Voce v, int i, int f) const;
+
+    Cella& pesol(int i, int f) { return piano(Voce::pesol, i, f); }
+    Cella& sovr(int i, int f) { return piano(Voce::sovr, i, f); }
+    Cella& lungh(int i, int f) { return piano(Voce::lungh, i, f); }
+    Cella& pepav(int i, int f) { return piano(Voce::pepav, i, f); }
+    Cella& tram(int i, int f) { return piano(Voce::tram, i, f); }
+    Cella& spess(int i, int f) { return piano(Voce::spess, i, f); }
+    Cella& interas(int i, int f) { return piano(Voce::interas, i, f); }
+    Cella& spem(int i, int f) { return piano(Voce::spem, i, f); }
+    Cella& scar(int i, int f) { return piano(Voce::scar, i, f); }
+    Cella& scartot(int i, int f) { return piano(Voce::scartot, i, f); }
+    const Cella& pesol(int i, int f) const { return piano(Voce::pesol, i, f); }
+    const Cella& scar(int i, int f) const { return piano(Voce::scar, i, f); }
+    const Cella& scartot(int i, int f) const { return piano(Voce::scartot, i, f); }
+    const Cella& spem(int i, int f) const { return piano(Voce::spem, i, f); }
+
+    // Foundation cells, indexed by f.
+    Fondazioni prof, largh, verifica, sigmat, carlim, scater, siglav, coeff;
+    std::array<int, maxfond + 1> npiani{};
+
+    // Job-wide cells.
+    int nfond = 0;
+    Cella tiposuolo, pesos, coes, attr;
+
+    // Recounts nfond and every npiani: a foundation counts when its depth is
+    // typed, a storey when its slab self-weight reads greater than 0; storeys
+    // only for foundations 1..nfond.
+    void contadati();
+
+    // Empties every entry and result, zeroes the counts, empties the soil.
+    void cancella();
+
+    // Every cell and count equal, kind included.
+    bool identici(const DatiCalcolo& altri) const;
+
+  private:
+    // [voce][foundation][storey]
+    std::array<std::array<std::array<Cella, maxpiani + 1>, maxfond + 1>, 10> piani_;
+};
+
+} // namespace zocal

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "zocal/core/messaggio.h"
+
+#include <optional>
+#include <string>
+
+namespace zocal {
+
+enum class Risposta { ok, si, no };
+
+// What the file dialog is asked: the filter is the program's own "description |
+// pattern" pairs separated by "|"; the preselected filter is 1-based.
+struct RichiestaFile {
+    std::string titolo;
+    std::string nomefile;
+    std::string filtro;
+    int indicefiltro = 1;
+};
+
+// Every modal question the program asks goes through here, so tests can
+// script the answers and no test ever waits on a box.
+class Dialoghi {
+  public:
+    virtual ~Dialoghi() = default;
+
+    // A box with an OK button.
+    virtual void avvisa(const Messaggio& messaggio) = 0;
+    // A Yes/No box; predefinitoNo makes No the default button.
+    virtual Risposta chiedi(const Messaggio& messaggio, bool predefinitoNo) = 0;
+    // The open and save dialogs: the chosen path, or nullopt when cancelled.
+    virtual std::optional<std::string> apriFile(const RichiestaFile& richiesta) = 0;
+    virtual std::optional<std::string> salvaFile(const RichiestaFile& richiesta) = 0;
+    // The colour dialog: 0xRRGGBB, or nullopt when cancelled.
+    virtual std::optional<unsigned> scegliColore(unsigned iniziale) = 0;
+};
+
+} // namespace zocal

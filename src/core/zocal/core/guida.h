@@ -1,0 +1,33 @@
+#pragma once
+
+#include "zocal/core/daticalcolo.h"
+#include "zocal/core/messaggio.h"
+
+#include <optional>
+#include <string>
+
+namespace zocal {
+
+struct ModZocal;
+
+inline constexpr const char* promptapertura = "aprire un file con i dati archiviati o iniziare "
+                                              "l'immissione digitando la profondità della prima "
+                                              "fondazione";
+
+// What the guidance prompt reads of the window besides the data.
+struct CampiTerreno {
+    std::string pesos;
+    std::string coes;
+    std::string attr;
+};
+
+// The one guidance text for the yellow box: the next value to type.
+std::string indicazioni(const DatiCalcolo& dati, int fondcorrente, const CampiTerreno& campi);
+
+// The data check. Returns the message to show, if any; ends at the first
+// message. With controllosilenzioso at 1 a check that finds everything in
+// place sets it to 0 and shows nothing.
+std::optional<Messaggio> controlla(const DatiCalcolo& dati, int& controllosilenzioso,
+                                   const ModZocal& mod);
+
+} // namespace zocal

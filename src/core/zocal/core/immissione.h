@@ -1,0 +1,31 @@
+#pragma once
+
+#include "zocal/core/messaggio.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace zocal {
+
+struct ModZocal;
+
+struct EsitoValidazione {
+    std::string datocorretto;         // the text to write back into the field
+    std::string datoimmesso;          // the input, emptied when refused
+    std::optional<Messaggio> rifiuto; // the message to show when refused
+};
+
+// The rule for what may be typed into a numeric field: keeps digits, "," and
+// "-", drops everything else; a lone "-" or nothing left is refused.
+EsitoValidazione validadato(std::string_view datoimmesso, const ModZocal& mod);
+
+struct EsitoCifre {
+    std::string testonumero;   // the text examined, made positive when negative
+    std::optional<int> ncifre; // digits before the separator; none for an empty text
+};
+
+// Counts the digits in front of the decimal separator.
+EsitoCifre cifreintere(std::string_view testonumero);
+
+} // namespace zocal

@@ -1,0 +1,55 @@
+#pragma once
+
+#include "zocal/core/cella.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace zocal {
+
+// Reading and writing rules for decimal-comma numbers. None of them goes
+// through the process locale.
+
+// Writing rule: rounded to 15 significant digits, trailing zeros and a
+// trailing comma removed, decimal comma, no grouping, never an exponent.
+std::string scrivinumero(double valore);
+
+// Leading integer part of a text: optional "-", then the digits up to the
+// first other character; no digits reads 0. A number cell is written by the
+// writing rule first.
+double leggiintero(std::string_view testo);
+double leggiintero(const Cella& cella);
+inline double leggiintero(const std::string& testo) {
+    return leggiintero(std::string_view(testo));
+}
+inline double leggiintero(const char* testo) {
+    return leggiintero(std::string_view(testo));
+}
+
+// A decimal number with a decimal comma at full precision: optional "-",
+// digits, optional "," and digits, at least one digit. Empty reads 0.
+// Anything else (two commas, a "-" not in front, a value too large for a
+// double) cannot be read: nullopt.
+std::optional<double> leggidecimale(std::string_view testo);
+std::optional<double> leggidecimale(const Cella& cella);
+inline std::optional<double> leggidecimale(const std::string& testo) {
+    return leggidecimale(std::string_view(testo));
+}
+inline std::optional<double> leggidecimale(const char* testo) {
+    return leggidecimale(std::string_view(testo));
+}
+
+// Metres cut to whole centimetres toward zero, through the writing rule as
+// the original does: 3,555 reads 3.55. nullopt when leggidecimale cannot read.
+std::optional<double> leggicm(const Cella& cella);
+
+// Whether leggidecimale can read the text (an empty text can).
+bool benformato(std::string_view testo);
+
+// A job-file number with "." as separator: "2", ".5", "-.5", "1.25", "1E+20".
+std::optional<double> leggipunto(std::string_view testo);
+// A number for the job file: the writing rule with "." instead of ",".
+std::string scrivipunto(double valore);
+
+} // namespace zocal
