@@ -1,0 +1,242 @@
+#include "zocal/core/calcola.h"
+
+#include "esempio.h"
+#include "zocal/core/regole.h"
+
+#include <gtest/gtest.h>
+
+using namespace zocal;
+
+namespace {
+
+struct Risultati {
+    std::string carlim, sigmat, scater, siglav, coeff, verifica;
+};
+
+Risultati risultati(const DatiCalcolo& d, int f) {
+    return {d.carlim[f].testo(), d.sigmat[f].testo(), d.scater[f].testo(),
+            d.siglav[f].testo(), d.coeff[f].testo(),  d.verifica[f].testo()};
+}
+
+} // namespace
+
+TEST(Calcola, WorkedExample) {
+    DatiCalcolo d = esempiolavorato();
+    const EsitoCalcolo e = calcola(d, 1);
+    EXPECT_TRUE(e.completo());
+    EXPECT_EQ(d.scar(1, 1).testo(), "4220");
+    EXPECT_EQ(d.scar(2, 1).testo(), "3690");
+    EXPECT_EQ(d.scartot(1, 1).testo(), "7910");
+    EXPECT_EQ(d.scartot(2, 1).testo(), "3690");
+    const Risultati r = risultati(d, 1);
+    EXPECT_EQ(r.carlim, "50,04");
+    EXPECT_EQ(r.sigmat, "1,67");
+    EXPECT_EQ(r.scater, "8990");
+    EXPECT_EQ(r.siglav, "1,49");
+    EXPECT_EQ(r.coeff, "3,33");
+    EXPECT_EQ(r.verifica, "verificata");
+    EXPECT_EQ(e.text1, "verificata");
+    EXPECT_EQ(e.note, notaverificata);
+    EXPECT_EQ(e.sigmat, "1,67");
+    EXPECT_EQ(e.carlim, "50,04");
+    EXPECT_EQ(e.coeff, "3,33");
+    EXPECT_TRUE(e.aggiornagriglia);
+    EXPECT_FALSE(e.indicazioni);
+}
+
+TEST(Calcola, CompactSoilFails) {
+    DatiCalcolo d = esempiolavorato();
+    d.tiposuolo = "2";
+    d.pesos = "1,9";
+    d.coes = "2";
+    d.prof[1] = "1,2";
+    const EsitoCalcolo e = calcola(d, 1);
+    const Risultati r = risultati(d, 1);
+    EXPECT_EQ(r.carlim, "21,7");
+    EXPECT_EQ(r.sigmat, "0,72");
+    EXPECT_EQ(r.scater, "9206");
+    EXPECT_EQ(r.siglav, "1,53");
+    EXPECT_EQ(r.coeff, "1,41");
+    EXPECT_EQ(r.verifica, "non verificata");
+    EXPECT_EQ(e.note, notainsufficiente);
+}
+
+TEST(Calcola, IntermediateSoil) {
+    DatiCalcolo d = esempiolavorato();
+    d.tiposuolo = "3";
+    d.coes = "1";
+    calcola(d, 1);
+    const Risultati r = risultati(d, 1);
+    EXPECT_EQ(r.carlim, "29,92");
+    EXPECT_EQ(r.sigmat, "1");
+    EXPECT_EQ(r.coeff, "1,99");
+    EXPECT_EQ(r.verifica, "non verificata");
+}
+
+TEST(Calcola, GivenSigmaExactlyThreeIsVerified) {
+    DatiCalcolo d = esempiolavorato();
+    d.tiposuolo = "0";
+    d.sigmat[1] = "1,5";
+    const EsitoCalcolo e = calcola(d, 1);
+    const Risultati r = risultati(d, 1);
+    EXPECT_EQ(r.carlim, "45");
+    EXPECT_EQ(r.sigmat, "1,5");
+    EXPECT_EQ(r.coeff, "3");
+    EXPECT_EQ(r.verifica, "verificata");
+    EXPECT_EQ(e.sigmat, "1,5");
+}
+
+TEST(Calcola, GivenSigmaWithoutCohesionStopsOnSoilData) {
+    DatiCalcolo d = esempiolavorato();
+    d.tiposuolo = "0";
+    d.sigmat[1] = "1,5";
+    d.coes = "";
+    const EsitoCalcolo e = calcola(d, 1);
+    EXPECT_EQ(e.passo, 5);
+    EXPECT_EQ(e.note, notaterreno);
+    EXPECT_FALSE(e.sigmat.has_value());
+    EXPECT_EQ(d.scartot(1, 1).testo(), "7910"); // loads computed before the stop
+    EXPECT_TRUE(d.carlim[1].vuota());
+}
+
+TEST(Calcola, EmptyWidthComputesWithHalfMetreAndStoresNothing) {
+    DatiCalcolo d = esempiolavorato();
+    d.largh[1] = "";
+    calcola(d, 1);
+    EXPECT_TRUE(d.largh[1].vuota());
+    // 17*1.8*1 + 18*1.8*0.5 = 46.8; 7910 + 1800*0.5 = 8810
+    EXPECT_EQ(d.carlim[1].testo(), "46,8");
+    EXPECT_EQ(d.scater[1].testo(), "8810");
+}
+
+TEST(Calcola, ZeroWidthStopsAfterGroundLoadKeepingOldVerdict) {
+    DatiCalcolo d = esempiolavorato();
+    calcola(d, 1);
+    d.largh[1] = "0";
+    const EsitoCalcolo e = calcola(d, 1);
+    EXPECT_EQ(e.passo, 12);
+    EXPECT_EQ(d.carlim[1].testo(), "30,6");
+    EXPECT_EQ(d.scater[1].testo(), "7910");
+    EXPECT_EQ(d.siglav[1].testo(), "1,49");
+    EXPECT_EQ(d.coeff[1].testo(), "3,33");
+    EXPECT_EQ(d.verifica[1].testo(), "verificata");
+    EXPECT_FALSE(e.coeff.has_value());
+    EXPECT_FALSE(e.text1.has_value());
+    EXPECT_EQ(e.carlim, "30,6");
+}
+
+TEST(Calcola, MissingStoreyValueStopsSilentlyKeepingLowerLoads) {
+    DatiCalcolo d = esempiolavorato();
+    for (int k = 0; k < 8; ++k) {
+        d.piano(vociingresso[k], 3, 1) = d.piano(vociingresso[k], 1, 1);
+    }
+    d.tram(2, 1) = "";
+    d.contadati();
+    ASSERT_EQ(d.npiani[1], 3);
+    const EsitoCalcolo e = calcola(d, 1);
+    EXPECT_EQ(e.passo, 1);
+    EXPECT_FALSE(e.note.has_value());
+    EXPECT_EQ(d.scar(1, 1).testo(), "4220");
+    EXPECT_TRUE(d.scar(2, 1).vuota());
+    EXPECT_TRUE(d.scartot(1, 1).vuota());
+    EXPECT_TRUE(d.carlim[1].vuota());
+}
+
+TEST(Calcola, MissingDepthAsksForGuidance) {
+    DatiCalcolo d = esempiolavorato();
+    d.prof[1] = "";
+    const EsitoCalcolo e = calcola(d, 1);
+    EXPECT_EQ(e.passo, 4);
+    EXPECT_TRUE(e.indicazioni);
+    EXPECT_FALSE(e.note.has_value());
+}
+
+TEST(Calcola, CumulativeLoadsSumFromTheTop) {
+    DatiCalcolo d = esempiolavorato();
+    for (int i = 3; i <= 10; ++i) {
+        for (int k = 0; k < 8; ++k) {
+            d.piano(vociingresso[k], i, 1) = d.piano(vociingresso[k], 2, 1);
+        }
+    }
+    d.contadati();
+    calcola(d, 1);
+    EXPECT_EQ(d.scartot(10, 1).testo(), d.scar(10, 1).testo());
+    double somma = 0;
+    for (int i = 1; i <= 10; ++i) {
+        somma += leggiintero(d.scar(i, 1));
+    }
+    EXPECT_EQ(leggiintero(d.scartot(1, 1)), somma);
+}
+
+TEST(Calcola, UnknownSoilTypeKeepsPreviousCapacity) {
+    DatiCalcolo d = esempiolavorato();
+    calcola(d, 1);
+    d.tiposuolo = "7";
+    calcola(d, 1);
+    EXPECT_EQ(d.carlim[1].testo(), "50,04");
+    DatiCalcolo nuovo = esempiolavorato();
+    nuovo.tiposuolo = "5";
+    calcola(nuovo, 1);
+    EXPECT_EQ(nuovo.carlim[1].testo(), "0");
+}
+
+TEST(Calcola, SigmaStoredAsZeroWhenEmpty) {
+    DatiCalcolo d = esempiolavorato();
+    d.tiposuolo = "0";
+    calcola(d, 1);
+    EXPECT_EQ(d.sigmat[1].testo(), "0");
+    EXPECT_EQ(d.carlim[1].testo(), "0");
+    EXPECT_EQ(d.verifica[1].testo(), "non verificata");
+}
+
+// Texts that pass the entry rule but are no number never end the program.
+TEST(Calcola, UnreadableValuesStopWithANote) {
+    struct Caso {
+        const char* nome;
+        void (*guasta)(DatiCalcolo&);
+        int passo;
+        const char* valore;
+    };
+    const Caso casi[] = {
+        {"spess", [](DatiCalcolo& d) { d.spess(2, 1) = "1,2,3"; }, 1, "1,2,3"},
+        {"pesol", [](DatiCalcolo& d) { d.pesol(1, 1) = "5-"; }, 1, "5-"},
+        {"largh", [](DatiCalcolo& d) { d.largh[1] = "0,6-"; }, 3, "0,6-"},
+        {"prof", [](DatiCalcolo& d) { d.prof[1] = "1,,"; }, 4, "1,,"},
+        {"pesos", [](DatiCalcolo& d) { d.pesos = std::string(400, '9'); }, 5, "999"},
+        {"tipo", [](DatiCalcolo& d) { d.tiposuolo = "-"; }, 5, "-"},
+    };
+    for (const Caso& c : casi) {
+        DatiCalcolo d = esempiolavorato();
+        c.guasta(d);
+        const EsitoCalcolo e = calcola(d, 1);
+        EXPECT_EQ(e.passo, c.passo) << c.nome;
+        ASSERT_TRUE(e.note.has_value()) << c.nome;
+        EXPECT_NE(e.note->find("non leggibile"), std::string::npos) << c.nome;
+        EXPECT_NE(e.note->find(c.valore), std::string::npos) << c.nome;
+        EXPECT_TRUE(d.verifica[1].vuota()) << c.nome;
+    }
+}
+
+TEST(Calcola, HugeButReadableValuesStopWithANote) {
+    DatiCalcolo d = esempiolavorato();
+    d.pesol(1, 1) = "1" + std::string(300, '0');
+    d.lungh(1, 1) = "1" + std::string(300, '0');
+    const EsitoCalcolo e = calcola(d, 1);
+    EXPECT_EQ(e.passo, 1);
+    ASSERT_TRUE(e.note.has_value());
+    EXPECT_NE(e.note->find("troppo grandi"), std::string::npos);
+}
+
+TEST(Calcola, NoStoreysStillComputesTheFooting) {
+    DatiCalcolo d;
+    d.prof[1] = "1";
+    d.largh[1] = "0,6";
+    d.spem(1, 1) = "1800";
+    d.tiposuolo = "1";
+    d.pesos = "1,8";
+    d.coes = "0";
+    d.contadati();
+    const EsitoCalcolo e = calcola(d, 1);
+    EXPECT_TRUE(e.completo());
+    EXPECT_EQ(d.scater[1].testo(), "1080");
+}

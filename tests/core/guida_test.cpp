@@ -1,0 +1,177 @@
+#include "zocal/core/guida.h"
+
+#include "esempio.h"
+#include "zocal/core/modzocal.h"
+
+#include <gtest/gtest.h>
+
+using namespace zocal;
+
+namespace {
+
+CampiTerreno campi(const DatiCalcolo& d) {
+    return {d.pesos.testo(), d.coes.testo(), d.attr.testo()};
+}
+
+const char* const finale = "correggere, archiviare quanto immesso, digitare ulteriori dati, "
+                           "andare oltre (stampa, altro tipo di calcolo)";
+
+} // namespace
+
+TEST(Indicazioni, OpeningPromptWhileLoading) {
+    EXPECT_EQ(indicazioni(DatiCalcolo{}, 0, {}),
+              "aprire un file con i dati archiviati o iniziare l'immissione digitando la "
+              "profondità della prima fondazione");
+}
+
+TEST(Indicazioni, PromptsFollowTheOrderOfEntry) {
+    DatiCalcolo d;
+    EXPECT_EQ(indicazioni(d, 1, {}), "digitare la profondità della fondazione n. 1");
+    d.prof[1] = "1";
+    d.contadati();
+    EXPECT_EQ(indicazioni(d, 1, {}), "digitare la larghezza della fondazione n. 1");
+    d.largh[1] = "0,6";
+    d.npiani[1] = 1; // the width raises the count to 1
+    EXPECT_EQ(indicazioni(d, 1, {}), "digitare il peso del solaio dell'impalcato n. 1");
+
+    const std::pair<Voce, const char*> passi[] = {
+        {Voce::pesol, "digitare il valore del sovraccarico accidentale sull'impalcato n. 1"},
+        {Voce::sovr, "digitare la lunghezza del solaio (gravante sul muro) dell'impalcato n. 1"},
+        {Voce::lungh, "digitare il peso del pavimento (gravante sul muro) dell'impalcato n. 1"},
+        {Voce::pepav,
+         "digitare il totale del peso dei tramezzi (gravanti sul muro) dell'impalcato n. 1"},
+        {Voce::tram,
+         "digitare il valore dello spessore murario del piano sottostante l'impalcato n. 1"},
+        {Voce::spess, "digitare l'interasse del piano sottostante l'impalcato n. 1"},
+        {Voce::interas,
+         "digitare il valore del peso specifico del muro sottostante l'impalcato n. 1"},
+        {Voce::spem, "digitare il peso specifico del terreno"},
+    };
+    for (const auto& [voce, atteso] : passi) {
+        d.piano(voce, 1, 1) = "1";
+        EXPECT_EQ(indicazioni(d, 1, campi(d)), atteso) << nomevoce(voce);
+    }
+    d.pesos = "1,8";
+    EXPECT_EQ(indicazioni(d, 1, campi(d)), "digitare il valore della coesione");
+    d.coes = "0";
+    EXPECT_EQ(indicazioni(d, 1, campi(d)), "digitare l'angolo di attrito");
+    d.attr = "30";
+    EXPECT_EQ(indicazioni(d, 1, campi(d)), finale);
+}
+
+TEST(Indicazioni, GivenSigmaPromptOnlyForSoilTypeZero) {
+    DatiCalcolo d = esempiolavorato();
+    d.tiposuolo = "0";
+    EXPECT_EQ(indicazioni(d, 1, campi(d)),
+              "scegliere il tipo di suolo o digitare il sigma massimo del terreno di fondazione");
+    d.sigmat[1] = 0.0; // the calculation stores a number 0
+    EXPECT_EQ(indicazioni(d, 1, campi(d)),
+              "scegliere il tipo di suolo o digitare il sigma massimo del terreno di fondazione");
+    d.sigmat[1] = "1,5";
+    EXPECT_EQ(indicazioni(d, 1, campi(d)), finale);
+    d.coes = "";
+    EXPECT_EQ(indicazioni(d, 1, campi(d)), "digitare il valore della coesione");
+}
+
+TEST(Indicazioni, LooksOnlyAtTheHighestStoreyAndTheFieldTexts) {
+    DatiCalcolo d = esempiolavorato();
+    d.tram(1, 1) = ""; // a gap below the top storey is for the data check
+    EXPECT_EQ(indicazioni(d, 1, campi(d)), finale);
+    d.spem(2, 1) = "";
+    EXPECT_EQ(indicazioni(d, 1, campi(d)),
+              "digitare il valore del peso specifico del muro sottostante l'impalcato n. 2");
+    d.spem(2, 1) = "1800";
+    EXPECT_EQ(indicazioni(d, 1, {"1,8", "", "30"}), "digitare il valore della coesione");
+    EXPECT_EQ(indicazioni(d, 2, campi(d)), "digitare la profondità della fondazione n. 2");
+}
+
+TEST(Indicazioni, NoStoreyCountedNamesStoreyZero) {
+    DatiCalcolo d;
+    d.prof[1] = "1";
+    d.largh[1] = "0,6";
+    d.contadati();
+    EXPECT_EQ(indicazioni(d, 1, {}), "digitare il peso del solaio dell'impalcato n. 0");
+}
+
+class Controllo : public ::testing::Test {
+  protected:
+    void SetUp() override { mod.inizializza(); }
+    std::optional<Messaggio> esegui(const DatiCalcolo& d) { return controlla(d, silenzioso, mod); }
+    ModZocal mod;
+    int silenzioso = 0;
+};
+
+TEST_F(Controllo, NoDataWarns) {
+    const auto m = esegui(DatiCalcolo{});
+    ASSERT_TRUE(m);
+    EXPECT_EQ(m->icona, Icona::esclamazione);
+    EXPECT_EQ(m->titolo, "Zocal: controllo dati immessi nella finestra attiva");
+    EXPECT_EQ(m->testo, "Non esistono dati riconosciuti:\r- per procedere è necessario digitare "
+                        "almeno profondità e larghezza della fondazione n.1;\r- il controllo "
+                        "viene effettuato solo per i piani per i quali esistono i dati sulle "
+                        "fondazioni.");
+}
+
+TEST_F(Controllo, MessagesInOrder) {
+    DatiCalcolo d;
+    d.prof[1] = "1";
+    d.contadati();
+    auto m = esegui(d);
+    ASSERT_TRUE(m);
+    EXPECT_EQ(m->icona, Icona::stop);
+    EXPECT_EQ(m->testo, "Attenzione: non ancora vengono inseriti dati per controllare i piani!");
+
+    d = esempiolavorato();
+    d.tram(2, 1) = "";
+    EXPECT_EQ(esegui(d)->testo,
+              "Fondazione n. 1- piano n. 2:\r- digitare il dato del peso dei tramezzi.");
+    d.tram(2, 1) = "150";
+    d.sovr(1, 1) = "";
+    d.spem(1, 1) = "";
+    EXPECT_EQ(esegui(d)->testo,
+              "Fondazione n. 1- piano n. 1:\r- digitare il dato del sovraccarico.");
+    d.sovr(1, 1) = "200";
+    EXPECT_EQ(esegui(d)->testo,
+              "Fondazione n. 1- piano n. 1:\r- digitare il dato del peso specifico del muro.");
+    d.spem(1, 1) = "1800";
+
+    d.tiposuolo = "";
+    EXPECT_EQ(esegui(d)->testo, "Scegliere il tipo di suolo di fondazione.");
+    d.tiposuolo = "1";
+    d.pesos = "";
+    EXPECT_EQ(esegui(d)->testo, "Digitare il valore del peso specifico del terreno.");
+    d.pesos = "1,8";
+    d.coes = "";
+    EXPECT_EQ(esegui(d)->testo, "Digitare il valore della coesione.");
+    d.tiposuolo = "0";
+    d.attr = "";
+    EXPECT_EQ(esegui(d)->testo, "Digitare il valore dell'angolo d'attrito.");
+    d.attr = "30";
+    EXPECT_EQ(esegui(d)->testo, "Digitare il valore del sigma del terreno della fondazione n. 1");
+    d.sigmat[1] = "1,5";
+    m = esegui(d);
+    ASSERT_TRUE(m);
+    EXPECT_EQ(m->icona, Icona::informazione);
+    EXPECT_EQ(m->testo, "I dati sono stati immessi correttamente.");
+}
+
+TEST_F(Controllo, SilentCheck) {
+    DatiCalcolo d = esempiolavorato();
+    d.sigmat[1] = 1.67;
+    silenzioso = 1;
+    EXPECT_FALSE(esegui(d).has_value());
+    EXPECT_EQ(silenzioso, 0);
+
+    silenzioso = 1;
+    d.attr = "";
+    EXPECT_TRUE(esegui(d).has_value());
+    EXPECT_EQ(silenzioso, 1); // a failed check leaves the flag for the caller
+}
+
+TEST_F(Controllo, SecondFoundationWithoutStoreys) {
+    DatiCalcolo d = esempiolavorato();
+    d.prof[2] = "1";
+    d.contadati();
+    EXPECT_EQ(esegui(d)->testo,
+              "Attenzione: non ancora vengono inseriti dati per controllare i piani!");
+}
