@@ -1,0 +1,108 @@
+// zocal-cli: Zocal's batch tool. A thin front: it reads arguments and hands
+// the work to the libraries.
+#include "zocal/archive/archivio.h"
+#include "zocal/core/prospetto.h"
+
+#ifdef ZOCAL_CON_RELAZIONE
+#include "zocal/report/relazionefile.h"
+#endif
+
+#include <cstring>
+#include <iostream>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr const char* uso =
+    "Uso: zocal-cli COMANDO [OPZIONI] FILE...\n"
+    "\n"
+    "Zocal - verifica di fondazioni in muratura, strumento a riga di comando.\n"
+    "\n"
+    "Comandi:\n"
+    "  verifica [--json] FILE...   legge ogni file dati (Zocal-dati-...), calcola tutte le\n"
+    "                              fondazioni e stampa carichi, sigma, coefficiente di\n"
+    "                              sicurezza ed esito della verifica; con --json stampa un\n"
+    "                              oggetto JSON per file, uno per riga\n"
+#ifdef ZOCAL_CON_RELAZIONE
+    "  relazione FILE [-o OUT.docx] [--studio NOME] [--indirizzo INDIRIZZO]\n"
+    "                              scrive la relazione sulla fondazione in DOCX e in PDF\n"
+#endif
+    "  --help, -h                  mostra questo aiuto\n"
+    "\n"
+    "Stato di uscita: 0 se tutti i file sono stati letti, 2 se un file non è leggibile,\n"
+    "1 per un comando o un'opzione non validi.\n";
+
+int errore_uso(const std::string& messaggio) {
+    std::cerr << "zocal-cli: " << messaggio << "\n"
+              << "Digitare 'zocal-cli --help' per l'elenco dei comandi.\n";
+    return 1;
+}
+
+int verifica(const std::vector<std::string>& argomenti) {
+    bool json = false;
+    std::vector<std::string> file;
+    for (const std::string& a : argomenti) {
+        if (a == "--json") {
+            json = true;
+        } else if (a.size() > 1 && a[0] == '-') {
+            return errore_uso("opzione sconosciuta per verifica: " + a);
+        } else {
+            file.push_back(a);
+        }
+    }
+    if (file.empty()) {
+        return errore_uso("verifica: indicare almeno un file dati");
+    }
+    int stato = 0;
+    for (const std::string& percorso : file) {
+        zocal::Lavoro lavoro;
+        const zocal::EsitoLettura letto = zocal::aprilavoro(percorso, lavoro);
+        if (!letto.riuscita()) {
+            std::cerr << "zocal-cli: " << percorso << ": " << letto.errore << "\n";
+            stato = 2;
+            continue;
+        }
+        // As the window does on loading: recount, then compute every foundation.
+        lavoro.dati.contadati();
+        const auto fondazioni = zocal::calcolatutte(lavoro.dati);
+        if (json) {
+            std::cout << zocal::prospettojson(lavoro.dati, fondazioni) << "\n";
+        } else {
+            std::cout << "File: " << percorso << "\n\n"
+                      << zocal::prospetto(lavoro.dati, fondazioni);
+        }
+    }
+    return stato;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    std::vector<std::string> argomenti(argv + 1, argv + argc);
+    if (argomenti.empty()) {
+        std::cerr << uso;
+        return 1;
+    }
+    const std::string comando = argomenti.front();
+    argomenti.erase(argomenti.begin());
+    if (comando == "--help" || comando == "-h" || comando == "aiuto") {
+        std::cout << uso;
+        return 0;
+    }
+    for (const std::string& a : argomenti) {
+        if (a == "--help" || a == "-h") {
+            std::cout << uso;
+            return 0;
+        }
+    }
+    if (comando == "verifica") {
+        return verifica(argomenti);
+    }
+#ifdef ZOCAL_CON_RELAZIONE
+    if (comando == "relazione") {
+        return zocal::relazionedariga(argc, argv);
+    }
+#endif
+    return errore_uso("comando sconosciuto: " + comando);
+}

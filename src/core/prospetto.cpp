@@ -1,0 +1,141 @@
+#include "zocal/core/prospetto.h"
+
+#include <iomanip>
+#include <sstream>
+
+namespace zocal {
+
+std::vector<FondazioneCalcolata> calcolatutte(DatiCalcolo& dati) {
+    std::vector<FondazioneCalcolata> fondazioni;
+    for (int f = 1; f <= dati.nfond; ++f) {
+        fondazioni.push_back({f, calcola(dati, f)});
+    }
+    return fondazioni;
+}
+
+namespace {
+
+std::string nota(const FondazioneCalcolata& fc) {
+    return fc.esito.note.value_or("");
+}
+
+// Column widths count characters, not UTF-8 bytes.
+std::string adestra(const std::string& testo, std::size_t larghezza) {
+    std::size_t caratteri = 0;
+    for (unsigned char c : testo) {
+        caratteri += (c & 0xC0) != 0x80;
+    }
+    return caratteri >= larghezza ? testo : std::string(larghezza - caratteri, ' ') + testo;
+}
+
+void json(std::ostream& out, const std::string& testo) {
+    out << '"';
+    for (unsigned char c : testo) {
+        switch (c) {
+        case '"':
+            out << "\\\"";
+            break;
+        case '\\':
+            out << "\\\\";
+            break;
+        case '\n':
+            out << "\\n";
+            break;
+        case '\r':
+            out << "\\r";
+            break;
+        case '\t':
+            out << "\\t";
+            break;
+        default:
+            if (c < 0x20) {
+                out << "\\u" << std::hex << std::setw(4) << std::setfill('0') << int(c) << std::dec
+                    << std::setfill(' ');
+            } else {
+                out << c;
+            }
+        }
+    }
+    out << '"';
+}
+
+} // namespace
+
+std::string prospetto(const DatiCalcolo& d, const std::vector<FondazioneCalcolata>& fondazioni) {
+    std::ostringstream out;
+    out.imbue(std::locale::classic());
+    if (fondazioni.empty()) {
+        out << "Nessuna fondazione: non sono stati inseriti dati per il calcolo.\n";
+        return out.str();
+    }
+    for (const FondazioneCalcolata& fc : fondazioni) {
+        const int f = fc.numero;
+        out << "Fondazione n. " << f << " - profondità " << d.prof[f].testo() << " m, larghezza "
+            << (d.largh[f].vuota() ? "non indicata" : d.largh[f].testo() + " m") << ", piani "
+            << d.npiani[f] << "\n";
+        if (d.npiani[f] > 0) {
+            out << "  piano  scarico piano (kg)  scarico totale (kg)\n";
+            for (int i = 1; i <= d.npiani[f]; ++i) {
+                out << adestra(std::to_string(i), 7) << adestra(d.scar(i, f).testo(), 20)
+                    << adestra(d.scartot(i, f).testo(), 21) << "\n";
+            }
+        }
+        const std::pair<const char*, std::string> righe[] = {
+            {"carico limite (t/mq)", d.carlim[f].testo()},
+            {"sigma terreno (kg/cmq)", d.sigmat[f].testo()},
+            {"scarico a terra (kg)", d.scater[f].testo()},
+            {"sigma lavoro (kg/cmq)", d.siglav[f].testo()},
+            {"coeff. sicurezza", d.coeff[f].testo()},
+            {"esito", d.verifica[f].vuota() ? "non calcolata" : d.verifica[f].testo()},
+        };
+        for (const auto& [nome, valore] : righe) {
+            out << "  " << nome << std::string(26 - std::string_view(nome).size(), ' ') << valore
+                << "\n";
+        }
+        if (!nota(fc).empty()) {
+            out << "  note: " << nota(fc) << "\n";
+        }
+        out << "\n";
+    }
+    return out.str();
+}
+
+std::string prospettojson(const DatiCalcolo& d,
+                          const std::vector<FondazioneCalcolata>& fondazioni) {
+    std::ostringstream out;
+    out.imbue(std::locale::classic());
+    out << "{\"nfond\": " << d.nfond << ", \"fondazioni\": [";
+    bool prima = true;
+    for (const FondazioneCalcolata& fc : fondazioni) {
+        const int f = fc.numero;
+        out << (prima ? "" : ", ") << "{\"numero\": " << f << ", \"npiani\": " << d.npiani[f]
+            << ", \"piani\": [";
+        prima = false;
+        for (int i = 1; i <= d.npiani[f]; ++i) {
+            out << (i > 1 ? ", " : "") << "{\"numero\": " << i << ", \"scar\": ";
+            json(out, d.scar(i, f).testo());
+            out << ", \"scartot\": ";
+            json(out, d.scartot(i, f).testo());
+            out << "}";
+        }
+        out << "]";
+        const std::pair<const char*, std::string> valori[] = {
+            {"carlim", d.carlim[f].testo()},
+            {"sigmat", d.sigmat[f].testo()},
+            {"scater", d.scater[f].testo()},
+            {"siglav", d.siglav[f].testo()},
+            {"coeff", d.coeff[f].testo()},
+            {"verifica", d.verifica[f].testo()},
+            {"note", nota(fc)},
+        };
+        for (const auto& [nome, valore] : valori) {
+            out << ", \"" << nome << "\": ";
+            json(out, valore);
+        }
+        out << "}";
+    }
+    out << "]}";
+    return out.str();
+}
+
+} // namespace zocal

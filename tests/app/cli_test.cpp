@@ -1,0 +1,144 @@
+#include <array>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <string>
+#include <sys/wait.h>
+
+namespace {
+
+struct Uscita {
+    std::string testo;
+    int stato = -1;
+};
+
+// Runs the batch tool with a shell command line tail; stderr joins stdout when asked.
+Uscita esegui(const std::string& argomenti, bool conerrori = false) {
+    const std::string comando =
+        std::string(ZOCAL_CLI) + " " + argomenti + (conerrori ? " 2>&1" : " 2>/dev/null");
+    Uscita u;
+    FILE* p = popen(comando.c_str(), "r");
+    if (p == nullptr) {
+        return u;
+    }
+    std::array<char, 4096> buf{};
+    std::size_t n = 0;
+    while ((n = fread(buf.data(), 1, buf.size(), p)) > 0) {
+        u.testo.append(buf.data(), n);
+    }
+    const int s = pclose(p);
+    u.stato = WIFEXITED(s) ? WEXITSTATUS(s) : -1;
+    return u;
+}
+
+std::string esempio(const char* nome) {
+    return std::string(ZOCAL_ESEMPI) + "/" + nome;
+}
+
+std::filesystem::path scrivi(const std::string& nome, const std::string& byte) {
+    const auto cartella = std::filesystem::temp_directory_path() / "zocal-cli-test";
+    std::filesystem::create_directories(cartella);
+    const auto p = cartella / nome;
+    std::ofstream(p, std::ios::binary) << byte;
+    return p;
+}
+
+const char* const piani = "\"300\",\"200\",\"4\",\"100\",\"200\",\"0,30\",\"3\",\"1800\"\r\n"
+                          "\"250\",\"150\",\"4\",\"80\",\"150\",\"0,30\",\"3\",\"1800\"\r\n";
+const char* const testi = "\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n"
+                          "\"\",\"\",\"\",\"\",\"\",\"\"\r\n";
+
+std::string lavoro(const std::string& fondazione, const std::string& terreno) {
+    return "1\r\n" + fondazione + "\r\n" + piani + terreno + "\r\n" + testi;
+}
+
+} // namespace
+
+TEST(Verifica, WorkedExampleAsJson) {
+    const Uscita u = esegui("verifica --json " + esempio("Zocal-dati-esempio"));
+    EXPECT_EQ(u.stato, 0);
+    EXPECT_EQ(u.testo,
+              "{\"nfond\": 1, \"fondazioni\": [{\"numero\": 1, \"npiani\": 2, \"piani\": "
+              "[{\"numero\": 1, \"scar\": \"4220\", \"scartot\": \"7910\"}, {\"numero\": 2, "
+              "\"scar\": \"3690\", \"scartot\": \"3690\"}], \"carlim\": \"50,04\", \"sigmat\": "
+              "\"1,67\", \"scater\": \"8990\", \"siglav\": \"1,49\", \"coeff\": \"3,33\", "
+              "\"verifica\": \"verificata\", \"note\": \"Il calcolo mostra una fondazione ben "
+              "dimensionata ed un coefficiente di sicurezza uguale almeno a 3.\"}]}\n");
+}
+
+// The four variants of the worked example, through the whole program.
+TEST(Verifica, VariantsThroughTheTool) {
+    struct Caso {
+        std::string fondazione, terreno;
+        std::vector<std::string> attesi;
+    };
+    const Caso casi[] = {
+        {"\"1,2\",\"0,6\",2,",
+         "\"2\",\"1,9\",\"2\",\"30\"",
+         {"\"carlim\": \"21,7\"", "\"sigmat\": \"0,72\"", "\"scater\": \"9206\"",
+          "\"siglav\": \"1,53\"", "\"coeff\": \"1,41\"", "\"verifica\": \"non verificata\""}},
+        {"\"1\",\"0,6\",2,",
+         "\"3\",\"1,8\",\"1\",\"30\"",
+         {"\"carlim\": \"29,92\"", "\"sigmat\": \"1\"", "\"coeff\": \"1,99\""}},
+        {"\"1\",\"0,6\",2,\"1,5\"",
+         "\"0\",\"1,8\",\"0\",\"30\"",
+         {"\"carlim\": \"45\"", "\"sigmat\": \"1,5\"", "\"coeff\": \"3\"",
+          "\"verifica\": \"verificata\""}},
+        {"\"1\",\"0,6\",2,1.5",
+         "\"0\",\"1,8\",\"\",\"30\"",
+         {"\"carlim\": \"\"", "\"verifica\": \"\"",
+          "\"note\": \"Mancano i dati completi relativi al terreno.\""}},
+    };
+    int n = 0;
+    for (const Caso& c : casi) {
+        const auto p = scrivi("variante" + std::to_string(++n), lavoro(c.fondazione, c.terreno));
+        const Uscita u = esegui("verifica --json " + p.string());
+        EXPECT_EQ(u.stato, 0);
+        for (const std::string& atteso : c.attesi) {
+            EXPECT_NE(u.testo.find(atteso), std::string::npos) << atteso << "\n" << u.testo;
+        }
+    }
+}
+
+TEST(Verifica, ReadableTableInItalian) {
+    const Uscita u = esegui("verifica " + esempio("Zocal-dati-due-fondazioni"));
+    EXPECT_EQ(u.stato, 0);
+    for (const char* atteso : {"Fondazione n. 1", "Fondazione n. 2", "4220", "7910",
+                               "carico limite (t/mq)", "non verificata",
+                               "Fondazione "
+                               "insufficiente"}) {
+        EXPECT_NE(u.testo.find(atteso), std::string::npos) << atteso;
+    }
+}
+
+TEST(Verifica, SoilTypeZeroExample) {
+    const Uscita u = esegui("verifica --json " + esempio("Zocal-dati-sigma"));
+    EXPECT_EQ(u.stato, 0);
+    EXPECT_NE(u.testo.find("\"nfond\": 2"), std::string::npos);
+    EXPECT_NE(u.testo.find("\"carlim\": \"45\""), std::string::npos);
+    EXPECT_NE(u.testo.find("\"carlim\": \"60\""), std::string::npos);
+}
+
+TEST(Verifica, UnreadableFileGivesStatusTwoAndNamesFileAndLine) {
+    const auto cattivo = scrivi("cattivo", "1\r\n\"1\",\"0,6\",x,\"\"\r\n");
+    const Uscita u =
+        esegui("verifica " + esempio("Zocal-dati-esempio") + " " + cattivo.string(), true);
+    EXPECT_EQ(u.stato, 2);
+    EXPECT_NE(u.testo.find(cattivo.string()), std::string::npos);
+    EXPECT_NE(u.testo.find("riga 2"), std::string::npos);
+    EXPECT_NE(u.testo.find("Fondazione n. 1"), std::string::npos); // the good file still runs
+
+    const Uscita mancante = esegui("verifica /nonesiste/Zocal-dati-x", true);
+    EXPECT_EQ(mancante.stato, 2);
+    EXPECT_NE(mancante.testo.find("/nonesiste/Zocal-dati-x"), std::string::npos);
+}
+
+TEST(Verifica, UsageInItalian) {
+    const Uscita aiuto = esegui("--help");
+    EXPECT_EQ(aiuto.stato, 0);
+    EXPECT_NE(aiuto.testo.find("Uso: zocal-cli"), std::string::npos);
+    EXPECT_EQ(esegui("verifica").stato, 1);
+    EXPECT_EQ(esegui("sconosciuto").stato, 1);
+    EXPECT_EQ(esegui("verifica --xyz file").stato, 1);
+}
