@@ -1,0 +1,330 @@
+#include "zocal/archive/lettura.h"
+
+#include "valori.h"
+#include "zocal/archive/cp1252.h"
+#include "zocal/core/regole.h"
+
+#include <charconv>
+#include <optional>
+#include <vector>
+
+namespace zocal {
+
+namespace {
+
+struct Valore {
+    enum class Tipo { niente, testo, nudo };
+    enum class Fine { virgola, riga, file };
+    Tipo tipo = Tipo::niente;
+    std::string contenuto; // bytes as in the file, quotes removed
+    Fine fine = Fine::file;
+};
+
+struct Guasto {
+    int riga;
+    std::string messaggio;
+};
+
+bool spazio(char c) {
+    return c == ' ' || c == '\t';
+}
+
+class Lettore {
+  public:
+    explicit Lettore(std::string_view s) : s_(s) {}
+
+    int riga() const { return riga_; }
+
+    // Skips lines holding nothing but blanks. False when the file has
+    // nothing more.
+    bool avanzaarecord() {
+        for (;;) {
+            std::size_t p = pos_;
+            while (p < s_.size() && spazio(s_[p])) {
+                ++p;
+            }
+            if (p == s_.size()) {
+                pos_ = p;
+                return false;
+            }
+            if (s_[p] != '\r' && s_[p] != '\n') {
+                return true;
+            }
+            pos_ = p;
+            finediriga();
+        }
+    }
+
+    // Whether only blanks and line ends are left.
+    bool soloSpazi() const {
+        for (std::size_t p = pos_; p < s_.size(); ++p) {
+            if (!spazio(s_[p]) && s_[p] != '\r' && s_[p] != '\n') {
+                return false;
+            }
+        }
+        return true;
+    }
+
+    // The next value and what ended it; nullopt when the file ends inside
+    // a quoted text.
+    std::optional<Valore> leggi() {
+        while (pos_ < s_.size() && spazio(s_[pos_])) {
+            ++pos_;
+        }
+        Valore v;
+        if (pos_ < s_.size() && s_[pos_] == '"') {
+            const std::size_t chiusura = s_.find('"', pos_ + 1);
+            if (chiusura == std::string_view::npos) {
+                return std::nullopt;
+            }
+            v.tipo = Valore::Tipo::testo;
+            v.contenuto = std::string(s_.substr(pos_ + 1, chiusura - pos_ - 1));
+            // A text may hold line ends; keep the count of lines right.
+            for (std::size_t p = pos_ + 1; p < chiusura; ++p) {
+                if (s_[p] == '\n' || (s_[p] == '\r' && (p + 1 >= chiusura || s_[p + 1] != '\n'))) {
+                    ++riga_;
+                }
+            }
+            pos_ = chiusura + 1;
+            while (pos_ < s_.size() && spazio(s_[pos_])) {
+                ++pos_;
+            }
+            if (pos_ < s_.size() && s_[pos_] != ',' && s_[pos_] != '\r' && s_[pos_] != '\n') {
+                throw Guasto{riga_,
+                             "dopo il testo tra virgolette è atteso \",\" o la fine della riga"};
+            }
+        } else {
+            std::size_t p = pos_;
+            while (p < s_.size() && s_[p] != ',' && s_[p] != '\r' && s_[p] != '\n') {
+                ++p;
+            }
+            std::size_t fine = p;
+            while (fine > pos_ && spazio(s_[fine - 1])) {
+                --fine;
+            }
+            v.contenuto = std::string(s_.substr(pos_, fine - pos_));
+            v.tipo = v.contenuto.empty() ? Valore::Tipo::niente : Valore::Tipo::nudo;
+            pos_ = p;
+        }
+        if (pos_ >= s_.size()) {
+            v.fine = Valore::Fine::file;
+        } else if (s_[pos_] == ',') {
+            v.fine = Valore::Fine::virgola;
+            ++pos_;
+        } else {
+            v.fine = Valore::Fine::riga;
+            finediriga();
+        }
+        return v;
+    }
+
+  private:
+    void finediriga() {
+        if (s_[pos_] == '\r') {
+            ++pos_;
+            if (pos_ < s_.size() && s_[pos_] == '\n') {
+                ++pos_;
+            }
+        } else {
+            ++pos_;
+        }
+        ++riga_;
+    }
+
+    std::string_view s_;
+    std::size_t pos_ = 0;
+    int riga_ = 1;
+};
+
+struct Record {
+    std::vector<Valore> valori;
+    int riga = 0;
+};
+
+// One record: n values on one line (a quoted text may span lines). nullopt
+// when the file ends before the record is complete.
+std::optional<Record> leggirecord(Lettore& l, int n, const std::string& perche) {
+    if (!l.avanzaarecord()) {
+        return std::nullopt;
+    }
+    Record r;
+    r.riga = l.riga();
+    for (int k = 0; k < n; ++k) {
+        if (k > 0 && r.valori.back().fine != Valore::Fine::virgola) {
+            if (r.valori.back().fine == Valore::Fine::file || l.soloSpazi()) {
+                return std::nullopt;
+            }
+            // Taking the next line's values would shift every later record.
+            throw Guasto{r.riga, "mancano valori " + perche + " (ne sono attesi " +
+                                     std::to_string(n) + ", trovati " + std::to_string(k) + ")"};
+        }
+        auto v = l.leggi();
+        if (!v) {
+            return std::nullopt;
+        }
+        r.valori.push_back(std::move(*v));
+    }
+    if (r.valori.back().fine == Valore::Fine::virgola) {
+        throw Guasto{r.riga,
+                     "troppi valori " + perche + " (ne sono attesi " + std::to_string(n) + ")"};
+    }
+    return r;
+}
+
+std::optional<int> conteggio(const Valore& v) {
+    if (v.tipo != Valore::Tipo::nudo) {
+        return std::nullopt;
+    }
+    const std::string& t = v.contenuto;
+    int n = 0;
+    auto [fine, ec] = std::from_chars(t.data(), t.data() + t.size(), n);
+    if (ec != std::errc() || fine != t.data() + t.size() || n < 0 || n > 10) {
+        return std::nullopt;
+    }
+    return n;
+}
+
+Cella ingresso(const Valore& v, int riga, const std::string& dato) {
+    switch (v.tipo) {
+    case Valore::Tipo::niente:
+        return Cella();
+    case Valore::Tipo::testo:
+        if (!archivio::testoingresso(v.contenuto)) {
+            throw Guasto{riga, "il dato " + dato +
+                                   " deve contenere solo cifre, la virgola e il segno meno"};
+        }
+        return Cella(v.contenuto);
+    case Valore::Tipo::nudo:
+        break;
+    }
+    const auto numero = leggipunto(v.contenuto);
+    if (!numero) {
+        throw Guasto{riga, "il dato " + dato + " non è un numero valido"};
+    }
+    if (!archivio::numeroarchiviabile(*numero)) {
+        throw Guasto{riga, "il dato " + dato + " è un numero fuori dall'intervallo ammesso"};
+    }
+    return Cella(*numero);
+}
+
+std::string testo(const Valore& v, int riga, const std::string& campo) {
+    if (v.tipo == Valore::Tipo::nudo) {
+        throw Guasto{riga, "il testo " + campo + " deve essere tra virgolette"};
+    }
+    return dacp1252(v.contenuto);
+}
+
+Record necessario(Lettore& l, int n, const std::string& perche) {
+    auto r = leggirecord(l, n, perche);
+    if (!r) {
+        throw Guasto{l.riga(), "il file termina prima della fine dei dati di calcolo (mancano i "
+                               "valori " +
+                                   perche + ")"};
+    }
+    return std::move(*r);
+}
+
+void leggidati(Lettore& l, DatiCalcolo& d) {
+    const Record r1 = necessario(l, 1, "per il numero delle fondazioni");
+    const auto nfond = conteggio(r1.valori[0]);
+    if (!nfond) {
+        throw Guasto{r1.riga, "il numero delle fondazioni deve essere un numero intero da 0 a 10"};
+    }
+    d.nfond = *nfond;
+
+    for (int f = 1; f <= d.nfond; ++f) {
+        const std::string fond = "della fondazione " + std::to_string(f);
+        const Record r2 = necessario(l, 4, "per la fondazione " + std::to_string(f));
+        const auto npiani = conteggio(r2.valori[2]);
+        if (!npiani) {
+            throw Guasto{r2.riga, "il numero dei piani deve essere un numero intero da 0 a 10"};
+        }
+        d.prof[f] = ingresso(r2.valori[0], r2.riga, "prof " + fond);
+        d.largh[f] = ingresso(r2.valori[1], r2.riga, "largh " + fond);
+        d.npiani[f] = *npiani;
+        d.sigmat[f] = ingresso(r2.valori[3], r2.riga, "sigmat " + fond);
+
+        for (int i = 1; i <= d.npiani[f]; ++i) {
+            const std::string piano = "del piano " + std::to_string(i) + " " + fond;
+            const Record r3 = necessario(l, 8, "per il piano " + std::to_string(i) + " " + fond);
+            for (std::size_t k = 0; k < vociingresso.size(); ++k) {
+                const Voce v = vociingresso[k];
+                d.piano(v, i, f) =
+                    ingresso(r3.valori[k], r3.riga, std::string(nomevoce(v)) + " " + piano);
+            }
+        }
+    }
+
+    const Record r4 = necessario(l, 4, "per il terreno");
+    d.tiposuolo = ingresso(r4.valori[0], r4.riga, "tiposuolo del terreno");
+    d.pesos = ingresso(r4.valori[1], r4.riga, "pesos del terreno");
+    d.coes = ingresso(r4.valori[2], r4.riga, "coes del terreno");
+    d.attr = ingresso(r4.valori[3], r4.riga, "attr del terreno");
+}
+
+} // namespace
+
+std::string EsitoLettura::avviso() const {
+    if (descrizioneassente && frontespizioassente) {
+        return "Il file non contiene la descrizione e il frontespizio: sono stati caricati solo "
+               "i dati di calcolo.";
+    }
+    if (descrizioneassente) {
+        return "Il file non contiene la descrizione: i testi della descrizione non sono stati "
+               "cambiati.";
+    }
+    if (frontespizioassente) {
+        return "Il file non contiene il frontespizio: i testi del frontespizio non sono stati "
+               "cambiati.";
+    }
+    return {};
+}
+
+EsitoLettura leggilavoro(std::string_view byte, Lavoro& lavoro) {
+    EsitoLettura esito;
+    Lettore l(byte);
+    Lavoro nuovo;
+    try {
+        if (l.soloSpazi()) {
+            throw Guasto{1, "il file è vuoto"};
+        }
+        leggidati(l, nuovo.dati);
+
+        if (auto r5 = leggirecord(l, ndescrizione, "per la descrizione")) {
+            for (int k = 0; k < ndescrizione; ++k) {
+                nuovo.descrizione[k] =
+                    testo(r5->valori[k], r5->riga,
+                          std::string(nomedescrizione(static_cast<Descrizione>(k))) +
+                              " della descrizione");
+            }
+            if (auto r6 = leggirecord(l, nfrontespizio, "per il frontespizio")) {
+                for (int k = 0; k < nfrontespizio; ++k) {
+                    nuovo.frontespizio[k] =
+                        testo(r6->valori[k], r6->riga,
+                              std::string(nomefrontespizio(static_cast<Frontespizio>(k))) +
+                                  " del frontespizio");
+                }
+            } else {
+                esito.frontespizioassente = true;
+            }
+        } else {
+            esito.descrizioneassente = true;
+            esito.frontespizioassente = true;
+        }
+    } catch (const Guasto& g) {
+        esito.riga = g.riga;
+        esito.errore = "riga " + std::to_string(g.riga) + ": " + g.messaggio;
+        return esito;
+    }
+
+    lavoro.dati = std::move(nuovo.dati);
+    if (!esito.descrizioneassente) {
+        lavoro.descrizione = std::move(nuovo.descrizione);
+    }
+    if (!esito.frontespizioassente) {
+        lavoro.frontespizio = std::move(nuovo.frontespizio);
+    }
+    return esito;
+}
+
+} // namespace zocal

@@ -1,0 +1,200 @@
+#include "zocal/archive/scrittura.h"
+
+#include "valori.h"
+#include "zocal/archive/cp1252.h"
+#include "zocal/core/regole.h"
+
+#include <cmath>
+
+namespace zocal {
+
+namespace archivio {
+
+bool numeroarchiviabile(double valore) {
+    if (!std::isfinite(valore)) {
+        return false;
+    }
+    const std::string scritto = scrivipunto(valore);
+    const auto riletto = leggipunto(scritto);
+    return riletto && scrivipunto(*riletto) == scritto;
+}
+
+} // namespace archivio
+
+namespace {
+
+std::string elenco(const std::vector<std::string>& nomi) {
+    std::string out;
+    for (const auto& n : nomi) {
+        if (!out.empty()) {
+            out += ", ";
+        }
+        out += n;
+    }
+    return out;
+}
+
+class Scrittore {
+  public:
+    explicit Scrittore(EsitoScrittura& esito) : esito_(esito) {}
+
+    void conteggio(int n) { valore(std::to_string(n)); }
+
+    // False, with the reason, when the cell could not be read back.
+    bool ingresso(const Cella& cella, const std::string& dove) {
+        if (cella.eNumero()) {
+            if (!archivio::numeroarchiviabile(cella.numero())) {
+                esito_.errore = "il valore numerico di " + dove + " non è archiviabile";
+                return false;
+            }
+            valore(scrivipunto(cella.numero()));
+        } else if (const std::string* t = cella.testoGrezzo()) {
+            if (!archivio::testoingresso(*t)) {
+                esito_.errore = "il dato " + dove + " (\"" + *t +
+                                "\") contiene caratteri diversi da cifre, virgola e segno meno";
+                return false;
+            }
+            valore('"' + *t + '"');
+        } else {
+            valore("");
+        }
+        return true;
+    }
+
+    void testo(const std::string& t, std::string_view campo) {
+        std::string senzavirgolette;
+        senzavirgolette.reserve(t.size());
+        bool virgolette = false;
+        for (char c : t) {
+            if (c == '"') {
+                senzavirgolette += "\u201D";
+                virgolette = true;
+            } else {
+                senzavirgolette += c;
+            }
+        }
+        bool perdite = false;
+        std::string byte = acp1252(senzavirgolette, &perdite);
+        if (perdite) {
+            esito_.sostituzioni.caratteriperduti.emplace_back(campo);
+        }
+        if (virgolette) {
+            esito_.sostituzioni.virgolette.emplace_back(campo);
+        }
+        valore('"' + byte + '"');
+    }
+
+    void finerecord() {
+        esito_.byte += archivio::fineriga;
+        primo_ = true;
+    }
+
+  private:
+    void valore(const std::string& v) {
+        if (!primo_) {
+            esito_.byte += ',';
+        }
+        esito_.byte += v;
+        primo_ = false;
+    }
+
+    EsitoScrittura& esito_;
+    bool primo_ = true;
+};
+
+bool contovalido(int n) {
+    return n >= 0 && n <= 10;
+}
+
+} // namespace
+
+std::string Sostituzioni::avviso() const {
+    std::string out;
+    if (!caratteriperduti.empty()) {
+        out += "Alcuni caratteri non possono essere archiviati e sono stati sostituiti con \"?\" "
+               "nei campi: " +
+               elenco(caratteriperduti) + ".";
+    }
+    if (!virgolette.empty()) {
+        if (!out.empty()) {
+            out += '\n';
+        }
+        out +=
+            "Le virgolette (\") non possono essere archiviate e sono state sostituite con \u201D "
+            "nei campi: " +
+            elenco(virgolette) + ".";
+    }
+    return out;
+}
+
+namespace {
+
+void componi(const Lavoro& lavoro, EsitoScrittura& esito) {
+    Scrittore s(esito);
+    const DatiCalcolo& d = lavoro.dati;
+
+    if (!contovalido(d.nfond)) {
+        esito.errore = "il numero delle fondazioni (" + std::to_string(d.nfond) +
+                       ") non è compreso fra 0 e 10";
+        return;
+    }
+    s.conteggio(d.nfond);
+    s.finerecord();
+
+    for (int f = 1; f <= d.nfond; ++f) {
+        const std::string fond = "della fondazione " + std::to_string(f);
+        if (!contovalido(d.npiani[f])) {
+            esito.errore = "il numero dei piani " + fond + " (" + std::to_string(d.npiani[f]) +
+                           ") non è compreso fra 0 e 10";
+            return;
+        }
+        if (!s.ingresso(d.prof[f], "prof " + fond) || !s.ingresso(d.largh[f], "largh " + fond)) {
+            return;
+        }
+        s.conteggio(d.npiani[f]);
+        if (!s.ingresso(d.sigmat[f], "sigmat " + fond)) {
+            return;
+        }
+        s.finerecord();
+        for (int i = 1; i <= d.npiani[f]; ++i) {
+            for (Voce v : vociingresso) {
+                const std::string dove =
+                    std::string(nomevoce(v)) + " del piano " + std::to_string(i) + " " + fond;
+                if (!s.ingresso(d.piano(v, i, f), dove)) {
+                    return;
+                }
+            }
+            s.finerecord();
+        }
+    }
+
+    if (!s.ingresso(d.tiposuolo, "tiposuolo") || !s.ingresso(d.pesos, "pesos") ||
+        !s.ingresso(d.coes, "coes") || !s.ingresso(d.attr, "attr")) {
+        return;
+    }
+    s.finerecord();
+
+    for (int k = 0; k < ndescrizione; ++k) {
+        s.testo(lavoro.descrizione[k], nomedescrizione(static_cast<Descrizione>(k)));
+    }
+    s.finerecord();
+    for (int k = 0; k < nfrontespizio; ++k) {
+        s.testo(lavoro.frontespizio[k], nomefrontespizio(static_cast<Frontespizio>(k)));
+    }
+    s.finerecord();
+}
+
+} // namespace
+
+EsitoScrittura scrivilavoro(const Lavoro& lavoro) {
+    EsitoScrittura esito;
+    componi(lavoro, esito);
+    if (!esito.riuscita()) {
+        // Half a file must never reach a disk.
+        esito.byte.clear();
+        esito.sostituzioni = {};
+    }
+    return esito;
+}
+
+} // namespace zocal

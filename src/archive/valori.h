@@ -1,0 +1,26 @@
+#pragma once
+
+// Rules shared by the reader and the writer, so that whatever one accepts the
+// other can handle.
+
+#include <string_view>
+
+namespace zocal::archivio {
+
+inline constexpr char fineriga[] = "\r\n";
+
+// An entry held as text: only what the numeric entry rule lets through.
+inline bool testoingresso(std::string_view t) {
+    for (char c : t) {
+        if (!((c >= '0' && c <= '9') || c == ',' || c == '-')) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// A number whose written form reads back to a number written the same way;
+// excludes infinities, NaN and the edges of the double range.
+bool numeroarchiviabile(double valore);
+
+} // namespace zocal::archivio

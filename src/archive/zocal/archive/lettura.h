@@ -1,0 +1,32 @@
+#pragma once
+
+#include "zocal/core/lavoro.h"
+
+#include <string>
+#include <string_view>
+
+namespace zocal {
+
+struct EsitoLettura {
+    // Why the file was refused, in Italian, naming the line ("riga 3: ...");
+    // empty when the job was read.
+    std::string errore;
+    // Line of the fault, counted from 1; 0 when there is none.
+    int riga = 0;
+    // The file ended after the soil or after the description: those texts
+    // were not in the file and the job kept its own.
+    bool descrizioneassente = false;
+    bool frontespizioassente = false;
+
+    bool riuscita() const { return errore.empty(); }
+    // The notice for the user about absent parts, empty when all were there.
+    std::string avviso() const;
+};
+
+// Reads a job file (Windows-1252 bytes). Only a file read to the end of the
+// soil record replaces anything: then the calculation data are replaced
+// whole (results empty, counts as written), and the description and title
+// page each when their record is complete. On error `lavoro` is untouched.
+EsitoLettura leggilavoro(std::string_view byte, Lavoro& lavoro);
+
+} // namespace zocal
