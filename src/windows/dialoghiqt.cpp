@@ -1,0 +1,105 @@
+#include "zocal/windows/dialoghiqt.h"
+
+#include <QColorDialog>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace zocal {
+
+namespace {
+
+QMessageBox::Icon icona(Icona i) {
+    switch (i) {
+    case Icona::stop:
+        return QMessageBox::Critical;
+    case Icona::esclamazione:
+        return QMessageBox::Warning;
+    case Icona::informazione:
+        return QMessageBox::Information;
+    case Icona::domanda:
+        return QMessageBox::Question;
+    }
+    return QMessageBox::NoIcon;
+}
+
+} // namespace
+
+QString testomessaggio(std::string_view testo) {
+    QString t = QString::fromUtf8(testo.data(), static_cast<qsizetype>(testo.size()));
+    t.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    t.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return t;
+}
+
+QStringList filtriqt(std::string_view filtro) {
+    const QStringList parti =
+        QString::fromUtf8(filtro.data(), static_cast<qsizetype>(filtro.size()))
+            .split(QLatin1Char('|'));
+    QStringList filtri;
+    for (qsizetype i = 0; i + 1 < parti.size(); i += 2) {
+        const QString descrizione = parti[i].trimmed();
+        QString modello = parti[i + 1].trimmed();
+        if (modello == QLatin1String("*.*")) {
+            modello = QStringLiteral("*");
+        }
+        filtri << descrizione + QStringLiteral(" (") + modello + QLatin1Char(')');
+    }
+    return filtri;
+}
+
+void DialoghiQt::avvisa(const Messaggio& messaggio) {
+    QMessageBox box(icona(messaggio.icona), QString::fromStdString(messaggio.titolo),
+                    testomessaggio(messaggio.testo), QMessageBox::Ok, genitore_);
+    box.exec();
+}
+
+Risposta DialoghiQt::chiedi(const Messaggio& messaggio, bool predefinitoNo) {
+    QMessageBox box(icona(messaggio.icona), QString::fromStdString(messaggio.titolo),
+                    testomessaggio(messaggio.testo), QMessageBox::Yes | QMessageBox::No, genitore_);
+    box.setDefaultButton(predefinitoNo ? QMessageBox::No : QMessageBox::Yes);
+    box.setEscapeButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes ? Risposta::si : Risposta::no;
+}
+
+std::optional<std::string> DialoghiQt::file(const RichiestaFile& richiesta, bool salva) {
+    QFileDialog dialogo(genitore_, QString::fromStdString(richiesta.titolo));
+    dialogo.setAcceptMode(salva ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialogo.setFileMode(salva ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    // Overwriting is the caller's business; the patterns stay out of sight.
+    dialogo.setOption(QFileDialog::DontConfirmOverwrite, true);
+    dialogo.setOption(QFileDialog::HideNameFilterDetails, true);
+    const QStringList filtri = filtriqt(richiesta.filtro);
+    if (!filtri.isEmpty()) {
+        dialogo.setNameFilters(filtri);
+        const auto indice = static_cast<qsizetype>(richiesta.indicefiltro) - 1;
+        if (indice >= 0 && indice < filtri.size()) {
+            dialogo.selectNameFilter(filtri[indice]);
+        }
+    }
+    if (!richiesta.nomefile.empty()) {
+        dialogo.selectFile(QString::fromStdString(richiesta.nomefile));
+    }
+    if (dialogo.exec() != QDialog::Accepted || dialogo.selectedFiles().isEmpty()) {
+        return std::nullopt;
+    }
+    return dialogo.selectedFiles().constFirst().toStdString();
+}
+
+std::optional<std::string> DialoghiQt::apriFile(const RichiestaFile& richiesta) {
+    return file(richiesta, false);
+}
+
+std::optional<std::string> DialoghiQt::salvaFile(const RichiestaFile& richiesta) {
+    return file(richiesta, true);
+}
+
+std::optional<unsigned> DialoghiQt::scegliColore(unsigned iniziale) {
+    const QColor scelto = QColorDialog::getColor(QColor::fromRgb(iniziale & 0xFFFFFFu), genitore_);
+    if (!scelto.isValid()) {
+        return std::nullopt;
+    }
+    return static_cast<unsigned>(scelto.rgb() & 0xFFFFFFu);
+}
+
+} // namespace zocal

@@ -1,0 +1,136 @@
+#pragma once
+
+#include "zocal/core/daticalcolo.h"
+#include "zocal/core/dialoghi.h"
+#include "zocal/resize/clsresize.h"
+
+#include <QMainWindow>
+
+#include <array>
+
+class QAction;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QScrollBar;
+
+namespace zocal {
+
+// The calculation window: the soil data and, one foundation and five storeys
+// at a time, the loads on the walls, with the results recomputed after every
+// accepted change and a guidance box naming the next value to type.
+//
+// Every change of an entry field's text, typed or set by the window itself,
+// runs that field's entry handling at once (copy sign, validation, store,
+// follow-up); a text set inside a handling is handled before the outer
+// handling resumes. The rules come from the engine; this class only wires
+// the widgets to them.
+class calcolo : public QMainWindow {
+    Q_OBJECT
+  public:
+    // Design size of the inner area, in twips.
+    static constexpr int larghezzaprogetto = 9480;
+    static constexpr int altezzaprogetto = 6135;
+
+    calcolo(DatiCalcolo& dati, Dialoghi& dialoghi, QWidget* parent = nullptr);
+    ~calcolo() override;
+
+    DatiCalcolo& dati() const { return dati_; }
+    int fondcorrente() const { return fondcorrente_; }
+    int primopiano() const { return primopiano_; }
+    // Set to 1 by a caller that wants the next data check silent on success.
+    int controllosilenzioso = 0;
+
+    // The entry field of column v in grid row k (1..5).
+    QLineEdit* campo(Voce v, int k) const;
+
+    // The controls, named as in the design.
+    QWidget* superficie; // the inner area the resizer scales
+    QScrollBar* HScroll1;
+    QLabel* Label1;
+    QLineEdit* prof;
+    QLineEdit* largh;
+    QLineEdit* Text1;
+    QGroupBox* griglia;
+    QScrollBar* VScroll1;
+    std::array<QLabel*, 6> num{};     // 1..5
+    std::array<QLabel*, 6> scar{};    // 1..5
+    std::array<QLabel*, 6> scartot{}; // 1..5
+    QComboBox* Combo1;
+    QLineEdit* pesos;
+    QLineEdit* coes;
+    QLineEdit* attr;
+    QLabel* carlim;
+    QLineEdit* sigmat;
+    QLabel* scater;
+    QLabel* siglav;
+    QLabel* coeff;
+    QLabel* note;
+    QLabel* legenda;
+    QLabel* passo;
+    QPushButton* incrementa;
+    QPushButton* aiuto;
+    QPushButton* guidainlinea;
+    QPushButton* cmdavanti;
+    QPushButton* esco;
+    QAction* azionecontrolla;
+    QAction* azionecancella;
+    clsResize* ridimensiona;
+
+  public slots:
+    // Foundation display: shows foundation HScroll1, then storeys from 1.
+    void HScroll1_Change();
+    // Storey display: the five grid rows from storey VScroll1.
+    void VScroll1_Change();
+    // Shows foundation f (1..10) / storeys from p (1..6); the display runs
+    // also when the scroll bar is already there.
+    void mostrafondazione(int f);
+    void mostrapiani(int p);
+    // Brings the results of every foundation up to date by showing each.
+    void aggiornarisultati();
+
+    void num_Click(int k);
+    void coloranumeri();
+    void incrementa_Click();
+    void cancella_click();
+    void aiuto_Click();
+    // With controllosilenzioso at 1, a check that passes shows nothing and
+    // sets it to 0; a failing one shows its message and leaves it at 1.
+    void controlla_click();
+
+    // The guidance prompt, and the calculation of the shown foundation.
+    void indicazioni();
+    void calcola();
+
+  signals:
+    void guidainlineaRichiesta();
+    void avantiRichiesto();
+    void uscitaRichiesta();
+
+  protected:
+    bool eventFilter(QObject* oggetto, QEvent* evento) override;
+
+  private:
+    enum class Campo { piano, prof, largh, Combo1, pesos, coes, attr, sigmat };
+
+    void costruisci();
+    void ordinetab();
+    void Form_Load();
+    void immissione(Campo campo, Voce v = Voce::pesol, int k = 0);
+    QLineEdit* casella(Campo campo, Voce v, int k) const;
+    Cella& cella(Campo campo, Voce v, int k);
+    void evidenzianumero(int k);
+    void mostrasigma(const QString& testo);
+    void sigmat_LostFocus();
+
+    DatiCalcolo& dati_;
+    Dialoghi& dialoghi_;
+    int fondcorrente_ = 0;
+    int primopiano_ = 1;
+    // [voce][row 1..5]
+    std::array<std::array<QLineEdit*, 6>, 8> campi_{};
+};
+
+} // namespace zocal

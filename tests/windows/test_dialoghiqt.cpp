@@ -1,0 +1,84 @@
+#include "zocal/windows/dialoghiqt.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+using zocal::DialoghiQt;
+
+namespace {
+
+// Acts on the modal box as soon as it is up, then lets the call return.
+void quandoAperta(std::function<void(QMessageBox*)> azione) {
+    auto prova = std::make_shared<std::function<void()>>();
+    *prova = [azione, prova] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            azione(box);
+        } else {
+            QTimer::singleShot(10, *prova);
+        }
+    };
+    QTimer::singleShot(0, *prova);
+}
+
+} // namespace
+
+TEST(Filtri, LeCoppieDiventanoFiltriQt) {
+    EXPECT_EQ(zocal::filtriqt("Tutti i file (*.*) | *.*|File Zocal-dati- | Zocal-dati-*"),
+              QStringList({"Tutti i file (*.*) (*)", "File Zocal-dati- (Zocal-dati-*)"}));
+    EXPECT_EQ(zocal::filtriqt("File Zocal-dati- | Zocal-dati-*"),
+              QStringList({"File Zocal-dati- (Zocal-dati-*)"}));
+    EXPECT_TRUE(zocal::filtriqt("").isEmpty());
+    // A description without its pattern is not a filter.
+    EXPECT_EQ(zocal::filtriqt("Documenti | *.docx|Incompleto"),
+              QStringList({"Documenti (*.docx)"}));
+}
+
+TEST(Messaggi, IlRitornoACapoSeparaLeRighe) {
+    EXPECT_EQ(zocal::testomessaggio("Fondazione n. 1- piano n. 2:\r- digitare il dato"),
+              QStringLiteral("Fondazione n. 1- piano n. 2:\n- digitare il dato"));
+    EXPECT_EQ(zocal::testomessaggio("a\r\nb"), QStringLiteral("a\nb"));
+    EXPECT_EQ(zocal::testomessaggio("è"), QStringLiteral("è"));
+}
+
+TEST(Messaggi, AvvisoConTitoloIconaETesto) {
+    DialoghiQt dialoghi;
+    QString titolo, testo;
+    QMessageBox::Icon icona = QMessageBox::NoIcon;
+    quandoAperta([&](QMessageBox* box) {
+        titolo = box->windowTitle();
+        testo = box->text();
+        icona = box->icon();
+        box->button(QMessageBox::Ok)->click();
+    });
+    dialoghi.avvisa({"riga uno\rriga due", zocal::Icona::esclamazione, "Zocal: titolo"});
+    EXPECT_EQ(titolo, "Zocal: titolo");
+    EXPECT_EQ(testo, "riga uno\nriga due");
+    EXPECT_EQ(icona, QMessageBox::Warning);
+}
+
+TEST(Messaggi, LaDomandaConNoPredefinitoRispondeNoAInvio) {
+    DialoghiQt dialoghi;
+    QMessageBox::Icon icona = QMessageBox::NoIcon;
+    quandoAperta([&](QMessageBox* box) {
+        icona = box->icon();
+        QTest::keyClick(box, Qt::Key_Return);
+    });
+    EXPECT_EQ(dialoghi.chiedi({"Vuoi uscire da Zocal?", zocal::Icona::domanda, "Attenzione"}, true),
+              zocal::Risposta::no);
+    EXPECT_EQ(icona, QMessageBox::Question);
+
+    quandoAperta([](QMessageBox* box) { QTest::keyClick(box, Qt::Key_Return); });
+    EXPECT_EQ(dialoghi.chiedi({"Procedere?", zocal::Icona::domanda, "Zocal"}, false),
+              zocal::Risposta::si);
+
+    quandoAperta([](QMessageBox* box) { box->button(QMessageBox::Yes)->click(); });
+    EXPECT_EQ(dialoghi.chiedi({"Procedere?", zocal::Icona::stop, "Zocal"}, true),
+              zocal::Risposta::si);
+}
