@@ -79,6 +79,7 @@ int verifica(const std::vector<std::string>& argomenti) {
 } // namespace
 
 int main(int argc, char** argv) {
+    std::ios::sync_with_stdio(false);
     std::vector<std::string> argomenti(argv + 1, argv + argc);
     if (argomenti.empty()) {
         std::cerr << uso;
