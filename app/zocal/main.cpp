@@ -6,6 +6,10 @@
 
 #include <QApplication>
 
+#ifdef ZOCAL_MISURA_AVVIO
+#include "primodisegno.h"
+#endif
+
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Zocal"));
@@ -27,6 +31,9 @@ int main(int argc, char** argv) {
         }
     });
 
+#ifdef ZOCAL_MISURA_AVVIO
+    misura::esciDopoIlPrimoDisegno(finestra);
+#endif
     finestra.show();
     return QApplication::exec();
 }

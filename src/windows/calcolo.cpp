@@ -129,7 +129,7 @@ void calcolo::costruisci() {
     // out for it and a wider face would spill out of their cells.
     QFont carattere(QStringLiteral("Liberation Sans"));
     carattere.setPointSizeF(7.5);
-    superficie->setFont(carattere);
+    setFont(carattere);
     superficie->setMouseTracking(true);
     superficie->installEventFilter(this);
 

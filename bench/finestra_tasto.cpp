@@ -1,0 +1,115 @@
+// One keystroke in the wall-thickness field of a full job (ten foundations of
+// ten storeys): entry handling, calculation and the window's refresh.
+#include "zocal/core/daticalcolo.h"
+#include "zocal/windows/calcolo.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QTest>
+
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+#include <string>
+
+namespace {
+
+class Muti : public zocal::Dialoghi {
+  public:
+    void avvisa(const zocal::Messaggio&) override { std::abort(); }
+    zocal::Risposta chiedi(const zocal::Messaggio&, bool) override { std::abort(); }
+    std::optional<std::string> apriFile(const zocal::RichiestaFile&) override { return {}; }
+    std::optional<std::string> salvaFile(const zocal::RichiestaFile&) override { return {}; }
+    std::optional<unsigned> scegliColore(unsigned) override { return {}; }
+};
+
+void riempi(zocal::DatiCalcolo& d) {
+    for (int f = 1; f <= 10; ++f) {
+        d.prof[f] = "1," + std::to_string(f % 10);
+        d.largh[f] = "0," + std::to_string(40 + 5 * f);
+        for (int i = 1; i <= 10; ++i) {
+            d.pesol(i, f) = std::to_string(250 + 10 * i);
+            d.sovr(i, f) = "200";
+            d.lungh(i, f) = "4";
+            d.pepav(i, f) = "80";
+            d.tram(i, f) = "150";
+            d.spess(i, f) = "0,3";
+            d.interas(i, f) = "3";
+            d.spem(i, f) = "1800";
+        }
+    }
+    d.tiposuolo = "1";
+    d.pesos = "1,8";
+    d.coes = "0";
+    d.attr = "30";
+    d.contadati();
+}
+
+struct Banco {
+    zocal::DatiCalcolo dati;
+    Muti dialoghi;
+    zocal::calcolo* w = nullptr;
+    QLineEdit* spess = nullptr;
+
+    Banco() {
+        riempi(dati);
+        w = new zocal::calcolo(dati, dialoghi);
+        w->show();
+        (void)QTest::qWaitForWindowExposed(w);
+        w->Combo1->setEditText("1");
+        w->pesos->setText("1,8");
+        w->coes->setText("0");
+        w->attr->setText("30");
+        w->mostrafondazione(5);
+        spess = w->campo(zocal::Voce::spess, 3);
+        spess->setFocus();
+        spess->end(false);
+    }
+    ~Banco() { delete w; }
+};
+
+// A digit typed at the end of "0,3", then taken back: one keystroke an
+// iteration, the two kinds in turn.
+void tasto(benchmark::State& stato, bool disegna) {
+    Banco b;
+    bool cifra = true;
+    for (auto _ : stato) {
+        if (cifra) {
+            QTest::keyClick(b.spess, '5');
+        } else {
+            QTest::keyClick(b.spess, Qt::Key_Backspace);
+        }
+        cifra = !cifra;
+        if (disegna) {
+            QApplication::processEvents();
+        }
+    }
+    if (!cifra) {
+        QTest::keyClick(b.spess, Qt::Key_Backspace);
+    }
+    if (b.dati.spess(3, 5).testo() != "0,3" || b.dati.verifica[5].vuota()) {
+        stato.SkipWithError("il tasto non ha raggiunto i dati");
+    }
+}
+
+void BM_TastoSpessore(benchmark::State& stato) {
+    tasto(stato, false);
+}
+void BM_TastoSpessoreConDisegno(benchmark::State& stato) {
+    tasto(stato, true);
+}
+
+BENCHMARK(BM_TastoSpessore)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_TastoSpessoreConDisegno)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
