@@ -173,11 +173,16 @@ void Foglio::posizioneverticale(double twip) {
 }
 
 Foglio& Foglio::colonna(int n) {
+    return sposta(n, false);
+}
+
+Foglio& Foglio::sposta(int n, bool separato) {
     n = std::max(n, 1);
     if (colonna_ > n + tolleranza) {
-        // The blank after a number is only a separator: the next item may
-        // take its place instead of going to the next line.
-        if (bianco_ > 0 && std::abs(bianco_ - n) < tolleranza) {
+        // The blank after a number is only a separator: an item that brings
+        // its own blank in front may take its place instead of going to the
+        // next line.
+        if (separato && bianco_ > 0 && std::abs(bianco_ - n) < tolleranza) {
             colonna_ = n;
         } else {
             acapo();
@@ -204,7 +209,7 @@ Foglio& Foglio::a(int n, const Elemento& elemento) {
     if (elemento.vuoto()) {
         return *this;
     }
-    colonna(n);
+    sposta(n, elemento.stampato().front() == ' ');
     return scrivi(elemento);
 }
 

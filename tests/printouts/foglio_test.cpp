@@ -83,10 +83,19 @@ TEST_F(FoglioTest, IlBiancoDopoUnNumeroCedeIlPosto) {
     EXPECT_EQ(carta.testo(1), "abc");
     EXPECT_EQ(carta.testo(2), "  x");
     // Nor is a number's digit.
-    foglio.a(1, Elemento::numero(123)).a(4, "y");
+    foglio.a(1, Elemento::numero(123)).a(4, Elemento::numero(4));
     foglio.acapo();
     EXPECT_EQ(carta.testo(3), " 123");
-    EXPECT_EQ(carta.testo(4), "   y");
+    EXPECT_EQ(carta.testo(4), "    4");
+    // A text or a negative number would touch the digits: next line.
+    foglio.a(1, Elemento::numero(7)).a(3, "z");
+    foglio.acapo();
+    foglio.a(1, Elemento::numero(7)).a(3, Elemento::numero(-8));
+    foglio.acapo();
+    EXPECT_EQ(carta.testo(5), " 7");
+    EXPECT_EQ(carta.testo(6), "  z");
+    EXPECT_EQ(carta.testo(7), " 7");
+    EXPECT_EQ(carta.testo(8), "  -8");
 }
 
 TEST_F(FoglioTest, CambioDiDimensioneContaLeColonneNelNuovoCarattere) {

@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <string>
+#include <unistd.h>
 #include <vector>
 
 namespace zocal {
@@ -59,7 +60,7 @@ struct StampaDaRiga : ::testing::Test {
     fs::path cartella;
     void SetUp() override {
         cartella = fs::temp_directory_path() /
-                   (std::string("zocal-stampa-riga-") +
+                   (std::string("zocal-stampa-riga-") + std::to_string(::getpid()) + "-" +
                     ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::remove_all(cartella);
         fs::create_directories(cartella);
@@ -114,6 +115,8 @@ TEST_F(StampaDaRiga, CartellaDiUscitaInesistente) {
 
 TEST_F(StampaDaRiga, IQuattroDocumenti) {
     ASSERT_EQ(esegui({"--modello", "-o", pdf("modello.pdf")}).stato, 0);
+    // The sheet reads no job, but a file named with it is no mistake.
+    ASSERT_EQ(esegui({"--modello", esempio, "-o", pdf("modello2.pdf")}).stato, 0);
     ASSERT_EQ(esegui({"--dati", esempio, "-o", pdf("dati.pdf")}).stato, 0);
     ASSERT_EQ(esegui({"--frontespizio", esempio, "--studio", "Studio Bianchi", "--indirizzo",
                       "via Roma 1", "-o", pdf("frontespizio.pdf")})

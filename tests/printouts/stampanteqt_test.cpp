@@ -1,3 +1,4 @@
+#include "esempio.h"
 #include "zocal/printouts/documenti.h"
 #include "zocal/printouts/registratore.h"
 #include "zocal/printouts/stampanteqt.h"
@@ -11,6 +12,7 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <unistd.h>
 #include <vector>
 
 namespace zocal {
@@ -61,10 +63,9 @@ std::string allineata(const std::vector<std::string>& righe, const std::string& 
 struct CartellaProvvisoria {
     fs::path percorso;
     CartellaProvvisoria() {
-        percorso =
-            fs::temp_directory_path() /
-            ("zocal-stampe-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-             "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        percorso = fs::temp_directory_path() /
+                   ("zocal-stampe-" + std::to_string(::getpid()) + "-" +
+                    ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::remove_all(percorso);
         fs::create_directories(percorso);
     }
@@ -77,25 +78,6 @@ struct CartellaProvvisoria {
         return v;
     }
 };
-
-DatiCalcolo esempio() {
-    DatiCalcolo d;
-    const char* piani[2][8] = {{"300", "200", "4", "100", "200", "0,30", "3", "1800"},
-                               {"250", "150", "4", "80", "150", "0,30", "3", "1800"}};
-    for (int i = 1; i <= 2; ++i) {
-        for (int k = 0; k < 8; ++k) {
-            d.piano(vociingresso[k], i, 1) = piani[i - 1][k];
-        }
-    }
-    d.prof[1] = "1";
-    d.largh[1] = "0,6";
-    d.tiposuolo = "1";
-    d.pesos = "1,8";
-    d.coes = "0";
-    d.attr = "30";
-    d.contadati();
-    return d;
-}
 
 TEST(StampantePdf, ListinoLettoDalPdfComeSullaGriglia) {
     if (!pdftotextpresente()) {

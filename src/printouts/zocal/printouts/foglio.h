@@ -42,9 +42,9 @@ int colonnadecimale(int decimale, const Elemento& elemento);
 // Print statements on a printer: items placed at character columns of the
 // current font, a line ended by each statement. An item placed at a column
 // the line has already passed goes to that column of the next line, except
-// that the blank ending a number may be taken by the next item, so results
-// that touch stay on their line. Text wider than the printable area goes on
-// below rather than off the paper.
+// that the blank ending a number may be taken by a number after it, whose
+// own sign blank keeps them apart: results that touch stay on their line. Text wider than the
+// printable area goes on below rather than off the paper.
 class Foglio {
   public:
     explicit Foglio(Stampante& stampante) : stampante_(stampante) {}
@@ -76,6 +76,7 @@ class Foglio {
     double colonnacorrente() const { return colonna_; }
 
   private:
+    Foglio& sposta(int n, bool separato);
     void emetti(std::u32string testo);
 
     Stampante& stampante_;
