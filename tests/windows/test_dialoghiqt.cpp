@@ -16,15 +16,16 @@ namespace {
 
 // Acts on the modal box as soon as it is up, then lets the call return.
 void quandoAperta(std::function<void(QMessageBox*)> azione) {
-    auto prova = std::make_shared<std::function<void()>>();
-    *prova = [azione, prova] {
+    auto* attesa = new QTimer;
+    attesa->setInterval(5);
+    QObject::connect(attesa, &QTimer::timeout, attesa, [attesa, azione] {
         if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            attesa->stop();
+            attesa->deleteLater();
             azione(box);
-        } else {
-            QTimer::singleShot(10, *prova);
         }
-    };
-    QTimer::singleShot(0, *prova);
+    });
+    attesa->start();
 }
 
 } // namespace
