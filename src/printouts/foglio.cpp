@@ -231,6 +231,7 @@ void Foglio::acapo() {
 void Foglio::fine() {
     stampante_.fine();
     colonna_ = 1;
+    bianco_ = 0;
 }
 
 void Foglio::emetti(std::u32string testo) {

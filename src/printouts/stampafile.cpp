@@ -41,6 +41,19 @@ struct Richiesta {
     bool aiuto = false;
 };
 
+// Qt's own notices are English and meant for developers; the tool's user
+// gets the tool's Italian messages only.
+void taci(QtMsgType tipo, const QMessageLogContext&, const QString& testo) {
+    if (tipo == QtCriticalMsg || tipo == QtFatalMsg) {
+        std::cerr << testo.toStdString() << "\n";
+    }
+}
+
+struct SilenzioQt {
+    QtMessageHandler precedente = qInstallMessageHandler(taci);
+    ~SilenzioQt() { qInstallMessageHandler(precedente); }
+};
+
 int erroreuso(const std::string& messaggio) {
     std::cerr << "zocal-cli: stampa: " << messaggio << "\n"
               << "Uso:\n"
@@ -140,6 +153,7 @@ int stampadariga(int argc, char** argv) {
     }
 
     // Fonts and the PDF printer need the Qt application object.
+    const SilenzioQt silenzio;
     std::unique_ptr<QGuiApplication> applicazione;
     int qargc = 1;
     char* qargv[] = {argv[0], nullptr};
