@@ -1,0 +1,342 @@
+#include "zocal/report/composizione.h"
+
+#include "zocal/core/calcola.h"
+#include "zocal/report/numeri.h"
+#include "zocal/report/percorsi.h"
+
+#include <array>
+#include <string_view>
+
+namespace zocal {
+
+namespace {
+
+const std::string cr(1, CR);
+const std::string ff(1, FF);
+
+std::string crx(int n) {
+    return std::string(static_cast<std::size_t>(n), CR);
+}
+
+constexpr std::array<std::string_view, 5> dichiarazioni{
+    "La verifica della  fondazione  dell'edificio in oggetto è stata eseguita considerando una "
+    "porzione di muro portante lunga un metro. Tutti i dati di calcolo sono pertanto riferiti "
+    "all'area data dallo spessore moltiplicata 100 centimetri. Allo stesso modo si è, quindi, "
+    "considerata la base fondale. Sono state analizzate le situazioni più gravose per il "
+    "fabbricato  in modo da avere un quadro il più completo possibile della statica delle "
+    "fondazioni.",
+    "Le varie misure delle  parti strutturali e i valori riferiti al terreno fondale sono state "
+    "inseriti in un programma di calcolo automatico deducendoli direttamente dal progetto della "
+    "costruzione, dall'esame dei luoghi o da appropriate analisi geologiche della zona.",
+    "I risultati riportati mostrano i carichi, le dimensioni dei muri portanti, le altezze dei "
+    "piani ed i parametri geometrici e geotecnici della fondazione.",
+    "Il coefficiente di sicurezza certifica le reali condizioni del sigma di lavoro del terreno.",
+    "Si riportano in questa pagina le descrizioni sia della zona che del fabbricato utili alla "
+    "conoscenza dell'insieme terreno-manufatto, mentre nelle pagine seguenti sono elencati tutti "
+    "i dati e i risultati della verifica eseguita.",
+};
+
+struct RigaDescrizione {
+    std::string_view voce;
+    Descrizione campo;
+};
+
+constexpr std::array<RigaDescrizione, 13> righedescrizione{{
+    {"tipo di fabbricato", Descrizione::fabbricato},
+    {"tipo di muratura", Descrizione::muratura},
+    {"consistenza", Descrizione::consistenza},
+    {"tipo di solai", Descrizione::solai},
+    {"dati della zona", Descrizione::zona},
+    {"lotto", Descrizione::lotto},
+    {"acque superficiali", Descrizione::acque},
+    {"vicinanze", Descrizione::vicinanze},
+    {"canali di scolo", Descrizione::canali},
+    {"frane in atto", Descrizione::frane},
+    {"altezza massima dei fronti di scavo m.", Descrizione::altezza},
+    {"classificazione e natura del terreno", Descrizione::natura},
+    {"giudizio sulla stabilità terreno-fondazione", Descrizione::giudizio},
+}};
+
+constexpr std::array<std::array<std::string_view, 3>, 5> tipisuolo{{
+    {"numero", "tipo", "calcolo"},
+    {"1", "sabbioso", "sigma del terreno calcolato automaticamente"},
+    {"2", "compatto", "sigma del terreno calcolato automaticamente"},
+    {"3", "intermedio", "sigma del terreno calcolato automaticamente"},
+    {"0", "", "sigma del terreno indicato in fase di input"},
+}};
+
+constexpr std::array<std::array<std::string_view, 2>, 19> legenda{{
+    {"simbolo", "significato"},
+    {"pia.", "numero del piano (impalcato)"},
+    {"sol.", "peso proprio del solaio"},
+    {"sovr.", "sovraccarico accidentale"},
+    {"lungh.", "lunghezza del solaio che grava sul muro"},
+    {"pavim.", "peso del pavimento"},
+    {"tram.", "peso totale dei tramezzi che gravano sul muro"},
+    {"spe.", "spessore del muro al piano sottostante"},
+    {"inter.", "interasse del piano sottostante"},
+    {"spec.", "peso specifico del muro"},
+    {"scar.", "scarico del piano"},
+    {"totale", "scarico totale fino al piano"},
+    {"prof.", "profondità della fondazione"},
+    {"largh.", "larghezza della base fondale"},
+    {"lim.", "carico di rottura del terreno"},
+    {"sigma", "sigma ammissibile del terreno"},
+    {"terra", "peso totale gravante sul terreno"},
+    {"lav.", "sigma di lavoro del terreno"},
+    {"coeff.", "coefficiente di sicurezza"},
+}};
+
+constexpr int colonnefondazione = 18;
+
+// Symbol, unit and, for columns 2-11, the storey value and its pattern.
+struct ColonnaFondazione {
+    std::string_view simbolo;
+    std::string_view unita;
+    Voce voce;
+    std::string_view modello;
+};
+
+constexpr std::array<ColonnaFondazione, 10> colonnepiano{{
+    {"sol.", "kg/mq", Voce::pesol, "###0"},
+    {"sovr.", "kg/mq", Voce::sovr, "###0"},
+    {"lungh.", "m", Voce::lungh, "###0.00"},
+    {"pavim.", "kg/mq", Voce::pepav, "###0"},
+    {"tram.", "kg", Voce::tram, "###0"},
+    {"spe.", "m", Voce::spess, "###0.00"},
+    {"inter.", "m", Voce::interas, "###0.00"},
+    {"spec.", "kg/mc", Voce::spem, "###0"},
+    {"scar.", "kg", Voce::scar, "###0"},
+    {"totale", "kg", Voce::scartot, "###0"},
+}};
+
+struct ColonnaBase {
+    std::string_view simbolo;
+    std::string_view unita;
+    DatiCalcolo::Fondazioni DatiCalcolo::*cella;
+    std::string_view modello;
+};
+
+const std::array<ColonnaBase, 7> colonnebase{{
+    {"prof.", "m", &DatiCalcolo::prof, "###0.00"},
+    {"largh.", "m", &DatiCalcolo::largh, "###0.00"},
+    {"lim.", "t/mq", &DatiCalcolo::carlim, "###0.0"},
+    {"sigma", "kg/cmq", &DatiCalcolo::sigmat, "###0.00"},
+    {"terra", "kg", &DatiCalcolo::scater, "###0"},
+    {"lav.", "kg/cmq", &DatiCalcolo::siglav, "###0.00"},
+    {"coeff.", "", &DatiCalcolo::coeff, "###0.00"},
+}};
+
+void cella(ScrittoreRelazione& w, int r, int c, std::string_view testo) {
+    w.cella(r, c, std::string(testo));
+}
+
+void frontespizio(ScrittoreRelazione& w, const Lavoro& l, const Studio& studio) {
+    w.carattere(carattererelazione);
+    w.corpo(20);
+    w.scrivi("RELAZIONE SULLA FONDAZIONE" + cr);
+    w.corpo(16);
+    w.scrivi("(per un edificio in muratura)" + crx(2));
+    w.corpo(14);
+    w.scrivi("progetto: " + l[Frontespizio::progetto] + crx(2));
+    w.scrivi("in località: " + l[Frontespizio::localita] + crx(2));
+    for (int i = 0; i < 6; ++i) {
+        w.scrivi(cr);
+    }
+    w.scrivi("progettista: " + studio.nome + cr);
+    w.scrivi("committente: " + l[Frontespizio::committente] + crx(2));
+    w.scrivi(l[Frontespizio::luogo] + ": " + l[Frontespizio::data] + cr);
+    w.corpo(16);
+    for (int i = 0; i < 18; ++i) {
+        w.scrivi(cr);
+    }
+    w.scrivi(studio.nome + cr);
+    w.scrivi(studio.indirizzo + cr);
+}
+
+void paginadichiarazioni(ScrittoreRelazione& w) {
+    w.nuovoparagrafo();
+    w.corpoparagrafo(18);
+    w.testoparagrafo(ff + "Relazione di calcolo" + crx(4));
+    w.corpoparagrafo(12);
+    for (std::string_view testo : dichiarazioni) {
+        w.testoparagrafo(std::string(testo) + cr);
+    }
+}
+
+void paginadescrizione(ScrittoreRelazione& w, const Lavoro& l) {
+    w.corpoparagrafo(16);
+    w.testoparagrafo(ff + "Descrizione del fabbricato" + cr);
+    w.nuovoparagrafo();
+    w.nuovatabella(14, 2);
+    w.corpotabella(10);
+    cella(w, 1, 1, "tipologia");
+    cella(w, 1, 2, "valore");
+    int r = 2;
+    for (const RigaDescrizione& riga : righedescrizione) {
+        cella(w, r, 1, riga.voce);
+        cella(w, r, 2, l[riga.campo]);
+        ++r;
+    }
+    w.formatotabella(9);
+}
+
+void terreno(ScrittoreRelazione& w, const DatiCalcolo& d) {
+    w.nuovoparagrafo();
+    w.corpoparagrafo(16);
+    w.testoparagrafo(ff + "Dati e risultati" + crx(4));
+    w.corpoparagrafo(12);
+    w.testoparagrafo("Tipo di suolo:" + cr);
+
+    w.nuovatabella(5, 3);
+    w.corpotabella(10);
+    for (int r = 0; r < 5; ++r) {
+        for (int c = 0; c < 3; ++c) {
+            cella(w, r + 1, c + 1,
+                  tipisuolo[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)]);
+        }
+    }
+    w.formatotabella(9);
+
+    w.nuovoparagrafo();
+    w.corpoparagrafo(12);
+    w.testoparagrafo(cr + "Terreno:");
+    w.nuovatabella(3, 4);
+    w.corpotabella(10);
+    cella(w, 1, 1, "tipo di suolo");
+    cella(w, 1, 2, "peso specifico del terreno");
+    cella(w, 1, 3, "coesione");
+    cella(w, 1, 4, "angolo di attrito");
+    cella(w, 2, 1, "n.");
+    cella(w, 2, 2, "t/mc");
+    cella(w, 2, 3, "t/mq");
+    cella(w, 2, 4, "gradi");
+    cella(w, 3, 1, numeroinchiaro(d.tiposuolo));
+    cella(w, 3, 2, formatta(d.pesos, "##0.00"));
+    cella(w, 3, 3, formatta(d.coes, "##0.00"));
+    cella(w, 3, 4, numeroinchiaro(d.attr));
+    w.formatotabella(9);
+}
+
+void tabellalegenda(ScrittoreRelazione& w) {
+    w.nuovoparagrafo();
+    w.nuovatabella(19, 2);
+    w.corpotabella(10);
+    for (int r = 0; r < 19; ++r) {
+        cella(w, r + 1, 1, legenda[static_cast<std::size_t>(r)][0]);
+        cella(w, r + 1, 2, legenda[static_cast<std::size_t>(r)][1]);
+    }
+    w.formatotabella(9);
+}
+
+void fondazione(ScrittoreRelazione& w, const DatiCalcolo& d, int f) {
+    const std::size_t fi = static_cast<std::size_t>(f);
+    w.testoparagrafo(cr + "Fondazione n." + numeroinchiaro(f) + "  (" + d.verifica[fi].testo() +
+                     ")" + cr);
+    const int npiani = d.npiani[fi] < 0 ? 0 : (d.npiani[fi] > maxpiani ? maxpiani : d.npiani[fi]);
+    w.nuovatabella(npiani + 2, colonnefondazione);
+    w.corpotabella(6);
+
+    cella(w, 1, 1, "pia.");
+    cella(w, 2, 1, "n.");
+    for (std::size_t k = 0; k < colonnepiano.size(); ++k) {
+        const int c = static_cast<int>(k) + 2;
+        cella(w, 1, c, colonnepiano[k].simbolo);
+        cella(w, 2, c, colonnepiano[k].unita);
+    }
+    for (std::size_t k = 0; k < colonnebase.size(); ++k) {
+        const int c = static_cast<int>(k) + 12;
+        cella(w, 1, c, colonnebase[k].simbolo);
+        cella(w, 2, c, colonnebase[k].unita);
+    }
+    for (int s = 1; s <= npiani; ++s) {
+        const int r = s + 2;
+        cella(w, r, 1, numeroinchiaro(s));
+        for (std::size_t k = 0; k < colonnepiano.size(); ++k) {
+            cella(w, r, static_cast<int>(k) + 2,
+                  formatta(d.piano(colonnepiano[k].voce, s, f), colonnepiano[k].modello));
+        }
+        if (s == 1) {
+            for (std::size_t k = 0; k < colonnebase.size(); ++k) {
+                cella(w, r, static_cast<int>(k) + 12,
+                      formatta((d.*colonnebase[k].cella)[fi], colonnebase[k].modello));
+            }
+        }
+    }
+    w.formatotabella(9);
+}
+
+void chiusura(ScrittoreRelazione& w, const Lavoro& l, const Studio& studio) {
+    w.corpoparagrafo(12);
+    const int n = w.contapagine();
+    w.testoparagrafo(crx(2) + "La presente relazione è composta di n." + numeroinchiaro(n) +
+                     " pagine." + cr);
+    w.testoparagrafo("Si allegano: " + l[Frontespizio::allegati] + crx(2));
+    w.testoparagrafo(l[Frontespizio::luogo] + ": " + l[Frontespizio::data] + crx(2));
+    w.testoparagrafo("il progettista" + cr);
+    w.testoparagrafo("(" + studio.nome + ")");
+}
+
+// Foundations the tables can hold: a count read from a damaged file must not
+// index past the tables.
+int fondazioniinuso(const DatiCalcolo& d) {
+    return d.nfond < 0 ? 0 : (d.nfond > maxfond ? maxfond : d.nfond);
+}
+
+} // namespace
+
+void aggiornarisultati(DatiCalcolo& dati) {
+    const int n = fondazioniinuso(dati);
+    for (int f = 1; f <= n; ++f) {
+        calcola(dati, f);
+    }
+}
+
+void componirelazione(ScrittoreRelazione& w, const Lavoro& lavoro, const Studio& studio) {
+    frontespizio(w, lavoro, studio);
+    paginadichiarazioni(w);
+    paginadescrizione(w, lavoro);
+    terreno(w, lavoro.dati);
+    tabellalegenda(w);
+    w.nuovoparagrafo();
+    const int n = fondazioniinuso(lavoro.dati);
+    for (int f = 1; f <= n; ++f) {
+        fondazione(w, lavoro.dati, f);
+    }
+    chiusura(w, lavoro, studio);
+}
+
+void allineacolonne(ScrittoreRelazione& w, const DatiCalcolo& dati) {
+    for (int c = 1; c <= 4; ++c) {
+        w.allineadestra(3, c);
+    }
+    const int n = fondazioniinuso(dati);
+    for (int f = 1; f <= n; ++f) {
+        for (int c = 1; c <= colonnefondazione; ++c) {
+            w.allineadestra(4 + f, c);
+        }
+    }
+}
+
+EsitoRelazione scrivirelazione(ScrittoreRelazione& w, const Lavoro& lavoro, const Studio& studio,
+                               const std::string& percorso) {
+    EsitoRelazione esito;
+    w.avvia();
+    componirelazione(w, lavoro, studio);
+    w.giustificatutto();
+    auto errore = w.salvacome(percorso);
+    allineacolonne(w, lavoro.dati);
+    if (!errore) {
+        errore = w.salvacome(percorso);
+    }
+    esito.pagine = w.contapagine();
+    if (errore) {
+        esito.errore = *errore;
+        return esito;
+    }
+    esito.docx = percorso;
+    esito.pdf = percorsopdf(percorso);
+    return esito;
+}
+
+} // namespace zocal

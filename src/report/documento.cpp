@@ -1,0 +1,714 @@
+#include "zocal/report/documento.h"
+
+#include "docx.h"
+#include "impaginazione.h"
+#include "salvataggio.h"
+#include "zocal/report/percorsi.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QBuffer>
+#include <QDesktopServices>
+#include <QFont>
+#include <QFontDatabase>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextLayout>
+#include <QTextTable>
+#include <QUrl>
+
+#include <algorithm>
+#include <cmath>
+#include <map>
+
+namespace zocal {
+
+namespace ip = impaginazione;
+
+namespace {
+
+// The colours of table look 9.
+const QColor colorebordo(0x1F, 0x4E, 0x79);
+const QColor coloreintestazione(0x1F, 0x4E, 0x79);
+const QColor coloretestointestazione(Qt::white);
+const QColor colorerighe(0xDE, 0xEA, 0xF6);
+
+// Faces that Debian ships for fonts that only Windows has; the document keeps
+// the original name.
+void sostituiscicaratteri() {
+    static const bool fatto = [] {
+        auto sostituisci = [](const QString& nome, const QStringList& candidati) {
+            for (const QString& c : candidati) {
+                if (QFontDatabase::hasFamily(c)) {
+                    QFont::insertSubstitution(nome, c);
+                    return;
+                }
+            }
+        };
+        sostituisci("Century Gothic", {"URW Gothic", "TeX Gyre Adventor", "DejaVu Sans"});
+        sostituisci("Times New Roman", {"Liberation Serif", "Nimbus Roman", "DejaVu Serif"});
+        return true;
+    }();
+    (void)fatto;
+}
+
+// Marks the paragraph that follows a table in the text.
+constexpr int seguetabella = QTextFormat::UserProperty + 1;
+
+bool vuoto(const QTextBlock& b) {
+    return b.length() <= 1;
+}
+
+bool dentrotabella(const QTextBlock& b) {
+    return QTextCursor(b).currentTable() != nullptr;
+}
+
+// The block Qt puts right after a table.
+bool dopotabella(const QTextBlock& b) {
+    const QTextBlock prima = b.previous();
+    return prima.isValid() && !dentrotabella(b) && dentrotabella(prima);
+}
+
+double puntidi(const QTextCharFormat& f, double predefinito) {
+    const double p = f.fontPointSize();
+    return p > 0 ? p : predefinito;
+}
+
+} // namespace
+
+struct ScrittoreDocumento::Stato {
+    // The layout device: a PDF device at 96 dpi, so that the page count is
+    // the same on every screen and matches the PDF.
+    QByteArray scarto;
+    std::unique_ptr<QBuffer> bufferlayout;
+    std::unique_ptr<QPdfWriter> layout;
+
+    std::unique_ptr<QTextDocument> doc;
+    QTextCursor selezione;
+    QString famiglia = "Times New Roman";
+    double corposelezione = 12;
+    double corpoparagrafo = 12;
+    double corpotabella = 12;
+    QTextTable* tabella = nullptr;
+    std::vector<QTextTable*> tabelle;
+    bool interruzione = false; // a form feed waits for text to follow
+    // A new paragraph is made when something goes into it: a table put in
+    // its place takes it over, as in the word processor.
+    bool pendente = false;
+    bool blocco = false; // one edit block is open while building
+
+    QTextCharFormat formato(double punti) const {
+        QTextCharFormat f;
+        f.setFontFamilies(QStringList{famiglia});
+        f.setFontPointSize(punti);
+        f.setFontHintingPreference(QFont::PreferNoHinting);
+        // No ligatures: the PDF's text must read back letter by letter.
+        f.setFontStyleStrategy(QFont::PreferNoShaping);
+        return f;
+    }
+
+    void nuovo() {
+        chiudiblocco();
+        tabella = nullptr;
+        tabelle.clear();
+        doc = std::make_unique<QTextDocument>();
+        doc->setUndoRedoEnabled(false);
+        doc->setUseDesignMetrics(true);
+        QFont base("Times New Roman");
+        base.setPointSizeF(12);
+        base.setHintingPreference(QFont::PreferNoHinting);
+        doc->setDefaultFont(base);
+        doc->documentLayout()->setPaintDevice(layout.get());
+        doc->setPageSize(QSizeF(ip::larghezzapx, ip::altezzapx));
+        QTextFrameFormat radice = doc->rootFrame()->frameFormat();
+        radice.setMargin(ip::marginepx);
+        radice.setPadding(0);
+        radice.setBorder(0);
+        doc->rootFrame()->setFrameFormat(radice);
+        famiglia = "Times New Roman";
+        corposelezione = corpoparagrafo = corpotabella = 12;
+        interruzione = false;
+        pendente = false;
+        selezione = QTextCursor(doc.get());
+        selezione.setBlockCharFormat(formato(corposelezione));
+        apriblocco();
+    }
+
+    void apriblocco() {
+        if (!blocco) {
+            selezione.beginEditBlock();
+            blocco = true;
+        }
+    }
+    void chiudiblocco() {
+        if (blocco && doc) {
+            selezione.endEditBlock();
+        }
+        blocco = false;
+    }
+
+    void materializza() {
+        if (pendente) {
+            pendente = false;
+            fine().insertBlock(QTextBlockFormat(), formato(corpoparagrafo));
+        }
+    }
+
+    QTextCursor fine() const {
+        QTextCursor c(doc.get());
+        c.movePosition(QTextCursor::End);
+        return c;
+    }
+
+    // A waiting form feed takes effect where text follows: the paragraph
+    // that receives it starts a new page. Nothing before the first line.
+    void applicainterruzione(QTextCursor& c) {
+        if (!interruzione) {
+            return;
+        }
+        interruzione = false;
+        if (c.positionInBlock() > 0) {
+            c.insertBlock(c.blockFormat(), c.charFormat());
+        }
+        if (c.block().position() == 0) {
+            return;
+        }
+        QTextBlockFormat bf;
+        bf.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+        c.mergeBlockFormat(bf);
+    }
+
+    // Types text: CR (or LF, or CR LF) ends a paragraph, FF breaks the page
+    // before the text that follows (not inside tables), other control
+    // characters have no place in a document and are dropped.
+    void inserisci(QTextCursor& c, const QString& testo, const QTextCharFormat& f, bool incella) {
+        QString pezzo;
+        auto scarica = [&] {
+            if (!pezzo.isEmpty()) {
+                applicainterruzione(c);
+                c.insertText(pezzo, f);
+                pezzo.clear();
+            }
+        };
+        for (qsizetype i = 0; i < testo.size(); ++i) {
+            const char16_t ch = testo[i].unicode();
+            if (ch == u'\r' || ch == u'\n') {
+                scarica();
+                if (ch == u'\r' && i + 1 < testo.size() && testo[i + 1] == u'\n') {
+                    ++i;
+                }
+                if (!incella) {
+                    applicainterruzione(c);
+                }
+                // Merged: the first block of a cell also carries the cell's own format.
+                c.mergeBlockCharFormat(f);
+                QTextBlockFormat bf = c.blockFormat();
+                bf.clearProperty(QTextFormat::PageBreakPolicy);
+                bf.clearProperty(seguetabella);
+                c.insertBlock(bf, f);
+            } else if (ch == u'\f') {
+                scarica();
+                if (!incella) {
+                    interruzione = true;
+                }
+            } else if (ch == u'\t' || (ch >= 0x20 && ch != 0x7F && ch != 0xFFFE && ch != 0xFFFF)) {
+                pezzo += testo[i];
+            }
+        }
+        scarica();
+    }
+
+    QTextTableCell cella(QTextTable* t, int r, int c) const {
+        if (t == nullptr || r < 1 || c < 1 || r > t->rows() || c > t->columns()) {
+            return {};
+        }
+        return t->cellAt(r - 1, c - 1);
+    }
+
+    static QTextCursor contenuto(const QTextTableCell& cella) {
+        QTextCursor c = cella.firstCursorPosition();
+        c.setPosition(cella.lastCursorPosition().position(), QTextCursor::KeepAnchor);
+        return c;
+    }
+
+    // Every block of the cell.
+    template <typename F> static void blocchi(const QTextTableCell& cella, F&& fn) {
+        QTextBlock b = cella.firstCursorPosition().block();
+        const int ultima = cella.lastCursorPosition().block().blockNumber();
+        while (b.isValid() && b.blockNumber() <= ultima) {
+            fn(b);
+            b = b.next();
+        }
+    }
+
+    // Lines as tall as the report's face would make them, whichever face is
+    // drawn: the baseline stays where the face puts it, the spacing is scaled.
+    std::map<std::pair<QString, double>, double> spaziature;
+
+    // The natural line height the layout gives a face and size, from a
+    // one-line probe laid out on the same device.
+    double spaziatura(const QTextCharFormat& f, double punti) {
+        const QString famiglia = f.fontFamilies().toStringList().value(0, famiglia_predefinita());
+        const auto chiave = std::make_pair(famiglia, punti);
+        auto it = spaziature.find(chiave);
+        if (it == spaziature.end()) {
+            QTextDocument prova;
+            prova.setUseDesignMetrics(true);
+            prova.documentLayout()->setPaintDevice(layout.get());
+            QTextCharFormat cf;
+            cf.setFontFamilies(QStringList{famiglia});
+            cf.setFontPointSize(punti);
+            cf.setFontHintingPreference(QFont::PreferNoHinting);
+            cf.setFontStyleStrategy(QFont::PreferNoShaping);
+            QTextCursor(&prova).insertText("Hg", cf);
+            prova.documentLayout()->documentSize();
+            const QTextLayout* l = prova.begin().layout();
+            const double h = l != nullptr && l->lineCount() > 0 ? l->lineAt(0).height() : 0;
+            it = spaziature.emplace(chiave, h).first;
+        }
+        return it->second;
+    }
+
+    QString famiglia_predefinita() const { return doc->defaultFont().family(); }
+
+    void interlinea() {
+        const double predefinito = doc->defaultFont().pointSizeF();
+        for (QTextBlock b = doc->begin(); b.isValid(); b = b.next()) {
+            double punti = 0;
+            QTextCharFormat piugrande = b.charFormat();
+            for (auto it = b.begin(); !it.atEnd(); ++it) {
+                const double p = puntidi(it.fragment().charFormat(), predefinito);
+                if (p > punti) {
+                    punti = p;
+                    piugrande = it.fragment().charFormat();
+                }
+            }
+            if (punti == 0) {
+                punti = puntidi(b.charFormat(), predefinito);
+            }
+            const double naturale = spaziatura(piugrande, punti);
+            const double percento =
+                naturale > 0 ? 100.0 * punti * ip::interlinea * ip::pxpunto / naturale : 100.0;
+            const QTextBlockFormat bf = b.blockFormat();
+            if (bf.lineHeightType() != QTextBlockFormat::ProportionalHeight ||
+                std::abs(bf.lineHeight() - percento) > 1e-6) {
+                QTextBlockFormat nuovo;
+                nuovo.setLineHeight(percento, QTextBlockFormat::ProportionalHeight);
+                QTextCursor(b).mergeBlockFormat(nuovo);
+            }
+        }
+        // Qt draws no empty block right before a table; a paragraph of the
+        // text standing there becomes room above the table.
+        for (QTextTable* t : tabelle) {
+            const QTextBlock prima = doc->findBlock(t->firstPosition() - 1);
+            double spazio = 0;
+            if (prima.isValid() && vuoto(prima) &&
+                prima.blockFormat().hasProperty(QTextFormat::PageBreakPolicy)) {
+                spazio = puntidi(prima.charFormat(), doc->defaultFont().pointSizeF()) *
+                         ip::interlinea * ip::pxpunto;
+            }
+            QTextTableFormat tf = t->format();
+            if (std::abs(tf.topMargin() - spazio) > 1e-6) {
+                tf.setTopMargin(spazio);
+                t->setFormat(tf);
+            }
+        }
+    }
+
+    QTextTable* tabellaprima(const QTextBlock& b) const {
+        return QTextCursor(b.previous()).currentTable();
+    }
+
+    // Empty paragraphs that a page break would leave alone on a page of their
+    // own (a long title-page text pushes the last ones over) are dropped: a
+    // blank page in a report is never wanted. Needs a laid-out document.
+    bool togliblanchi() {
+        QAbstractTextDocumentLayout* l = doc->documentLayout();
+        const double h = doc->pageSize().height();
+        std::vector<int> posizioni;
+        for (QTextBlock b = doc->begin(); b.isValid(); b = b.next()) {
+            if (dentrotabella(b) ||
+                !(b.blockFormat().pageBreakPolicy() & QTextFormat::PageBreak_AlwaysBefore)) {
+                continue;
+            }
+            std::vector<QTextBlock> vuoti;
+            QTextBlock p = b.previous();
+            while (p.isValid() && !dentrotabella(p) && vuoto(p) && !dopotabella(p) &&
+                   !(p.blockFormat().pageBreakPolicy() & QTextFormat::PageBreak_AlwaysBefore)) {
+                vuoti.push_back(p);
+                p = p.previous();
+            }
+            if (vuoti.empty() || !p.isValid()) {
+                continue;
+            }
+            double fondo = 0;
+            if (dentrotabella(p)) {
+                fondo = l->frameBoundingRect(QTextCursor(p).currentTable()).bottom();
+            } else if (dopotabella(p)) {
+                fondo = l->frameBoundingRect(tabellaprima(p)).bottom();
+            } else {
+                fondo = l->blockBoundingRect(p).top();
+                if (p.layout() != nullptr && p.layout()->lineCount() > 0) {
+                    const QTextLine ultimariga = p.layout()->lineAt(p.layout()->lineCount() - 1);
+                    fondo += ultimariga.y() + ultimariga.height();
+                } else {
+                    fondo = l->blockBoundingRect(p).bottom();
+                }
+            }
+            const auto pagina = [h](double y) { return static_cast<int>(std::floor(y / h)); };
+            const int ultima = pagina(fondo - 0.5);
+            for (const QTextBlock& e : vuoti) {
+                // A line pushed over the page bottom moves inside its block.
+                double alto = l->blockBoundingRect(e).top();
+                if (e.layout() != nullptr && e.layout()->lineCount() > 0) {
+                    alto += e.layout()->lineAt(0).y();
+                }
+                if (pagina(alto + 0.5) > ultima) {
+                    posizioni.push_back(e.position());
+                }
+            }
+        }
+        if (posizioni.empty()) {
+            return false;
+        }
+        std::sort(posizioni.begin(), posizioni.end());
+        apriblocco();
+        for (auto it = posizioni.rbegin(); it != posizioni.rend(); ++it) {
+            QTextCursor c(doc.get());
+            c.setPosition(*it - 1);
+            c.setPosition(*it, QTextCursor::KeepAnchor);
+            c.removeSelectedText();
+        }
+        chiudiblocco();
+        return true;
+    }
+
+    // The document ready for counting or output, laid out; the caller
+    // reopens the edit block.
+    void completa() {
+        materializza();
+        interlinea();
+        chiudiblocco();
+        doc->pageCount();
+        if (togliblanchi()) {
+            doc->pageCount();
+        }
+    }
+};
+
+ScrittoreDocumento::ScrittoreDocumento() : s_(std::make_unique<Stato>()) {
+    sostituiscicaratteri();
+    s_->bufferlayout = std::make_unique<QBuffer>(&s_->scarto);
+    s_->bufferlayout->open(QIODevice::WriteOnly);
+    s_->layout = std::make_unique<QPdfWriter>(s_->bufferlayout.get());
+    s_->layout->setResolution(static_cast<int>(ip::dpi));
+    s_->layout->setPageSize(QPageSize(QPageSize::A4));
+    s_->layout->setPageMargins(QMarginsF(0, 0, 0, 0));
+    s_->nuovo();
+}
+
+ScrittoreDocumento::~ScrittoreDocumento() {
+    s_->chiudiblocco();
+    s_->doc.reset();
+}
+
+void ScrittoreDocumento::avvia() {
+    s_->nuovo();
+}
+
+void ScrittoreDocumento::carattere(const std::string& nome) {
+    s_->famiglia = QString::fromStdString(nome);
+}
+
+void ScrittoreDocumento::corpo(double punti) {
+    if (punti > 0) {
+        s_->corposelezione = punti;
+    }
+}
+
+void ScrittoreDocumento::scrivi(const std::string& testo) {
+    s_->materializza();
+    s_->inserisci(s_->selezione, QString::fromStdString(testo), s_->formato(s_->corposelezione),
+                  false);
+}
+
+void ScrittoreDocumento::nuovoparagrafo() {
+    s_->materializza();
+    s_->corpoparagrafo = puntidi(s_->fine().block().charFormat(), s_->corpoparagrafo);
+    s_->pendente = true;
+}
+
+void ScrittoreDocumento::corpoparagrafo(double punti) {
+    if (punti <= 0) {
+        return;
+    }
+    s_->corpoparagrafo = punti;
+    QTextCursor c = s_->fine();
+    if (!s_->pendente && vuoto(c.block())) {
+        c.mergeBlockCharFormat(s_->formato(punti));
+    }
+}
+
+void ScrittoreDocumento::testoparagrafo(const std::string& testo) {
+    s_->materializza();
+    QTextCursor c = s_->fine();
+    s_->inserisci(c, QString::fromStdString(testo), s_->formato(s_->corpoparagrafo), false);
+}
+
+void ScrittoreDocumento::nuovatabella(int righe, int colonne) {
+    righe = std::max(1, righe);
+    colonne = std::max(1, colonne);
+    const bool alposto = s_->pendente;
+    s_->pendente = false;
+    if (s_->interruzione && alposto) {
+        // The table opens the new page: its paragraph goes there first.
+        s_->pendente = true;
+        s_->materializza();
+    }
+    QTextCursor c = s_->fine();
+    const double punti = puntidi(c.block().charFormat(), s_->corpoparagrafo);
+    if (s_->interruzione) {
+        s_->applicainterruzione(c);
+    } else if ((alposto || c.blockFormat().hasProperty(seguetabella)) && vuoto(c.block()) &&
+               c.block().position() > 0) {
+        // The table took the new paragraph's place (or follows another
+        // table): the empty one before it is a paragraph of the text, not the
+        // filler Qt keeps before tables.
+        QTextBlockFormat visibile;
+        visibile.setPageBreakPolicy(QTextFormat::PageBreak_Auto);
+        c.mergeBlockFormat(visibile);
+    }
+    QTextTableFormat tf;
+    tf.setWidth(QTextLength(QTextLength::PercentageLength, 100));
+    tf.setCellSpacing(0);
+    tf.setCellPadding(0);
+    tf.setMargin(0);
+    tf.setBorder(ip::bordopunti * ip::pxpunto);
+    tf.setBorderStyle(QTextFrameFormat::BorderStyle_Solid);
+    tf.setBorderBrush(QBrush(Qt::black));
+    tf.setBorderCollapse(true);
+    QList<QTextLength> larghezze;
+    for (int i = 0; i < colonne; ++i) {
+        larghezze.append(QTextLength(QTextLength::PercentageLength, 100.0 / colonne));
+    }
+    tf.setColumnWidthConstraints(larghezze);
+    QTextTable* t = c.insertTable(righe, colonne, tf);
+    s_->tabella = t;
+    s_->tabelle.push_back(t);
+    s_->corpotabella = punti;
+    const QTextCharFormat f = s_->formato(punti);
+    for (int r = 0; r < righe; ++r) {
+        for (int k = 0; k < colonne; ++k) {
+            QTextTableCell cl = t->cellAt(r, k);
+            QTextTableCellFormat cf = cl.format().toTableCellFormat();
+            cf.setLeftPadding(ip::spaziocellapunti * ip::pxpunto);
+            cf.setRightPadding(ip::spaziocellapunti * ip::pxpunto);
+            cf.setTopPadding(0);
+            cf.setBottomPadding(0);
+            cf.setBorder(ip::bordopunti * ip::pxpunto);
+            cf.setBorderStyle(QTextFrameFormat::BorderStyle_Solid);
+            cf.setBorderBrush(QBrush(Qt::black));
+            cl.setFormat(cf);
+            QTextCursor cc = cl.firstCursorPosition();
+            cc.mergeBlockCharFormat(f);
+            cc.setBlockFormat(QTextBlockFormat());
+        }
+    }
+    // Qt keeps an empty, invisible block after every table; the paragraph
+    // that follows the table in the text is a new one after it.
+    QTextBlockFormat seguito;
+    seguito.setProperty(seguetabella, true);
+    s_->fine().insertBlock(seguito, s_->formato(punti));
+}
+
+void ScrittoreDocumento::corpotabella(double punti) {
+    QTextTable* t = s_->tabella;
+    if (t == nullptr || punti <= 0) {
+        return;
+    }
+    s_->corpotabella = punti;
+    QTextCharFormat f;
+    f.setFontPointSize(punti);
+    for (int r = 0; r < t->rows(); ++r) {
+        for (int k = 0; k < t->columns(); ++k) {
+            QTextTableCell cl = t->cellAt(r, k);
+            QTextCursor c = Stato::contenuto(cl);
+            c.mergeCharFormat(f);
+            Stato::blocchi(cl,
+                           [&](const QTextBlock& b) { QTextCursor(b).mergeBlockCharFormat(f); });
+        }
+    }
+}
+
+void ScrittoreDocumento::cella(int riga, int colonna, const std::string& testo) {
+    QTextTableCell cl = s_->cella(s_->tabella, riga, colonna);
+    if (!cl.isValid()) {
+        return;
+    }
+    QTextCursor c = Stato::contenuto(cl);
+    c.removeSelectedText();
+    s_->inserisci(c, QString::fromStdString(testo), s_->formato(s_->corpotabella), true);
+}
+
+void ScrittoreDocumento::formatotabella(int formato) {
+    QTextTable* t = s_->tabella;
+    if (t == nullptr || formato != 9) {
+        return;
+    }
+    QTextTableFormat tf = t->format();
+    tf.setBorderBrush(QBrush(colorebordo));
+
+    // Columns as wide as their longest text asks, as an automatic format fits them.
+    std::vector<double> pesi(static_cast<std::size_t>(t->columns()), 0);
+    for (int r = 0; r < t->rows(); ++r) {
+        for (int k = 0; k < t->columns(); ++k) {
+            const QString testo = Stato::contenuto(t->cellAt(r, k)).selectedText();
+            pesi[static_cast<std::size_t>(k)] =
+                std::max(pesi[static_cast<std::size_t>(k)], static_cast<double>(testo.size()));
+        }
+    }
+    double somma = 0;
+    for (double& p : pesi) {
+        p = std::clamp(p, 4.0, 60.0);
+        somma += p;
+    }
+    QList<QTextLength> larghezze;
+    for (double p : pesi) {
+        larghezze.append(QTextLength(QTextLength::PercentageLength, 100.0 * p / somma));
+    }
+    tf.setColumnWidthConstraints(larghezze);
+    t->setFormat(tf);
+
+    QTextCharFormat chiaro;
+    chiaro.setForeground(QBrush(coloretestointestazione));
+    for (int r = 0; r < t->rows(); ++r) {
+        for (int k = 0; k < t->columns(); ++k) {
+            QTextTableCell cl = t->cellAt(r, k);
+            QTextTableCellFormat cf = cl.format().toTableCellFormat();
+            cf.setBackground(QBrush(r == 0 ? coloreintestazione : colorerighe));
+            cf.setBorderBrush(QBrush(colorebordo));
+            cl.setFormat(cf);
+            if (r == 0) {
+                QTextCursor c = Stato::contenuto(cl);
+                c.mergeCharFormat(chiaro);
+                Stato::blocchi(
+                    cl, [&](const QTextBlock& b) { QTextCursor(b).mergeBlockCharFormat(chiaro); });
+            }
+        }
+    }
+}
+
+int ScrittoreDocumento::contapagine() {
+    s_->completa();
+    const int n = s_->doc->pageCount();
+    s_->apriblocco();
+    return n;
+}
+
+void ScrittoreDocumento::giustificatutto() {
+    s_->materializza();
+    QTextBlockFormat bf;
+    bf.setAlignment(Qt::AlignJustify);
+    for (QTextBlock b = s_->doc->begin(); b.isValid(); b = b.next()) {
+        QTextCursor(b).mergeBlockFormat(bf);
+    }
+}
+
+void ScrittoreDocumento::allineadestra(int tabella, int colonna) {
+    if (tabella < 1 || tabella > static_cast<int>(s_->tabelle.size())) {
+        return;
+    }
+    QTextTable* t = s_->tabelle[static_cast<std::size_t>(tabella - 1)];
+    if (colonna < 1 || colonna > t->columns()) {
+        return;
+    }
+    QTextBlockFormat bf;
+    bf.setAlignment(Qt::AlignRight | Qt::AlignAbsolute);
+    for (int r = 0; r < t->rows(); ++r) {
+        Stato::blocchi(t->cellAt(r, colonna - 1),
+                       [&](const QTextBlock& b) { QTextCursor(b).mergeBlockFormat(bf); });
+    }
+}
+
+std::optional<std::string> ScrittoreDocumento::salvacome(const std::string& percorso) {
+    const QByteArray d = docx();
+    const QByteArray p = pdf();
+    if (d.isEmpty() || p.isEmpty()) {
+        return "Impossibile salvare il file \"" + percorso +
+               "\": il documento non si è potuto comporre";
+    }
+    if (auto errore = scrivifile(percorso, d)) {
+        return errore;
+    }
+    return scrivifile(percorsopdf(percorso), p);
+}
+
+QTextDocument* ScrittoreDocumento::documento() {
+    s_->completa();
+    s_->doc->pageCount();
+    s_->apriblocco();
+    return s_->doc.get();
+}
+
+const std::vector<QTextTable*>& ScrittoreDocumento::tabelle() const {
+    return s_->tabelle;
+}
+
+QByteArray ScrittoreDocumento::docx() {
+    s_->completa();
+    const QByteArray out = creadocx(*s_->doc, s_->doc->pageCount());
+    s_->apriblocco();
+    return out;
+}
+
+QByteArray ScrittoreDocumento::pdf() {
+    QByteArray out;
+    QBuffer buffer(&out);
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter scrittore(&buffer);
+        scrittore.setCreator("Zocal");
+        scrittore.setTitle(s_->doc->begin().text());
+        disegnapagine(scrittore);
+    }
+    return out;
+}
+
+void ScrittoreDocumento::disegnapagine(QPagedPaintDevice& dispositivo) {
+    s_->completa();
+    QTextDocument& doc = *s_->doc;
+    const int pagine = doc.pageCount();
+    dispositivo.setPageSize(QPageSize(QPageSize::A4));
+    dispositivo.setPageMargins(QMarginsF(0, 0, 0, 0));
+    QPainter p;
+    if (p.begin(&dispositivo)) {
+        const double sx = dispositivo.logicalDpiX() / ip::dpi;
+        const double sy = dispositivo.logicalDpiY() / ip::dpi;
+        const QSizeF pagina = doc.pageSize();
+        for (int i = 0; i < pagine; ++i) {
+            if (i > 0) {
+                dispositivo.newPage();
+            }
+            p.save();
+            p.scale(sx, sy);
+            const QRectF vista(0, i * pagina.height(), pagina.width(), pagina.height());
+            p.translate(0, -vista.top());
+            p.setClipRect(vista);
+            QAbstractTextDocumentLayout::PaintContext ctx;
+            ctx.clip = vista;
+            ctx.palette.setColor(QPalette::Text, Qt::black);
+            doc.documentLayout()->draw(&p, ctx);
+            p.restore();
+        }
+        p.end();
+    }
+    s_->apriblocco();
+}
+
+bool apridocumento(const std::string& percorso) {
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(percorso)));
+}
+
+} // namespace zocal

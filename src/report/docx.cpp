@@ -1,0 +1,435 @@
+#include "docx.h"
+
+#include "impaginazione.h"
+
+#include <QColor>
+#include <QDateTime>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextTable>
+
+#include <zip.h>
+
+#include <cmath>
+
+namespace zocal {
+
+namespace ip = impaginazione;
+
+namespace {
+
+constexpr const char* intestazionexml =
+    "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\n";
+constexpr const char* spaziow =
+    "xmlns:w=\"http://schemas.openxmlformats.org/wordprocessingml/2006/main\" "
+    "xmlns:r=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships\"";
+
+// Text for XML: markup characters escaped, characters XML cannot carry dropped.
+void testoxml(QByteArray& out, const QString& s) {
+    for (qsizetype i = 0; i < s.size(); ++i) {
+        const QChar ch = s[i];
+        const char16_t u = ch.unicode();
+        if (ch.isHighSurrogate() && i + 1 < s.size() && s[i + 1].isLowSurrogate()) {
+            out += QString(s.mid(i, 2)).toUtf8();
+            ++i;
+            continue;
+        }
+        if (ch.isSurrogate() || u == 0xFFFE || u == 0xFFFF || (u < 0x20 && u != '\t')) {
+            continue;
+        }
+        switch (u) {
+        case u'&':
+            out += "&amp;";
+            break;
+        case u'<':
+            out += "&lt;";
+            break;
+        case u'>':
+            out += "&gt;";
+            break;
+        case u'"':
+            out += "&quot;";
+            break;
+        default:
+            out += QString(ch).toUtf8();
+        }
+    }
+}
+
+QByteArray attributo(const QString& s) {
+    QByteArray out;
+    testoxml(out, s);
+    return out;
+}
+
+QByteArray numero(long long n) {
+    return QByteArray::number(n);
+}
+
+QByteArray esadecimale(const QColor& c) {
+    return c.name(QColor::HexRgb).mid(1).toUpper().toLatin1();
+}
+
+QString famigliadi(const QTextCharFormat& f, const QString& predefinita) {
+    const QStringList famiglie = f.fontFamilies().toStringList();
+    if (!famiglie.isEmpty() && !famiglie.front().isEmpty()) {
+        return famiglie.front();
+    }
+    return predefinita;
+}
+
+class Documento {
+  public:
+    explicit Documento(const QTextDocument& doc)
+        : doc_(doc), famiglia_(doc.defaultFont().family()),
+          punti_(doc.defaultFont().pointSizeF() > 0 ? doc.defaultFont().pointSizeF() : 12) {}
+
+    QByteArray crea() {
+        out_ += intestazionexml;
+        out_ += "<w:document " + QByteArray(spaziow) + "><w:body>";
+        struct Elemento {
+            QTextTable* tabella = nullptr;
+            QTextBlock blocco;
+        };
+        std::vector<Elemento> elementi;
+        const QTextFrame* radice = doc_.rootFrame();
+        for (auto it = radice->begin(); !it.atEnd(); ++it) {
+            if (auto* t = qobject_cast<QTextTable*>(it.currentFrame())) {
+                elementi.push_back({t, {}});
+            } else if (it.currentBlock().isValid()) {
+                elementi.push_back({nullptr, it.currentBlock()});
+            }
+        }
+        const std::size_t n = elementi.size();
+        for (std::size_t i = 0; i < n; ++i) {
+            const Elemento& e = elementi[i];
+            if (e.tabella != nullptr) {
+                tabella(*e.tabella);
+                continue;
+            }
+            // The empty blocks the layout does not show around tables (Qt
+            // needs them) are left out, save the one a table must be followed by.
+            const bool vuoto = e.blocco.length() <= 1;
+            const bool dopo = i > 0 && elementi[i - 1].tabella != nullptr;
+            const bool prima = i + 1 < n && elementi[i + 1].tabella != nullptr;
+            const QTextBlockFormat bf = e.blocco.blockFormat();
+            const bool nascosto =
+                vuoto && (dopo || (prima && !bf.hasProperty(QTextFormat::PageBreakPolicy) &&
+                                   !bf.hasProperty(QTextFormat::BackgroundBrush)));
+            const bool necessario = dopo && (i + 1 == n || prima);
+            if (!nascosto || necessario) {
+                paragrafo(e.blocco);
+            }
+        }
+        out_ += "<w:sectPr><w:pgSz w:w=\"" + numero(ip::larghezzatw) + "\" w:h=\"" +
+                numero(ip::altezzatw) + "\"/><w:pgMar w:top=\"" + numero(ip::marginetw) +
+                "\" w:right=\"" + numero(ip::marginetw) + "\" w:bottom=\"" + numero(ip::marginetw) +
+                "\" w:left=\"" + numero(ip::marginetw) +
+                "\" w:header=\"709\" w:footer=\"709\" w:gutter=\"0\"/></w:sectPr>";
+        out_ += "</w:body></w:document>";
+        return out_;
+    }
+
+  private:
+    void proprieta(const QTextCharFormat& f) {
+        const QByteArray fam = attributo(famigliadi(f, famiglia_));
+        const double p = f.fontPointSize() > 0 ? f.fontPointSize() : punti_;
+        const QByteArray mezzi = numero(std::llround(p * 2));
+        out_ += "<w:rPr><w:rFonts w:ascii=\"" + fam + "\" w:hAnsi=\"" + fam + "\" w:cs=\"" + fam +
+                "\" w:eastAsia=\"" + fam + "\"/>";
+        if (f.hasProperty(QTextFormat::ForegroundBrush) && f.foreground().style() != Qt::NoBrush) {
+            out_ += "<w:color w:val=\"" + esadecimale(f.foreground().color()) + "\"/>";
+        }
+        out_ += "<w:sz w:val=\"" + mezzi + "\"/><w:szCs w:val=\"" + mezzi + "\"/></w:rPr>";
+    }
+
+    void paragrafo(const QTextBlock& b) {
+        const QTextBlockFormat bf = b.blockFormat();
+        out_ += "<w:p><w:pPr>";
+        if (bf.pageBreakPolicy() & QTextFormat::PageBreak_AlwaysBefore) {
+            out_ += "<w:pageBreakBefore/>";
+        }
+        out_ += "<w:spacing w:before=\"0\" w:after=\"0\" w:line=\"240\" w:lineRule=\"auto\"/>";
+        const Qt::Alignment a = bf.alignment() & Qt::AlignHorizontal_Mask;
+        if (a & Qt::AlignJustify) {
+            out_ += "<w:jc w:val=\"both\"/>";
+        } else if (a & Qt::AlignRight) {
+            out_ += "<w:jc w:val=\"right\"/>";
+        } else if (a & Qt::AlignHCenter) {
+            out_ += "<w:jc w:val=\"center\"/>";
+        }
+        proprieta(b.charFormat());
+        out_ += "</w:pPr>";
+        for (auto it = b.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fr = it.fragment();
+            out_ += "<w:r>";
+            proprieta(fr.charFormat());
+            const QString testo = fr.text();
+            qsizetype inizio = 0;
+            auto pezzo = [&](qsizetype fine) {
+                if (fine > inizio) {
+                    out_ += "<w:t xml:space=\"preserve\">";
+                    testoxml(out_, testo.mid(inizio, fine - inizio));
+                    out_ += "</w:t>";
+                }
+            };
+            for (qsizetype i = 0; i < testo.size(); ++i) {
+                const char16_t u = testo[i].unicode();
+                if (u == u'\t' || u == QChar::LineSeparator) {
+                    pezzo(i);
+                    out_ += u == u'\t' ? "<w:tab/>" : "<w:br/>";
+                    inizio = i + 1;
+                }
+            }
+            pezzo(testo.size());
+            out_ += "</w:r>";
+        }
+        out_ += "</w:p>";
+    }
+
+    void tabella(const QTextTable& t) {
+        const QTextTableFormat tf = t.format();
+        const int colonne = t.columns();
+        std::vector<long long> larghezze(static_cast<std::size_t>(colonne), ip::testotw / colonne);
+        const QList<QTextLength> vincoli = tf.columnWidthConstraints();
+        if (vincoli.size() == colonne) {
+            for (int k = 0; k < colonne; ++k) {
+                const QTextLength& l = vincoli[k];
+                if (l.type() == QTextLength::PercentageLength) {
+                    larghezze[static_cast<std::size_t>(k)] =
+                        std::llround(ip::testotw * l.rawValue() / 100.0);
+                }
+            }
+        }
+        const QByteArray colore = tf.borderBrush().style() != Qt::NoBrush
+                                      ? esadecimale(tf.borderBrush().color())
+                                      : QByteArray("000000");
+        const QByteArray bordo = "w:val=\"single\" w:sz=\"" +
+                                 numero(std::llround(ip::bordopunti * 8)) +
+                                 "\" w:space=\"0\" w:color=\"" + colore + "\"";
+        const QByteArray spazio = numero(std::llround(ip::spaziocellapunti * 20));
+        out_ += "<w:tbl><w:tblPr><w:tblW w:w=\"5000\" w:type=\"pct\"/><w:tblBorders>";
+        for (const char* lato : {"top", "left", "bottom", "right", "insideH", "insideV"}) {
+            out_ += "<w:" + QByteArray(lato) + " " + bordo + "/>";
+        }
+        out_ += "</w:tblBorders><w:tblLayout w:type=\"fixed\"/><w:tblCellMar><w:top w:w=\"0\" "
+                "w:type=\"dxa\"/><w:left w:w=\"" +
+                spazio + "\" w:type=\"dxa\"/><w:bottom w:w=\"0\" w:type=\"dxa\"/><w:right w:w=\"" +
+                spazio + "\" w:type=\"dxa\"/></w:tblCellMar></w:tblPr><w:tblGrid>";
+        for (long long l : larghezze) {
+            out_ += "<w:gridCol w:w=\"" + numero(l) + "\"/>";
+        }
+        out_ += "</w:tblGrid>";
+        for (int r = 0; r < t.rows(); ++r) {
+            out_ += "<w:tr>";
+            for (int k = 0; k < colonne; ++k) {
+                const QTextTableCell c = t.cellAt(r, k);
+                out_ += "<w:tc><w:tcPr><w:tcW w:w=\"" +
+                        numero(larghezze[static_cast<std::size_t>(k)]) + "\" w:type=\"dxa\"/>";
+                const QBrush sfondo = c.format().background();
+                if (sfondo.style() != Qt::NoBrush) {
+                    out_ += "<w:shd w:val=\"clear\" w:color=\"auto\" w:fill=\"" +
+                            esadecimale(sfondo.color()) + "\"/>";
+                }
+                out_ += "</w:tcPr>";
+                bool almenouno = false;
+                for (auto it = c.begin(); !it.atEnd(); ++it) {
+                    if (it.currentBlock().isValid()) {
+                        paragrafo(it.currentBlock());
+                        almenouno = true;
+                    }
+                }
+                if (!almenouno) {
+                    out_ += "<w:p/>";
+                }
+                out_ += "</w:tc>";
+            }
+            out_ += "</w:tr>";
+        }
+        out_ += "</w:tbl>";
+    }
+
+    const QTextDocument& doc_;
+    QString famiglia_;
+    double punti_;
+    QByteArray out_;
+};
+
+QByteArray stili() {
+    return QByteArray(intestazionexml) + "<w:styles " + spaziow +
+           "><w:docDefaults><w:rPrDefault><w:rPr><w:rFonts w:ascii=\"Times New Roman\" "
+           "w:hAnsi=\"Times New Roman\" w:cs=\"Times New Roman\" w:eastAsia=\"Times New "
+           "Roman\"/><w:sz w:val=\"24\"/><w:szCs w:val=\"24\"/><w:lang w:val=\"it-IT\" "
+           "w:eastAsia=\"it-IT\" w:bidi=\"ar-SA\"/></w:rPr></w:rPrDefault><w:pPrDefault><w:pPr>"
+           "<w:spacing w:after=\"0\" w:line=\"240\" w:lineRule=\"auto\"/></w:pPr></w:pPrDefault>"
+           "</w:docDefaults><w:style w:type=\"paragraph\" w:default=\"1\" "
+           "w:styleId=\"Normal\"><w:name w:val=\"Normal\"/><w:qFormat/></w:style><w:style "
+           "w:type=\"table\" w:default=\"1\" w:styleId=\"TableNormal\"><w:name w:val=\"Normal "
+           "Table\"/><w:tblPr><w:tblInd w:w=\"0\" w:type=\"dxa\"/><w:tblCellMar><w:top w:w=\"0\" "
+           "w:type=\"dxa\"/><w:left w:w=\"108\" w:type=\"dxa\"/><w:bottom w:w=\"0\" "
+           "w:type=\"dxa\"/><w:right w:w=\"108\" "
+           "w:type=\"dxa\"/></w:tblCellMar></w:tblPr></w:style></w:styles>";
+}
+
+QByteArray impostazioni() {
+    return QByteArray(intestazionexml) + "<w:settings " + spaziow +
+           "><w:defaultTabStop w:val=\"708\"/><w:characterSpacingControl "
+           "w:val=\"doNotCompress\"/></w:settings>";
+}
+
+QByteArray tipi() {
+    return QByteArray(intestazionexml) +
+           "<Types xmlns=\"http://schemas.openxmlformats.org/package/2006/content-types\">"
+           "<Default Extension=\"rels\" "
+           "ContentType=\"application/vnd.openxmlformats-package.relationships+xml\"/>"
+           "<Default Extension=\"xml\" ContentType=\"application/xml\"/>"
+           "<Override PartName=\"/word/document.xml\" "
+           "ContentType=\"application/"
+           "vnd.openxmlformats-officedocument.wordprocessingml.document.main+xml\"/>"
+           "<Override PartName=\"/word/styles.xml\" "
+           "ContentType=\"application/"
+           "vnd.openxmlformats-officedocument.wordprocessingml.styles+xml\"/>"
+           "<Override PartName=\"/word/settings.xml\" "
+           "ContentType=\"application/"
+           "vnd.openxmlformats-officedocument.wordprocessingml.settings+xml\"/>"
+           "<Override PartName=\"/docProps/core.xml\" "
+           "ContentType=\"application/vnd.openxmlformats-package.core-properties+xml\"/>"
+           "<Override PartName=\"/docProps/app.xml\" "
+           "ContentType=\"application/"
+           "vnd.openxmlformats-officedocument.extended-properties+xml\"/>"
+           "</Types>";
+}
+
+QByteArray relazioni() {
+    return QByteArray(intestazionexml) +
+           "<Relationships "
+           "xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\">"
+           "<Relationship Id=\"rId1\" "
+           "Type=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships/"
+           "officeDocument\" Target=\"word/document.xml\"/>"
+           "<Relationship Id=\"rId2\" "
+           "Type=\"http://schemas.openxmlformats.org/package/2006/relationships/metadata/"
+           "core-properties\" Target=\"docProps/core.xml\"/>"
+           "<Relationship Id=\"rId3\" "
+           "Type=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships/"
+           "extended-properties\" Target=\"docProps/app.xml\"/>"
+           "</Relationships>";
+}
+
+QByteArray relazionidocumento() {
+    return QByteArray(intestazionexml) +
+           "<Relationships "
+           "xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\">"
+           "<Relationship Id=\"rId1\" "
+           "Type=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships/styles\" "
+           "Target=\"styles.xml\"/>"
+           "<Relationship Id=\"rId2\" "
+           "Type=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships/"
+           "settings\" Target=\"settings.xml\"/>"
+           "</Relationships>";
+}
+
+QByteArray nucleo(const QString& titolo) {
+    const QByteArray ora =
+        QDateTime::currentDateTimeUtc().toString("yyyy-MM-ddTHH:mm:ssZ").toLatin1();
+    return QByteArray(intestazionexml) +
+           "<cp:coreProperties "
+           "xmlns:cp=\"http://schemas.openxmlformats.org/package/2006/metadata/core-properties\" "
+           "xmlns:dc=\"http://purl.org/dc/elements/1.1/\" "
+           "xmlns:dcterms=\"http://purl.org/dc/terms/\" "
+           "xmlns:xsi=\"http://www.w3.org/2001/XMLSchema-instance\"><dc:title>" +
+           attributo(titolo) +
+           "</dc:title><dc:creator>Zocal</dc:creator><dc:language>it-IT</dc:language>"
+           "<dcterms:created xsi:type=\"dcterms:W3CDTF\">" +
+           ora + "</dcterms:created><dcterms:modified xsi:type=\"dcterms:W3CDTF\">" + ora +
+           "</dcterms:modified></cp:coreProperties>";
+}
+
+QByteArray applicazione(int pagine) {
+    return QByteArray(intestazionexml) +
+           "<Properties "
+           "xmlns=\"http://schemas.openxmlformats.org/officeDocument/2006/extended-properties\">"
+           "<Application>Zocal</Application><Pages>" +
+           numero(pagine) + "</Pages></Properties>";
+}
+
+} // namespace
+
+QByteArray creadocx(const QTextDocument& documento, int pagine) {
+    std::vector<std::pair<std::string, QByteArray>> parti{
+        {"[Content_Types].xml", tipi()},
+        {"_rels/.rels", relazioni()},
+        {"word/document.xml", Documento(documento).crea()},
+        {"word/_rels/document.xml.rels", relazionidocumento()},
+        {"word/styles.xml", stili()},
+        {"word/settings.xml", impostazioni()},
+        {"docProps/core.xml", nucleo(documento.begin().text())},
+        {"docProps/app.xml", applicazione(pagine)},
+    };
+    return comprimi(parti).value_or(QByteArray());
+}
+
+std::optional<QByteArray> comprimi(const std::vector<std::pair<std::string, QByteArray>>& parti,
+                                   std::string* errore) {
+    auto guasto = [&](zip_error_t* e) -> std::optional<QByteArray> {
+        if (errore != nullptr) {
+            *errore = zip_error_strerror(e);
+        }
+        return std::nullopt;
+    };
+    zip_error_t err;
+    zip_error_init(&err);
+    zip_source_t* memoria = zip_source_buffer_create(nullptr, 0, 0, &err);
+    if (memoria == nullptr) {
+        auto r = guasto(&err);
+        zip_error_fini(&err);
+        return r;
+    }
+    zip_t* zip = zip_open_from_source(memoria, ZIP_TRUNCATE, &err);
+    if (zip == nullptr) {
+        auto r = guasto(&err);
+        zip_source_free(memoria);
+        zip_error_fini(&err);
+        return r;
+    }
+    zip_error_fini(&err);
+    zip_source_keep(memoria);
+    for (const auto& [nome, dati] : parti) {
+        zip_source_t* s =
+            zip_source_buffer(zip, dati.constData(), static_cast<zip_uint64_t>(dati.size()), 0);
+        if (s == nullptr || zip_file_add(zip, nome.c_str(), s, ZIP_FL_ENC_UTF_8) < 0) {
+            if (s != nullptr) {
+                zip_source_free(s);
+            }
+            auto r = guasto(zip_get_error(zip));
+            zip_discard(zip);
+            zip_source_free(memoria);
+            return r;
+        }
+    }
+    if (zip_close(zip) < 0) {
+        auto r = guasto(zip_get_error(zip));
+        zip_discard(zip);
+        zip_source_free(memoria);
+        return r;
+    }
+    QByteArray out;
+    zip_stat_t st;
+    if (zip_source_stat(memoria, &st) == 0 && zip_source_open(memoria) == 0) {
+        out.resize(static_cast<qsizetype>(st.size));
+        const zip_int64_t letti = zip_source_read(memoria, out.data(), st.size);
+        zip_source_close(memoria);
+        if (letti != static_cast<zip_int64_t>(st.size)) {
+            out.clear();
+        }
+    }
+    if (out.isEmpty()) {
+        auto r = guasto(zip_source_error(memoria));
+        zip_source_free(memoria);
+        return r;
+    }
+    zip_source_free(memoria);
+    return out;
+}
+
+} // namespace zocal

@@ -1,0 +1,34 @@
+#pragma once
+
+// Page geometry shared by the layout, the PDF and the DOCX. The layout works
+// in logical pixels of 1/96 inch.
+
+namespace zocal::impaginazione {
+
+inline constexpr double dpi = 96.0;
+inline constexpr double pxpunto = dpi / 72.0;
+inline constexpr double pxmm = dpi / 25.4;
+
+inline constexpr double larghezzamm = 210.0; // A4
+inline constexpr double altezzamm = 297.0;
+inline constexpr double marginemm = 20.0;
+
+inline constexpr double larghezzapx = larghezzamm * pxmm;
+inline constexpr double altezzapx = altezzamm * pxmm;
+inline constexpr double marginepx = marginemm * pxmm;
+
+// Twips (1/1440 inch) for the DOCX.
+inline constexpr int larghezzatw = 11906;
+inline constexpr int altezzatw = 16838;
+inline constexpr int marginetw = 1134;
+inline constexpr int testotw = larghezzatw - 2 * marginetw;
+
+// Single line spacing of the report's font, ascent plus descent, as a
+// multiple of the size: the layout keeps it whatever face stands in.
+inline constexpr double interlinea = 1.225;
+
+// Table look: thin borders, a little room left and right in every cell.
+inline constexpr double bordopunti = 0.5;
+inline constexpr double spaziocellapunti = 1.5;
+
+} // namespace zocal::impaginazione

@@ -1,0 +1,129 @@
+#include "zocal/report/relazionefile.h"
+
+#include "zocal/archive/archivio.h"
+#include "zocal/report/documento.h"
+#include "zocal/report/percorsi.h"
+
+#include <QGuiApplication>
+
+#include <iostream>
+
+namespace zocal {
+
+const char* const usorelazione =
+    "Uso: zocal-cli relazione FILE [-o OUT.docx] [--studio NOME] [--indirizzo INDIRIZZO]\n"
+    "  Scrive la relazione sulla fondazione del lavoro FILE (Zocal-dati-...)\n"
+    "  in formato DOCX e, accanto, in PDF.\n"
+    "  -o OUT.docx             file della relazione; senza, nella cartella di FILE\n"
+    "                          con il nome Zocal-RelazioneZocal-<committente>.docx\n"
+    "  --studio NOME           nome dello studio tecnico; senza, da StudioZocal.TXT\n"
+    "  --indirizzo INDIRIZZO   indirizzo dello studio tecnico; senza, da StudioZocal.TXT\n";
+
+EsitoRelazione relazionedafile(const std::string& filelavoro, const std::string& docx,
+                               const std::optional<std::string>& studio,
+                               const std::optional<std::string>& indirizzo) {
+    Lavoro lavoro;
+    const EsitoLettura lettura = aprilavoro(filelavoro, lavoro);
+    if (!lettura.riuscita()) {
+        EsitoRelazione esito;
+        esito.errore = lettura.errore;
+        return esito;
+    }
+    // What showing the loaded job in the calculation window leaves behind.
+    lavoro.dati.contadati();
+    aggiornarisultati(lavoro.dati);
+
+    Studio s = (studio && indirizzo) ? Studio{} : caricastudio();
+    if (studio) {
+        s.nome = *studio;
+    }
+    if (indirizzo) {
+        s.indirizzo = *indirizzo;
+    }
+    const std::string percorso =
+        docx.empty() ? percorsorelazione(filelavoro, lavoro[Frontespizio::committente]) : docx;
+    ScrittoreDocumento scrittore;
+    return scrivirelazione(scrittore, lavoro, s, percorso);
+}
+
+int comandorelazione(const std::vector<std::string>& argomenti, std::ostream& out,
+                     std::ostream& err) {
+    std::optional<std::string> file, uscita, studio, indirizzo;
+    auto sbagliato = [&](const std::string& perche) {
+        err << "zocal-cli: " << perche << "\n" << usorelazione;
+        return 1;
+    };
+    for (std::size_t i = 0; i < argomenti.size(); ++i) {
+        const std::string& a = argomenti[i];
+        auto valore = [&](const std::string& nome,
+                          std::optional<std::string>& dove) -> std::optional<int> {
+            if (dove) {
+                return sbagliato("opzione ripetuta: " + nome);
+            }
+            if (a.size() > nome.size() && a.compare(0, nome.size() + 1, nome + "=") == 0) {
+                dove = a.substr(nome.size() + 1);
+                return std::nullopt;
+            }
+            if (i + 1 >= argomenti.size()) {
+                return sbagliato("manca il valore dell'opzione " + nome);
+            }
+            dove = argomenti[++i];
+            return std::nullopt;
+        };
+        auto eopzione = [&](const std::string& nome) {
+            return a == nome || a.compare(0, nome.size() + 1, nome + "=") == 0;
+        };
+        std::optional<int> esito;
+        if (a == "-h" || a == "--help" || a == "--aiuto") {
+            out << usorelazione;
+            return 0;
+        } else if (a == "-o" || eopzione("--output")) {
+            esito = valore(a == "-o" ? "-o" : "--output", uscita);
+        } else if (eopzione("--studio")) {
+            esito = valore("--studio", studio);
+        } else if (eopzione("--indirizzo")) {
+            esito = valore("--indirizzo", indirizzo);
+        } else if (a.size() > 1 && a[0] == '-') {
+            return sbagliato("opzione sconosciuta: " + a);
+        } else if (file) {
+            return sbagliato("indicare un solo file dati: " + a);
+        } else {
+            file = a;
+        }
+        if (esito) {
+            return *esito;
+        }
+    }
+    if (!file) {
+        return sbagliato("manca il file del lavoro");
+    }
+    if (uscita && uscita->empty()) {
+        return sbagliato("il file della relazione non può avere un nome vuoto");
+    }
+    const EsitoRelazione esito = relazionedafile(*file, uscita.value_or(""), studio, indirizzo);
+    if (!esito.riuscita()) {
+        err << "zocal-cli: " << esito.errore << "\n";
+        return 2;
+    }
+    out << "relazione: " << esito.docx << "\n"
+        << "PDF: " << esito.pdf << "\n"
+        << "pagine: " << esito.pagine << "\n";
+    return 0;
+}
+
+int relazionedariga(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    std::unique_ptr<QGuiApplication> app;
+    if (QCoreApplication::instance() == nullptr) {
+        app = std::make_unique<QGuiApplication>(argc, argv);
+    }
+    std::vector<std::string> argomenti;
+    for (int i = 2; i < argc; ++i) {
+        argomenti.emplace_back(argv[i]);
+    }
+    return comandorelazione(argomenti, std::cout, std::cerr);
+}
+
+} // namespace zocal

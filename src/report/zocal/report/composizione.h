@@ -1,0 +1,47 @@
+#pragma once
+
+#include "zocal/core/daticalcolo.h"
+#include "zocal/core/lavoro.h"
+#include "zocal/report/scrittore.h"
+
+#include <string>
+
+namespace zocal {
+
+// The technical office that signs the report.
+struct Studio {
+    std::string nome;
+    std::string indirizzo;
+};
+
+inline constexpr const char* carattererelazione = "Century Gothic";
+// The status line of the title-page window while the report is written and after.
+inline constexpr const char* passoincorso = "sto caricando WORD";
+inline constexpr const char* passofinito = "ho visualizzato la relazione su WORD";
+
+// Results of every foundation 1..nfond recomputed by the engine, as the
+// calculation window's walk through its foundations leaves them.
+void aggiornarisultati(DatiCalcolo& dati);
+
+// The whole content, title page to signature line, through an open writer.
+void componirelazione(ScrittoreRelazione& scrittore, const Lavoro& lavoro, const Studio& studio);
+
+// Right-aligns the soil data columns and every column of every foundation table.
+void allineacolonne(ScrittoreRelazione& scrittore, const DatiCalcolo& dati);
+
+struct EsitoRelazione {
+    std::string errore; // Italian, naming the file; empty on success
+    std::string docx;
+    std::string pdf;
+    int pagine = 0; // pages of the finished document
+
+    bool riuscita() const { return errore.empty(); }
+};
+
+// Writes the report of a job whose results are current into a fresh document
+// and saves it at `percorso` (the PDF beside it). The saved files carry the
+// right-aligned columns too: here the saved file is what the user sees.
+EsitoRelazione scrivirelazione(ScrittoreRelazione& scrittore, const Lavoro& lavoro,
+                               const Studio& studio, const std::string& percorso);
+
+} // namespace zocal

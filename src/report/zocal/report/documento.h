@@ -1,0 +1,65 @@
+#pragma once
+
+#include "zocal/report/scrittore.h"
+
+#include <QByteArray>
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+class QPagedPaintDevice;
+class QTextDocument;
+class QTextTable;
+
+namespace zocal {
+
+// The writer that builds the document itself: an A4 page with 2 cm margins,
+// laid out at a fixed resolution, saved as DOCX with a PDF beside it.
+// Needs a QGuiApplication for its fonts.
+class ScrittoreDocumento : public ScrittoreRelazione {
+  public:
+    ScrittoreDocumento();
+    ~ScrittoreDocumento() override;
+    ScrittoreDocumento(const ScrittoreDocumento&) = delete;
+    ScrittoreDocumento& operator=(const ScrittoreDocumento&) = delete;
+
+    void avvia() override;
+    void carattere(const std::string& nome) override;
+    void corpo(double punti) override;
+    void scrivi(const std::string& testo) override;
+    void nuovoparagrafo() override;
+    void corpoparagrafo(double punti) override;
+    void testoparagrafo(const std::string& testo) override;
+    void nuovatabella(int righe, int colonne) override;
+    void corpotabella(double punti) override;
+    void cella(int riga, int colonna, const std::string& testo) override;
+    void formatotabella(int formato) override;
+    int contapagine() override;
+    void giustificatutto() override;
+    void allineadestra(int tabella, int colonna) override;
+    // Writes the DOCX at `percorso` and the PDF beside it (percorsopdf); each
+    // file replaces an older one only once it is complete.
+    std::optional<std::string> salvacome(const std::string& percorso) override;
+
+    // The document as it stands, laid out; owned by the writer until the next avvia.
+    QTextDocument* documento();
+    // Its tables in document order.
+    const std::vector<QTextTable*>& tabelle() const;
+
+    QByteArray docx();
+    QByteArray pdf();
+    // Draws every page on a printer or a PDF, scaled to its resolution.
+    void disegnapagine(QPagedPaintDevice& dispositivo);
+
+  private:
+    struct Stato;
+    std::unique_ptr<Stato> s_;
+};
+
+// Opens a saved document with the user's default application; false when
+// there is none.
+bool apridocumento(const std::string& percorso);
+
+} // namespace zocal

@@ -1,0 +1,84 @@
+#pragma once
+
+#include "zocal/report/scrittore.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace zocal {
+
+// One call made on a writer, with its arguments.
+struct Chiamata {
+    enum class Tipo {
+        avvia,
+        carattere,
+        corpo,
+        scrivi,
+        nuovoparagrafo,
+        corpoparagrafo,
+        testoparagrafo,
+        nuovatabella,
+        corpotabella,
+        cella,
+        formatotabella,
+        contapagine,
+        giustificatutto,
+        allineadestra,
+        salvacome,
+    };
+    Tipo tipo = Tipo::avvia;
+    std::string testo; // carattere, scrivi, testoparagrafo, cella, salvacome
+    double punti = 0;  // corpo, corpoparagrafo, corpotabella
+    int a = 0;         // rows, row, format, table
+    int b = 0;         // columns, column
+
+    bool operator==(const Chiamata&) const = default;
+    // Readable form for test messages: cella(3, 2, "1,80").
+    std::string descrizione() const;
+};
+
+// A writer that only keeps the calls, so the content of a document can be
+// checked without laying anything out.
+class ScrittoreRegistratore : public ScrittoreRelazione {
+  public:
+    struct Tabella {
+        int righe = 0;
+        int colonne = 0;
+        double punti = 0;
+        int formato = 0;
+        std::vector<std::vector<std::string>> celle; // [riga-1][colonna-1]
+    };
+
+    std::vector<Chiamata> chiamate;
+    // What contapagine answers.
+    int pagine = 1;
+    // What salvacome answers.
+    std::optional<std::string> erroresalvataggio;
+
+    void avvia() override;
+    void carattere(const std::string& nome) override;
+    void corpo(double punti) override;
+    void scrivi(const std::string& testo) override;
+    void nuovoparagrafo() override;
+    void corpoparagrafo(double punti) override;
+    void testoparagrafo(const std::string& testo) override;
+    void nuovatabella(int righe, int colonne) override;
+    void corpotabella(double punti) override;
+    void cella(int riga, int colonna, const std::string& testo) override;
+    void formatotabella(int formato) override;
+    int contapagine() override;
+    void giustificatutto() override;
+    void allineadestra(int tabella, int colonna) override;
+    std::optional<std::string> salvacome(const std::string& percorso) override;
+
+    // The tables as the calls built them, in document order. Cells out of
+    // range are dropped, as a real table would refuse them.
+    std::vector<Tabella> tabelle() const;
+    // Every text typed or appended, in call order.
+    std::string testo() const;
+    // The calls of one kind.
+    std::vector<Chiamata> solo(Chiamata::Tipo tipo) const;
+};
+
+} // namespace zocal

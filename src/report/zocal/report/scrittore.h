@@ -1,0 +1,53 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+namespace zocal {
+
+// Paragraph end and page break inside the texts handed to a writer.
+inline constexpr char CR = '\r';
+inline constexpr char FF = '\f';
+
+// The document writer behind the report, the help document and the price
+// list. Texts are UTF-8; sizes are typographic points; rows, columns and
+// table numbers count from 1.
+class ScrittoreRelazione {
+  public:
+    virtual ~ScrittoreRelazione() = default;
+
+    // A fresh, empty document; the insertion point is at its start.
+    virtual void avvia() = 0;
+
+    // Font and size of the text typed from now on at the insertion point.
+    virtual void carattere(const std::string& nome) = 0;
+    virtual void corpo(double punti) = 0;
+    // Types at the insertion point: CR ends a paragraph, FF breaks the page.
+    virtual void scrivi(const std::string& testo) = 0;
+
+    // A new empty paragraph at the end of the document becomes the current one.
+    virtual void nuovoparagrafo() = 0;
+    // Size of the current paragraph and of the text later appended through it.
+    virtual void corpoparagrafo(double punti) = 0;
+    // Appends at the end of the document through the current paragraph.
+    virtual void testoparagrafo(const std::string& testo) = 0;
+
+    // Appends a table at the end of the document; it becomes the current one.
+    virtual void nuovatabella(int righe, int colonne) = 0;
+    virtual void corpotabella(double punti) = 0;
+    virtual void cella(int riga, int colonna, const std::string& testo) = 0;
+    // Predefined table look; the report always asks for 9.
+    virtual void formatotabella(int formato) = 0;
+
+    // Pages of the document as it stands.
+    virtual int contapagine() = 0;
+    // Justifies every paragraph, table cells included.
+    virtual void giustificatutto() = 0;
+    // Right-aligns one column of the n-th table of the document.
+    virtual void allineadestra(int tabella, int colonna) = 0;
+
+    // Saves the document; on failure the reason, in Italian, naming the file.
+    virtual std::optional<std::string> salvacome(const std::string& percorso) = 0;
+};
+
+} // namespace zocal

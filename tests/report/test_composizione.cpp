@@ -1,0 +1,402 @@
+#include "zocal/report/composizione.h"
+#include "zocal/report/registratore.h"
+
+#include "esempi.h"
+
+#include <gtest/gtest.h>
+
+using namespace zocal;
+using T = Chiamata::Tipo;
+
+namespace {
+
+const Studio studio{"Studio Tecnico Bianchi", "via Appia 12, Potenza"};
+
+std::string righe(const std::vector<Chiamata>& chiamate) {
+    std::string out;
+    for (const Chiamata& c : chiamate) {
+        out += c.descrizione() + "\n";
+    }
+    return out;
+}
+
+Chiamata fai(T tipo, std::string testo = {}, double punti = 0, int a = 0, int b = 0) {
+    Chiamata c;
+    c.tipo = tipo;
+    c.testo = std::move(testo);
+    c.punti = punti;
+    c.a = a;
+    c.b = b;
+    return c;
+}
+
+ScrittoreRegistratore componi(const Lavoro& l, int pagine = 1) {
+    ScrittoreRegistratore w;
+    w.pagine = pagine;
+    componirelazione(w, l, studio);
+    return w;
+}
+
+// A job whose results are set by hand, so every cell can be traced.
+Lavoro lavoroconrisultati() {
+    Lavoro l = esempi::lavoroesempio();
+    DatiCalcolo& d = l.dati;
+    d.scar(1, 1) = 4220.4;
+    d.scar(2, 1) = 3690.0;
+    d.scartot(1, 1) = 7910.5;
+    d.scartot(2, 1) = 3690.0;
+    d.carlim[1] = 50.04;
+    d.sigmat[1] = 1.668;
+    d.scater[1] = 8990.0;
+    d.siglav[1] = 1.4916;
+    d.coeff[1] = 3.3349;
+    d.verifica[1] = "verificata";
+    return l;
+}
+
+} // namespace
+
+TEST(Frontespizio, CallsAndTextsInOrder) {
+    const ScrittoreRegistratore w = componi(esempi::lavoroesempio());
+    std::vector<Chiamata> attese{
+        fai(T::carattere, "Century Gothic"),
+        fai(T::corpo, {}, 20),
+        fai(T::scrivi, "RELAZIONE SULLA FONDAZIONE\r"),
+        fai(T::corpo, {}, 16),
+        fai(T::scrivi, "(per un edificio in muratura)\r\r"),
+        fai(T::corpo, {}, 14),
+        fai(T::scrivi, "progetto: Costruzione di un fabbricato per civile abitazione\r\r"),
+        fai(T::scrivi, "in località: contrada Santa Lucia\r\r"),
+    };
+    for (int i = 0; i < 6; ++i) {
+        attese.push_back(fai(T::scrivi, "\r"));
+    }
+    attese.push_back(fai(T::scrivi, "progettista: Studio Tecnico Bianchi\r"));
+    attese.push_back(fai(T::scrivi, "committente: Rossi Mario\r\r"));
+    attese.push_back(fai(T::scrivi, "Potenza: martedì, 6 mar 2001\r"));
+    attese.push_back(fai(T::corpo, {}, 16));
+    for (int i = 0; i < 18; ++i) {
+        attese.push_back(fai(T::scrivi, "\r"));
+    }
+    attese.push_back(fai(T::scrivi, "Studio Tecnico Bianchi\r"));
+    attese.push_back(fai(T::scrivi, "via Appia 12, Potenza\r"));
+    attese.push_back(fai(T::nuovoparagrafo));
+    const std::vector<Chiamata> prime(w.chiamate.begin(),
+                                      w.chiamate.begin() + static_cast<long>(attese.size()));
+    EXPECT_EQ(righe(prime), righe(attese));
+    // The font is set once, for the whole report.
+    EXPECT_EQ(w.solo(T::carattere).size(), 1u);
+}
+
+TEST(Frontespizio, EmptyTextsLeaveTheLabels) {
+    const ScrittoreRegistratore w = componi(Lavoro{});
+    const std::string t = w.testo();
+    EXPECT_NE(t.find("\rprogetto: \r\r"), std::string::npos);
+    EXPECT_NE(t.find("in località: \r\r"), std::string::npos);
+    EXPECT_NE(t.find("committente: \r\r: \r"), std::string::npos);
+}
+
+TEST(Dichiarazioni, HeadingAndFiveStatementsVerbatim) {
+    const ScrittoreRegistratore w = componi(esempi::lavoroesempio());
+    const auto it = std::find(w.chiamate.begin(), w.chiamate.end(), fai(T::nuovoparagrafo));
+    ASSERT_NE(it, w.chiamate.end());
+    const std::vector<Chiamata> attese{
+        fai(T::nuovoparagrafo),
+        fai(T::corpoparagrafo, {}, 18),
+        fai(T::testoparagrafo, "\fRelazione di calcolo\r\r\r\r"),
+        fai(T::corpoparagrafo, {}, 12),
+        fai(T::testoparagrafo,
+            "La verifica della  fondazione  dell'edificio in oggetto è stata eseguita "
+            "considerando una porzione di muro portante lunga un metro. Tutti i dati di calcolo "
+            "sono pertanto riferiti all'area data dallo spessore moltiplicata 100 centimetri. "
+            "Allo stesso modo si è, quindi, considerata la base fondale. Sono state analizzate "
+            "le situazioni più gravose per il fabbricato  in modo da avere un quadro il più "
+            "completo possibile della statica delle fondazioni.\r"),
+        fai(T::testoparagrafo,
+            "Le varie misure delle  parti strutturali e i valori riferiti al terreno fondale "
+            "sono state inseriti in un programma di calcolo automatico deducendoli direttamente "
+            "dal progetto della costruzione, dall'esame dei luoghi o da appropriate analisi "
+            "geologiche della zona.\r"),
+        fai(T::testoparagrafo, "I risultati riportati mostrano i carichi, le dimensioni dei muri "
+                               "portanti, le altezze dei piani ed i parametri geometrici e "
+                               "geotecnici della fondazione.\r"),
+        fai(T::testoparagrafo, "Il coefficiente di sicurezza certifica le reali condizioni del "
+                               "sigma di lavoro del terreno.\r"),
+        fai(T::testoparagrafo,
+            "Si riportano in questa pagina le descrizioni sia della zona che del fabbricato "
+            "utili alla conoscenza dell'insieme terreno-manufatto, mentre nelle pagine seguenti "
+            "sono elencati tutti i dati e i risultati della verifica eseguita.\r"),
+        fai(T::corpoparagrafo, {}, 16),
+        fai(T::testoparagrafo, "\fDescrizione del fabbricato\r"),
+        fai(T::nuovoparagrafo),
+        fai(T::nuovatabella, {}, 0, 14, 2),
+        fai(T::corpotabella, {}, 10),
+    };
+    const std::vector<Chiamata> trovate(it, it + static_cast<long>(attese.size()));
+    EXPECT_EQ(righe(trovate), righe(attese));
+}
+
+TEST(Tabelle, SizesFontSizesAndFormatInOrder) {
+    Lavoro l = esempi::lavoropieno(3, 4);
+    l.dati.npiani[2] = 7;
+    const auto tabelle = componi(l).tabelle();
+    ASSERT_EQ(tabelle.size(), 7u);
+    const int attese[7][3] = {{14, 2, 10}, {5, 3, 10}, {3, 4, 10}, {19, 2, 10},
+                              {6, 18, 6},  {9, 18, 6}, {6, 18, 6}};
+    for (std::size_t i = 0; i < tabelle.size(); ++i) {
+        SCOPED_TRACE("tabella " + std::to_string(i + 1));
+        EXPECT_EQ(tabelle[i].righe, attese[i][0]);
+        EXPECT_EQ(tabelle[i].colonne, attese[i][1]);
+        EXPECT_EQ(tabelle[i].punti, attese[i][2]);
+        EXPECT_EQ(tabelle[i].formato, 9);
+    }
+}
+
+TEST(Tabelle, DescriptionRowsTakeTheirOwnField) {
+    Lavoro l = esempi::lavoroesempio();
+    const auto t = componi(l).tabelle().at(0);
+    const std::vector<std::pair<std::string, Descrizione>> attese{
+        {"tipo di fabbricato", Descrizione::fabbricato},
+        {"tipo di muratura", Descrizione::muratura},
+        {"consistenza", Descrizione::consistenza},
+        {"tipo di solai", Descrizione::solai},
+        {"dati della zona", Descrizione::zona},
+        {"lotto", Descrizione::lotto},
+        {"acque superficiali", Descrizione::acque},
+        {"vicinanze", Descrizione::vicinanze},
+        {"canali di scolo", Descrizione::canali},
+        {"frane in atto", Descrizione::frane},
+        {"altezza massima dei fronti di scavo m.", Descrizione::altezza},
+        {"classificazione e natura del terreno", Descrizione::natura},
+        {"giudizio sulla stabilità terreno-fondazione", Descrizione::giudizio},
+    };
+    EXPECT_EQ(t.celle[0][0], "tipologia");
+    EXPECT_EQ(t.celle[0][1], "valore");
+    for (std::size_t r = 0; r < attese.size(); ++r) {
+        EXPECT_EQ(t.celle[r + 1][0], attese[r].first);
+        EXPECT_EQ(t.celle[r + 1][1], l[attese[r].second]) << attese[r].first;
+    }
+}
+
+TEST(Tabelle, SoilTypesAndLegend) {
+    const auto tabelle = componi(esempi::lavoroesempio()).tabelle();
+    const auto& tipi = tabelle.at(1);
+    EXPECT_EQ(tipi.celle[0], (std::vector<std::string>{"numero", "tipo", "calcolo"}));
+    EXPECT_EQ(tipi.celle[3],
+              (std::vector<std::string>{"3", "intermedio",
+                                        "sigma del terreno calcolato automaticamente"}));
+    EXPECT_EQ(tipi.celle[4],
+              (std::vector<std::string>{"0", "", "sigma del terreno indicato in fase di input"}));
+    const auto& legenda = tabelle.at(3);
+    EXPECT_EQ(legenda.celle[0], (std::vector<std::string>{"simbolo", "significato"}));
+    EXPECT_EQ(legenda.celle[1], (std::vector<std::string>{"pia.", "numero del piano (impalcato)"}));
+    EXPECT_EQ(legenda.celle[6],
+              (std::vector<std::string>{"tram.", "peso totale dei tramezzi che gravano sul muro"}));
+    EXPECT_EQ(legenda.celle[12],
+              (std::vector<std::string>{"prof.", "profondità della fondazione"}));
+    EXPECT_EQ(legenda.celle[18], (std::vector<std::string>{"coeff.", "coefficiente di sicurezza"}));
+}
+
+TEST(Tabelle, SoilDataTwoNumberRules) {
+    Lavoro l = esempi::lavoroesempio();
+    l.dati.attr = "27,5";
+    l.dati.pesos = "1,8";
+    l.dati.coes = "0,125";
+    const auto t = componi(l).tabelle().at(2);
+    EXPECT_EQ(t.celle[0], (std::vector<std::string>{"tipo di suolo", "peso specifico del terreno",
+                                                    "coesione", "angolo di attrito"}));
+    EXPECT_EQ(t.celle[1], (std::vector<std::string>{"n.", "t/mc", "t/mq", "gradi"}));
+    EXPECT_EQ(t.celle[2], (std::vector<std::string>{" 1", "1,80", "0,13", " 27.5"}));
+
+    l.dati.tiposuolo = "";
+    l.dati.attr = "";
+    l.dati.pesos = "";
+    const auto vuota = componi(l).tabelle().at(2);
+    EXPECT_EQ(vuota.celle[2], (std::vector<std::string>{"", "", "0,13", ""}));
+}
+
+TEST(Fondazioni, HeadingAndCellsOfAKnownJob) {
+    const ScrittoreRegistratore w = componi(lavoroconrisultati());
+    const auto intestazioni = w.solo(T::testoparagrafo);
+    EXPECT_NE(std::find(intestazioni.begin(), intestazioni.end(),
+                        fai(T::testoparagrafo, "\rFondazione n. 1  (verificata)\r")),
+              intestazioni.end());
+    const auto t = w.tabelle().at(4);
+    ASSERT_EQ(t.righe, 4);
+    EXPECT_EQ(t.celle[0],
+              (std::vector<std::string>{"pia.", "sol.", "sovr.", "lungh.", "pavim.", "tram.",
+                                        "spe.", "inter.", "spec.", "scar.", "totale", "prof.",
+                                        "largh.", "lim.", "sigma", "terra", "lav.", "coeff."}));
+    EXPECT_EQ(t.celle[1], (std::vector<std::string>{"n.", "kg/mq", "kg/mq", "m", "kg/mq", "kg", "m",
+                                                    "m", "kg/mc", "kg", "kg", "m", "m", "t/mq",
+                                                    "kg/cmq", "kg", "kg/cmq", ""}));
+    EXPECT_EQ(t.celle[2],
+              (std::vector<std::string>{" 1", "300", "200", "4,00", "100", "200", "0,30", "3,00",
+                                        "1800", "4220", "7911", "1,00", "0,60", "50,0", "1,67",
+                                        "8990", "1,49", "3,33"}));
+    // Foundation values only in the row of storey 1.
+    EXPECT_EQ(t.celle[3],
+              (std::vector<std::string>{" 2", "250", "150", "4,00", "80", "150", "0,30", "3,00",
+                                        "1800", "3690", "3690", "", "", "", "", "", "", ""}));
+}
+
+TEST(Fondazioni, VerdictAsHeldEvenEmpty) {
+    Lavoro l = lavoroconrisultati();
+    l.dati.verifica[1] = "";
+    const auto w = componi(l);
+    const auto testi = w.solo(T::testoparagrafo);
+    EXPECT_NE(
+        std::find(testi.begin(), testi.end(), fai(T::testoparagrafo, "\rFondazione n. 1  ()\r")),
+        testi.end());
+}
+
+TEST(Fondazioni, NoStoreysGiveSymbolsAndUnitsOnly) {
+    Lavoro l = lavoroconrisultati();
+    l.dati.npiani[1] = 0;
+    const auto t = componi(l).tabelle().at(4);
+    EXPECT_EQ(t.righe, 2);
+    for (const auto& riga : t.celle) {
+        for (const std::string& c : riga) {
+            EXPECT_EQ(c.find("8990"), std::string::npos);
+            EXPECT_EQ(c.find("3,33"), std::string::npos);
+        }
+    }
+}
+
+TEST(Fondazioni, TenFoundationsTenStoreys) {
+    Lavoro l = esempi::lavoropieno(10, 10);
+    aggiornarisultati(l.dati);
+    const ScrittoreRegistratore w = componi(l);
+    const auto tabelle = w.tabelle();
+    ASSERT_EQ(tabelle.size(), 14u);
+    EXPECT_EQ(tabelle.back().righe, 12);
+    EXPECT_EQ(tabelle.back().celle[11][0], " 10");
+    const std::string t = w.testo();
+    EXPECT_NE(t.find("\rFondazione n. 10  ("), std::string::npos);
+    EXPECT_EQ(t.find("Fondazione n. 11"), std::string::npos);
+}
+
+TEST(Fondazioni, NoneStillWritesTheLegend) {
+    Lavoro l;
+    ScrittoreRegistratore w = componi(l);
+    EXPECT_EQ(w.tabelle().size(), 4u);
+    EXPECT_EQ(w.testo().find("Fondazione n."), std::string::npos);
+    allineacolonne(w, l.dati);
+    const auto allineate = w.solo(T::allineadestra);
+    ASSERT_EQ(allineate.size(), 4u);
+    for (int c = 0; c < 4; ++c) {
+        EXPECT_EQ(allineate[static_cast<std::size_t>(c)], fai(T::allineadestra, {}, 0, 3, c + 1));
+    }
+}
+
+TEST(Fondazioni, DamagedCountsStayInsideTheTables) {
+    Lavoro l = esempi::lavoropieno(10, 10);
+    l.dati.nfond = 40;
+    l.dati.npiani[1] = 25;
+    const auto tabelle = componi(l).tabelle();
+    EXPECT_EQ(tabelle.size(), 14u);
+    EXPECT_EQ(tabelle.at(4).righe, 12);
+}
+
+TEST(Chiusura, PageCountBeforeTheClosingLines) {
+    const ScrittoreRegistratore w = componi(lavoroconrisultati(), 7);
+    const auto& c = w.chiamate;
+    const auto conta = std::find(c.begin(), c.end(), fai(T::contapagine));
+    ASSERT_NE(conta, c.end());
+    EXPECT_EQ(w.solo(T::contapagine).size(), 1u);
+    EXPECT_EQ(*(conta - 1), fai(T::corpoparagrafo, {}, 12));
+    const std::vector<Chiamata> attese{
+        fai(T::contapagine),
+        fai(T::testoparagrafo, "\r\rLa presente relazione è composta di n. 7 pagine.\r"),
+        fai(T::testoparagrafo, "Si allegano: tavole da 1 a 5\r\r"),
+        fai(T::testoparagrafo, "Potenza: martedì, 6 mar 2001\r\r"),
+        fai(T::testoparagrafo, "il progettista\r"),
+        fai(T::testoparagrafo, "(Studio Tecnico Bianchi)"),
+    };
+    EXPECT_EQ(righe(std::vector<Chiamata>(conta, c.end())), righe(attese));
+}
+
+TEST(Chiusura, EmptyEnclosuresStillGetTheirLine) {
+    Lavoro l = esempi::lavoroesempio();
+    l[Frontespizio::allegati] = "";
+    const auto testi = componi(l).solo(T::testoparagrafo);
+    EXPECT_NE(std::find(testi.begin(), testi.end(), fai(T::testoparagrafo, "Si allegano: \r\r")),
+              testi.end());
+}
+
+TEST(Allineamento, SoilColumnsThenEveryFoundationColumn) {
+    ScrittoreRegistratore w;
+    DatiCalcolo d = esempi::lavoropieno(2, 1).dati;
+    allineacolonne(w, d);
+    std::vector<Chiamata> attese;
+    for (int c = 1; c <= 4; ++c) {
+        attese.push_back(fai(T::allineadestra, {}, 0, 3, c));
+    }
+    for (int t = 5; t <= 6; ++t) {
+        for (int c = 1; c <= 18; ++c) {
+            attese.push_back(fai(T::allineadestra, {}, 0, t, c));
+        }
+    }
+    EXPECT_EQ(righe(w.chiamate), righe(attese));
+}
+
+TEST(Aggiornamento, EveryFoundationInUseIsComputed) {
+    Lavoro l = esempi::lavoropieno(2, 2);
+    DatiCalcolo& d = l.dati;
+    // Stale results from an earlier run, and a third foundation not counted.
+    d.scar(1, 1) = 1.0;
+    d.verifica[2] = "non verificata";
+    d.piano(Voce::pesol, 1, 3) = "300";
+    aggiornarisultati(d);
+    EXPECT_NE(d.scar(1, 1).testo(), "1");
+    EXPECT_FALSE(d.coeff[1].vuota());
+    EXPECT_FALSE(d.coeff[2].vuota());
+    EXPECT_TRUE(d.scar(1, 3).vuota());
+}
+
+TEST(Aggiornamento, WorkedExampleReachesTheReport) {
+    Lavoro l = esempi::lavoroesempio();
+    aggiornarisultati(l.dati);
+    const ScrittoreRegistratore w = componi(l);
+    const auto t = w.tabelle().at(4);
+    EXPECT_EQ(t.celle[2],
+              (std::vector<std::string>{" 1", "300", "200", "4,00", "100", "200", "0,30", "3,00",
+                                        "1800", "4220", "7910", "1,00", "0,60", "50,0", "1,67",
+                                        "8990", "1,49", "3,33"}));
+    EXPECT_EQ(t.celle[3][9], "3690");
+    EXPECT_NE(w.testo().find("Fondazione n. 1  (verificata)"), std::string::npos);
+}
+
+TEST(Scrittura, OrderAroundTheSave) {
+    ScrittoreRegistratore w;
+    w.pagine = 4;
+    const Lavoro l = lavoroconrisultati();
+    const EsitoRelazione esito = scrivirelazione(w, l, studio, "/tmp/x/rel.docx");
+    ASSERT_TRUE(esito.riuscita());
+    EXPECT_EQ(esito.docx, "/tmp/x/rel.docx");
+    EXPECT_EQ(esito.pdf, "/tmp/x/rel.pdf");
+    EXPECT_EQ(esito.pagine, 4);
+
+    const auto& c = w.chiamate;
+    ASSERT_FALSE(c.empty());
+    EXPECT_EQ(c.front(), fai(T::avvia));
+    const auto giustifica = std::find(c.begin(), c.end(), fai(T::giustificatutto));
+    ASSERT_NE(giustifica, c.end());
+    // Justified after the last text, saved, aligned, saved again with the alignment.
+    EXPECT_EQ(*(giustifica - 1), fai(T::testoparagrafo, "(Studio Tecnico Bianchi)"));
+    EXPECT_EQ(*(giustifica + 1), fai(T::salvacome, "/tmp/x/rel.docx"));
+    EXPECT_EQ(*(giustifica + 2), fai(T::allineadestra, {}, 0, 3, 1));
+    EXPECT_EQ(c[c.size() - 3], fai(T::allineadestra, {}, 0, 5, 18));
+    EXPECT_EQ(c[c.size() - 2], fai(T::salvacome, "/tmp/x/rel.docx"));
+    EXPECT_EQ(c.back(), fai(T::contapagine));
+}
+
+TEST(Scrittura, AFailedSaveIsReported) {
+    ScrittoreRegistratore w;
+    w.erroresalvataggio = "Impossibile salvare il file \"/x/y.docx\": permesso negato";
+    const EsitoRelazione esito = scrivirelazione(w, esempi::lavoroesempio(), studio, "/x/y.docx");
+    EXPECT_FALSE(esito.riuscita());
+    EXPECT_EQ(esito.errore, *w.erroresalvataggio);
+    EXPECT_TRUE(esito.docx.empty());
+    EXPECT_EQ(w.solo(T::salvacome).size(), 1u);
+}
