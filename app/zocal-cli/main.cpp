@@ -6,6 +6,9 @@
 #ifdef ZOCAL_CON_RELAZIONE
 #include "zocal/report/relazionefile.h"
 #endif
+#ifdef ZOCAL_CON_STAMPA
+#include "zocal/printouts/stampafile.h"
+#endif
 
 #include <cstring>
 #include <iostream>
@@ -24,14 +27,20 @@ constexpr const char* uso =
     "                              fondazioni e stampa carichi, sigma, coefficiente di\n"
     "                              sicurezza ed esito della verifica; con --json stampa un\n"
     "                              oggetto JSON per file, uno per riga\n"
-#ifdef ZOCAL_CON_RELAZIONE
-    "  relazione FILE [-o OUT.docx] [--studio NOME] [--indirizzo INDIRIZZO]\n"
-    "                              scrive la relazione sulla fondazione in DOCX e in PDF\n"
-#endif
     "  --help, -h                  mostra questo aiuto\n"
     "\n"
     "Stato di uscita: 0 se tutti i file sono stati letti, 2 se un file non è leggibile,\n"
     "1 per un comando o un'opzione non validi.\n";
+
+void mostrauso(std::ostream& out) {
+    out << uso;
+#ifdef ZOCAL_CON_RELAZIONE
+    out << "\n" << zocal::usorelazione;
+#endif
+#ifdef ZOCAL_CON_STAMPA
+    out << "\n" << zocal::usostampa;
+#endif
+}
 
 int errore_uso(const std::string& messaggio) {
     std::cerr << "zocal-cli: " << messaggio << "\n"
@@ -82,28 +91,33 @@ int main(int argc, char** argv) {
     std::ios::sync_with_stdio(false);
     std::vector<std::string> argomenti(argv + 1, argv + argc);
     if (argomenti.empty()) {
-        std::cerr << uso;
+        mostrauso(std::cerr);
         return 1;
     }
     const std::string comando = argomenti.front();
     argomenti.erase(argomenti.begin());
     if (comando == "--help" || comando == "-h" || comando == "aiuto") {
-        std::cout << uso;
+        mostrauso(std::cout);
         return 0;
-    }
-    for (const std::string& a : argomenti) {
-        if (a == "--help" || a == "-h") {
-            std::cout << uso;
-            return 0;
-        }
-    }
-    if (comando == "verifica") {
-        return verifica(argomenti);
     }
 #ifdef ZOCAL_CON_RELAZIONE
     if (comando == "relazione") {
         return zocal::relazionedariga(argc, argv);
     }
 #endif
+#ifdef ZOCAL_CON_STAMPA
+    if (comando == "stampa") {
+        return zocal::stampadariga(argc, argv);
+    }
+#endif
+    for (const std::string& a : argomenti) {
+        if (a == "--help" || a == "-h") {
+            mostrauso(std::cout);
+            return 0;
+        }
+    }
+    if (comando == "verifica") {
+        return verifica(argomenti);
+    }
     return errore_uso("comando sconosciuto: " + comando);
 }
