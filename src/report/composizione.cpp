@@ -131,7 +131,7 @@ void cella(ScrittoreRelazione& w, int r, int c, std::string_view testo) {
     w.cella(r, c, std::string(testo));
 }
 
-void frontespizio(ScrittoreRelazione& w, const Lavoro& l, const Studio& studio) {
+void frontespizio(ScrittoreRelazione& w, const Lavoro& l, const StudioTecnico& studio) {
     w.carattere(carattererelazione);
     w.corpo(20);
     w.scrivi("RELAZIONE SULLA FONDAZIONE" + cr);
@@ -266,7 +266,7 @@ void fondazione(ScrittoreRelazione& w, const DatiCalcolo& d, int f) {
     w.formatotabella(9);
 }
 
-void chiusura(ScrittoreRelazione& w, const Lavoro& l, const Studio& studio) {
+void chiusura(ScrittoreRelazione& w, const Lavoro& l, const StudioTecnico& studio) {
     w.corpoparagrafo(12);
     const int n = w.contapagine();
     w.testoparagrafo(crx(2) + "La presente relazione è composta di n." + numeroinchiaro(n) +
@@ -292,7 +292,7 @@ void aggiornarisultati(DatiCalcolo& dati) {
     }
 }
 
-void componirelazione(ScrittoreRelazione& w, const Lavoro& lavoro, const Studio& studio) {
+void componirelazione(ScrittoreRelazione& w, const Lavoro& lavoro, const StudioTecnico& studio) {
     frontespizio(w, lavoro, studio);
     paginadichiarazioni(w);
     paginadescrizione(w, lavoro);
@@ -318,8 +318,8 @@ void allineacolonne(ScrittoreRelazione& w, const DatiCalcolo& dati) {
     }
 }
 
-EsitoRelazione scrivirelazione(ScrittoreRelazione& w, const Lavoro& lavoro, const Studio& studio,
-                               const std::string& percorso) {
+EsitoRelazione scrivirelazione(ScrittoreRelazione& w, const Lavoro& lavoro,
+                               const StudioTecnico& studio, const std::string& percorso) {
     EsitoRelazione esito;
     w.avvia();
     componirelazione(w, lavoro, studio);

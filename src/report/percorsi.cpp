@@ -120,7 +120,7 @@ std::string percorsopdf(const std::string& docx) {
     return docx + ".pdf";
 }
 
-Studio leggistudio(std::string_view byte) {
+StudioTecnico studiodatesto(std::string_view byte) {
     if (byte.substr(0, 3) == "\xEF\xBB\xBF") {
         byte.remove_prefix(3);
     }
@@ -154,8 +154,8 @@ std::vector<std::filesystem::path> percorsistudio() {
     return out;
 }
 
-Studio caricastudio(const std::vector<std::filesystem::path>& percorsi,
-                    std::filesystem::path* trovato) {
+StudioTecnico caricastudio(const std::vector<std::filesystem::path>& percorsi,
+                           std::filesystem::path* trovato) {
     for (const auto& p : percorsi) {
         std::error_code ec;
         if (!std::filesystem::is_regular_file(p, ec)) {
@@ -170,7 +170,7 @@ Studio caricastudio(const std::vector<std::filesystem::path>& percorsi,
         if (trovato != nullptr) {
             *trovato = p;
         }
-        return leggistudio(contenuto.str());
+        return studiodatesto(contenuto.str());
     }
     return {};
 }

@@ -33,7 +33,7 @@ EsitoRelazione relazionedafile(const std::string& filelavoro, const std::string&
     lavoro.dati.contadati();
     aggiornarisultati(lavoro.dati);
 
-    Studio s = (studio && indirizzo) ? Studio{} : caricastudio();
+    StudioTecnico s = (studio && indirizzo) ? StudioTecnico{} : caricastudio();
     if (studio) {
         s.nome = *studio;
     }
@@ -111,13 +111,34 @@ int comandorelazione(const std::vector<std::string>& argomenti, std::ostream& ou
     return 0;
 }
 
+namespace {
+
+// Qt's own notices are English and meant for developers; the tool's user
+// gets the tool's Italian messages only.
+void taci(QtMsgType tipo, const QMessageLogContext&, const QString& testo) {
+    if (tipo == QtCriticalMsg || tipo == QtFatalMsg) {
+        std::cerr << testo.toStdString() << "\n";
+    }
+}
+
+struct SilenzioQt {
+    QtMessageHandler precedente = qInstallMessageHandler(taci);
+    ~SilenzioQt() { qInstallMessageHandler(precedente); }
+};
+
+} // namespace
+
 int relazionedariga(int argc, char** argv) {
+    const SilenzioQt silenzio;
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
+    // Qt reads no option of ours: it gets the program's name only.
+    int qargc = 1;
+    char* qargv[] = {argv[0], nullptr};
     std::unique_ptr<QGuiApplication> app;
     if (QCoreApplication::instance() == nullptr) {
-        app = std::make_unique<QGuiApplication>(argc, argv);
+        app = std::make_unique<QGuiApplication>(qargc, qargv);
     }
     std::vector<std::string> argomenti;
     for (int i = 2; i < argc; ++i) {

@@ -59,9 +59,17 @@ mode_t modopredefinito() {
 
 std::optional<std::string> scrivifile(const std::string& percorso, const QByteArray& byte) {
     const std::string prefisso = "Impossibile salvare il file \"" + percorso + "\": ";
-    const std::filesystem::path bersaglio(percorso);
+    std::filesystem::path bersaglio(percorso);
     if (bersaglio.filename().empty()) {
         return prefisso + "manca il nome del file";
+    }
+    // Through a symbolic link the file it points to is replaced, not the link.
+    std::error_code ec;
+    if (std::filesystem::is_symlink(bersaglio, ec)) {
+        const auto vero = std::filesystem::weakly_canonical(bersaglio, ec);
+        if (!ec) {
+            bersaglio = vero;
+        }
     }
     const std::filesystem::path cartella =
         bersaglio.parent_path().empty() ? std::filesystem::path(".") : bersaglio.parent_path();
@@ -71,6 +79,10 @@ std::optional<std::string> scrivifile(const std::string& percorso, const QByteAr
     if (::stat(bersaglio.c_str(), &st) == 0) {
         if (S_ISDIR(st.st_mode)) {
             return prefisso + descrivierrore(EISDIR);
+        }
+        // A device or a pipe is never replaced by a file.
+        if (!S_ISREG(st.st_mode)) {
+            return prefisso + "non è un file ordinario";
         }
         modo = st.st_mode & 07777;
     } else if (errno != ENOENT) {

@@ -10,7 +10,7 @@ using T = Chiamata::Tipo;
 
 namespace {
 
-const Studio studio{"Studio Tecnico Bianchi", "via Appia 12, Potenza"};
+const StudioTecnico studio{"Studio Tecnico Bianchi", "via Appia 12, Potenza"};
 
 std::string righe(const std::vector<Chiamata>& chiamate) {
     std::string out;

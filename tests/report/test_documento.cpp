@@ -15,7 +15,7 @@ using namespace zocal;
 
 namespace {
 
-const Studio studio{"Studio Tecnico Bianchi", "via Appia 12, Potenza"};
+const StudioTecnico studio{"Studio Tecnico Bianchi", "via Appia 12, Potenza"};
 
 // Page (from 0) on which the first line of a block lies.
 int pagina(QTextDocument* d, const QTextBlock& b) {

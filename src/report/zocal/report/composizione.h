@@ -9,7 +9,7 @@
 namespace zocal {
 
 // The technical office that signs the report.
-struct Studio {
+struct StudioTecnico {
     std::string nome;
     std::string indirizzo;
 };
@@ -24,7 +24,8 @@ inline constexpr const char* passofinito = "ho visualizzato la relazione su WORD
 void aggiornarisultati(DatiCalcolo& dati);
 
 // The whole content, title page to signature line, through an open writer.
-void componirelazione(ScrittoreRelazione& scrittore, const Lavoro& lavoro, const Studio& studio);
+void componirelazione(ScrittoreRelazione& scrittore, const Lavoro& lavoro,
+                      const StudioTecnico& studio);
 
 // Right-aligns the soil data columns and every column of every foundation table.
 void allineacolonne(ScrittoreRelazione& scrittore, const DatiCalcolo& dati);
@@ -42,6 +43,6 @@ struct EsitoRelazione {
 // and saves it at `percorso` (the PDF beside it). The saved files carry the
 // right-aligned columns too: here the saved file is what the user sees.
 EsitoRelazione scrivirelazione(ScrittoreRelazione& scrittore, const Lavoro& lavoro,
-                               const Studio& studio, const std::string& percorso);
+                               const StudioTecnico& studio, const std::string& percorso);
 
 } // namespace zocal

@@ -29,7 +29,7 @@ std::string percorsopdf(const std::string& docx);
 
 // The technical office from the two lines (name, then address) of a
 // "StudioZocal.TXT": UTF-8, or Windows-1252 when it is not UTF-8.
-Studio leggistudio(std::string_view byte);
+StudioTecnico studiodatesto(std::string_view byte);
 
 // Where "StudioZocal.TXT" is looked for, in order: the user's configuration
 // folder, then the program's folder and its installed data folder.
@@ -37,7 +37,7 @@ std::vector<std::filesystem::path> percorsistudio();
 
 // The first of those files that can be read; both texts empty when none.
 // `trovato` (when given) receives its path, or stays empty.
-Studio caricastudio(const std::vector<std::filesystem::path>& percorsi = percorsistudio(),
-                    std::filesystem::path* trovato = nullptr);
+StudioTecnico caricastudio(const std::vector<std::filesystem::path>& percorsi = percorsistudio(),
+                           std::filesystem::path* trovato = nullptr);
 
 } // namespace zocal

@@ -1,0 +1,278 @@
+#include "zocal/report/composizione.h"
+#include "zocal/report/documento.h"
+
+#include "esempi.h"
+
+#include <QXmlStreamReader>
+
+#include <gtest/gtest.h>
+#include <zip.h>
+
+#include <map>
+#include <regex>
+
+using namespace zocal;
+
+namespace {
+
+const StudioTecnico studio{"Studio Tecnico Bianchi", "via Appia 12, Potenza"};
+
+// Every part of a zip archive by name; empty when it is no archive.
+std::map<std::string, std::string> parti(const QByteArray& byte) {
+    std::map<std::string, std::string> out;
+    zip_error_t err;
+    zip_error_init(&err);
+    zip_source_t* s =
+        zip_source_buffer_create(byte.constData(), static_cast<zip_uint64_t>(byte.size()), 0, &err);
+    zip_t* z = s != nullptr ? zip_open_from_source(s, ZIP_RDONLY | ZIP_CHECKCONS, &err) : nullptr;
+    zip_error_fini(&err);
+    if (z == nullptr) {
+        if (s != nullptr) {
+            zip_source_free(s);
+        }
+        return out;
+    }
+    const zip_int64_t n = zip_get_num_entries(z, 0);
+    for (zip_int64_t i = 0; i < n; ++i) {
+        zip_stat_t st;
+        zip_stat_index(z, static_cast<zip_uint64_t>(i), 0, &st);
+        std::string dati(static_cast<std::size_t>(st.size), '\0');
+        zip_file_t* f = zip_fopen_index(z, static_cast<zip_uint64_t>(i), 0);
+        if (f != nullptr) {
+            zip_fread(f, dati.data(), st.size);
+            zip_fclose(f);
+        }
+        out[st.name] = dati;
+    }
+    zip_close(z);
+    return out;
+}
+
+std::size_t conta(const std::string& testo, const std::string& cosa) {
+    std::size_t n = 0;
+    for (auto p = testo.find(cosa); p != std::string::npos; p = testo.find(cosa, p + 1)) {
+        ++n;
+    }
+    return n;
+}
+
+bool benformato(const std::string& xml, std::string* errore = nullptr) {
+    QXmlStreamReader r(QByteArray::fromStdString(xml));
+    while (!r.atEnd()) {
+        r.readNext();
+    }
+    if (r.hasError() && errore != nullptr) {
+        *errore = r.errorString().toStdString();
+    }
+    return !r.hasError();
+}
+
+// Size in half points of the run that holds `testo`.
+int mezzipunti(const std::string& xml, const std::string& testo) {
+    const auto fine = xml.find(">" + testo + "</w:t>");
+    if (fine == std::string::npos) {
+        return -1;
+    }
+    const auto inizio = xml.rfind("<w:r>", fine);
+    std::smatch m;
+    const std::string run = xml.substr(inizio, fine - inizio);
+    if (!std::regex_search(run, m, std::regex("<w:sz w:val=\"([0-9]+)\"/>"))) {
+        return -1;
+    }
+    return std::stoi(m[1]);
+}
+
+// The finished report of a job, as the print command leaves it.
+struct Relazione {
+    ScrittoreDocumento scrittore;
+    std::string xml;
+    std::map<std::string, std::string> zip;
+    QByteArray pdf;
+
+    explicit Relazione(Lavoro l) {
+        aggiornarisultati(l.dati);
+        scrittore.avvia();
+        componirelazione(scrittore, l, studio);
+        scrittore.giustificatutto();
+        allineacolonne(scrittore, l.dati);
+        zip = parti(scrittore.docx());
+        xml = zip["word/document.xml"];
+        pdf = scrittore.pdf();
+    }
+};
+
+} // namespace
+
+TEST(Docx, ZipWithTheOfficeOpenXmlParts) {
+    Relazione r(esempi::lavoroesempio());
+    for (const char* nome :
+         {"[Content_Types].xml", "_rels/.rels", "word/document.xml", "word/_rels/document.xml.rels",
+          "word/styles.xml", "word/settings.xml", "docProps/core.xml", "docProps/app.xml"}) {
+        SCOPED_TRACE(nome);
+        ASSERT_EQ(r.zip.count(nome), 1u);
+        std::string errore;
+        EXPECT_TRUE(benformato(r.zip[nome], &errore)) << errore;
+    }
+    EXPECT_NE(r.zip["[Content_Types].xml"].find("PartName=\"/word/document.xml\""),
+              std::string::npos);
+    EXPECT_NE(r.zip["_rels/.rels"].find("Target=\"word/document.xml\""), std::string::npos);
+    EXPECT_NE(r.xml.find("<w:pgSz w:w=\"11906\" w:h=\"16838\"/>"), std::string::npos);
+    EXPECT_NE(r.xml.find("w:top=\"1134\" w:right=\"1134\" w:bottom=\"1134\" w:left=\"1134\""),
+              std::string::npos);
+}
+
+TEST(Docx, TablesRowsAndColumnsAsBuilt) {
+    Relazione r(esempi::lavoropieno(3, 2));
+    EXPECT_EQ(conta(r.xml, "<w:tbl>"), 7u);
+    const std::string ultima = r.xml.substr(r.xml.rfind("<w:tbl>"));
+    EXPECT_EQ(conta(ultima, "<w:tr>"), 4u);
+    EXPECT_EQ(conta(ultima, "<w:gridCol "), 18u);
+    EXPECT_EQ(conta(ultima, "<w:tc>"), 4u * 18u);
+    // Column widths fill the text width.
+    std::smatch m;
+    long somma = 0;
+    std::string resto = ultima.substr(0, ultima.find("</w:tblGrid>"));
+    while (std::regex_search(resto, m, std::regex("<w:gridCol w:w=\"([0-9]+)\"/>"))) {
+        somma += std::stol(m[1]);
+        resto = m.suffix();
+    }
+    EXPECT_NEAR(somma, 11906 - 2 * 1134, 18);
+}
+
+TEST(Docx, FontSizesPageBreaksAndAlignment) {
+    Relazione r(esempi::lavoroesempio());
+    EXPECT_NE(r.xml.find("<w:rFonts w:ascii=\"Century Gothic\""), std::string::npos);
+    EXPECT_EQ(r.xml.find("Times New Roman"), std::string::npos);
+    EXPECT_EQ(mezzipunti(r.xml, "RELAZIONE SULLA FONDAZIONE"), 40);
+    EXPECT_EQ(mezzipunti(r.xml, "(per un edificio in muratura)"), 32);
+    EXPECT_EQ(mezzipunti(r.xml, "in località: contrada Santa Lucia"), 28);
+    EXPECT_EQ(mezzipunti(r.xml, "Relazione di calcolo"), 36);
+    EXPECT_EQ(mezzipunti(r.xml, "Descrizione del fabbricato"), 32);
+    EXPECT_EQ(mezzipunti(r.xml, "Tipo di suolo:"), 24);
+    EXPECT_EQ(mezzipunti(r.xml, "significato"), 20);
+    EXPECT_EQ(mezzipunti(r.xml, "kg/cmq"), 12);
+    EXPECT_EQ(mezzipunti(r.xml, "il progettista"), 24);
+    EXPECT_EQ(conta(r.xml, "<w:pageBreakBefore/>"), 3u);
+    // Justified everywhere but in the right-aligned columns: table 3 (12
+    // cells) and the foundation table (4 rows of 18).
+    EXPECT_EQ(conta(r.xml, "<w:jc w:val=\"right\"/>"), 12u + 4u * 18u);
+    EXPECT_EQ(conta(r.xml, "<w:jc w:val=\"both\"/>") + conta(r.xml, "<w:jc w:val=\"right\"/>"),
+              conta(r.xml, "<w:p>"));
+}
+
+TEST(Docx, TableLookHeadingRowAndTint) {
+    Relazione r(esempi::lavoroesempio());
+    const std::string prima = r.xml.substr(r.xml.find("<w:tbl>"));
+    const std::string rigatesta = prima.substr(0, prima.find("</w:tr>"));
+    EXPECT_EQ(conta(rigatesta, "w:fill=\"1F4E79\""), 2u);
+    EXPECT_GE(conta(rigatesta, "<w:color w:val=\"FFFFFF\"/>"), 2u);
+    const std::string corpo =
+        prima.substr(rigatesta.size(), prima.find("</w:tbl>") - rigatesta.size());
+    EXPECT_EQ(conta(corpo, "<w:color "), 0u);
+    EXPECT_EQ(conta(corpo, "w:fill=\"DEEAF6\""), 26u);
+    EXPECT_NE(prima.find("<w:insideH w:val=\"single\" w:sz=\"4\""), std::string::npos);
+}
+
+TEST(Docx, OnlyTheParagraphsTheLayoutShows) {
+    Relazione r(esempi::lavoroesempio());
+    // "Tipo di suolo:" is followed by its table at once; the description
+    // heading by one empty paragraph, then the table.
+    const std::string tipo = ">Tipo di suolo:</w:t></w:r></w:p>";
+    const auto p = r.xml.find(tipo);
+    ASSERT_NE(p, std::string::npos);
+    EXPECT_EQ(r.xml.compare(p + tipo.size(), 7, "<w:tbl>"), 0) << r.xml.substr(p, 200);
+    const auto descr = r.xml.find(">Descrizione del fabbricato</w:t></w:r></w:p>");
+    ASSERT_NE(descr, std::string::npos);
+    const std::string tra = r.xml.substr(descr, r.xml.find("<w:tbl>", descr) - descr);
+    EXPECT_EQ(conta(tra, "<w:p>"), 1u);
+    EXPECT_EQ(conta(tra, "<w:r>"), 0u);
+}
+
+TEST(Docx, UnsafeTextsStayValidXml) {
+    Lavoro l = esempi::lavoroesempio();
+    l[Frontespizio::committente] = "Rossi & Figli <s.r.l.> \"Il Sole\"";
+    l[Descrizione::giudizio] = std::string("buono\x07\x0b fine");
+    Relazione r(l);
+    std::string errore;
+    EXPECT_TRUE(benformato(r.xml, &errore)) << errore;
+    EXPECT_NE(r.xml.find("committente: Rossi &amp; Figli &lt;s.r.l.&gt; &quot;Il Sole&quot;"),
+              std::string::npos);
+    EXPECT_NE(r.xml.find(">buono fine<"), std::string::npos);
+}
+
+TEST(Pdf, PagesAndTextsAgreeWithTheDocument) {
+    if (!esempi::disponibile("pdftotext") || !esempi::disponibile("pdfinfo")) {
+        GTEST_SKIP() << "pdftotext/pdfinfo non disponibili";
+    }
+    Lavoro l = esempi::lavoropieno(4, 3);
+    Relazione r(l);
+    esempi::Cartella c;
+    const std::string pdf = c / "relazione.pdf";
+    esempi::scrivi(pdf, r.pdf.toStdString());
+    EXPECT_EQ(esempi::paginepdf(pdf), r.scrittore.contapagine());
+    const std::string testo = esempi::testopdf(pdf);
+    for (const char* atteso : {"RELAZIONE SULLA FONDAZIONE",
+                               "(per un edificio in muratura)",
+                               "progetto: Costruzione di un fabbricato per civile abitazione",
+                               "progettista: Studio Tecnico Bianchi",
+                               "Relazione di calcolo",
+                               "Descrizione del fabbricato",
+                               "tipologia",
+                               "giudizio sulla stabilità terreno-fondazione",
+                               "Dati e risultati",
+                               "numero",
+                               "calcolo",
+                               "peso specifico del terreno",
+                               "angolo di attrito",
+                               "simbolo",
+                               "significato",
+                               "coefficiente di sicurezza",
+                               "Fondazione n. 4",
+                               "kg/cmq",
+                               "coeff.",
+                               "La presente relazione è composta di n.",
+                               "Si allegano: tavole da 1 a 5",
+                               "il progettista",
+                               "(Studio Tecnico Bianchi)"}) {
+        EXPECT_NE(testo.find(atteso), std::string::npos) << atteso;
+    }
+    // Every page but the title page and the statements starts with a heading
+    // where a form feed put it.
+    EXPECT_NE(testo.find("\fRelazione di calcolo"), std::string::npos);
+    EXPECT_NE(testo.find("\fDescrizione del fabbricato"), std::string::npos);
+    EXPECT_NE(testo.find("\fDati e risultati"), std::string::npos);
+    const std::string font = esempi::esegui("pdffonts " + esempi::virgolette(pdf));
+    EXPECT_NE(font.find("URWGothic"), std::string::npos) << font;
+}
+
+TEST(LibreOffice, OpensTheDocxAndMakesAPdf) {
+    if (!esempi::disponibile("soffice")) {
+        GTEST_SKIP() << "soffice non disponibile";
+    }
+    Relazione r(esempi::lavoropieno(2, 3));
+    esempi::Cartella c;
+    const std::string docx = c / "relazione.docx";
+    const QByteArray byte = r.scrittore.docx();
+    esempi::scrivi(docx, byte.toStdString());
+    int stato = -1;
+    const std::string uscita = esempi::esegui(
+        "cd " + esempi::virgolette(c.percorso().string()) +
+            " && timeout 180 soffice -env:UserInstallation=file://" + c.percorso().string() +
+            "/profilo --headless --convert-to pdf --outdir " +
+            esempi::virgolette(c.percorso().string()) + " relazione.docx 2>&1",
+        &stato);
+    EXPECT_EQ(stato, 0) << uscita;
+    const std::string pdf = c / "relazione.pdf";
+    ASSERT_TRUE(std::filesystem::exists(pdf)) << uscita;
+    if (!esempi::disponibile("pdftotext")) {
+        return;
+    }
+    const std::string testo = esempi::testopdf(pdf);
+    for (const char* atteso :
+         {"RELAZIONE SULLA FONDAZIONE", "Relazione di calcolo", "Descrizione del fabbricato",
+          "peso specifico del terreno", "significato", "Fondazione n. 2", "kg/cmq",
+          "(Studio Tecnico Bianchi)"}) {
+        EXPECT_NE(testo.find(atteso), std::string::npos) << atteso;
+    }
+    EXPECT_GE(esempi::paginepdf(pdf), 4);
+}

@@ -1,0 +1,124 @@
+#include "zocal/report/relazionefile.h"
+
+#include "zocal/archive/archivio.h"
+#include "zocal/report/percorsi.h"
+
+#include "esempi.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+using namespace zocal;
+
+namespace {
+
+struct Esito {
+    int stato;
+    std::string out;
+    std::string err;
+};
+
+Esito esegui(const std::vector<std::string>& argomenti) {
+    std::ostringstream out, err;
+    const int stato = comandorelazione(argomenti, out, err);
+    return {stato, out.str(), err.str()};
+}
+
+std::string salva(const esempi::Cartella& c, const Lavoro& l, const std::string& nome) {
+    const std::string p = c / nome;
+    const auto esito = salvalavoro(p, l);
+    EXPECT_TRUE(esito.riuscito()) << esito.errore;
+    return p;
+}
+
+} // namespace
+
+TEST(Comando, ReportBesideTheJobNamedAfterTheClient) {
+    esempi::Cartella c;
+    Lavoro l = esempi::lavoroesempio();
+    l[Frontespizio::committente] = "Rossi/Bianchi";
+    const std::string lavoro = salva(c, l, "Zocal-dati-villa");
+    const Esito e = esegui({lavoro, "--studio", "Studio Uno", "--indirizzo", "via Due 3"});
+    ASSERT_EQ(e.stato, 0) << e.err;
+    const std::string docx = c / "Zocal-RelazioneZocal-Rossi_Bianchi.docx";
+    const std::string pdf = c / "Zocal-RelazioneZocal-Rossi_Bianchi.pdf";
+    EXPECT_TRUE(std::filesystem::exists(docx));
+    EXPECT_TRUE(std::filesystem::exists(pdf));
+    EXPECT_NE(e.out.find("relazione: " + docx + "\n"), std::string::npos) << e.out;
+    EXPECT_NE(e.out.find("PDF: " + pdf + "\n"), std::string::npos) << e.out;
+    EXPECT_NE(e.out.find("pagine: 4\n"), std::string::npos) << e.out;
+    EXPECT_TRUE(e.err.empty()) << e.err;
+    if (esempi::disponibile("pdftotext")) {
+        const std::string testo = esempi::testopdf(pdf);
+        EXPECT_NE(testo.find("progettista: Studio Uno"), std::string::npos);
+        EXPECT_NE(testo.find("via Due 3"), std::string::npos);
+        // Results were computed before writing: the job file holds none.
+        EXPECT_NE(testo.find("Fondazione n. 1 (verificata)"), std::string::npos) << testo;
+        EXPECT_NE(testo.find("8990"), std::string::npos);
+        EXPECT_EQ(esempi::paginepdf(pdf), 4);
+    }
+}
+
+TEST(Comando, ExplicitOutputAndOptionForms) {
+    esempi::Cartella c;
+    const std::string lavoro = salva(c, esempi::lavoroesempio(), "Zocal-dati-esempio");
+    const std::string docx = c / "uscita/rel.docx";
+    std::filesystem::create_directory(c / "uscita");
+    const Esito e = esegui({"--studio=S", lavoro, "-o", docx, "--indirizzo=I"});
+    ASSERT_EQ(e.stato, 0) << e.err;
+    EXPECT_TRUE(std::filesystem::exists(docx));
+    EXPECT_TRUE(std::filesystem::exists(c / "uscita/rel.pdf"));
+}
+
+TEST(Comando, WrongArgumentsGiveUsage) {
+    for (const auto& argomenti : std::vector<std::vector<std::string>>{{},
+                                                                       {"--boh", "x"},
+                                                                       {"a", "b"},
+                                                                       {"x", "-o"},
+                                                                       {"x", "-o", "a", "-o", "b"},
+                                                                       {"x", "-o", ""}}) {
+        const Esito e = esegui(argomenti);
+        EXPECT_EQ(e.stato, 1);
+        EXPECT_EQ(e.err.rfind("zocal-cli: ", 0), 0u) << e.err;
+        EXPECT_NE(e.err.find("Uso: zocal-cli relazione FILE"), std::string::npos);
+        EXPECT_TRUE(e.out.empty());
+    }
+    const Esito aiuto = esegui({"--help"});
+    EXPECT_EQ(aiuto.stato, 0);
+    EXPECT_EQ(aiuto.out, usorelazione);
+}
+
+TEST(Comando, UnreadableJobOrUnwritableFolder) {
+    esempi::Cartella c;
+    Esito e = esegui({c / "Zocal-dati-manca"});
+    EXPECT_EQ(e.stato, 2);
+    EXPECT_NE(e.err.find("Impossibile aprire il file"), std::string::npos) << e.err;
+
+    esempi::scrivi(c / "Zocal-dati-rotto", "questo non è un lavoro\r\n");
+    e = esegui({c / "Zocal-dati-rotto"});
+    EXPECT_EQ(e.stato, 2);
+
+    const std::string lavoro = salva(c, esempi::lavoroesempio(), "Zocal-dati-esempio");
+    e = esegui({lavoro, "-o", c / "nessuna/cartella/rel.docx"});
+    EXPECT_EQ(e.stato, 2);
+    EXPECT_NE(e.err.find("Impossibile salvare il file \"" + (c / "nessuna/cartella/rel.docx") +
+                         "\": cartella inesistente"),
+              std::string::npos)
+        << e.err;
+    EXPECT_TRUE(e.out.empty());
+}
+
+TEST(Comando, RelazioneDaFileCountsAsTheWindowDoes) {
+    esempi::Cartella c;
+    Lavoro l = esempi::lavoropieno(3, 2);
+    const std::string lavoro = salva(c, l, "Zocal-dati-tre");
+    const EsitoRelazione e = relazionedafile(lavoro, c / "r.docx", "S", "I");
+    ASSERT_TRUE(e.riuscita()) << e.errore;
+    EXPECT_EQ(e.docx, c / "r.docx");
+    EXPECT_EQ(e.pdf, c / "r.pdf");
+    EXPECT_GE(e.pagine, 4);
+    if (esempi::disponibile("pdfinfo")) {
+        EXPECT_EQ(esempi::paginepdf(e.pdf), e.pagine);
+    }
+}
