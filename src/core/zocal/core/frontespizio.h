@@ -24,7 +24,7 @@ inline constexpr const char* suggerimentointestazione =
     "i dati della finestra occorrono per il frontespizio della relazione";
 inline constexpr const char* passofrontespizio =
     "digitare tutti i dati necessari per la stampa della relazione sulla fondazione";
-inline constexpr const char* didascaliastudio = " studio tecnico...........:";
+inline constexpr const char* didascaliastudiotecnico = " studio tecnico...........:";
 inline constexpr const char* suggerimentodidascaliastudio =
     "lo studio che ha effettuato la elaborazione";
 // Where the technical office's name and address are read from at start-up.

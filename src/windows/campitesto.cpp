@@ -1,0 +1,57 @@
+#include "campitesto.h"
+
+#include "zocal/resize/clsresize.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPalette>
+#include <QPointer>
+
+namespace zocal::campitesto {
+
+void posa(QWidget* w, int left, int top, int width, int height) {
+    w->setGeometry(pixel(left), pixel(top), pixel(width), pixel(height));
+}
+
+void colora(QWidget* w, const QColor& sfondo) {
+    QPalette p = w->palette();
+    p.setColor(QPalette::Window, sfondo);
+    w->setPalette(p);
+    w->setAutoFillBackground(true);
+}
+
+void imposta(QLabel* l, const QString& testo) {
+    if (l->text() != testo) {
+        l->setText(testo);
+    }
+}
+
+void avvisanelcampo(Dialoghi& dialoghi, const Messaggio& messaggio, QLineEdit* campo) {
+    const QPointer<QLineEdit> c(campo);
+    const QPointer<QWidget> finestra(campo->window());
+    const bool attiva = finestra->isActiveWindow();
+    const bool fuoco = campo->hasFocus();
+    const int cursore = campo->cursorPosition();
+
+    dialoghi.avvisa(messaggio);
+
+    if (!c || !finestra) {
+        return; // the window went away while the box was up
+    }
+    if (attiva && !finestra->isActiveWindow()) {
+        finestra->raise();
+        finestra->activateWindow();
+    }
+    if (!fuoco) {
+        return; // set by the program, not typed: nothing to give back
+    }
+    if (!c->hasFocus()) {
+        // Not a tab or shortcut reason: those would select the whole text.
+        c->setFocus(Qt::OtherFocusReason);
+    }
+    if (c->hasSelectedText() || c->cursorPosition() != cursore) {
+        c->setCursorPosition(cursore);
+    }
+}
+
+} // namespace zocal::campitesto

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "zocal/core/dialoghi.h"
+
+#include <QColor>
+#include <QString>
+
+#include <string>
+
+class QLabel;
+class QLineEdit;
+class QWidget;
+
+// Small pieces shared by the description and title-page windows.
+namespace zocal::campitesto {
+
+inline const QColor grigio(192, 192, 192);
+inline const QColor giallo(255, 255, 0);
+inline const QColor bianco(255, 255, 255);
+
+inline QString qs(const std::string& s) {
+    return QString::fromStdString(s);
+}
+inline std::string ss(const QString& s) {
+    return s.toStdString();
+}
+
+// Places a control at its design position, in twips.
+void posa(QWidget* w, int left, int top, int width, int height);
+// Gives a control its own background colour.
+void colora(QWidget* w, const QColor& sfondo);
+// Sets a label's text only when it differs, so nothing repaints for nothing.
+void imposta(QLabel* l, const QString& testo);
+
+// Shows a warning about the field the user is typing in, then hands the
+// field back as it was: its window active again, the field focused, the
+// caret where it was. A message box may leave another window
+// active behind it (its own parent, or the one the window manager picks),
+// and the next keystroke must still land where the user was typing.
+void avvisanelcampo(Dialoghi& dialoghi, const Messaggio& messaggio, QLineEdit* campo);
+
+} // namespace zocal::campitesto

@@ -1,0 +1,242 @@
+#include "zocal/windows/frontespizio.h"
+
+#include "campitesto.h"
+#include "zocal/core/modzocal.h"
+
+#include <QAction>
+#include <QDate>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QStandardPaths>
+
+namespace zocal {
+
+using namespace campitesto;
+
+namespace {
+
+// Design rows: the first at 1800, one every 240 twips.
+constexpr int primariga = 1800;
+constexpr int passoriga = 240;
+constexpr int altezzadidascalia = 255;
+// A field as tall as its row, so none hides the lower border of the one above.
+constexpr int altezzacampo = passoriga;
+
+const QColor grigioscuro(128, 128, 128);
+
+QString qsv(std::string_view s) {
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+} // namespace
+
+frontespizio::frontespizio(Dialoghi& dialoghi, QWidget* parent)
+    : QMainWindow(parent), dialoghi_(dialoghi) {
+    costruisci();
+    ordinetab();
+    Form_Load();
+}
+
+frontespizio::~frontespizio() = default;
+
+QString frontespizio::datainchiaro(const QDate& giorno) {
+    return QLocale(QLocale::Italian).toString(giorno, QStringLiteral("dddd, d MMM yyyy"));
+}
+
+QLineEdit* frontespizio::campo(Frontespizio t) const {
+    const auto i = static_cast<std::size_t>(t);
+    return i < campi_.size() ? campi_[i] : nullptr;
+}
+
+DatiFrontespizio frontespizio::testi() const {
+    DatiFrontespizio t;
+    for (std::size_t i = 0; i < campi_.size(); ++i) {
+        t[i] = ss(campi_[i]->text());
+    }
+    return t;
+}
+
+void frontespizio::impostatesti(const DatiFrontespizio& t) {
+    for (std::size_t i = 0; i < campi_.size(); ++i) {
+        // An equal text is no change and runs nothing.
+        campi_[i]->setText(qs(t[i]));
+    }
+}
+
+void frontespizio::impostastudio(const std::string& nome, const std::string& indirizzo,
+                                 const std::string& provenienza) {
+    imposta(Labelstudio, qs(nome));
+    imposta(labelindirizzo, qs(indirizzo));
+    const std::string cartella =
+        ss(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation));
+    Labelstudio->setToolTip(qs(suggerimentostudio(false, provenienza, cartella)));
+    labelindirizzo->setToolTip(qs(suggerimentostudio(true, provenienza, cartella)));
+}
+
+void frontespizio::costruisci() {
+    setWindowTitle(QStringLiteral("Zocal: frontespizio per la relazione"));
+    superficie = new QWidget(this);
+    superficie->setObjectName(QStringLiteral("superficie"));
+    setCentralWidget(superficie);
+    colora(this, grigio);
+    colora(superficie, grigio);
+    // The face the calculation window uses, so the three windows read alike.
+    QFont carattere(QStringLiteral("Liberation Sans"));
+    carattere.setPointSizeF(7.5);
+    setFont(carattere);
+
+    Label1 = new QLabel(QString::fromUtf8(intestazionefrontespizio), superficie);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setToolTip(QString::fromUtf8(suggerimentointestazione));
+    Label1->setAlignment(Qt::AlignCenter);
+    {
+        QFont f = Label1->font();
+        f.setPointSizeF(11);
+        f.setBold(true);
+        Label1->setFont(f);
+        QPalette p = Label1->palette();
+        p.setColor(QPalette::WindowText, giallo);
+        Label1->setPalette(p);
+    }
+    colora(Label1, grigioscuro);
+    posa(Label1, 720, 960, 6975, 495);
+
+    auto didascalia = [this](const QString& nome, std::string_view testo,
+                             std::string_view suggerimento, int top) {
+        auto* l = new QLabel(qsv(testo), superficie);
+        l->setObjectName(nome);
+        l->setToolTip(qsv(suggerimento));
+        l->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        colora(l, giallo);
+        posa(l, 720, top, 1695, altezzadidascalia);
+        return l;
+    };
+    QLineEdit** nominati[] = {&progetto, &localita, &committente, &luogo, &data, &allegati};
+    for (const CampoFrontespizio& c : campifrontespizio()) {
+        const auto i = static_cast<std::size_t>(c.campo);
+        const int top = primariga + passoriga * static_cast<int>(i);
+        const QString nome = qsv(nomefrontespizio(c.campo));
+        didascalie[i] =
+            didascalia(QStringLiteral("didascalia_") + nome, c.didascalia, c.suggerimento, top);
+        auto* e = new QLineEdit(superficie);
+        e->setObjectName(nome);
+        QPalette p = e->palette();
+        p.setColor(QPalette::Base, bianco);
+        e->setPalette(p);
+        e->setTextMargins(0, 0, 0, 0);
+        posa(e, 2520, top, 5175, altezzacampo);
+        campi_[i] = e;
+        *nominati[i] = e;
+    }
+
+    didascaliastudio = didascalia(QStringLiteral("didascaliastudio"), didascaliastudiotecnico,
+                                  suggerimentodidascaliastudio, 3480);
+    auto sola = [this](const char* nome, int top) {
+        auto* l = new QLabel(superficie);
+        l->setObjectName(QString::fromUtf8(nome));
+        // The office's name is the user's text, never markup.
+        l->setTextFormat(Qt::PlainText);
+        l->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        l->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        l->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        colora(l, bianco);
+        posa(l, 2520, top, 5175, 255);
+        return l;
+    };
+    Labelstudio = sola("Labelstudio", 3480);
+    labelindirizzo = sola("labelindirizzo", 3840);
+
+    passo = new QLabel(QString::fromUtf8(passofrontespizio), superficie);
+    passo->setObjectName(QStringLiteral("passo"));
+    passo->setTextFormat(Qt::PlainText);
+    passo->setWordWrap(true);
+    passo->setFrameStyle(QFrame::Box | QFrame::Plain);
+    passo->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    passo->setToolTip(
+        QStringLiteral("indicazioni sulla corretta procedura di immissione dei dati"));
+    colora(passo, giallo);
+    posa(passo, 2520, 5640, 4575, 450);
+
+    auto tasto = [this](const char* nome, const char* testo, int left, const char* suggerimento) {
+        auto* b = new QPushButton(QString::fromUtf8(testo), superficie);
+        b->setObjectName(QString::fromUtf8(nome));
+        b->setToolTip(QString::fromUtf8(suggerimento));
+        posa(b, left, 5760, 1095, 375);
+        return b;
+    };
+    aiuto = tasto("aiuto", "&AIUTO", 120, "cliccare per visualizzare l'aiuto in linea ");
+    guidainlinea = tasto("guidainlinea", "&Guida in linea", 1200,
+                         "cliccare per visualizzare gli Argomenti della guida ");
+    stampa =
+        tasto("stampa", "&Stampa", 7200, "cliccare per avere la stampa completa della relazione");
+    cmdesci = tasto("cmdesci", "&USCITA", 8280, "cliccare per uscire da Zocal");
+
+    azionecontrolla = new QAction(QStringLiteral("Controllo &dati immessi"), this);
+    azionecontrolla->setToolTip(QStringLiteral("controllo dati immessi"));
+    azionecancella = new QAction(QStringLiteral("C&ancella dati finestra"), this);
+    azionecancella->setToolTip(QStringLiteral("cancella dati finestra"));
+
+    for (const CampoFrontespizio& c : campifrontespizio()) {
+        const Frontespizio t = c.campo;
+        connect(campo(t), &QLineEdit::textChanged, this, [this, t] { cambiato(t); });
+    }
+    connect(aiuto, &QPushButton::clicked, this, &frontespizio::aiuto_Click);
+    connect(guidainlinea, &QPushButton::clicked, this, &frontespizio::guidainlineaRichiesta);
+    connect(stampa, &QPushButton::clicked, this, &frontespizio::stampaRichiesta);
+    connect(cmdesci, &QPushButton::clicked, this, &frontespizio::uscitaRichiesta);
+    connect(azionecontrolla, &QAction::triggered, this, &frontespizio::controllodati_Click);
+    connect(azionecancella, &QAction::triggered, this, &frontespizio::cancella_click);
+}
+
+void frontespizio::ordinetab() {
+    QWidget* const ordine[] = {aiuto,  progetto, localita,     committente, luogo,
+                               stampa, cmdesci,  guidainlinea, data,        allegati};
+    for (std::size_t i = 1; i < std::size(ordine); ++i) {
+        setTabOrder(ordine[i - 1], ordine[i]);
+    }
+    aiuto->setFocus();
+}
+
+void frontespizio::Form_Load() {
+    // Record the layout at the design size, place the window on the screen,
+    // then give it its fixed size: the inner area as designed.
+    superficie->resize(pixel(larghezzaprogetto), pixel(altezzaprogetto));
+    ridimensiona = new clsResize(this);
+    ridimensiona->setSourceForm(superficie);
+    ridimensiona->SizeFormToScreen(75);
+    resize(pixel(larghezzaprogetto), pixel(altezzaprogetto) + menuBar()->sizeHint().height());
+    // The message titles, whichever window the program opened first.
+    modzocal().inizializza();
+    // Today, once: a job opened later brings its own date.
+    data->setText(datainchiaro(QDate::currentDate()));
+    impostastudio({}, {}, {});
+}
+
+void frontespizio::cambiato(Frontespizio t) {
+    QLineEdit* e = campo(t);
+    // Read the field now: a nested change may have replaced the text since
+    // the notification was sent.
+    if (auto avviso = lunghezzafrontespizio(ss(e->text()), modzocal())) {
+        avvisanelcampo(dialoghi_, *avviso, e);
+    }
+}
+
+void frontespizio::controllodati_Click() {
+    dialoghi_.avvisa(controllafrontespizio(testi(), modzocal()));
+}
+
+void frontespizio::cancella_click() {
+    // The date goes too: a cleared window is an empty one.
+    for (QLineEdit* e : campi_) {
+        e->setText(QString());
+    }
+}
+
+void frontespizio::aiuto_Click() {
+    dialoghi_.avvisa(aiutofrontespizio(modzocal()));
+}
+
+} // namespace zocal

@@ -1,0 +1,94 @@
+#pragma once
+
+#include "zocal/core/descrizione.h"
+#include "zocal/core/dialoghi.h"
+#include "zocal/resize/clsresize.h"
+
+#include <QMainWindow>
+
+#include <array>
+#include <string>
+
+class QAction;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+
+namespace zocal {
+
+// The description window: 13 texts about the site and the building for the
+// report, each typed or picked from a list of ready phrases, with a guidance
+// line, a data check, a clear command and a short help.
+//
+// The window is the only store of the texts while the program runs. Every
+// change of a field's text, typed, picked or set by the program, runs the
+// field's handling at once: the length warning, then the guidance line.
+class descrizione : public QMainWindow {
+    Q_OBJECT
+  public:
+    // Design size of the inner area, in twips.
+    static constexpr int larghezzaprogetto = 9480;
+    static constexpr int altezzaprogetto = 6135;
+
+    explicit descrizione(Dialoghi& dialoghi, QWidget* parent = nullptr);
+    ~descrizione() override;
+
+    // The texts in record order.
+    DatiDescrizione testi() const;
+    // Sets every field as typing would: a changed text runs its handling.
+    void impostatesti(const DatiDescrizione& testi);
+
+    QComboBox* campo(Descrizione d) const;
+
+    // The controls, named as in the design.
+    QWidget* superficie; // the inner area the resizer scales
+    QGroupBox* Frame1;
+    QComboBox* fabbricato;
+    QComboBox* muratura;
+    QComboBox* consistenza;
+    QComboBox* solai;
+    QComboBox* zona;
+    QComboBox* lotto;
+    QComboBox* altezza;
+    QComboBox* acque;
+    QComboBox* vicinanze;
+    QComboBox* canali;
+    QComboBox* frane;
+    QComboBox* natura;
+    QComboBox* giudizio;
+    std::array<QLabel*, ndescrizione> didascalie{}; // the captions, in record order
+    QLabel* passo;
+    QPushButton* aiuto;
+    QPushButton* guidainlinea;
+    QPushButton* indietro;
+    QPushButton* avanti;
+    QPushButton* cmdesci;
+    // The window's own commands, for the shared menus and toolbar.
+    QAction* azionecontrolla;
+    QAction* azionecancella;
+    clsResize* ridimensiona;
+
+  public slots:
+    void aggiornapasso();
+    void controlla_click();
+    void cancella_click();
+    void aiuto_Click();
+
+  signals:
+    void indietroRichiesto();
+    void avantiRichiesto();
+    void guidainlineaRichiesta();
+    void uscitaRichiesta();
+
+  private:
+    void costruisci();
+    void ordinetab();
+    void Form_Load();
+    void cambiato(Descrizione d);
+
+    Dialoghi& dialoghi_;
+    std::array<QComboBox*, ndescrizione> campi_{};
+};
+
+} // namespace zocal

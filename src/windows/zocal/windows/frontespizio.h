@@ -1,0 +1,97 @@
+#pragma once
+
+#include "zocal/core/dialoghi.h"
+#include "zocal/core/frontespizio.h"
+#include "zocal/resize/clsresize.h"
+
+#include <QMainWindow>
+
+#include <array>
+#include <string>
+
+class QAction;
+class QDate;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace zocal {
+
+// The title-page window: the six texts the report puts on its title page and
+// closing lines, the technical office shown read-only, a data check, a clear
+// command, a short help and the button that produces the full report.
+//
+// The window is the only store of the six texts while the program runs;
+// every change of a field's text, typed or set by the program, runs the
+// field's length check at once.
+class frontespizio : public QMainWindow {
+    Q_OBJECT
+  public:
+    // Design size of the inner area, in twips.
+    static constexpr int larghezzaprogetto = 9480;
+    static constexpr int altezzaprogetto = 6135;
+
+    explicit frontespizio(Dialoghi& dialoghi, QWidget* parent = nullptr);
+    ~frontespizio() override;
+
+    // The texts in record order.
+    DatiFrontespizio testi() const;
+    // Sets every field as typing would: a changed text runs its check.
+    void impostatesti(const DatiFrontespizio& testi);
+
+    // Shows the technical office's name and address; provenienza is the file
+    // they were read from, empty when none was found.
+    void impostastudio(const std::string& nome, const std::string& indirizzo,
+                       const std::string& provenienza);
+
+    // A date as the window writes it: "martedì, 6 mar 2001".
+    static QString datainchiaro(const QDate& giorno);
+
+    QLineEdit* campo(Frontespizio t) const;
+
+    // The controls, named as in the design.
+    QWidget* superficie; // the inner area the resizer scales
+    QLabel* Label1;
+    QLineEdit* progetto;
+    QLineEdit* localita;
+    QLineEdit* committente;
+    QLineEdit* luogo;
+    QLineEdit* data;
+    QLineEdit* allegati;
+    std::array<QLabel*, nfrontespizio> didascalie{}; // the captions, in record order
+    QLabel* didascaliastudio;                        // the caption of the technical office
+    QLabel* Labelstudio;
+    QLabel* labelindirizzo;
+    // Guidance, then the report's status while it is produced.
+    QLabel* passo;
+    QPushButton* aiuto;
+    QPushButton* guidainlinea;
+    QPushButton* stampa;
+    QPushButton* cmdesci;
+    // The window's own commands, for the shared menus and toolbar.
+    QAction* azionecontrolla;
+    QAction* azionecancella;
+    clsResize* ridimensiona;
+
+  public slots:
+    void controllodati_Click();
+    void cancella_click();
+    void aiuto_Click();
+
+  signals:
+    // The full report is asked for (the button "&Stampa").
+    void stampaRichiesta();
+    void guidainlineaRichiesta();
+    void uscitaRichiesta();
+
+  private:
+    void costruisci();
+    void ordinetab();
+    void Form_Load();
+    void cambiato(Frontespizio t);
+
+    Dialoghi& dialoghi_;
+    std::array<QLineEdit*, nfrontespizio> campi_{};
+};
+
+} // namespace zocal
