@@ -7,7 +7,6 @@
 
 #include <algorithm>
 #include <string>
-#include <vector>
 
 using namespace zocal;
 
@@ -21,40 +20,7 @@ ModZocal modulo() {
     return mod;
 }
 
-std::vector<std::string> frasi(Descrizione d) {
-    const CampoDescrizione& c = campidescrizione()[static_cast<std::size_t>(d)];
-    return {c.frasi.begin(), c.frasi.end()};
-}
-
 } // namespace
-
-TEST(Descrizione, FieldsStandInRecordOrderWithTheirCaptions) {
-    const auto& campi = campidescrizione();
-    for (std::size_t i = 0; i < campi.size(); ++i) {
-        EXPECT_EQ(static_cast<std::size_t>(campi[i].campo), i);
-        EXPECT_FALSE(campi[i].didascalia.empty());
-        EXPECT_FALSE(campi[i].suggerimento.empty());
-        EXPECT_FALSE(campi[i].frasi.empty()) << nomedescrizione(campi[i].campo);
-    }
-    EXPECT_EQ(campi[7].didascalia, "acque supeficiali");
-    EXPECT_EQ(campi[12].didascalia, "giudizio sulla stabilità terreno-fondazione");
-    EXPECT_EQ(campi[3].suggerimento,
-              "in travi di ferro e tavelloni, in travetti precompressi e pignatte, in legno, ecc.");
-}
-
-TEST(Descrizione, PhraseListsKeepTheirOrder) {
-    EXPECT_EQ(frasi(Descrizione::fabbricato),
-              (std::vector<std::string>{"edificio esistente", "fabbricato di nuova costruzione"}));
-    EXPECT_EQ(frasi(Descrizione::altezza),
-              (std::vector<std::string>{"1", "1.5", "2", "2.5", "3", "3.5", "4", "4.5", "5", "5.5",
-                                        "6"}));
-    EXPECT_EQ(frasi(Descrizione::giudizio),
-              (std::vector<std::string>{"ottimo", "buono", "accettabile",
-                                        "scadente (occorrerebbero opere di consolidamento)"}));
-    EXPECT_EQ(frasi(Descrizione::muratura).size(), 6u);
-    EXPECT_EQ(frasi(Descrizione::zona).front(),
-              "il fabbricato è modesto è ricade in zona già note");
-}
 
 TEST(Descrizione, NoPhraseIsLongEnoughToWarn) {
     const ModZocal mod = modulo();

@@ -31,18 +31,6 @@ using F = Frontespizio;
 
 } // namespace
 
-TEST(Frontespizio, FieldsStandInRecordOrderWithTheirCaptions) {
-    const auto& campi = campifrontespizio();
-    for (std::size_t i = 0; i < campi.size(); ++i) {
-        EXPECT_EQ(static_cast<std::size_t>(campi[i].campo), i);
-        EXPECT_TRUE(campi[i].didascalia.starts_with(" "));
-        EXPECT_TRUE(campi[i].didascalia.ends_with(":"));
-    }
-    EXPECT_EQ(campi[1].didascalia, " località......................:");
-    EXPECT_EQ(campi[4].suggerimento,
-              "la data della relazione (impostata in automatico, ma modificabile)");
-}
-
 TEST(Frontespizio, WarnsFromThe61stCharacter) {
     const ModZocal mod = modulo();
     EXPECT_FALSE(lunghezzafrontespizio(std::string(60, 'a'), mod));
