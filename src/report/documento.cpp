@@ -79,8 +79,8 @@ double puntidi(const QTextCharFormat& f, double predefinito) {
 } // namespace
 
 struct ScrittoreDocumento::Stato {
-    // The layout device: a PDF device at 96 dpi, so that the page count is
-    // the same on every screen and matches the PDF.
+    // The layout device: a PDF device at a fixed resolution, so that the
+    // page count is the same on every screen and matches the PDF.
     QByteArray scarto;
     std::unique_ptr<QBuffer> bufferlayout;
     std::unique_ptr<QPdfWriter> layout;
@@ -97,33 +97,49 @@ struct ScrittoreDocumento::Stato {
     // A new paragraph is made when something goes into it: a table put in
     // its place takes it over, as in the word processor.
     bool pendente = false;
-    bool blocco = false; // one edit block is open while building
+    bool cambiato = true; // text, sizes or widths changed since the last layout
+    bool blocco = false;  // one edit block is open while building
 
+    // Formats carry only what differs from the document's font: every
+    // property is copied again and again while laying out and drawing.
     QTextCharFormat formato(double punti) const {
         QTextCharFormat f;
-        f.setFontFamilies(QStringList{famiglia});
+        if (famiglia != doc->defaultFont().family()) {
+            f.setFontFamilies(QStringList{famiglia});
+        }
         f.setFontPointSize(punti);
-        f.setFontHintingPreference(QFont::PreferNoHinting);
-        // No ligatures: the PDF's text must read back letter by letter.
-        f.setFontStyleStrategy(QFont::PreferNoShaping);
         return f;
     }
 
-    void nuovo() {
-        chiudiblocco();
+    static QFont fontbase(const QString& famiglia) {
+        QFont base(famiglia);
+        base.setPointSizeF(12);
+        base.setHintingPreference(QFont::PreferNoHinting);
+        // No ligatures: the PDF's text must read back letter by letter.
+        base.setStyleStrategy(QFont::PreferNoShaping);
+        return base;
+    }
+
+    // Drops the document as it is: closing its edit block first would lay
+    // it all out for nothing.
+    void scarta() {
+        blocco = false;
         tabella = nullptr;
         tabelle.clear();
+        selezione = QTextCursor();
+        doc.reset();
+    }
+
+    void nuovo() {
+        scarta();
         doc = std::make_unique<QTextDocument>();
         doc->setUndoRedoEnabled(false);
         doc->setUseDesignMetrics(true);
-        QFont base("Times New Roman");
-        base.setPointSizeF(12);
-        base.setHintingPreference(QFont::PreferNoHinting);
-        doc->setDefaultFont(base);
+        doc->setDefaultFont(fontbase("Times New Roman"));
         doc->documentLayout()->setPaintDevice(layout.get());
         doc->setPageSize(QSizeF(ip::larghezzapx, ip::altezzapx));
         QTextFrameFormat radice = doc->rootFrame()->frameFormat();
-        radice.setMargin(ip::marginepx);
+        radice.setMargin(ip::marginelogico);
         radice.setPadding(0);
         radice.setBorder(0);
         doc->rootFrame()->setFrameFormat(radice);
@@ -131,6 +147,7 @@ struct ScrittoreDocumento::Stato {
         corposelezione = corpoparagrafo = corpotabella = 12;
         interruzione = false;
         pendente = false;
+        cambiato = true;
         selezione = QTextCursor(doc.get());
         selezione.setBlockCharFormat(formato(corposelezione));
         apriblocco();
@@ -227,6 +244,14 @@ struct ScrittoreDocumento::Stato {
         return t->cellAt(r - 1, c - 1);
     }
 
+    // The text from cell (r0, c0) to cell (r1, c1), counted from 0: whole
+    // rows only, since Qt may take it for a run of text or for a block of cells.
+    static QTextCursor zona(QTextTable* t, int r0, int c0, int r1, int c1) {
+        QTextCursor c = t->cellAt(r0, c0).firstCursorPosition();
+        c.setPosition(t->cellAt(r1, c1).lastCursorPosition().position(), QTextCursor::KeepAnchor);
+        return c;
+    }
+
     static QTextCursor contenuto(const QTextTableCell& cella) {
         QTextCursor c = cella.firstCursorPosition();
         c.setPosition(cella.lastCursorPosition().position(), QTextCursor::KeepAnchor);
@@ -241,6 +266,20 @@ struct ScrittoreDocumento::Stato {
             fn(b);
             b = b.next();
         }
+    }
+
+    // Size (and face) of every text of a table, empty cells included.
+    void dimensiona(QTextTable* t, double punti) {
+        corpotabella = punti;
+        QTextCursor tutto = zona(t, 0, 0, t->rows() - 1, t->columns() - 1);
+        const QTextCharFormat f = formato(punti);
+        tutto.mergeCharFormat(f);
+        tutto.mergeBlockCharFormat(f);
+        // A little room left and right of the text in every cell.
+        QTextBlockFormat spazio;
+        spazio.setLeftMargin(ip::spaziocellapunti * ip::logicopunto);
+        spazio.setRightMargin(ip::spaziocellapunti * ip::logicopunto);
+        tutto.mergeBlockFormat(spazio);
     }
 
     // Lines as tall as the report's face would make them, whichever face is
@@ -307,7 +346,7 @@ struct ScrittoreDocumento::Stato {
             if (prima.isValid() && vuoto(prima) &&
                 prima.blockFormat().hasProperty(QTextFormat::PageBreakPolicy)) {
                 spazio = puntidi(prima.charFormat(), doc->defaultFont().pointSizeF()) *
-                         ip::interlinea * ip::pxpunto;
+                         ip::interlinea * ip::logicopunto;
             }
             QTextTableFormat tf = t->format();
             if (std::abs(tf.topMargin() - spazio) > 1e-6) {
@@ -389,10 +428,16 @@ struct ScrittoreDocumento::Stato {
     // reopens the edit block.
     void completa() {
         materializza();
-        interlinea();
+        // Alignment alone moves no line to another page: the passes over
+        // every block are needed only after text, sizes or widths changed.
+        const bool passi = cambiato;
+        cambiato = false;
+        if (passi) {
+            interlinea();
+        }
         chiudiblocco();
         doc->pageCount();
-        if (togliblanchi()) {
+        if (passi && togliblanchi()) {
             doc->pageCount();
         }
     }
@@ -410,8 +455,7 @@ ScrittoreDocumento::ScrittoreDocumento() : s_(std::make_unique<Stato>()) {
 }
 
 ScrittoreDocumento::~ScrittoreDocumento() {
-    s_->chiudiblocco();
-    s_->doc.reset();
+    s_->scarta();
 }
 
 void ScrittoreDocumento::avvia() {
@@ -419,7 +463,13 @@ void ScrittoreDocumento::avvia() {
 }
 
 void ScrittoreDocumento::carattere(const std::string& nome) {
+    s_->cambiato = true;
     s_->famiglia = QString::fromStdString(nome);
+    // Before any text the face becomes the document's own.
+    if (s_->doc->isEmpty() && s_->tabelle.empty()) {
+        s_->doc->setDefaultFont(Stato::fontbase(s_->famiglia));
+        s_->selezione.setBlockCharFormat(s_->formato(s_->corposelezione));
+    }
 }
 
 void ScrittoreDocumento::corpo(double punti) {
@@ -429,18 +479,21 @@ void ScrittoreDocumento::corpo(double punti) {
 }
 
 void ScrittoreDocumento::scrivi(const std::string& testo) {
+    s_->cambiato = true;
     s_->materializza();
     s_->inserisci(s_->selezione, QString::fromStdString(testo), s_->formato(s_->corposelezione),
                   false);
 }
 
 void ScrittoreDocumento::nuovoparagrafo() {
+    s_->cambiato = true;
     s_->materializza();
     s_->corpoparagrafo = puntidi(s_->fine().block().charFormat(), s_->corpoparagrafo);
     s_->pendente = true;
 }
 
 void ScrittoreDocumento::corpoparagrafo(double punti) {
+    s_->cambiato = true;
     if (punti <= 0) {
         return;
     }
@@ -452,12 +505,14 @@ void ScrittoreDocumento::corpoparagrafo(double punti) {
 }
 
 void ScrittoreDocumento::testoparagrafo(const std::string& testo) {
+    s_->cambiato = true;
     s_->materializza();
     QTextCursor c = s_->fine();
     s_->inserisci(c, QString::fromStdString(testo), s_->formato(s_->corpoparagrafo), false);
 }
 
 void ScrittoreDocumento::nuovatabella(int righe, int colonne) {
+    s_->cambiato = true;
     righe = std::max(1, righe);
     colonne = std::max(1, colonne);
     const bool alposto = s_->pendente;
@@ -485,10 +540,14 @@ void ScrittoreDocumento::nuovatabella(int righe, int colonne) {
     tf.setCellSpacing(0);
     tf.setCellPadding(0);
     tf.setMargin(0);
-    tf.setBorder(ip::bordopunti * ip::pxpunto);
+    // Separate borders: each line is a cell's edge beside its neighbour's (or
+    // the table's), so each draws half the width.
+    tf.setBorder(ip::bordopunti / 2 * ip::logicopunto);
     tf.setBorderStyle(QTextFrameFormat::BorderStyle_Solid);
     tf.setBorderBrush(QBrush(Qt::black));
-    tf.setBorderCollapse(true);
+    // Collapsed borders cost a look at the neighbours of every cell on
+    // every drawing; separate ones meet edge to edge with no spacing.
+    tf.setBorderCollapse(false);
     QList<QTextLength> larghezze;
     for (int i = 0; i < colonne; ++i) {
         larghezze.append(QTextLength(QTextLength::PercentageLength, 100.0 / colonne));
@@ -498,24 +557,7 @@ void ScrittoreDocumento::nuovatabella(int righe, int colonne) {
     s_->tabella = t;
     s_->tabelle.push_back(t);
     s_->corpotabella = punti;
-    const QTextCharFormat f = s_->formato(punti);
-    for (int r = 0; r < righe; ++r) {
-        for (int k = 0; k < colonne; ++k) {
-            QTextTableCell cl = t->cellAt(r, k);
-            QTextTableCellFormat cf = cl.format().toTableCellFormat();
-            cf.setLeftPadding(ip::spaziocellapunti * ip::pxpunto);
-            cf.setRightPadding(ip::spaziocellapunti * ip::pxpunto);
-            cf.setTopPadding(0);
-            cf.setBottomPadding(0);
-            cf.setBorder(ip::bordopunti * ip::pxpunto);
-            cf.setBorderStyle(QTextFrameFormat::BorderStyle_Solid);
-            cf.setBorderBrush(QBrush(Qt::black));
-            cl.setFormat(cf);
-            QTextCursor cc = cl.firstCursorPosition();
-            cc.mergeBlockCharFormat(f);
-            cc.setBlockFormat(QTextBlockFormat());
-        }
-    }
+    s_->dimensiona(t, punti);
     // Qt keeps an empty, invisible block after every table; the paragraph
     // that follows the table in the text is a new one after it.
     QTextBlockFormat seguito;
@@ -524,25 +566,16 @@ void ScrittoreDocumento::nuovatabella(int righe, int colonne) {
 }
 
 void ScrittoreDocumento::corpotabella(double punti) {
+    s_->cambiato = true;
     QTextTable* t = s_->tabella;
     if (t == nullptr || punti <= 0) {
         return;
     }
-    s_->corpotabella = punti;
-    QTextCharFormat f;
-    f.setFontPointSize(punti);
-    for (int r = 0; r < t->rows(); ++r) {
-        for (int k = 0; k < t->columns(); ++k) {
-            QTextTableCell cl = t->cellAt(r, k);
-            QTextCursor c = Stato::contenuto(cl);
-            c.mergeCharFormat(f);
-            Stato::blocchi(cl,
-                           [&](const QTextBlock& b) { QTextCursor(b).mergeBlockCharFormat(f); });
-        }
-    }
+    s_->dimensiona(t, punti);
 }
 
 void ScrittoreDocumento::cella(int riga, int colonna, const std::string& testo) {
+    s_->cambiato = true;
     QTextTableCell cl = s_->cella(s_->tabella, riga, colonna);
     if (!cl.isValid()) {
         return;
@@ -553,6 +586,7 @@ void ScrittoreDocumento::cella(int riga, int colonna, const std::string& testo) 
 }
 
 void ScrittoreDocumento::formatotabella(int formato) {
+    s_->cambiato = true;
     QTextTable* t = s_->tabella;
     if (t == nullptr || formato != 9) {
         return;
@@ -581,22 +615,17 @@ void ScrittoreDocumento::formatotabella(int formato) {
     tf.setColumnWidthConstraints(larghezze);
     t->setFormat(tf);
 
-    QTextCharFormat chiaro;
-    chiaro.setForeground(QBrush(coloretestointestazione));
-    for (int r = 0; r < t->rows(); ++r) {
-        for (int k = 0; k < t->columns(); ++k) {
-            QTextTableCell cl = t->cellAt(r, k);
-            QTextTableCellFormat cf = cl.format().toTableCellFormat();
-            cf.setBackground(QBrush(r == 0 ? coloreintestazione : colorerighe));
-            cf.setBorderBrush(QBrush(colorebordo));
-            cl.setFormat(cf);
-            if (r == 0) {
-                QTextCursor c = Stato::contenuto(cl);
-                c.mergeCharFormat(chiaro);
-                Stato::blocchi(
-                    cl, [&](const QTextBlock& b) { QTextCursor(b).mergeBlockCharFormat(chiaro); });
-            }
-        }
+    // One selection a row band: one format change each, not one a cell.
+    QTextCharFormat testa;
+    testa.setBackground(QBrush(coloreintestazione));
+    testa.setForeground(QBrush(coloretestointestazione));
+    QTextCursor intestazione = Stato::zona(t, 0, 0, 0, t->columns() - 1);
+    intestazione.mergeBlockCharFormat(testa);
+    intestazione.mergeCharFormat(testa);
+    if (t->rows() > 1) {
+        QTextCharFormat righe;
+        righe.setBackground(QBrush(colorerighe));
+        Stato::zona(t, 1, 0, t->rows() - 1, t->columns() - 1).mergeBlockCharFormat(righe);
     }
 }
 
@@ -611,9 +640,9 @@ void ScrittoreDocumento::giustificatutto() {
     s_->materializza();
     QTextBlockFormat bf;
     bf.setAlignment(Qt::AlignJustify);
-    for (QTextBlock b = s_->doc->begin(); b.isValid(); b = b.next()) {
-        QTextCursor(b).mergeBlockFormat(bf);
-    }
+    QTextCursor tutto(s_->doc.get());
+    tutto.select(QTextCursor::Document);
+    tutto.mergeBlockFormat(bf);
 }
 
 void ScrittoreDocumento::allineadestra(int tabella, int colonna) {
@@ -626,6 +655,8 @@ void ScrittoreDocumento::allineadestra(int tabella, int colonna) {
     }
     QTextBlockFormat bf;
     bf.setAlignment(Qt::AlignRight | Qt::AlignAbsolute);
+    // Cell by cell: a column is no run of text, and while the edit block is
+    // open Qt cannot tell a selection of cells from one of text.
     for (int r = 0; r < t->rows(); ++r) {
         Stato::blocchi(t->cellAt(r, colonna - 1),
                        [&](const QTextBlock& b) { QTextCursor(b).mergeBlockFormat(bf); });

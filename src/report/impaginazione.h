@@ -1,12 +1,17 @@
 #pragma once
 
-// Page geometry shared by the layout, the PDF and the DOCX. The layout works
-// in logical pixels of 1/96 inch.
+// Page geometry shared by the layout, the PDF and the DOCX.
+//
+// The layout device has 288 pixels an inch: the page size and the text are
+// in those. Margins, borders and paddings are given in pixels of 1/96 inch,
+// which Qt scales to the device and rounds to whole device pixels, so that
+// the thinnest table line can be a quarter of a point.
 
 namespace zocal::impaginazione {
 
-inline constexpr double dpi = 96.0;
-inline constexpr double pxpunto = dpi / 72.0;
+inline constexpr double dpi = 288.0;
+inline constexpr double pxpunto = dpi / 72.0;      // device pixels
+inline constexpr double logicopunto = 96.0 / 72.0; // 1/96 inch
 inline constexpr double pxmm = dpi / 25.4;
 
 inline constexpr double larghezzamm = 210.0; // A4
@@ -15,7 +20,7 @@ inline constexpr double marginemm = 20.0;
 
 inline constexpr double larghezzapx = larghezzamm * pxmm;
 inline constexpr double altezzapx = altezzamm * pxmm;
-inline constexpr double marginepx = marginemm * pxmm;
+inline constexpr double marginelogico = marginemm * 96.0 / 25.4;
 
 // Twips (1/1440 inch) for the DOCX.
 inline constexpr int larghezzatw = 11906;

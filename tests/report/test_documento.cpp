@@ -99,11 +99,24 @@ TEST(Documento, SizesFollowTheirOwnOperations) {
     EXPECT_EQ(punti(blocco(d, "titolo")), 20);
     EXPECT_EQ(punti(blocco(d, "capitolo")), 18);
     EXPECT_EQ(punti(blocco(d, "corpo del testo")), 12);
-    EXPECT_EQ(
-        blocco(d, "corpo del testo").begin().fragment().charFormat().fontFamilies().toStringList(),
-        QStringList{"Century Gothic"});
+    // The face named before any text is the document's own.
+    EXPECT_EQ(d->defaultFont().family(), "Century Gothic");
     // The empty paragraph ended after the heading keeps the heading's size.
     EXPECT_EQ(blocco(d, "capitolo").next().charFormat().fontPointSize(), 18);
+}
+
+TEST(Documento, AFaceNamedLaterHoldsForTheTextAfter) {
+    ScrittoreDocumento w;
+    w.scrivi("prima ");
+    w.carattere("Century Gothic");
+    w.scrivi("dopo");
+    QTextDocument* d = w.documento();
+    EXPECT_EQ(d->defaultFont().family(), "Times New Roman");
+    QStringList famiglie;
+    for (auto it = d->begin().begin(); !it.atEnd(); ++it) {
+        famiglie << it.fragment().charFormat().fontFamilies().toStringList().value(0, "-");
+    }
+    EXPECT_EQ(famiglie, (QStringList{"-", "Century Gothic"}));
 }
 
 TEST(Documento, TablesInOrderWithCellsSizesAndLook) {
@@ -153,7 +166,7 @@ TEST(Documento, TablesInOrderWithCellsSizesAndLook) {
                   .color()
                   .lightness(),
               200);
-    EXPECT_GT(testa.leftBorder(), 0);
+    EXPECT_GT(a->format().border(), 0);
     // The table without the look keeps plain cells.
     EXPECT_EQ(b->cellAt(1, 0).format().background().style(), Qt::NoBrush);
 
@@ -190,7 +203,8 @@ TEST(Documento, AnEmptyParagraphBeforeATableTakesRoom) {
     QTextDocument* d = w.documento();
     const QRectF titolo = d->documentLayout()->blockBoundingRect(blocco(d, "Descrizione"));
     const double tabella = inizio(d, w.tabelle()[0]);
-    const double riga = 16 * 96.0 / 72.0;
+    // One 16-point line, in the layout's pixels.
+    const double riga = titolo.height() > 0 ? 16 * d->pageSize().width() / (210 / 25.4 * 72) : 0;
     EXPECT_GT(tabella - titolo.top(), 1.9 * riga);
     EXPECT_LT(tabella - titolo.top(), 3.1 * riga);
 }
