@@ -32,8 +32,10 @@ inline constexpr int testotw = larghezzatw - 2 * marginetw;
 // multiple of the size: the layout keeps it whatever face stands in.
 inline constexpr double interlinea = 1.225;
 
-// Table look: thin borders, a little room left and right in every cell.
-inline constexpr double bordopunti = 0.5;
+// Table look: thin borders (drawn as filled edges, which screens do not
+// widen: thinner ones fade out at low zoom), a little room left and right
+// in every cell.
+inline constexpr double bordopunti = 1.0;
 inline constexpr double spaziocellapunti = 1.5;
 
 } // namespace zocal::impaginazione

@@ -170,7 +170,7 @@ TEST(Docx, TableLookHeadingRowAndTint) {
         prima.substr(rigatesta.size(), prima.find("</w:tbl>") - rigatesta.size());
     EXPECT_EQ(conta(corpo, "<w:color "), 0u);
     EXPECT_EQ(conta(corpo, "w:fill=\"DEEAF6\""), 26u);
-    EXPECT_NE(prima.find("<w:insideH w:val=\"single\" w:sz=\"4\""), std::string::npos);
+    EXPECT_NE(prima.find("<w:insideH w:val=\"single\" w:sz=\"8\""), std::string::npos);
 }
 
 TEST(Docx, OnlyTheParagraphsTheLayoutShows) {

@@ -1,0 +1,172 @@
+// The report's phases for a full job (10 foundations of 10 storeys): the
+// composition alone, the document built and laid out, justified and laid
+// out again, and its DOCX and PDF.
+#include "zocal/report/composizione.h"
+#include "zocal/report/documento.h"
+#include "zocal/report/registratore.h"
+
+#include <QGuiApplication>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+zocal::Lavoro lavoropieno() {
+    zocal::Lavoro l;
+    zocal::DatiCalcolo& d = l.dati;
+    const char* valori[8] = {"300", "200", "4,5", "100", "200", "0,40", "3,2", "1800"};
+    for (int f = 1; f <= 10; ++f) {
+        for (int i = 1; i <= 10; ++i) {
+            for (std::size_t k = 0; k < 8; ++k) {
+                d.piano(zocal::vociingresso[k], i, f) = valori[k];
+            }
+        }
+        d.prof[static_cast<std::size_t>(f)] = "1,5";
+        d.largh[static_cast<std::size_t>(f)] = "1,2";
+    }
+    d.tiposuolo = "1";
+    d.pesos = "1,8";
+    d.coes = "0";
+    d.attr = "30";
+    d.contadati();
+    zocal::aggiornarisultati(d);
+    l[zocal::Frontespizio::progetto] = "Edificio residenziale";
+    l[zocal::Frontespizio::committente] = "Impresa Rossi";
+    return l;
+}
+
+const zocal::StudioTecnico studio{"Studio Tecnico", "via Roma 1"};
+
+void Composizione(benchmark::State& state) {
+    const zocal::Lavoro l = lavoropieno();
+    for (auto _ : state) {
+        zocal::ScrittoreRegistratore w;
+        zocal::componirelazione(w, l, studio);
+        benchmark::DoNotOptimize(w.chiamate.data());
+    }
+}
+BENCHMARK(Composizione)->Unit(benchmark::kMillisecond);
+
+// The calls of the composition made again on a writer, page count left out.
+void ripeti(const std::vector<zocal::Chiamata>& chiamate, zocal::ScrittoreRelazione& w) {
+    using T = zocal::Chiamata::Tipo;
+    for (const zocal::Chiamata& c : chiamate) {
+        switch (c.tipo) {
+        case T::avvia:
+            w.avvia();
+            break;
+        case T::carattere:
+            w.carattere(c.testo);
+            break;
+        case T::corpo:
+            w.corpo(c.punti);
+            break;
+        case T::scrivi:
+            w.scrivi(c.testo);
+            break;
+        case T::nuovoparagrafo:
+            w.nuovoparagrafo();
+            break;
+        case T::corpoparagrafo:
+            w.corpoparagrafo(c.punti);
+            break;
+        case T::testoparagrafo:
+            w.testoparagrafo(c.testo);
+            break;
+        case T::nuovatabella:
+            w.nuovatabella(c.a, c.b);
+            break;
+        case T::corpotabella:
+            w.corpotabella(c.punti);
+            break;
+        case T::cella:
+            w.cella(c.a, c.b, c.testo);
+            break;
+        case T::formatotabella:
+            w.formatotabella(c.a);
+            break;
+        case T::giustificatutto:
+            w.giustificatutto();
+            break;
+        case T::allineadestra:
+            w.allineadestra(c.a, c.b);
+            break;
+        case T::contapagine:
+            break;
+        case T::salvacome:
+            break;
+        }
+    }
+}
+
+void DocumentoCostruito(benchmark::State& state) {
+    const zocal::Lavoro l = lavoropieno();
+    zocal::ScrittoreRegistratore r;
+    zocal::componirelazione(r, l, studio);
+    zocal::ScrittoreDocumento w;
+    for (auto _ : state) {
+        w.avvia();
+        ripeti(r.chiamate, w);
+    }
+}
+BENCHMARK(DocumentoCostruito)->Unit(benchmark::kMillisecond);
+
+void DocumentoImpaginato(benchmark::State& state) {
+    const zocal::Lavoro l = lavoropieno();
+    zocal::ScrittoreDocumento w;
+    for (auto _ : state) {
+        w.avvia();
+        zocal::componirelazione(w, l, studio);
+        benchmark::DoNotOptimize(w.contapagine());
+    }
+}
+BENCHMARK(DocumentoImpaginato)->Unit(benchmark::kMillisecond);
+
+void Giustificazione(benchmark::State& state) {
+    const zocal::Lavoro l = lavoropieno();
+    zocal::ScrittoreDocumento w;
+    for (auto _ : state) {
+        state.PauseTiming();
+        w.avvia();
+        zocal::componirelazione(w, l, studio);
+        state.ResumeTiming();
+        w.giustificatutto();
+        benchmark::DoNotOptimize(w.contapagine());
+    }
+}
+BENCHMARK(Giustificazione)->Unit(benchmark::kMillisecond);
+
+void Docx(benchmark::State& state) {
+    const zocal::Lavoro l = lavoropieno();
+    zocal::ScrittoreDocumento w;
+    zocal::componirelazione(w, l, studio);
+    w.giustificatutto();
+    w.contapagine();
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(w.docx().size());
+    }
+}
+BENCHMARK(Docx)->Unit(benchmark::kMillisecond);
+
+void Pdf(benchmark::State& state) {
+    const zocal::Lavoro l = lavoropieno();
+    zocal::ScrittoreDocumento w;
+    zocal::componirelazione(w, l, studio);
+    w.giustificatutto();
+    w.contapagine();
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(w.pdf().size());
+    }
+}
+BENCHMARK(Pdf)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
