@@ -47,16 +47,20 @@ tempi() {
     done
     printf '%s\n' "${t[@]}" | sort -n | awk '{a[NR]=$1} END {printf "%d %d\n", a[1], a[int((NR+1)/2)]}'
 }
+# Peak memory (kB) and processor time (ms, user + system) of one run.
 picco() {
-    /usr/bin/time -f '%M' "$@" 2>&1 >/dev/null | tail -n 1
+    /usr/bin/time -f '%M %U %S' "$@" 2>&1 >/dev/null | tail -n 1 |
+        awk '{printf "%d %d\n", $1, ($2 + $3) * 1000}'
 }
 
 read -r zbest zmed < <(tempi "${zocal[@]}")
 read -r obest omed < <(tempi "${office[@]}")
-zmem=$(picco "${zocal[@]}")
-omem=$(picco "${office[@]}")
+read -r zmem zcpu < <(picco "${zocal[@]}")
+read -r omem ocpu < <(picco "${office[@]}")
 
-printf '\n%-40s %10s %10s %14s\n' "comando ($runs esecuzioni)" "migliore" "mediana" "memoria max"
-printf '%-40s %8d ms %8d ms %11d kB\n' "zocal-cli relazione (DOCX + PDF)" "$zbest" "$zmed" "$zmem"
-printf '%-40s %8d ms %8d ms %11d kB\n' "soffice --convert-to pdf del DOCX" "$obest" "$omed" "$omem"
-awk -v z="$zmed" -v o="$omed" 'BEGIN { printf "rapporto (mediane): soffice / zocal-cli = %.1f\n", o / (z > 0 ? z : 1) }'
+printf '\n%-36s %10s %10s %12s %13s\n' "comando ($runs esecuzioni)" "migliore" "mediana" "processore" "memoria max"
+printf '%-36s %7d ms %7d ms %9d ms %10d kB\n' "zocal-cli relazione (DOCX + PDF)" "$zbest" "$zmed" "$zcpu" "$zmem"
+printf '%-36s %7d ms %7d ms %9d ms %10d kB\n' "soffice --convert-to pdf del DOCX" "$obest" "$omed" "$ocpu" "$omem"
+awk -v z="$zmed" -v o="$omed" -v zc="$zcpu" -v oc="$ocpu" 'BEGIN {
+    printf "rapporto soffice / zocal-cli: %.1f (mediane), %.1f (tempo di processore)\n",
+        o / (z > 0 ? z : 1), oc / (zc > 0 ? zc : 1) }'

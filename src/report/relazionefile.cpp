@@ -139,6 +139,9 @@ int relazionedariga(int argc, char** argv) {
     std::unique_ptr<QGuiApplication> app;
     if (QCoreApplication::instance() == nullptr) {
         app = std::make_unique<QGuiApplication>(qargc, qargv);
+        // The program's name, so that "StudioZocal.TXT" is looked for in the
+        // same configuration folder as the windows use.
+        QCoreApplication::setApplicationName(QStringLiteral("Zocal"));
     }
     std::vector<std::string> argomenti;
     for (int i = 2; i < argc; ++i) {
