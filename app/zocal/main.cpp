@@ -1,39 +1,64 @@
-// zocal: the desktop program. For now it opens the calculation window.
-#include "zocal/core/daticalcolo.h"
-#include "zocal/core/modzocal.h"
-#include "zocal/windows/calcolo.h"
+// zocal: the desktop program. It opens on the start-up screen; a click leads
+// to the calculation window, a key ends the program.
+#include "zocal/printouts/stampanteqt.h"
+#include "zocal/report/percorsi.h"
 #include "zocal/windows/dialoghiqt.h"
+#include "zocal/windows/lettore.h"
+#include "zocal/windows/programma.h"
+#include "zocal/windows/splash.h"
+#include "zocal/windows/visore.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+#include <QWindow>
 
 #ifdef ZOCAL_MISURA_AVVIO
 #include "primodisegno.h"
+#include "zocal/windows/calcolo.h"
 #endif
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Zocal"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Zocal"));
+    QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
 
-    // The verification data of the open job, one for the whole run.
-    static zocal::DatiCalcolo dati;
+    // Qt's own dialogs (file, colour, printer) speak Italian too.
+    QTranslator traduzione;
+    if (traduzione.load(QLocale(QLocale::Italian), QStringLiteral("qtbase"), QStringLiteral("_"),
+                        QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QApplication::installTranslator(&traduzione);
+    }
+
     zocal::DialoghiQt dialoghi;
-    zocal::calcolo finestra(dati, dialoghi);
-    dialoghi.impostaGenitore(&finestra);
+    zocal::SceltaStampanteQt stampante;
+    zocal::LettoreFluidSynth lettore;
+    zocal::VisoreQt visore;
+    zocal::Programma programma(dialoghi, stampante, lettore, visore);
 
-    // Leaving asks first: data not archived are lost.
-    QObject::connect(&finestra, &zocal::calcolo::uscitaRichiesta, &finestra, [&] {
-        const zocal::ModZocal& mod = zocal::modzocal();
-        const zocal::Messaggio domanda{"Vuoi uscire da " + mod.nomeprogramma + "?",
-                                       zocal::Icona::domanda,
-                                       "Attenzione: i dati non archiviati andranno persi !"};
-        if (dialoghi.chiedi(domanda, true) == zocal::Risposta::si) {
-            QApplication::quit();
+    // The technical office, read once for the whole run.
+    std::filesystem::path provenienza;
+    const zocal::StudioTecnico studio = zocal::caricastudio(zocal::percorsistudio(), &provenienza);
+    programma.impostastudio(studio, provenienza.string());
+
+    // Boxes and dialogs stand over the window the user is working in.
+    QObject::connect(&app, &QApplication::focusWindowChanged, &app, [&] {
+        QWidget* attiva = QApplication::activeWindow();
+        if (attiva != nullptr) {
+            dialoghi.impostaGenitore(attiva);
+            stampante.impostaGenitore(attiva);
         }
     });
 
+    programma.avvia();
 #ifdef ZOCAL_MISURA_AVVIO
-    misura::esciDopoIlPrimoDisegno(finestra);
+    // Start-up is measured to the calculation window, as a user's first click.
+    programma.mostracalcolo();
+    misura::esciDopoIlPrimoDisegno(*programma.finestracalcolo());
 #endif
-    finestra.show();
-    return QApplication::exec();
+    const int esito = QApplication::exec();
+    lettore.chiudi();
+    return esito;
 }

@@ -1,0 +1,437 @@
+#include "zocal/windows/programma.h"
+
+#include "zocal/core/modzocal.h"
+#include "zocal/printouts/documenti.h"
+#include "zocal/report/documento.h"
+#include "zocal/report/percorsi.h"
+#include "zocal/windows/calcolo.h"
+#include "zocal/windows/descrizione.h"
+#include "zocal/windows/frontespizio.h"
+#include "zocal/windows/lettore.h"
+#include "zocal/windows/pagine.h"
+#include "zocal/windows/splash.h"
+#include "zocal/windows/visore.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMainWindow>
+
+#include <exception>
+
+namespace zocal {
+
+namespace {
+
+constexpr const char* guidefinestre[] = {"", "guidacalcolo", "guidadescrizione",
+                                         "guidafrontespizio"};
+constexpr const char* nomifinestre[] = {"", "Calcolo", "Descrizione", "Frontespizio"};
+
+QAction* azione(QMainWindow& w, const char* testo) {
+    return new QAction(QString::fromUtf8(testo), &w);
+}
+
+} // namespace
+
+Programma::Programma(Dialoghi& dialoghi, SceltaStampante& stampante, LettoreMusica& lettore,
+                     Visore& visore, QObject* parent)
+    : QObject(parent), dialoghi_(dialoghi), stampante_(stampante), lettore_(lettore),
+      visore_(visore), archivio_(dialoghi, *this),
+      fabbrica_([](const std::string& nome) { return new PaginaProvvisoria(nome); }) {
+    modzocal().inizializza();
+}
+
+Programma::~Programma() {
+    for (auto& [nome, w] : ausiliarie_) {
+        delete w.data();
+    }
+}
+
+frmSplash* Programma::splash() {
+    if (!splash_) {
+        splash_ = std::make_unique<frmSplash>(lettore_);
+        connect(splash_.get(), &frmSplash::clic, this, &Programma::mostracalcolo);
+        connect(splash_.get(), &frmSplash::tasto, this, [this] {
+            if (QWidget* prodotti = ausiliaria("prodotti")) {
+                prodotti->close();
+            }
+        });
+    }
+    return splash_.get();
+}
+
+calcolo* Programma::finestracalcolo() {
+    if (!calcolo_) {
+        calcolo_ = std::make_unique<calcolo>(dati_, dialoghi_);
+        calcolo& w = *calcolo_;
+        QAction* modello = azione(w, "&Modello acquisizione dati");
+        QAction* listato = azione(w, "&Dati finestra");
+        connect(modello, &QAction::triggered, this, &Programma::stampamodello);
+        connect(listato, &QAction::triggered, this, &Programma::stampadati);
+        ComandiFinestra comandi;
+        comandi.numero = 1;
+        comandi.stampe = {modello, listato};
+        comandi.stampabarra = listato;
+        comandi.controlla = w.azionecontrolla;
+        comandi.cancella = w.azionecancella;
+        comandi.esci = QStringLiteral("Es&ci");
+        preparafinestra(w, 1, comandi);
+        connect(&w, &calcolo::guidainlineaRichiesta, this,
+                [this] { mostraausiliaria("sommario"); });
+        connect(&w, &calcolo::avantiRichiesto, this, &Programma::mostradescrizione);
+        connect(&w, &calcolo::uscitaRichiesta, this, &Programma::uscita);
+    }
+    return calcolo_.get();
+}
+
+descrizione* Programma::finestradescrizione() {
+    if (!descrizione_) {
+        descrizione_ = std::make_unique<descrizione>(dialoghi_);
+        descrizione& w = *descrizione_;
+        QAction* stampa = azione(w, "S&tampa");
+        connect(stampa, &QAction::triggered, this, &Programma::stampadescrizione);
+        ComandiFinestra comandi;
+        comandi.numero = 2;
+        comandi.stampe = {stampa};
+        comandi.stampabarra = stampa;
+        comandi.controlla = w.azionecontrolla;
+        comandi.cancella = w.azionecancella;
+        comandi.esci = QStringLiteral("Es&ci");
+        preparafinestra(w, 2, comandi);
+        connect(&w, &descrizione::indietroRichiesto, this, &Programma::mostracalcolo);
+        connect(&w, &descrizione::avantiRichiesto, this, &Programma::mostrafrontespizio);
+        connect(&w, &descrizione::guidainlineaRichiesta, this,
+                [this] { mostraausiliaria("sommario"); });
+        connect(&w, &descrizione::uscitaRichiesta, this, &Programma::uscita);
+    }
+    return descrizione_.get();
+}
+
+frontespizio* Programma::finestrafrontespizio() {
+    if (!frontespizio_) {
+        frontespizio_ = std::make_unique<frontespizio>(dialoghi_);
+        frontespizio& w = *frontespizio_;
+        w.impostastudio(studio_.nome, studio_.indirizzo, provenienzastudio_);
+        QAction* solodati = azione(w, "&Dati finestra");
+        QAction* stampatutto = azione(w, "&Stampa completa");
+        connect(solodati, &QAction::triggered, this, &Programma::stampafrontespizio);
+        connect(stampatutto, &QAction::triggered, this, &Programma::relazione);
+        ComandiFinestra comandi;
+        comandi.numero = 3;
+        comandi.stampe = {solodati, stampatutto};
+        // The toolbar's print button gives the full report, not the one page.
+        comandi.stampabarra = stampatutto;
+        comandi.controlla = w.azionecontrolla;
+        comandi.cancella = w.azionecancella;
+        comandi.esci = QStringLiteral("&Esci");
+        preparafinestra(w, 3, comandi);
+        connect(&w, &frontespizio::stampaRichiesta, this, &Programma::relazione);
+        connect(&w, &frontespizio::guidainlineaRichiesta, this,
+                [this] { mostraausiliaria("sommario"); });
+        connect(&w, &frontespizio::uscitaRichiesta, this, &Programma::uscita);
+    }
+    return frontespizio_.get();
+}
+
+QMainWindow* Programma::finestra(int numero) {
+    switch (numero) {
+    case 1:
+        return finestracalcolo();
+    case 2:
+        return finestradescrizione();
+    case 3:
+        return finestrafrontespizio();
+    default:
+        return nullptr;
+    }
+}
+
+QMainWindow* Programma::finestraesistente(int numero) const {
+    switch (numero) {
+    case 1:
+        return calcolo_.get();
+    case 2:
+        return descrizione_.get();
+    case 3:
+        return frontespizio_.get();
+    default:
+        return nullptr;
+    }
+}
+
+const BarraComune* Programma::barra(int numero) const {
+    if (numero < 1 || numero > 3 || finestraesistente(numero) == nullptr) {
+        return nullptr;
+    }
+    return &barre_[static_cast<std::size_t>(numero)];
+}
+
+QWidget* Programma::ausiliaria(const std::string& nome) const {
+    const auto i = ausiliarie_.find(nome);
+    return i == ausiliarie_.end() ? nullptr : i->second.data();
+}
+
+void Programma::preparafinestra(QMainWindow& w, int numero, const ComandiFinestra& comandi) {
+    BarraComune b = installabarra(w, comandi);
+    connect(b.apri, &QAction::triggered, this, &Programma::apri);
+    connect(b.salva, &QAction::triggered, this, &Programma::salva);
+    connect(b.salvanome, &QAction::triggered, this, &Programma::salvanome);
+    connect(b.elimina, &QAction::triggered, this, &Programma::elimina);
+    connect(b.esci, &QAction::triggered, this, &Programma::uscita);
+    connect(b.colore, &QAction::triggered, this, [this, numero] { colore(numero); });
+    for (int k = 1; k <= 3; ++k) {
+        connect(b.finestre[static_cast<std::size_t>(k)], &QAction::triggered, this,
+                [this, k, numero] { visualizza(k, numero); });
+    }
+    connect(b.guida, &QAction::triggered, this, [this] { mostraausiliaria("sommario"); });
+    connect(b.suggerimenti, &QAction::triggered, this, [this] { mostraausiliaria("frmTip"); });
+    connect(b.supporto, &QAction::triggered, this, [this] { mostraausiliaria("supportoclienti"); });
+    connect(b.informazioni, &QAction::triggered, this, [this] { mostraausiliaria("informa"); });
+    connect(b.finestra, &QAction::triggered, this, [this, numero] { guidafinestra(numero); });
+    barre_[static_cast<std::size_t>(numero)] = b;
+    // The three working windows start light grey.
+    impostasfondo(w, grigiochiaro);
+}
+
+void Programma::impostastudio(const StudioTecnico& studio, const std::string& provenienza) {
+    studio_ = studio;
+    provenienzastudio_ = provenienza;
+    if (frontespizio_) {
+        frontespizio_->impostastudio(studio_.nome, studio_.indirizzo, provenienzastudio_);
+    }
+}
+
+void Programma::porta(QMainWindow* w) {
+    if (w == nullptr) {
+        return;
+    }
+    w->setWindowState(w->windowState() & ~Qt::WindowMinimized);
+    w->show();
+    w->raise();
+    w->activateWindow();
+}
+
+void Programma::avvia() {
+    frmSplash* s = splash();
+    s->show();
+    s->raise();
+    s->activateWindow();
+    s->setFocus();
+}
+
+void Programma::mostracalcolo() {
+    porta(finestracalcolo());
+}
+
+void Programma::mostradescrizione() {
+    porta(finestradescrizione());
+}
+
+void Programma::mostrafrontespizio() {
+    porta(finestrafrontespizio());
+}
+
+void Programma::visualizza(int numero, int da) {
+    if (numero < 1 || numero > 3) {
+        return;
+    }
+    if (numero != da) {
+        porta(finestra(numero));
+        return;
+    }
+    const std::string domanda = std::string("E' questa la finestra '") + nomifinestre[numero] +
+                                "': si vuole la guida della finestra?";
+    if (dialoghi_.chiedi({domanda, Icona::domanda, modzocal().titoloaiuto}, false) !=
+        Risposta::no) {
+        guidafinestra(numero);
+    }
+}
+
+void Programma::guidafinestra(int numero) {
+    if (numero >= 1 && numero <= 3) {
+        mostraausiliaria(guidefinestre[numero]);
+    }
+}
+
+void Programma::mostraausiliaria(const std::string& nome) {
+    QPointer<QWidget>& w = ausiliarie_[nome];
+    if (w.isNull()) {
+        w = fabbrica_(nome);
+    }
+    if (w != nullptr) {
+        w->setWindowState(w->windowState() & ~Qt::WindowMinimized);
+        w->show();
+        w->raise();
+        w->activateWindow();
+    }
+}
+
+void Programma::colore(int numero) {
+    QMainWindow* w = finestra(numero);
+    if (w == nullptr) {
+        return;
+    }
+    if (numero == 1 && sfondo(*w) != grigiochiaro) {
+        if (dialoghi_.chiedi({domandagrigio, Icona::domanda, titolocolore}, false) ==
+            Risposta::si) {
+            for (int k = 1; k <= 3; ++k) {
+                impostasfondo(*finestra(k), grigiochiaro);
+            }
+            return;
+        }
+    }
+    const auto scelto = dialoghi_.scegliColore(ultimocolore_);
+    if (!scelto) {
+        return;
+    }
+    ultimocolore_ = *scelto & 0xFFFFFFu;
+    impostasfondo(*w, ultimocolore_);
+}
+
+void Programma::uscita() {
+    const ModZocal& mod = modzocal();
+    const Messaggio domanda{"Vuoi uscire da " + mod.nomeprogramma + "?", Icona::domanda,
+                            titolouscita};
+    if (dialoghi_.chiedi(domanda, true) != Risposta::si) {
+        return;
+    }
+    // The closing screen comes up first, so the program never finds itself
+    // without a window (which would end it) while the others close.
+    frmSplash* s = splash();
+    s->mostrachiusura();
+    s->show();
+    s->raise();
+    for (int k = 1; k <= 3; ++k) {
+        if (QMainWindow* w = finestraesistente(k)) {
+            w->close();
+        }
+    }
+    for (const std::string& nome : finestreausiliarie()) {
+        if (QWidget* w = ausiliaria(nome)) {
+            w->close();
+        }
+    }
+    // The job stays in memory: a click on the closing screen brings it back.
+    lettore_.suona();
+    s->activateWindow();
+    s->setFocus();
+}
+
+bool Programma::datiaccettati() {
+    calcolo* c = finestracalcolo();
+    c->controllosilenzioso = 1;
+    c->controlla_click();
+    if (c->controllosilenzioso == 1) {
+        // The next check the user asks for speaks again.
+        c->controllosilenzioso = 0;
+        return false;
+    }
+    return true;
+}
+
+Lavoro Programma::lavoro() {
+    Lavoro l;
+    l.dati = dati_;
+    l.descrizione = finestradescrizione()->testi();
+    l.frontespizio = finestrafrontespizio()->testi();
+    return l;
+}
+
+void Programma::mostralavoro(const Lavoro& l) {
+    calcolo* c = finestracalcolo();
+    c->cancella_click();
+    dati_ = l.dati;
+    // The soil fields as typed: each stores its text and recalculates.
+    c->Combo1->setEditText(QString::fromStdString(dati_.tiposuolo.testo()));
+    c->pesos->setText(QString::fromStdString(dati_.pesos.testo()));
+    c->coes->setText(QString::fromStdString(dati_.coes.testo()));
+    c->attr->setText(QString::fromStdString(dati_.attr.testo()));
+    finestradescrizione()->impostatesti(l.descrizione);
+    finestrafrontespizio()->impostatesti(l.frontespizio);
+    // The grid from storey 1, then the foundation the scroll bar selects.
+    c->VScroll1_Change();
+    c->HScroll1_Change();
+}
+
+void Programma::apri() {
+    archivio_.apri_Click();
+}
+
+void Programma::salva() {
+    archivio_.salva_Click();
+}
+
+void Programma::salvanome() {
+    archivio_.salvanome_Click();
+}
+
+void Programma::elimina() {
+    archivio_.eliminare_click();
+}
+
+void Programma::esitostampa(const EsitoStampa& esito) {
+    if (const auto messaggio = avvisostampa(esito, modzocal())) {
+        dialoghi_.avvisa(*messaggio);
+    }
+}
+
+void Programma::stampamodello() {
+    esitostampa(zocal::stampamodello(stampante_));
+}
+
+void Programma::stampadati() {
+    calcolo* c = finestracalcolo();
+    const std::string progetto =
+        finestrafrontespizio()->testi()[static_cast<std::size_t>(Frontespizio::progetto)];
+    // The results are brought up to date through the window, as it shows them.
+    esitostampa(zocal::stampadati(dati_, progetto, stampante_,
+                                  [c](DatiCalcolo&) { c->aggiornarisultati(); }));
+}
+
+void Programma::stampadescrizione() {
+    const std::string progetto =
+        finestrafrontespizio()->testi()[static_cast<std::size_t>(Frontespizio::progetto)];
+    esitostampa(zocal::stampadescrizione(finestradescrizione()->testi(), progetto, stampante_));
+}
+
+void Programma::stampafrontespizio() {
+    esitostampa(zocal::stampafrontespizio(finestrafrontespizio()->testi(),
+                                          Studio{studio_.nome, studio_.indirizzo}, stampante_));
+}
+
+void Programma::passorelazione(const char* testo) {
+    const QString t = QString::fromUtf8(testo);
+    frontespizio* f = finestrafrontespizio();
+    f->passo->setText(t);
+    // The status shows while the report is being written, not after.
+    f->passo->repaint();
+    emit statorelazione(t);
+}
+
+void Programma::relazione() {
+    frontespizio* f = finestrafrontespizio();
+    passorelazione(passoincorso);
+    finestracalcolo()->aggiornarisultati();
+    const Lavoro l = lavoro();
+    auto documento = std::make_unique<ScrittoreDocumento>();
+    EsitoRelazione esito;
+    try {
+        const std::string percorso = percorsorelazione(
+            filedati(), l.frontespizio[static_cast<std::size_t>(Frontespizio::committente)]);
+        esito = scrivirelazione(*documento, l, studio_, percorso);
+    } catch (const std::exception& e) {
+        esito.errore = std::string("Impossibile produrre la relazione: ") + e.what();
+    }
+    if (!esito.riuscita()) {
+        passorelazione(relazionemancata);
+        dialoghi_.avvisa({esito.errore, Icona::stop, modzocal().titolocontrollo});
+        return;
+    }
+    passorelazione(passofinito);
+    if (!visore_.apri(esito.docx)) {
+        visore_.anteprima(std::move(documento), f);
+    }
+}
+
+} // namespace zocal

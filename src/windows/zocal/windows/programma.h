@@ -1,0 +1,140 @@
+#pragma once
+
+#include "zocal/core/daticalcolo.h"
+#include "zocal/core/dialoghi.h"
+#include "zocal/report/composizione.h"
+#include "zocal/windows/barra.h"
+#include "zocal/windows/comandiarchivio.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QString>
+
+#include <array>
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+
+class QMainWindow;
+class QWidget;
+
+namespace zocal {
+
+class LettoreMusica;
+class SceltaStampante;
+class Visore;
+class calcolo;
+class descrizione;
+class frmSplash;
+class frontespizio;
+struct EsitoStampa;
+
+// The whole program: the job's verification data, the start-up screen, the
+// three working windows (each made on first use and kept for the run) with
+// their shared bar, the archive commands, the printouts, the report and the
+// exit. Every question and dialog goes through the interfaces it is given.
+class Programma : public QObject, public SportelloLavoro {
+    Q_OBJECT
+  public:
+    static constexpr const char* titolocolore = "Rivolo: colore di sfondo";
+    static constexpr const char* domandagrigio =
+        "Colori uguali e riposanti (grigio) per tutte le finestre?";
+    static constexpr const char* titolouscita =
+        "Attenzione: i dati non archiviati andranno persi !";
+    static constexpr const char* relazionemancata = "la relazione non è stata prodotta";
+
+    Programma(Dialoghi& dialoghi, SceltaStampante& stampante, LettoreMusica& lettore,
+              Visore& visore, QObject* parent = nullptr);
+    ~Programma() override;
+
+    DatiCalcolo& dati() { return dati_; }
+    ComandiArchivio& archivio() { return archivio_; }
+    const std::string& filedati() const { return archivio_.filedati(); }
+    unsigned ultimocolore() const { return ultimocolore_; }
+
+    // The windows, made when first asked for (not shown).
+    frmSplash* splash();
+    calcolo* finestracalcolo();
+    descrizione* finestradescrizione();
+    frontespizio* finestrafrontespizio();
+    QMainWindow* finestra(int numero); // 1..3
+    // Without making them: null when not made yet.
+    QMainWindow* finestraesistente(int numero) const;
+    const BarraComune* barra(int numero) const;
+    // A help or information window opened so far, by name; null when not.
+    QWidget* ausiliaria(const std::string& nome) const;
+
+    // The technical office shown on the title page and signing the report.
+    void impostastudio(const StudioTecnico& studio, const std::string& provenienza);
+    const StudioTecnico& studio() const { return studio_; }
+
+    // Makes the help and information windows; by default a plain page.
+    using Fabbrica = std::function<QWidget*(const std::string& nome)>;
+    void impostafabbrica(Fabbrica fabbrica) { fabbrica_ = std::move(fabbrica); }
+
+    bool datiaccettati() override;
+    Lavoro lavoro() override;
+    void mostralavoro(const Lavoro& lavoro) override;
+
+  public slots:
+    // The start-up screen with its music.
+    void avvia();
+    void mostracalcolo();
+    void mostradescrizione();
+    void mostrafrontespizio();
+    // Window switching from window `da`: another window comes to the front;
+    // the window itself asks whether its help page is wanted.
+    void visualizza(int numero, int da);
+    // The help page of a working window, at once.
+    void guidafinestra(int numero);
+    void mostraausiliaria(const std::string& nome);
+    // The background colour command of a working window.
+    void colore(int numero);
+    // Asks, closes every window and shows the closing screen.
+    void uscita();
+
+    void apri();
+    void salva();
+    void salvanome();
+    void elimina();
+
+    // The printouts: the blank data sheet, the data and results, the
+    // description page, the title-page data.
+    void stampamodello();
+    void stampadati();
+    void stampadescrizione();
+    void stampafrontespizio();
+    // The full report of the title-page window.
+    void relazione();
+
+  signals:
+    // Every text the report command puts in the title page's status line.
+    void statorelazione(const QString& testo);
+
+  private:
+    void preparafinestra(QMainWindow& w, int numero, const ComandiFinestra& comandi);
+    void porta(QMainWindow* w);
+    void esitostampa(const EsitoStampa& esito);
+    void passorelazione(const char* testo);
+
+    Dialoghi& dialoghi_;
+    SceltaStampante& stampante_;
+    LettoreMusica& lettore_;
+    Visore& visore_;
+    DatiCalcolo dati_;
+    ComandiArchivio archivio_;
+    unsigned ultimocolore_ = 0;
+    StudioTecnico studio_;
+    std::string provenienzastudio_;
+    Fabbrica fabbrica_;
+
+    std::unique_ptr<frmSplash> splash_;
+    std::unique_ptr<calcolo> calcolo_;
+    std::unique_ptr<descrizione> descrizione_;
+    std::unique_ptr<frontespizio> frontespizio_;
+    std::array<BarraComune, 4> barre_{};
+    std::map<std::string, QPointer<QWidget>> ausiliarie_;
+};
+
+} // namespace zocal

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <memory>
+#include <string>
+
+class QWidget;
+
+namespace zocal {
+
+class ScrittoreDocumento;
+
+// How a finished document reaches the user's eyes.
+class Visore {
+  public:
+    virtual ~Visore() = default;
+    // Opens the saved file with the user's default application; false when
+    // none could be started.
+    virtual bool apri(const std::string& percorso) = 0;
+    // A print preview of our own, for when no application opens the file.
+    // Takes the document; the preview does not block the program.
+    virtual void anteprima(std::unique_ptr<ScrittoreDocumento> documento, QWidget* genitore) = 0;
+};
+
+// The desktop's default application, and Qt's print preview.
+class VisoreQt : public Visore {
+  public:
+    bool apri(const std::string& percorso) override;
+    void anteprima(std::unique_ptr<ScrittoreDocumento> documento, QWidget* genitore) override;
+};
+
+} // namespace zocal

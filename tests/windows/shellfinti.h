@@ -1,0 +1,66 @@
+#pragma once
+
+#include "dialoghifinti.h"
+#include "zocal/report/documento.h"
+#include "zocal/windows/lettore.h"
+#include "zocal/windows/visore.h"
+
+#include <string>
+#include <vector>
+
+// Scripted dialogs that also remember what each dialog was asked.
+class DialoghiRegistrati : public DialoghiFinti {
+  public:
+    struct Richiesta {
+        bool salva = false;
+        zocal::RichiestaFile file;
+    };
+    std::vector<Richiesta> richieste;
+    std::vector<bool> nopredefinito;
+    std::vector<unsigned> coloriiniziali;
+
+    zocal::Risposta chiedi(const zocal::Messaggio& m, bool predefinitoNo) override {
+        nopredefinito.push_back(predefinitoNo);
+        return DialoghiFinti::chiedi(m, predefinitoNo);
+    }
+    std::optional<std::string> apriFile(const zocal::RichiestaFile& r) override {
+        richieste.push_back({false, r});
+        return DialoghiFinti::apriFile(r);
+    }
+    std::optional<std::string> salvaFile(const zocal::RichiestaFile& r) override {
+        richieste.push_back({true, r});
+        return DialoghiFinti::salvaFile(r);
+    }
+    std::optional<unsigned> scegliColore(unsigned iniziale) override {
+        coloriiniziali.push_back(iniziale);
+        return DialoghiFinti::scegliColore(iniziale);
+    }
+};
+
+// A player that only keeps the commands it is sent.
+class LettoreFinto : public zocal::LettoreMusica {
+  public:
+    std::vector<std::string> comandi;
+    void apri(const std::string& file) override { comandi.push_back("open " + file); }
+    void suona() override { comandi.emplace_back("play"); }
+    void pausa() override { comandi.emplace_back("pause"); }
+    void chiudi() override { comandi.emplace_back("close"); }
+};
+
+// A desktop that opens documents, or not, as the test says.
+class VisoreFinto : public zocal::Visore {
+  public:
+    bool riesce = true;
+    std::vector<std::string> aperti;
+    int anteprime = 0;
+    int paginetemporanee = 0;
+
+    bool apri(const std::string& percorso) override {
+        aperti.push_back(percorso);
+        return riesce;
+    }
+    void anteprima(std::unique_ptr<zocal::ScrittoreDocumento> documento, QWidget*) override {
+        ++anteprime;
+        paginetemporanee = documento ? documento->contapagine() : 0;
+    }
+};

@@ -1,0 +1,570 @@
+#include "zocal/windows/programma.h"
+
+#include "lavori.h"
+#include "shellfinti.h"
+#include "zocal/core/modzocal.h"
+#include "zocal/printouts/registratore.h"
+#include "zocal/windows/calcolo.h"
+#include "zocal/windows/descrizione.h"
+#include "zocal/windows/frontespizio.h"
+#include "zocal/windows/splash.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolBar>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <memory>
+
+using zocal::Frontespizio;
+using zocal::Icona;
+using zocal::Risposta;
+
+namespace {
+
+const zocal::DatiDescrizione descrizioneesempio{"edificio esistente",
+                                                "in tufo",
+                                                "buona",
+                                                "in lastre prefabbricate",
+                                                "zona nota",
+                                                "il lotto è pianeggiante",
+                                                "2,5",
+                                                "saranno opportunamente incanalate",
+                                                "non esistono altri edifici",
+                                                "non esistono canali di scolo naturali",
+                                                "non esistono frane in atto",
+                                                "sabbioso",
+                                                "buono"};
+const zocal::DatiFrontespizio frontespizioesempio{"Casa Rossi",         "contrada Santa Lucia",
+                                                  "Rossi Mario",        "Potenza",
+                                                  "lunedì, 7 dic 2026", "tavole 1-5"};
+
+// Everything a user sees of the job in the three windows.
+struct Istantanea {
+    std::vector<std::string> campi;
+    bool operator==(const Istantanea&) const = default;
+};
+
+class Shell : public ::testing::Test {
+  protected:
+    DialoghiRegistrati dialoghi;
+    zocal::SceltaRegistrata stampante;
+    LettoreFinto lettore;
+    VisoreFinto visore;
+    QTemporaryDir cartella;
+    std::unique_ptr<zocal::Programma> p;
+
+    void SetUp() override {
+        ASSERT_TRUE(cartella.isValid());
+        p = std::make_unique<zocal::Programma>(dialoghi, stampante, lettore, visore);
+    }
+    void TearDown() override { p.reset(); }
+
+    std::string percorso(const std::string& nome) const {
+        return (std::filesystem::path(cartella.path().toStdString()) / nome).string();
+    }
+    zocal::calcolo& calc() { return *p->finestracalcolo(); }
+    zocal::descrizione& descr() { return *p->finestradescrizione(); }
+    zocal::frontespizio& front() { return *p->finestrafrontespizio(); }
+    QAction* posizione(int finestra, int n) {
+        p->finestra(finestra);
+        return p->barra(finestra)->strumenti->actions().at(n - 1);
+    }
+    // The worked example in all three windows.
+    void riempi() {
+        esempio(p->dati());
+        mostralavoro(calc());
+        descr().impostatesti(descrizioneesempio);
+        front().impostatesti(frontespizioesempio);
+    }
+    Istantanea istantanea() {
+        Istantanea s;
+        auto& c = calc();
+        const auto testo = [&s](const QString& t) { s.campi.push_back(t.toStdString()); };
+        for (auto* e : {c.prof, c.largh, c.Text1, c.pesos, c.coes, c.attr, c.sigmat}) {
+            testo(e->text());
+        }
+        for (auto* l : {c.carlim, c.scater, c.siglav, c.coeff, c.Label1}) {
+            testo(l->text());
+        }
+        testo(c.Combo1->currentText());
+        for (int k = 1; k <= 5; ++k) {
+            for (zocal::Voce v : zocal::vociingresso) {
+                testo(c.campo(v, k)->text());
+            }
+            testo(c.scar[static_cast<std::size_t>(k)]->text());
+            testo(c.scartot[static_cast<std::size_t>(k)]->text());
+        }
+        for (const auto& t : descr().testi()) {
+            s.campi.push_back(t);
+        }
+        for (const auto& t : front().testi()) {
+            s.campi.push_back(t);
+        }
+        return s;
+    }
+    std::string salva(const std::string& nome) {
+        dialoghi.file.push_back(percorso(nome));
+        p->salvanome();
+        return p->filedati();
+    }
+};
+
+std::vector<std::string> voci(const QMenu* menu) {
+    std::vector<std::string> out;
+    for (const QAction* a : menu->actions()) {
+        out.push_back(a->isSeparator() ? "-" : a->text().toStdString());
+    }
+    return out;
+}
+
+TEST_F(Shell, StartUpScreenPlaysShowsTheProgramAndWaitsForAClickOrAKey) {
+    p->avvia();
+    zocal::frmSplash& s = *p->splash();
+    EXPECT_TRUE(s.isVisible());
+    EXPECT_EQ(lettore.comandi, (std::vector<std::string>{"open Internet.mid", "play"}));
+    EXPECT_EQ(s.Label(1)->text(), "software GIRASOLE");
+    EXPECT_EQ(s.Label(2)->text().toStdString(), std::string(24, ' ') + "presenta");
+    EXPECT_EQ(s.Label(3)->text(), "Zocal");
+    EXPECT_EQ(s.Label(4)->text(), "verifica di fondazioni in muratura");
+    EXPECT_EQ(s.Label(5)->text(), "EDIZIONE PROFESSIONALE - VERSIONE 3.04.05");
+    EXPECT_EQ(s.Label(7)->text().toStdString(),
+              "Avviso: ogni abuso del presente software, compreso il file audio, sarà perseguito "
+              "a norma di legge");
+    EXPECT_EQ(s.Label(8)->text(),
+              "(cliccare sulla finestra per iniziare; premere un tasto per uscire)");
+    EXPECT_EQ(p->finestraesistente(1), nullptr) << "no working window before the click";
+
+    QTest::mouseClick(s.Label(4), Qt::LeftButton);
+    EXPECT_EQ(lettore.comandi.back(), "pause");
+    ASSERT_NE(p->finestraesistente(1), nullptr);
+    EXPECT_TRUE(calc().isVisible());
+    EXPECT_TRUE(s.isVisible()) << "the screen stays behind the working windows";
+    EXPECT_EQ(p->finestraesistente(2), nullptr);
+
+    QTest::keyClick(&s, Qt::Key_Shift);
+    EXPECT_TRUE(s.isVisible()) << "a modifier alone is no key";
+    QTest::keyClick(&s, Qt::Key_Space);
+    EXPECT_EQ(lettore.comandi.back(), "close");
+    EXPECT_FALSE(s.isVisible());
+}
+
+TEST_F(Shell, TheThreeWindowsShareOneMenuBarWithTheirOwnEntries) {
+    const std::vector<std::string> stampe[] = {{},
+                                               {"&Modello acquisizione dati", "&Dati finestra"},
+                                               {"S&tampa"},
+                                               {"&Dati finestra", "&Stampa completa"}};
+    const char* esci[] = {"", "Es&ci", "Es&ci", "&Esci"};
+    const char* controlla[] = {"", "Controllo &dati immessi", "Controlla &dati immessi",
+                               "Controllo &dati immessi"};
+    for (int n = 1; n <= 3; ++n) {
+        SCOPED_TRACE(n);
+        QMainWindow* w = p->finestra(n);
+        const zocal::BarraComune& b = *p->barra(n);
+        std::vector<std::string> menu;
+        for (const QAction* a : w->menuBar()->actions()) {
+            menu.push_back(a->text().toStdString());
+        }
+        EXPECT_EQ(menu, (std::vector<std::string>{"&File", "&Modifica", "&Visualizza", "&?"}));
+
+        std::vector<std::string> file = voci(b.file);
+        const QMenu* sottomenu = b.file->actions().at(7)->menu();
+        if (n == 2) {
+            EXPECT_EQ(sottomenu, nullptr);
+            EXPECT_EQ(file.at(7), "S&tampa");
+        } else {
+            ASSERT_NE(sottomenu, nullptr);
+            EXPECT_EQ(file.at(7), "S&tampa");
+            EXPECT_EQ(voci(sottomenu), stampe[n]);
+        }
+        EXPECT_EQ(file,
+                  (std::vector<std::string>{"&Apri...", "-", "&Salva", "Salva con &nome...", "-",
+                                            "&Elimina...", "-", "S&tampa", "-", esci[n]}));
+        EXPECT_EQ(voci(b.modifica),
+                  (std::vector<std::string>{"&Colore di sfondo", "-", controlla[n], "-",
+                                            "C&ancella dati finestra"}));
+        EXPECT_EQ(voci(b.visualizza),
+                  (std::vector<std::string>{"Finestra Calcolo", "Finestra Descrizione",
+                                            "Finestra Frontespizio"}));
+        const char* tasti[] = {"", "Ctrl+A", "Ctrl+B", "Ctrl+C"};
+        for (int k = 1; k <= 3; ++k) {
+            const QAction* a = b.finestre[static_cast<std::size_t>(k)];
+            EXPECT_EQ(a->shortcut().toString().toStdString(), tasti[k]);
+            EXPECT_EQ(a->isChecked(), k == n);
+        }
+        EXPECT_EQ(voci(b.aiuto),
+                  (std::vector<std::string>{"&Guida in linea", "&Suggerimenti...", "-",
+                                            "Supporto &prodotto", "-", "&Informazioni su Zocal"}));
+        auto* destra = qobject_cast<QMenuBar*>(w->menuBar()->cornerWidget(Qt::TopRightCorner));
+        ASSERT_NE(destra, nullptr);
+        ASSERT_EQ(destra->actions().size(), 1);
+        EXPECT_EQ(destra->actions().at(0)->text().toStdString(),
+                  "Fi&nestra n." + std::to_string(n) + " di 3");
+    }
+    // The own item keeps its check mark when chosen.
+    dialoghi.risposte.push_back(Risposta::no);
+    p->barra(1)->finestre[1]->trigger();
+    EXPECT_TRUE(p->barra(1)->finestre[1]->isChecked());
+}
+
+TEST_F(Shell, TheToolbarHasTwentyOnePositionsAlikeInEveryWindow) {
+    const std::vector<std::string> attesi{"apri file",
+                                          "salva file",
+                                          "salva file con nome",
+                                          "elimina file",
+                                          "-",
+                                          "stampa dati finestra",
+                                          "-",
+                                          "visualizza finestra 'Calcolo'",
+                                          "visualizza finestra 'Descrizione'",
+                                          "visualizza finestra 'Frontespizio'",
+                                          "-",
+                                          "colore di sfondo",
+                                          "-",
+                                          "guida in linea",
+                                          "suggerimenti",
+                                          "supporto prodotto",
+                                          "informazioni su Zocal",
+                                          "-",
+                                          "controllo dati immessi",
+                                          "cancella dati finestra",
+                                          "uscita da Zocal"};
+    for (int n = 1; n <= 3; ++n) {
+        SCOPED_TRACE(n);
+        p->finestra(n);
+        const QList<QAction*> azioni = p->barra(n)->strumenti->actions();
+        ASSERT_EQ(azioni.size(), zocal::posizionibarra);
+        std::vector<std::string> suggerimenti;
+        for (const QAction* a : azioni) {
+            suggerimenti.push_back(a->isSeparator() ? "-" : a->toolTip().toStdString());
+            if (!a->isSeparator()) {
+                EXPECT_FALSE(a->icon().isNull()) << a->toolTip().toStdString();
+            }
+        }
+        EXPECT_EQ(suggerimenti, attesi);
+    }
+}
+
+TEST_F(Shell, ToolbarPrintCheckAndClearReachEachWindowsOwnCommands) {
+    riempi();
+    salva("Zocal-dati-esempio");
+    posizione(1, 6)->trigger();
+    EXPECT_GE(stampante.registratore.rigadi("DATI E RISULTATI"), 0);
+    EXPECT_GE(stampante.registratore.rigadi("Progetto: Casa Rossi"), 0);
+    posizione(2, 6)->trigger();
+    EXPECT_GE(stampante.registratore.rigadi("DESCRIZIONE DEL FABBRICATO"), 0);
+    EXPECT_EQ(visore.aperti.size(), 0u);
+    posizione(3, 6)->trigger();
+    EXPECT_EQ(visore.aperti.size(), 1u) << "the title page's print button is the full report";
+    EXPECT_EQ(stampante.richieste, 2);
+
+    p->impostastudio({"Studio Bianchi", "via Roma 1"}, "");
+    p->barra(3)->file->actions().at(7)->menu()->actions().at(0)->trigger();
+    EXPECT_EQ(stampante.richieste, 3) << "the menu's \"&Dati finestra\" prints one page";
+    EXPECT_GE(stampante.registratore.rigadi("Studio Bianchi"), 0);
+
+    dialoghi.mostrati.clear();
+    posizione(3, 19)->trigger();
+    ASSERT_EQ(dialoghi.mostrati.size(), 1u);
+    EXPECT_EQ(dialoghi.mostrati[0].testo, "I dati sono stati immessi correttamente.");
+    posizione(3, 20)->trigger();
+    EXPECT_EQ(front().testi(), zocal::DatiFrontespizio{});
+    posizione(2, 20)->trigger();
+    EXPECT_EQ(descr().testi(), zocal::DatiDescrizione{});
+    posizione(1, 20)->trigger();
+    EXPECT_EQ(p->dati().nfond, 0);
+    posizione(1, 19)->trigger();
+    EXPECT_EQ(dialoghi.mostrati.back().icona, Icona::esclamazione);
+    EXPECT_EQ(dialoghi.mostrati.back().testo.rfind("Non esistono dati riconosciuti:", 0), 0u);
+}
+
+TEST_F(Shell, SwitchingWindowsAndTheHelpPromptOfTheWindowItself) {
+    p->mostracalcolo();
+    p->barra(1)->finestre[2]->trigger();
+    ASSERT_NE(p->finestraesistente(2), nullptr);
+    EXPECT_TRUE(descr().isVisible());
+    EXPECT_TRUE(calc().isVisible()) << "the window left behind stays open";
+    EXPECT_TRUE(dialoghi.mostrati.empty());
+
+    dialoghi.risposte.push_back(Risposta::no);
+    p->barra(2)->finestre[2]->trigger();
+    ASSERT_EQ(dialoghi.mostrati.size(), 1u);
+    EXPECT_EQ(dialoghi.mostrati[0],
+              (zocal::Messaggio{"E' questa la finestra 'Descrizione': si vuole la guida della "
+                                "finestra?",
+                                Icona::domanda, "Zocal: aiuto in linea"}));
+    EXPECT_EQ(p->ausiliaria("guidadescrizione"), nullptr) << "No changes nothing";
+
+    dialoghi.risposte.push_back(Risposta::si);
+    p->barra(1)->finestre[1]->trigger();
+    EXPECT_EQ(dialoghi.mostrati.back().testo,
+              "E' questa la finestra 'Calcolo': si vuole la guida della finestra?");
+    ASSERT_NE(p->ausiliaria("guidacalcolo"), nullptr);
+    EXPECT_TRUE(p->ausiliaria("guidacalcolo")->isVisible());
+
+    const auto domande = dialoghi.mostrati.size();
+    p->finestra(3);
+    p->barra(3)->finestra->trigger();
+    EXPECT_EQ(dialoghi.mostrati.size(), domande) << "the right-hand entry asks nothing";
+    ASSERT_NE(p->ausiliaria("guidafrontespizio"), nullptr);
+    EXPECT_TRUE(p->ausiliaria("guidafrontespizio")->isVisible());
+
+    // The buttons that lead elsewhere.
+    calc().hide();
+    descr().hide();
+    QTest::mouseClick(calc().cmdavanti, Qt::LeftButton);
+    EXPECT_TRUE(descr().isVisible());
+    QTest::mouseClick(descr().indietro, Qt::LeftButton);
+    EXPECT_TRUE(calc().isVisible());
+    QTest::mouseClick(descr().avanti, Qt::LeftButton);
+    EXPECT_TRUE(front().isVisible());
+    QTest::mouseClick(front().guidainlinea, Qt::LeftButton);
+    ASSERT_NE(p->ausiliaria("sommario"), nullptr);
+    EXPECT_EQ(p->ausiliaria("sommario")->windowTitle(), "Zocal: guida in linea");
+}
+
+TEST_F(Shell, KeyboardReachesTheOtherWindowsAndTheWindowsHelpPage) {
+    p->mostracalcolo();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&calc()));
+    QTest::keyClick(&calc(), Qt::Key_B, Qt::ControlModifier);
+    ASSERT_NE(p->finestraesistente(2), nullptr);
+    EXPECT_TRUE(descr().isVisible());
+    p->mostracalcolo();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&calc()));
+    QTest::keyClick(&calc(), Qt::Key_N, Qt::AltModifier);
+    ASSERT_NE(p->ausiliaria("guidacalcolo"), nullptr) << "Alt+N is the right-hand entry";
+    EXPECT_TRUE(dialoghi.mostrati.empty());
+}
+
+TEST_F(Shell, GreyQuestionGreysAllThreeWindowsEvenUnopenedOnes) {
+    EXPECT_EQ(zocal::sfondo(calc()), zocal::grigiochiaro);
+    // Grey already: straight to the colour dialog, opening on black.
+    dialoghi.colori.push_back(0x336699u);
+    p->barra(1)->colore->trigger();
+    EXPECT_TRUE(dialoghi.mostrati.empty());
+    EXPECT_EQ(dialoghi.coloriiniziali, std::vector<unsigned>{0u});
+    EXPECT_EQ(zocal::sfondo(calc()), 0x336699u);
+    EXPECT_EQ(p->ultimocolore(), 0x336699u);
+    EXPECT_EQ(p->finestraesistente(2), nullptr);
+
+    dialoghi.risposte.push_back(Risposta::si);
+    p->colore(1);
+    ASSERT_EQ(dialoghi.mostrati.size(), 1u);
+    EXPECT_EQ(dialoghi.mostrati[0],
+              (zocal::Messaggio{"Colori uguali e riposanti (grigio) per tutte le finestre?",
+                                Icona::domanda, "Rivolo: colore di sfondo"}));
+    EXPECT_EQ(dialoghi.coloriiniziali.size(), 1u) << "Yes ends the command";
+    for (int n = 1; n <= 3; ++n) {
+        ASSERT_NE(p->finestraesistente(n), nullptr);
+        EXPECT_EQ(zocal::sfondo(*p->finestraesistente(n)), zocal::grigiochiaro);
+    }
+}
+
+TEST_F(Shell, ColourDialogColoursOnlyItsWindowAndCancelKeepsIt) {
+    dialoghi.colori.push_back(0x112233u);
+    p->colore(2);
+    EXPECT_EQ(zocal::sfondo(descr()), 0x112233u);
+    EXPECT_EQ(zocal::sfondo(calc()), zocal::grigiochiaro);
+
+    // Not grey, but only the calculation window asks the grey question.
+    p->colore(2);
+    EXPECT_TRUE(dialoghi.mostrati.empty());
+    EXPECT_EQ(dialoghi.coloriiniziali.back(), 0x112233u) << "opens on the last colour chosen";
+    EXPECT_EQ(zocal::sfondo(descr()), 0x112233u) << "cancel keeps the background";
+
+    dialoghi.colori.push_back(0x445566u);
+    p->colore(1);
+    dialoghi.risposte.push_back(Risposta::no);
+    dialoghi.colori.push_back(0x778899u);
+    p->colore(1);
+    EXPECT_EQ(dialoghi.mostrati.size(), 1u);
+    EXPECT_EQ(zocal::sfondo(calc()), 0x778899u) << "No leads to the colour dialog";
+    EXPECT_EQ(zocal::sfondo(descr()), 0x112233u);
+}
+
+TEST_F(Shell, ExitAsksWithNoAsDefaultThenShowsTheClosingScreenAndKeepsTheJob) {
+    p->avvia();
+    QTest::mouseClick(p->splash(), Qt::LeftButton);
+    riempi();
+    p->mostradescrizione();
+    p->mostrafrontespizio();
+    p->mostraausiliaria("informa");
+    const Istantanea prima = istantanea();
+
+    QTest::mouseClick(calc().esco, Qt::LeftButton); // no answer scripted: the default
+    ASSERT_EQ(dialoghi.mostrati.size(), 1u);
+    EXPECT_EQ(dialoghi.mostrati[0], (zocal::Messaggio{"Vuoi uscire da Zocal?", Icona::domanda,
+                                                      "Attenzione: i dati non archiviati "
+                                                      "andranno persi !"}));
+    EXPECT_EQ(dialoghi.nopredefinito, std::vector<bool>{true});
+    EXPECT_TRUE(calc().isVisible());
+    EXPECT_TRUE(front().isVisible());
+
+    dialoghi.risposte.push_back(Risposta::si);
+    posizione(3, 21)->trigger();
+    for (int n = 1; n <= 3; ++n) {
+        EXPECT_FALSE(p->finestraesistente(n)->isVisible()) << n;
+    }
+    EXPECT_FALSE(p->ausiliaria("informa")->isVisible());
+    EXPECT_TRUE(p->splash()->isVisible());
+    EXPECT_EQ(p->splash()->Label(2)->text().toStdString(),
+              std::string(10, ' ') + "elaborazione eseguita con");
+    EXPECT_EQ(lettore.comandi.back(), "play");
+
+    QTest::mouseClick(p->splash()->Label(3), Qt::LeftButton);
+    EXPECT_TRUE(calc().isVisible());
+    EXPECT_EQ(istantanea(), prima) << "nothing is lost until the program really ends";
+}
+
+TEST_F(Shell, SaveAndOpenRoundTripAFullJobThroughEveryWindow) {
+    riempi();
+    const Istantanea prima = istantanea();
+    ASSERT_EQ(calc().coeff->text(), "3,33");
+
+    dialoghi.file.push_back(percorso("Zocal-dati-rossi"));
+    posizione(2, 2)->trigger(); // save, from the description window
+    const std::string file = p->filedati();
+    ASSERT_EQ(file, percorso("Zocal-dati-rossi"));
+    EXPECT_EQ(dialoghi.richieste.size(), 1u);
+
+    posizione(1, 20)->trigger();
+    posizione(2, 20)->trigger();
+    posizione(3, 20)->trigger();
+    ASSERT_NE(istantanea(), prima);
+
+    dialoghi.file.push_back(file);
+    p->barra(3)->apri->trigger();
+    EXPECT_EQ(istantanea(), prima);
+    EXPECT_EQ(calc().coeff->text(), "3,33");
+    EXPECT_EQ(p->dati().verifica[1].testo(), "verificata");
+
+    // A program started afresh reads the same job.
+    DialoghiRegistrati altri;
+    LettoreFinto altrolettore;
+    zocal::Programma nuovo(altri, stampante, altrolettore, visore);
+    altri.file.push_back(file);
+    nuovo.apri();
+    EXPECT_EQ(nuovo.lavoro().frontespizio, frontespizioesempio);
+    EXPECT_EQ(nuovo.lavoro().descrizione, descrizioneesempio);
+    EXPECT_EQ(nuovo.finestracalcolo()->coeff->text(), "3,33");
+    EXPECT_TRUE(altri.mostrati.empty());
+}
+
+TEST_F(Shell, SaveWithFailingCheckWritesNothingAndTheNextCheckSpeaks) {
+    calc().prof->setText("1");
+    dialoghi.file.push_back(percorso("Zocal-dati-x"));
+    p->salva();
+    ASSERT_EQ(dialoghi.mostrati.size(), 1u);
+    EXPECT_EQ(dialoghi.mostrati[0].titolo, "Zocal: controllo dati immessi nella finestra attiva");
+    EXPECT_TRUE(dialoghi.richieste.empty());
+    EXPECT_FALSE(std::filesystem::exists(percorso("Zocal-dati-x")));
+    EXPECT_EQ(calc().controllosilenzioso, 0);
+
+    riempi();
+    p->salva();
+    EXPECT_EQ(dialoghi.mostrati.size(), 1u) << "a passing check is silent before a save";
+    EXPECT_TRUE(std::filesystem::exists(percorso("Zocal-dati-x")));
+    EXPECT_EQ(calc().controllosilenzioso, 0);
+    calc().controlla_click();
+    EXPECT_EQ(dialoghi.mostrati.back().testo, "I dati sono stati immessi correttamente.");
+}
+
+TEST_F(Shell, OpeningAMalformedFileKeepsTheJob) {
+    riempi();
+    const std::string buono = salva("Zocal-dati-buono");
+    const Istantanea prima = istantanea();
+    const std::string rotto = percorso("Zocal-dati-rotto");
+    std::ofstream(rotto, std::ios::binary) << "2\r\n\"1\",\"0,6\",2,\"1\"\r\n\"300\"\r\n";
+    dialoghi.file.push_back(rotto);
+    p->apri();
+    EXPECT_EQ(istantanea(), prima);
+    EXPECT_EQ(p->filedati(), buono);
+    ASSERT_FALSE(dialoghi.mostrati.empty());
+    EXPECT_EQ(dialoghi.mostrati.back().icona, Icona::stop);
+}
+
+TEST_F(Shell, CancellingEveryDialogChangesNothing) {
+    riempi();
+    const std::string file = salva("Zocal-dati-a");
+    const Istantanea prima = istantanea();
+    const auto file_prima = std::filesystem::last_write_time(file);
+    stampante.annulla = true;
+    for (int n = 1; n <= 3; ++n) {
+        p->barra(n)->salvanome->trigger();
+        p->barra(n)->apri->trigger();
+        p->barra(n)->elimina->trigger();
+        p->barra(n)->colore->trigger();
+    }
+    posizione(1, 6)->trigger();
+    posizione(2, 6)->trigger();
+    p->stampamodello();
+    p->stampafrontespizio();
+    EXPECT_EQ(istantanea(), prima);
+    EXPECT_EQ(p->filedati(), file);
+    EXPECT_TRUE(std::filesystem::exists(file));
+    EXPECT_EQ(std::filesystem::last_write_time(file), file_prima);
+    EXPECT_EQ(zocal::sfondo(calc()), zocal::grigiochiaro);
+    EXPECT_TRUE(dialoghi.mostrati.empty());
+    EXPECT_EQ(stampante.registratore.documenti(), 0);
+}
+
+TEST_F(Shell, ReportOfTheWorkedExampleIsSavedBesideTheJobAndOpened) {
+    riempi();
+    salva("Zocal-dati-rossi");
+    calc().mostrafondazione(1);
+    p->dati().coeff[1] = zocal::Cella(); // a stale result the report must not print
+    std::vector<std::string> stati;
+    QObject::connect(p.get(), &zocal::Programma::statorelazione,
+                     [&stati](const QString& t) { stati.push_back(t.toStdString()); });
+
+    QTest::mouseClick(front().stampa, Qt::LeftButton);
+    EXPECT_EQ(stati, (std::vector<std::string>{"sto caricando WORD",
+                                               "ho visualizzato la relazione su WORD"}));
+    EXPECT_EQ(front().passo->text(), "ho visualizzato la relazione su WORD");
+    const std::string docx = percorso("Zocal-RelazioneZocal-Rossi Mario.docx");
+    EXPECT_TRUE(std::filesystem::file_size(docx) > 0);
+    EXPECT_TRUE(std::filesystem::file_size(percorso("Zocal-RelazioneZocal-Rossi Mario.pdf")) > 0);
+    EXPECT_EQ(visore.aperti, std::vector<std::string>{docx});
+    EXPECT_EQ(visore.anteprime, 0);
+    EXPECT_EQ(p->dati().coeff[1].testo(), "3,33") << "results refreshed first";
+    EXPECT_TRUE(dialoghi.mostrati.empty());
+
+    // Where no application opens the document, our own preview shows it.
+    visore.riesce = false;
+    p->barra(3)->file->actions().at(7)->menu()->actions().at(1)->trigger();
+    EXPECT_EQ(visore.anteprime, 1);
+    EXPECT_GE(visore.paginetemporanee, 4);
+}
+
+TEST_F(Shell, ReportThatCannotBeSavedIsToldAndTheStatusSaysSo) {
+    riempi();
+    std::filesystem::create_directory(percorso("lavori"));
+    salva("lavori/Zocal-dati-rossi");
+    std::filesystem::remove_all(percorso("lavori"));
+    std::vector<std::string> stati;
+    QObject::connect(p.get(), &zocal::Programma::statorelazione,
+                     [&stati](const QString& t) { stati.push_back(t.toStdString()); });
+    p->relazione();
+    ASSERT_EQ(stati.size(), 2u);
+    EXPECT_EQ(stati[1], "la relazione non è stata prodotta");
+    EXPECT_EQ(front().passo->text().toStdString(), "la relazione non è stata prodotta");
+    ASSERT_EQ(dialoghi.mostrati.size(), 1u);
+    EXPECT_EQ(dialoghi.mostrati[0].icona, Icona::stop);
+    EXPECT_NE(dialoghi.mostrati[0].testo.find("Zocal-RelazioneZocal-Rossi Mario"),
+              std::string::npos)
+        << dialoghi.mostrati[0].testo;
+    EXPECT_TRUE(visore.aperti.empty());
+}
+
+} // namespace
