@@ -2,6 +2,7 @@
 
 #include "zocal/core/regole.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace zocal {
@@ -95,7 +96,8 @@ class Calcolo {
 
     void passi() {
         const int f = f_;
-        const int n = d_.npiani[f];
+        // A damaged count never reads past the storey table.
+        const int n = std::clamp(d_.npiani[f], 0, maxpiani);
 
         // 1. Storey loads.
         for (int i = 1; i <= n; ++i) {
@@ -226,6 +228,9 @@ class Calcolo {
 } // namespace
 
 EsitoCalcolo calcola(DatiCalcolo& dati, int f) {
+    if (f < 1 || f > maxfond) {
+        return {};
+    }
     return Calcolo(dati, f).esegui();
 }
 

@@ -240,3 +240,13 @@ TEST(Calcola, NoStoreysStillComputesTheFooting) {
     EXPECT_TRUE(e.completo());
     EXPECT_EQ(d.scater[1].testo(), "1080");
 }
+
+TEST(Calcola, DamagedCountsNeverReadPastTheTables) {
+    DatiCalcolo d = esempiolavorato();
+    d.npiani[1] = 11;
+    EXPECT_NO_THROW(calcola(d, 1));
+    d.npiani[1] = -3;
+    EXPECT_NO_THROW(calcola(d, 1));
+    EXPECT_EQ(calcola(d, 0).passo, 0);
+    EXPECT_EQ(calcola(d, 11).passo, 0);
+}
