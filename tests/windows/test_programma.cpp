@@ -6,6 +6,7 @@
 #include "zocal/printouts/registratore.h"
 #include "zocal/windows/calcolo.h"
 #include "zocal/windows/descrizione.h"
+#include "zocal/windows/dialoghiqt.h"
 #include "zocal/windows/frontespizio.h"
 #include "zocal/windows/splash.h"
 
@@ -15,10 +16,12 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QToolBar>
 
 #include <gtest/gtest.h>
@@ -425,6 +428,31 @@ TEST_F(Shell, ExitAsksWithNoAsDefaultThenShowsTheClosingScreenAndKeepsTheJob) {
     QTest::mouseClick(p->splash()->Label(3), Qt::LeftButton);
     EXPECT_TRUE(calc().isVisible());
     EXPECT_EQ(istantanea(), prima) << "nothing is lost until the program really ends";
+}
+
+TEST(UscitaVera, EnterOnTheRealQuestionKeepsTheProgramRunning) {
+    zocal::DialoghiQt veri;
+    zocal::SceltaRegistrata stampante;
+    LettoreFinto lettore;
+    VisoreFinto visore;
+    zocal::Programma p(veri, stampante, lettore, visore);
+    p.mostracalcolo();
+    auto* attesa = new QTimer;
+    attesa->setInterval(5);
+    QString domanda;
+    QObject::connect(attesa, &QTimer::timeout, attesa, [attesa, &domanda] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            attesa->stop();
+            attesa->deleteLater();
+            domanda = box->text();
+            QTest::keyClick(box, Qt::Key_Return);
+        }
+    });
+    attesa->start();
+    p.uscita();
+    EXPECT_EQ(domanda, "Vuoi uscire da Zocal?");
+    EXPECT_TRUE(p.finestracalcolo()->isVisible());
+    EXPECT_TRUE(p.splash()->isHidden());
 }
 
 TEST_F(Shell, SaveAndOpenRoundTripAFullJobThroughEveryWindow) {
