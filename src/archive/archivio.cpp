@@ -86,7 +86,7 @@ mode_t modonuovo() {
     return 0666 & ~m;
 }
 
-bool scrivitutto(int fd, const std::string& byte) {
+bool scrivitutto(int fd, std::string_view byte) {
     std::size_t fatto = 0;
     while (fatto < byte.size()) {
         const ssize_t n = ::write(fd, byte.data() + fatto, byte.size() - fatto);
@@ -141,20 +141,9 @@ std::string descrivierrore(int numero) {
     }
 }
 
-EsitoSalvataggio salvalavoro(const std::filesystem::path& percorso, const Lavoro& lavoro) {
-    EsitoSalvataggio esito;
-    const std::string prefisso = "Impossibile salvare il file " + mostra(percorso) + ": ";
-    auto guasto = [&](const std::string& perche) {
-        esito.errore = prefisso + perche;
-        esito.sostituzioni = {};
-        return esito;
-    };
-
-    EsitoScrittura testo = scrivilavoro(lavoro);
-    if (!testo.riuscita()) {
-        return guasto(testo.errore);
-    }
-    esito.sostituzioni = std::move(testo.sostituzioni);
+std::optional<std::string> salvabyte(const std::filesystem::path& percorso, std::string_view byte) {
+    const std::string prefisso = "Impossibile salvare il file \"" + mostra(percorso) + "\": ";
+    auto guasto = [&](const std::string& perche) { return prefisso + perche; };
 
     const std::filesystem::path bersaglio = destinazione(percorso);
     if (bersaglio.filename().empty()) {
@@ -168,6 +157,10 @@ EsitoSalvataggio salvalavoro(const std::filesystem::path& percorso, const Lavoro
     if (::stat(bersaglio.c_str(), &st) == 0) {
         if (S_ISDIR(st.st_mode)) {
             return guasto(descrivierrore(EISDIR));
+        }
+        // A device or a pipe is never replaced by a file.
+        if (!S_ISREG(st.st_mode)) {
+            return guasto("non è un file ordinario");
         }
         // A file the user made read-only stays as it is, though the folder
         // would let us replace it.
@@ -198,8 +191,7 @@ EsitoSalvataggio salvalavoro(const std::filesystem::path& percorso, const Lavoro
     const std::string temporaneo(nome.data());
 
     int errore = 0;
-    if (::fchmod(fd.get(), modo) != 0 || !scrivitutto(fd.get(), testo.byte) ||
-        ::fsync(fd.get()) != 0) {
+    if (::fchmod(fd.get(), modo) != 0 || !scrivitutto(fd.get(), byte) || ::fsync(fd.get()) != 0) {
         errore = errno;
     }
     if (fd.chiudi() != 0 && errore == 0) {
@@ -219,6 +211,21 @@ EsitoSalvataggio salvalavoro(const std::filesystem::path& percorso, const Lavoro
     if (dir.get() >= 0) {
         ::fsync(dir.get());
     }
+    return std::nullopt;
+}
+
+EsitoSalvataggio salvalavoro(const std::filesystem::path& percorso, const Lavoro& lavoro) {
+    EsitoSalvataggio esito;
+    EsitoScrittura testo = scrivilavoro(lavoro);
+    if (!testo.riuscita()) {
+        esito.errore = "Impossibile salvare il file \"" + mostra(percorso) + "\": " + testo.errore;
+        return esito;
+    }
+    if (auto errore = salvabyte(percorso, testo.byte)) {
+        esito.errore = std::move(*errore);
+        return esito;
+    }
+    esito.sostituzioni = std::move(testo.sostituzioni);
     return esito;
 }
 

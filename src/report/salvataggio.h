@@ -1,5 +1,7 @@
 #pragma once
 
+#include "zocal/archive/archivio.h"
+
 #include <QByteArray>
 
 #include <optional>
@@ -7,9 +9,10 @@
 
 namespace zocal {
 
-// Writes the bytes to a new file beside `percorso` and puts it in place only
-// once it reached the disk; an older file stays whole on any fault. The
-// reason of a fault comes back in Italian, naming the file.
-std::optional<std::string> scrivifile(const std::string& percorso, const QByteArray& byte);
+// A document reaches its file the way a job file does: whole, or not at all.
+inline std::optional<std::string> scrivifile(const std::string& percorso, const QByteArray& byte) {
+    return salvabyte(percorso,
+                     std::string_view(byte.constData(), static_cast<std::size_t>(byte.size())));
+}
 
 } // namespace zocal

@@ -103,7 +103,7 @@ TEST_F(Archivio, CartellaInesistente) {
     const fs::path p = cartella_ / "manca" / "Zocal-dati-x";
     const EsitoSalvataggio s = salvalavoro(p, prova::lavoropiccolo());
     EXPECT_FALSE(s.riuscito());
-    EXPECT_EQ(s.errore, "Impossibile salvare il file " + p.string() + ": cartella inesistente");
+    EXPECT_EQ(s.errore, "Impossibile salvare il file \"" + p.string() + "\": cartella inesistente");
     EXPECT_TRUE(nomi().empty());
 }
 
@@ -146,7 +146,7 @@ TEST_F(Archivio, CartellaInSolaLetturaLasciaIlFilePrecedente) {
     ASSERT_EQ(::chmod(cartella_.c_str(), 0555), 0);
     const std::string errore = salvasenzaprivilegi(p, prova::lavoropiccolo());
     ::chmod(cartella_.c_str(), 0700);
-    EXPECT_EQ(errore, "Impossibile salvare il file " + p.string() + ": permesso negato");
+    EXPECT_EQ(errore, "Impossibile salvare il file \"" + p.string() + "\": permesso negato");
     EXPECT_EQ(contenuto(p), "precedente\r\n");
     EXPECT_EQ(nomi(), std::vector<std::string>{"Zocal-dati-x"});
 }
@@ -158,7 +158,8 @@ TEST_F(Archivio, UnFileInSolaLetturaNonVieneSostituito) {
     ASSERT_EQ(::chmod(cartella_.c_str(), 0777), 0);
     const std::string errore = salvasenzaprivilegi(p, prova::lavoropiccolo());
     ::chmod(cartella_.c_str(), 0700);
-    EXPECT_EQ(errore, "Impossibile salvare il file " + p.string() + ": il file è in sola lettura");
+    EXPECT_EQ(errore,
+              "Impossibile salvare il file \"" + p.string() + "\": il file è in sola lettura");
     EXPECT_EQ(contenuto(p), "precedente\r\n");
     EXPECT_EQ(nomi(), std::vector<std::string>{"Zocal-dati-x"});
 }

@@ -5,7 +5,9 @@
 #include "zocal/core/lavoro.h"
 
 #include <filesystem>
+#include <optional>
 #include <string>
+#include <string_view>
 
 namespace zocal {
 
@@ -23,6 +25,12 @@ struct EsitoSalvataggio {
 // the old one, which keeps its permissions. On any fault the previous file
 // is as it was and nothing is left behind.
 EsitoSalvataggio salvalavoro(const std::filesystem::path& percorso, const Lavoro& lavoro);
+
+// Writes the bytes to `percorso` the same safe way: a new file beside it that
+// reaches the disk before it takes the old one's place. A symbolic link is
+// followed; a folder, a device, a pipe or a read-only file is never replaced.
+// The reason of a fault, in Italian and naming the file; nullopt on success.
+std::optional<std::string> salvabyte(const std::filesystem::path& percorso, std::string_view byte);
 
 // Reads a job file into `lavoro` by leggilavoro's rules; a file that cannot
 // be opened or read leaves `lavoro` untouched, with the reason in Italian.
