@@ -211,7 +211,7 @@ void scrividati(Foglio& f, const DatiCalcolo& dati, std::string_view progetto) {
 }
 
 void scrivifrontespizio(Foglio& f, const std::array<std::string, nfrontespizio>& testi,
-                        const Studio& studio) {
+                        const StudioTecnico& studio) {
     avvia(f, 1000);
     f.scrivi(std::string("    ") + intestazione);
     f.acapo();
@@ -311,7 +311,7 @@ EsitoStampa stampadati(DatiCalcolo& dati, std::string_view progetto, SceltaStamp
 }
 
 EsitoStampa stampafrontespizio(const std::array<std::string, nfrontespizio>& testi,
-                               const Studio& studio, SceltaStampante& scelta) {
+                               const StudioTecnico& studio, SceltaStampante& scelta) {
     return stampa(scelta, [&](Foglio& f) { scrivifrontespizio(f, testi, studio); });
 }
 

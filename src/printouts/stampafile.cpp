@@ -1,12 +1,13 @@
 #include "zocal/printouts/stampafile.h"
 
 #include "zocal/archive/archivio.h"
+#include "zocal/archive/studio.h"
 #include "zocal/printouts/documenti.h"
 #include "zocal/printouts/stampanteqt.h"
-#include "zocal/printouts/studio.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <QStandardPaths>
 
 #include <iostream>
 #include <memory>
@@ -177,7 +178,9 @@ int stampadariga(int argc, char** argv) {
         esito = stampadati(lavoro.dati, lavoro[Frontespizio::progetto], pdf);
         break;
     case Documento::frontespizio: {
-        Studio studio = cercastudio();
+        StudioTecnico studio = caricastudio(percorsistudio(
+            QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation).toStdString(),
+            QCoreApplication::applicationDirPath().toStdString()));
         if (r.studio) {
             studio.nome = *r.studio;
         }

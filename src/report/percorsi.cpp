@@ -1,20 +1,14 @@
 #include "zocal/report/percorsi.h"
 
-#include "zocal/archive/cp1252.h"
+#include "zocal/archive/studio.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QStandardPaths>
 
-#include <fstream>
-#include <iterator>
-#include <sstream>
-
 namespace zocal {
 
 namespace {
-
-constexpr std::string_view nomefilestudio = "StudioZocal.TXT";
 
 std::filesystem::path percorsoda(const QString& s) {
     return std::filesystem::path(s.toStdString());
@@ -35,22 +29,6 @@ std::size_t lunghezzautf8(unsigned char c) {
         return 4;
     }
     return 0;
-}
-
-bool utf8valido(std::string_view s) {
-    for (std::size_t i = 0; i < s.size();) {
-        const std::size_t n = lunghezzautf8(static_cast<unsigned char>(s[i]));
-        if (n == 0 || i + n > s.size()) {
-            return false;
-        }
-        for (std::size_t k = 1; k < n; ++k) {
-            if ((static_cast<unsigned char>(s[i + k]) & 0xC0) != 0x80) {
-                return false;
-            }
-        }
-        i += n;
-    }
-    return true;
 }
 
 } // namespace
@@ -120,59 +98,12 @@ std::string percorsopdf(const std::string& docx) {
     return docx + ".pdf";
 }
 
-StudioTecnico studiodatesto(std::string_view byte) {
-    if (byte.substr(0, 3) == "\xEF\xBB\xBF") {
-        byte.remove_prefix(3);
-    }
-    const std::string testo = utf8valido(byte) ? std::string(byte) : dacp1252(byte);
-    std::string righe[2];
-    std::size_t i = 0;
-    for (std::string& riga : righe) {
-        const std::size_t fine = testo.find_first_of("\r\n", i);
-        riga = testo.substr(i, fine == std::string::npos ? std::string::npos : fine - i);
-        if (fine == std::string::npos) {
-            i = testo.size();
-            break;
-        }
-        i = fine +
-            ((testo[fine] == '\r' && fine + 1 < testo.size() && testo[fine + 1] == '\n') ? 2 : 1);
-    }
-    return {righe[0], righe[1]};
-}
-
 std::vector<std::filesystem::path> percorsistudio() {
-    std::vector<std::filesystem::path> out;
-    const QString config = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
-    if (!config.isEmpty()) {
-        out.push_back(percorsoda(config) / nomefilestudio);
-    }
-    if (QCoreApplication::instance() != nullptr) {
-        const std::filesystem::path programma = percorsoda(QCoreApplication::applicationDirPath());
-        out.push_back(programma / nomefilestudio);
-        out.push_back(programma.parent_path() / "share" / "zocal" / nomefilestudio);
-    }
-    return out;
-}
-
-StudioTecnico caricastudio(const std::vector<std::filesystem::path>& percorsi,
-                           std::filesystem::path* trovato) {
-    for (const auto& p : percorsi) {
-        std::error_code ec;
-        if (!std::filesystem::is_regular_file(p, ec)) {
-            continue;
-        }
-        std::ifstream in(p, std::ios::binary);
-        if (!in) {
-            continue;
-        }
-        std::ostringstream contenuto;
-        contenuto << in.rdbuf();
-        if (trovato != nullptr) {
-            *trovato = p;
-        }
-        return studiodatesto(contenuto.str());
-    }
-    return {};
+    const std::filesystem::path programma = QCoreApplication::instance() != nullptr
+                                                ? percorsoda(QCoreApplication::applicationDirPath())
+                                                : std::filesystem::path();
+    return zocal::percorsistudio(
+        percorsoda(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation)), programma);
 }
 
 } // namespace zocal

@@ -33,7 +33,7 @@ EsitoRelazione relazionedafile(const std::string& filelavoro, const std::string&
     lavoro.dati.contadati();
     aggiornarisultati(lavoro.dati);
 
-    StudioTecnico s = (studio && indirizzo) ? StudioTecnico{} : caricastudio();
+    StudioTecnico s = (studio && indirizzo) ? StudioTecnico{} : caricastudio(percorsistudio());
     if (studio) {
         s.nome = *studio;
     }

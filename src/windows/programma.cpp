@@ -396,8 +396,8 @@ void Programma::stampadescrizione() {
 }
 
 void Programma::stampafrontespizio() {
-    esitostampa(zocal::stampafrontespizio(finestrafrontespizio()->testi(),
-                                          Studio{studio_.nome, studio_.indirizzo}, stampante_));
+    esitostampa(
+        zocal::stampafrontespizio(finestrafrontespizio()->testi(), studio_, stampante_));
 }
 
 void Programma::passorelazione(const char* testo) {

@@ -54,48 +54,6 @@ TEST(Cartella, JobFolderElseDocuments) {
     EXPECT_EQ(cartelladocumenti("").string(), documenti.toStdString());
 }
 
-TEST(Studio, TwoLinesInUtf8OrWindows1252) {
-    StudioTecnico s = studiodatesto("Studio Tecnico Verdi\r\nvia Roma 3, Matera\r\n");
-    EXPECT_EQ(s.nome, "Studio Tecnico Verdi");
-    EXPECT_EQ(s.indirizzo, "via Roma 3, Matera");
-    s = studiodatesto("\xEF\xBB\xBFStudio Città\nPiazza Unità 1");
-    EXPECT_EQ(s.nome, "Studio Città");
-    EXPECT_EQ(s.indirizzo, "Piazza Unità 1");
-    s = studiodatesto("Studio Citt\xE0\r\nVia Libert\xE0");
-    EXPECT_EQ(s.nome, "Studio Città");
-    EXPECT_EQ(s.indirizzo, "Via Libertà");
-    s = studiodatesto("Solo nome");
-    EXPECT_EQ(s.nome, "Solo nome");
-    EXPECT_EQ(s.indirizzo, "");
-    s = studiodatesto("");
-    EXPECT_EQ(s.nome, "");
-    EXPECT_EQ(s.indirizzo, "");
-    s = studiodatesto("\nsolo indirizzo\naltro");
-    EXPECT_EQ(s.nome, "");
-    EXPECT_EQ(s.indirizzo, "solo indirizzo");
-}
-
-TEST(Studio, FirstFileFoundWins) {
-    esempi::Cartella c;
-    const std::filesystem::path primo = c.percorso() / "config" / "StudioZocal.TXT";
-    const std::filesystem::path secondo = c.percorso() / "StudioZocal.TXT";
-    esempi::scrivi(secondo, "Secondo\r\nvia B\r\n");
-    std::filesystem::path trovato;
-    StudioTecnico s = caricastudio({primo, secondo}, &trovato);
-    EXPECT_EQ(s.nome, "Secondo");
-    EXPECT_EQ(trovato, secondo);
-    std::filesystem::create_directories(primo.parent_path());
-    esempi::scrivi(primo, "Primo\r\nvia A\r\n");
-    s = caricastudio({primo, secondo}, &trovato);
-    EXPECT_EQ(s.nome, "Primo");
-    EXPECT_EQ(s.indirizzo, "via A");
-    EXPECT_EQ(trovato, primo);
-    trovato.clear();
-    s = caricastudio({c.percorso() / "manca.TXT", c.percorso()}, &trovato);
-    EXPECT_EQ(s.nome, "");
-    EXPECT_TRUE(trovato.empty());
-}
-
 TEST(Studio, LookedUpInConfigurationThenProgramFolder) {
     const auto percorsi = percorsistudio();
     ASSERT_GE(percorsi.size(), 2u);

@@ -1,12 +1,12 @@
 #pragma once
 
+#include "zocal/archive/studio.h"
 #include "zocal/core/daticalcolo.h"
 #include "zocal/core/lavoro.h"
 #include "zocal/core/messaggio.h"
 #include "zocal/core/modzocal.h"
 #include "zocal/printouts/foglio.h"
 #include "zocal/printouts/stampante.h"
-#include "zocal/printouts/studio.h"
 
 #include <array>
 #include <functional>
@@ -42,7 +42,7 @@ void aggiornasenzafinestra(DatiCalcolo& dati);
 void scrivimodello(Foglio& foglio);
 void scrividati(Foglio& foglio, const DatiCalcolo& dati, std::string_view progetto);
 void scrivifrontespizio(Foglio& foglio, const std::array<std::string, nfrontespizio>& testi,
-                        const Studio& studio);
+                        const StudioTecnico& studio);
 void scrividescrizione(Foglio& foglio, const std::array<std::string, ndescrizione>& testi,
                        std::string_view progetto);
 
@@ -57,7 +57,7 @@ EsitoStampa stampadati(DatiCalcolo& dati, std::string_view progetto, SceltaStamp
                        const Aggiornamento& aggiorna = aggiornasenzafinestra);
 // The title-page data, one page.
 EsitoStampa stampafrontespizio(const std::array<std::string, nfrontespizio>& testi,
-                               const Studio& studio, SceltaStampante& scelta);
+                               const StudioTecnico& studio, SceltaStampante& scelta);
 // The description page; `progetto` is the title-page project.
 EsitoStampa stampadescrizione(const std::array<std::string, ndescrizione>& testi,
                               std::string_view progetto, SceltaStampante& scelta);

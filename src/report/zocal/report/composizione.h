@@ -1,5 +1,6 @@
 #pragma once
 
+#include "zocal/archive/studio.h"
 #include "zocal/core/daticalcolo.h"
 #include "zocal/core/lavoro.h"
 #include "zocal/report/scrittore.h"
@@ -7,12 +8,6 @@
 #include <string>
 
 namespace zocal {
-
-// The technical office that signs the report.
-struct StudioTecnico {
-    std::string nome;
-    std::string indirizzo;
-};
 
 inline constexpr const char* carattererelazione = "Century Gothic";
 // The status line of the title-page window while the report is written and after.

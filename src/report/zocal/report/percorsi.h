@@ -27,17 +27,8 @@ std::string percorsorelazione(const std::string& filedati, std::string_view comm
 // The PDF beside a document: its ".docx" becomes ".pdf", any other name gets ".pdf" added.
 std::string percorsopdf(const std::string& docx);
 
-// The technical office from the two lines (name, then address) of a
-// "StudioZocal.TXT": UTF-8, or Windows-1252 when it is not UTF-8.
-StudioTecnico studiodatesto(std::string_view byte);
-
 // Where "StudioZocal.TXT" is looked for, in order: the user's configuration
 // folder, then the program's folder and its installed data folder.
 std::vector<std::filesystem::path> percorsistudio();
-
-// The first of those files that can be read; both texts empty when none.
-// `trovato` (when given) receives its path, or stays empty.
-StudioTecnico caricastudio(const std::vector<std::filesystem::path>& percorsi = percorsistudio(),
-                           std::filesystem::path* trovato = nullptr);
 
 } // namespace zocal
