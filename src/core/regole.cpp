@@ -12,15 +12,10 @@ bool cifra(char c) {
     return c >= '0' && c <= '9';
 }
 
-// The digits and decimal exponent of a value rounded to 15 significant digits.
-struct Decimale {
-    bool negativo = false;
-    std::string cifre; // without trailing zeros; empty for zero
-    int esponente = 0; // of the first digit
-};
+} // namespace
 
-Decimale scomponi(double valore) {
-    Decimale d;
+Cifre15 cifre15(double valore) {
+    Cifre15 d;
     if (!std::isfinite(valore) || valore == 0.0) {
         return d;
     }
@@ -50,8 +45,10 @@ Decimale scomponi(double valore) {
     return d;
 }
 
+namespace {
+
 std::string scrivi(double valore, char separatore) {
-    const Decimale d = scomponi(valore);
+    const Cifre15 d = cifre15(valore);
     if (d.cifre.empty()) {
         return "0";
     }

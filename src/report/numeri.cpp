@@ -33,31 +33,13 @@ struct Cifre {
 Cifre cifredi(double valore) {
     Cifre c;
     c.intere = "0";
-    if (valore == 0.0) {
+    const Cifre15 d = cifre15(valore);
+    if (d.cifre.empty()) {
         return c;
     }
-    char buf[64];
-    auto [fine, ec] =
-        std::to_chars(buf, buf + sizeof buf, valore, std::chars_format::scientific, 14);
-    (void)ec;
-    std::string_view s(buf, static_cast<std::size_t>(fine - buf));
-    if (s.front() == '-') {
-        c.negativo = true;
-        s.remove_prefix(1);
-    }
-    const auto e = s.find('e');
-    std::string cifre;
-    for (char ch : s.substr(0, e)) {
-        if (ch >= '0' && ch <= '9') {
-            cifre.push_back(ch);
-        }
-    }
-    std::string_view esp = s.substr(e + 1);
-    if (!esp.empty() && esp.front() == '+') {
-        esp.remove_prefix(1);
-    }
-    int esponente = 0;
-    std::from_chars(esp.data(), esp.data() + esp.size(), esponente);
+    c.negativo = d.negativo;
+    std::string cifre = d.cifre;
+    const int esponente = d.esponente;
     if (esponente >= 0) {
         const auto n = static_cast<std::size_t>(esponente) + 1;
         if (cifre.size() < n) {

@@ -11,6 +11,15 @@ namespace zocal {
 // Reading and writing rules for decimal-comma numbers. None of them goes
 // through the process locale.
 
+// The digits of a value rounded to 15 significant digits, the form every
+// number text of the program starts from.
+struct Cifre15 {
+    bool negativo = false;
+    std::string cifre; // without trailing zeros; empty for zero and for no finite value
+    int esponente = 0; // decimal exponent of the first digit
+};
+Cifre15 cifre15(double valore);
+
 // Writing rule: rounded to 15 significant digits, trailing zeros and a
 // trailing comma removed, decimal comma, no grouping, never an exponent.
 std::string scrivinumero(double valore);
