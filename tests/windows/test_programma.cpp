@@ -437,18 +437,17 @@ TEST(UscitaVera, EnterOnTheRealQuestionKeepsTheProgramRunning) {
     VisoreFinto visore;
     zocal::Programma p(veri, stampante, lettore, visore);
     p.mostracalcolo();
-    auto* attesa = new QTimer;
-    attesa->setInterval(5);
+    QTimer attesa;
+    attesa.setInterval(5);
     QString domanda;
-    QObject::connect(attesa, &QTimer::timeout, attesa, [attesa, &domanda] {
+    QObject::connect(&attesa, &QTimer::timeout, &attesa, [&attesa, &domanda] {
         if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-            attesa->stop();
-            attesa->deleteLater();
+            attesa.stop();
             domanda = box->text();
             QTest::keyClick(box, Qt::Key_Return);
         }
     });
-    attesa->start();
+    attesa.start();
     p.uscita();
     EXPECT_EQ(domanda, "Vuoi uscire da Zocal?");
     EXPECT_TRUE(p.finestracalcolo()->isVisible());
