@@ -112,15 +112,17 @@ coefficiente di sicurezza richiesto. Carico limite e sigma ammissibile si
 arrotondano a due decimali.
 
 Lo scarico a terra, in kg, è lo scarico totale del piano n.1 più il peso della
-fondazione, calcolato come peso specifico del muro del piano n.1 · bf · pf.
+fondazione, calcolato come peso specifico del muro del piano n.1 · bf · pf, e
+si arrotonda per difetto al kg.
 
 Il sigma di lavoro, in kg/cmq, è lo scarico a terra diviso l'area di appoggio
 di un metro di fondazione, cioè bf · 10000 cmq; si tronca a due decimali.
 
 Il coefficiente di sicurezza è il rapporto tra il carico limite espresso in
-kg/cmq (carico limite / 10) e il sigma di lavoro, troncato a due decimali. La
-fondazione è "verificata" quando il coefficiente vale almeno 3, altrimenti è
-"non verificata": in questo caso si allarga la base fondale.
+kg/cmq (carico limite / 10) e il sigma di lavoro preso con tutti i suoi
+decimali; il rapporto si tronca a due decimali. La fondazione è "verificata"
+quando il coefficiente così mostrato vale almeno 3, altrimenti è "non
+verificata": in questo caso si allarga la base fondale.
 
 Un esempio: il file "Zocal-dati-esempio" (suolo sabbioso, ps = 1,8 t/mc,
 fondazione profonda 1 m e larga 0,60 m, due piani) dà un carico limite di

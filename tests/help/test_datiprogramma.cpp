@@ -2,21 +2,11 @@
 
 #include "finti.h"
 
-#include <QCoreApplication>
-
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
 
 using namespace zocal;
-
-TEST(DatiProgramma, BesideTheProgramThenItsInstalledDataFolder) {
-    const auto cartelle = cartelleprogramma();
-    ASSERT_EQ(cartelle.size(), 2u);
-    const std::filesystem::path programma = QCoreApplication::applicationDirPath().toStdString();
-    EXPECT_EQ(cartelle[0], programma);
-    EXPECT_EQ(cartelle[1], programma.parent_path() / "share" / "zocal");
-}
 
 TEST(DatiProgramma, FirstFolderHoldingAFileWins) {
     Cartella a;

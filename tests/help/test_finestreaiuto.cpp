@@ -51,22 +51,6 @@ TEST_F(Finestre, OneOfEachNamedWindowMadeOnFirstUse) {
     EXPECT_EQ(aiuto.finestra(""), nullptr);
 }
 
-TEST_F(Finestre, CaptionsOfTheWindows) {
-    const std::pair<const char*, const char*> titoli[] = {
-        {"sommario", "Zocal: guida in linea"},
-        {"manuale", "Guida in linea"},
-        {"guidastampa", "Guida in linea"},
-        {"licenza", "LICENZA D'USO"},
-        {"frmTip", "Suggerimento del giorno"},
-        {"informa", "Informazioni su Zocal"},
-        {"supportoclienti", "Servizi di supporto ai clienti"},
-        {"prodotti", "prodotti software GIRASOLE"},
-    };
-    for (const auto& [nome, titolo] : titoli) {
-        EXPECT_EQ(aiuto.finestra(nome)->windowTitle(), QString::fromUtf8(titolo)) << nome;
-    }
-}
-
 TEST_F(Finestre, ClosedPagesAreRebuiltHiddenWindowsKept) {
     aiuto.mostra("guidacalcolo");
     aiuto.mostra("licenza");

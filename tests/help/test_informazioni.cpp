@@ -1,7 +1,5 @@
 #include "zocal/help/informazioni.h"
 
-#include "zocal/help/girasole.h"
-
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
@@ -54,12 +52,8 @@ TEST(Informazioni, AboutWindowTextsAndOk) {
     EXPECT_FALSE(w.isVisible());
 }
 
-TEST(Informazioni, SupportWindowContactsAndOk) {
+TEST(Informazioni, SupportWindowOkHides) {
     supportoclienti w;
-    EXPECT_EQ(w.windowTitle(), "Servizi di supporto ai clienti");
-    EXPECT_EQ(w.lblmarchio->text(), "software GIRASOLE");
-    EXPECT_TRUE(w.lblcontatti->text().contains(QString::fromUtf8(girasole::email)));
-    EXPECT_TRUE(w.lblsito->text().startsWith("sito internet:"));
     w.show();
     QTest::mouseClick(w.Command1, Qt::LeftButton);
     EXPECT_FALSE(w.isVisible());

@@ -128,9 +128,6 @@ TEST_F(Prodotti, PrintWritesTheWholeListNotJustTheRowsShown) {
 
 TEST_F(Prodotti, WebAndMailButtonsOpenTheMakersAddresses) {
     auto w = apri(listino(1, 1));
-    EXPECT_EQ(w->Command1->text(), QString::fromUtf8(girasole::sito));
-    EXPECT_EQ(w->Command1->toolTip(), "clicca per accedere al sito");
-    EXPECT_EQ(w->Command2->toolTip(), "clicca per inviare un'email");
     QTest::mouseClick(w->Command1, Qt::LeftButton);
     QTest::mouseClick(w->Command2, Qt::LeftButton);
     EXPECT_EQ(indirizzi.aperti,
@@ -147,13 +144,8 @@ TEST_F(Prodotti, WebAndMailButtonsOpenTheMakersAddresses) {
                   ": nessun programma del sistema è in grado di farlo.");
 }
 
-TEST_F(Prodotti, TooltipsAndClosing) {
+TEST_F(Prodotti, ClosingOnlyHides) {
     auto w = apri(listino(1, 1));
-    EXPECT_EQ(w->cmdstampa->toolTip(), "cliccare per stampare il listino");
-    EXPECT_EQ(w->cmdchiudi->toolTip(), "cliccare per chiudere la finestra sui prodotti");
-    EXPECT_EQ(w->costo[1]->toolTip(),
-              "al costo netto bisogna aggiungere l'IVA e le eventuali spese di trasporto");
-    EXPECT_EQ(w->internet[1]->toolTip(), "per chi acquista via internet");
     w->show();
     QTest::mouseClick(w->cmdchiudi, Qt::LeftButton);
     EXPECT_FALSE(w->isVisible());
