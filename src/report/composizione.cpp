@@ -324,11 +324,9 @@ EsitoRelazione scrivirelazione(ScrittoreRelazione& w, const Lavoro& lavoro,
     w.avvia();
     componirelazione(w, lavoro, studio);
     w.giustificatutto();
-    auto errore = w.salvacome(percorso);
     allineacolonne(w, lavoro.dati);
-    if (!errore) {
-        errore = w.salvacome(percorso);
-    }
+    // One save, of the finished document: the file is what the user sees.
+    const auto errore = w.salvacome(percorso);
     esito.pagine = w.contapagine();
     if (errore) {
         esito.errore = *errore;

@@ -78,6 +78,212 @@ double puntidi(const QTextCharFormat& f, double predefinito) {
 
 } // namespace
 
+// The pages of a laid-out document, drawn from its layout: each block's
+// lines as laid out, and the tables' cell colours and lines gathered a page
+// at a time, one fill a colour. Drawing through the document's own layout
+// costs a state change on the device for every edge of every cell.
+class Pagine {
+  public:
+    Pagine(QTextDocument& doc, const std::vector<QTextTable*>& tabelle, int pagine)
+        : doc_(doc), l_(*doc.documentLayout()), altezza_(doc.pageSize().height()),
+          larghezza_(doc.pageSize().width()),
+          pagine_(static_cast<std::size_t>(std::max(0, pagine))) {
+        for (QTextBlock b = doc.begin(); b.isValid(); b = b.next()) {
+            const bool sfondo = b.blockFormat().hasProperty(QTextFormat::BackgroundBrush);
+            if (b.layout() == nullptr || (vuoto(b) && !sfondo) || !b.isVisible()) {
+                continue;
+            }
+            blocchi_.push_back({b, l_.blockBoundingRect(b), sfondo});
+        }
+        for (QTextTable* t : tabelle) {
+            griglia(*t);
+        }
+    }
+
+    // Page `i` (from 0) in the layout's coordinates, its top at 0.
+    void disegna(QPainter& p, int i) const {
+        const QRectF vista(0, i * altezza_, larghezza_, altezza_);
+        p.save();
+        p.translate(0, -vista.top());
+        p.setClipRect(vista);
+        p.setPen(Qt::NoPen);
+        if (static_cast<std::size_t>(i) < pagine_.size()) {
+            for (const auto* strato : {&pagine_[static_cast<std::size_t>(i)].sfondi,
+                                       &pagine_[static_cast<std::size_t>(i)].linee}) {
+                for (const auto& [colore, rettangoli] : *strato) {
+                    p.setBrush(QColor::fromRgba(colore));
+                    p.drawRects(rettangoli.data(), static_cast<int>(rettangoli.size()));
+                }
+            }
+        }
+        p.setBrush(Qt::NoBrush);
+        p.setPen(QPen(Qt::black));
+        for (const Blocco& b : blocchi_) {
+            if (b.rettangolo.bottom() <= vista.top() || b.rettangolo.top() >= vista.bottom()) {
+                continue;
+            }
+            QTextLayout* l = b.blocco.layout();
+            const QPointF origine = b.rettangolo.topLeft() - l->position();
+            if (b.sfondo) {
+                p.fillRect(b.rettangolo, b.blocco.blockFormat().background());
+            }
+            l->draw(&p, origine, {}, vista);
+        }
+        p.restore();
+    }
+
+  private:
+    struct Blocco {
+        QTextBlock blocco;
+        QRectF rettangolo;
+        bool sfondo;
+    };
+    using Strato = std::map<QRgb, std::vector<QRectF>>;
+    struct Pagina {
+        Strato sfondi;
+        Strato linee;
+    };
+
+    int pagina(double y) const {
+        return std::clamp(static_cast<int>(std::floor(y / altezza_)), 0,
+                          static_cast<int>(pagine_.size()) - 1);
+    }
+
+    QRectF rettangolo(const QTextTableCell& c) const {
+        return l_.blockBoundingRect(c.firstCursorPosition().block());
+    }
+
+    // The width of a cell's text area, from its first line and the margins
+    // around it (the line starts after the left margin, in the layout's units).
+    static double larghezza(const QTextBlock& b) {
+        const QTextLayout* l = b.layout();
+        if (l == nullptr || l->lineCount() == 0) {
+            return 0;
+        }
+        const QTextLine riga = l->lineAt(0);
+        const QTextBlockFormat bf = b.blockFormat();
+        const double scala = bf.leftMargin() > 0 ? riga.x() / bf.leftMargin() : 1.0;
+        return riga.x() + riga.width() + bf.rightMargin() * scala;
+    }
+
+    // Where the text of a cell ends, as the layout advanced through its lines.
+    double fondo(const QTextTableCell& c) const {
+        const QTextBlock b = c.lastCursorPosition().block();
+        const QTextLayout* l = b.layout();
+        const double alto = l_.blockBoundingRect(b).top();
+        if (l == nullptr || l->lineCount() == 0) {
+            return alto;
+        }
+        const QTextLine riga = l->lineAt(l->lineCount() - 1);
+        const QTextBlockFormat bf = b.blockFormat();
+        return alto + riga.y() + bf.lineHeight(riga.height(), 1.0) + bf.bottomMargin();
+    }
+
+    // A table's cells as laid out: the text area of cell (r, c) runs from
+    // column c's left to its right and from row r's top to its bottom; the
+    // lines fill the gaps between the areas and around them.
+    void griglia(QTextTable& t) {
+        const int righe = t.rows();
+        const int colonne = t.columns();
+        if (pagine_.empty() || righe < 1 || colonne < 1) {
+            return;
+        }
+        std::vector<double> sinistra(static_cast<std::size_t>(colonne));
+        std::vector<double> destra(static_cast<std::size_t>(colonne));
+        std::vector<double> alto(static_cast<std::size_t>(righe));
+        std::vector<double> basso(static_cast<std::size_t>(righe));
+        for (int c = 0; c < colonne; ++c) {
+            const QTextBlock b = t.cellAt(0, c).firstCursorPosition().block();
+            const double x = l_.blockBoundingRect(b).left();
+            sinistra[static_cast<std::size_t>(c)] = x;
+            destra[static_cast<std::size_t>(c)] = x + larghezza(b);
+        }
+        for (int r = 0; r < righe; ++r) {
+            alto[static_cast<std::size_t>(r)] = rettangolo(t.cellAt(r, 0)).top();
+        }
+        // Each cell's edge and its neighbour's (or the table's) between two
+        // text areas; they are equal when there is no spacing.
+        const QTextTableFormat tf = t.format();
+        const double g = colonne > 1 ? sinistra[1] - destra[0]
+                                     : (2 * tf.border() + tf.cellSpacing()) * ip::dpi / 96.0;
+        for (int r = 0; r < righe; ++r) {
+            const auto k = static_cast<std::size_t>(r);
+            if (r + 1 < righe && pagina(alto[k + 1]) == pagina(alto[k])) {
+                basso[k] = alto[k + 1] - g;
+            } else {
+                // The last row, or the next one went over to the next page.
+                double b = alto[k];
+                for (int c = 0; c < colonne; ++c) {
+                    b = std::max(b, fondo(t.cellAt(r, c)));
+                }
+                basso[k] = b;
+            }
+        }
+
+        // Cell colours, a run of equal neighbours in one rectangle.
+        for (int r = 0; r < righe; ++r) {
+            const auto k = static_cast<std::size_t>(r);
+            Strato& sfondi = pagine_[static_cast<std::size_t>(pagina(alto[k]))].sfondi;
+            int c = 0;
+            while (c < colonne) {
+                const QBrush pennello = t.cellAt(r, c).format().background();
+                int fine = c + 1;
+                while (fine < colonne && t.cellAt(r, fine).format().background() == pennello) {
+                    ++fine;
+                }
+                if (pennello.style() != Qt::NoBrush) {
+                    const double x0 = sinistra[static_cast<std::size_t>(c)];
+                    const double x1 = destra[static_cast<std::size_t>(fine) - 1];
+                    sfondi[pennello.color().rgba()].emplace_back(x0, alto[k], x1 - x0,
+                                                                 basso[k] - alto[k]);
+                }
+                c = fine;
+            }
+        }
+
+        if (tf.border() <= 0 || tf.borderStyle() == QTextFrameFormat::BorderStyle_None || g <= 0) {
+            return;
+        }
+        const QRgb colore = tf.borderBrush().style() != Qt::NoBrush
+                                ? tf.borderBrush().color().rgba()
+                                : QColor(Qt::darkGray).rgba();
+        // The rows of each page, with their lines.
+        int primo = 0;
+        while (primo < righe) {
+            const int p = pagina(alto[static_cast<std::size_t>(primo)]);
+            int ultimo = primo;
+            while (ultimo + 1 < righe && pagina(alto[static_cast<std::size_t>(ultimo) + 1]) == p) {
+                ++ultimo;
+            }
+            std::vector<QRectF>& linee = pagine_[static_cast<std::size_t>(p)].linee[colore];
+            const double x0 = sinistra[0] - g;
+            const double x1 = destra[static_cast<std::size_t>(colonne) - 1] + g;
+            const double y0 = alto[static_cast<std::size_t>(primo)] - g;
+            const double y1 = basso[static_cast<std::size_t>(ultimo)] + g;
+            linee.emplace_back(x0, y0, x1 - x0, g);
+            for (int r = primo; r < ultimo; ++r) {
+                const auto k = static_cast<std::size_t>(r);
+                linee.emplace_back(x0, basso[k], x1 - x0, alto[k + 1] - basso[k]);
+            }
+            linee.emplace_back(x0, basso[static_cast<std::size_t>(ultimo)], x1 - x0, g);
+            linee.emplace_back(x0, y0, g, y1 - y0);
+            for (int c = 0; c + 1 < colonne; ++c) {
+                const auto k = static_cast<std::size_t>(c);
+                linee.emplace_back(destra[k], y0, sinistra[k + 1] - destra[k], y1 - y0);
+            }
+            linee.emplace_back(x1 - g, y0, g, y1 - y0);
+            primo = ultimo + 1;
+        }
+    }
+
+    QTextDocument& doc_;
+    QAbstractTextDocumentLayout& l_;
+    double altezza_;
+    double larghezza_;
+    std::vector<Blocco> blocchi_;
+    std::vector<Pagina> pagine_;
+};
+
 struct ScrittoreDocumento::Stato {
     // The layout device: a PDF device at a fixed resolution, so that the
     // page count is the same on every screen and matches the PDF.
@@ -99,6 +305,11 @@ struct ScrittoreDocumento::Stato {
     bool pendente = false;
     bool cambiato = true; // text, sizes or widths changed since the last layout
     bool blocco = false;  // one edit block is open while building
+    // Only alignments changed since the last layout: they move no line, so
+    // the layout stands and the edit block stays open (closing it would lay
+    // out the whole document again).
+    bool allineamenti = false;
+    int pagine = 1; // of the last layout
 
     // Formats carry only what differs from the document's font: every
     // property is copied again and again while laying out and drawing.
@@ -124,6 +335,7 @@ struct ScrittoreDocumento::Stato {
     // it all out for nothing.
     void scarta() {
         blocco = false;
+        allineamenti = false;
         tabella = nullptr;
         tabelle.clear();
         selezione = QTextCursor();
@@ -169,6 +381,7 @@ struct ScrittoreDocumento::Stato {
     void materializza() {
         if (pendente) {
             pendente = false;
+            cambiato = true;
             fine().insertBlock(QTextBlockFormat(), formato(corpoparagrafo));
         }
     }
@@ -425,13 +638,18 @@ struct ScrittoreDocumento::Stato {
     }
 
     // The document ready for counting or output, laid out; the caller
-    // reopens the edit block.
-    void completa() {
+    // reopens the edit block. After alignments alone the layout stands and
+    // only its lines take the new alignment, unless `definitivo` asks for the
+    // document's own layout (to be looked at from outside).
+    void completa(bool definitivo = false) {
         materializza();
-        // Alignment alone moves no line to another page: the passes over
-        // every block are needed only after text, sizes or widths changed.
+        if (!cambiato && allineamenti && !definitivo) {
+            riallinea();
+            return;
+        }
         const bool passi = cambiato;
         cambiato = false;
+        allineamenti = false;
         if (passi) {
             interlinea();
         }
@@ -439,6 +657,46 @@ struct ScrittoreDocumento::Stato {
         doc->pageCount();
         if (passi && togliblanchi()) {
             doc->pageCount();
+        }
+        pagine = doc->pageCount();
+    }
+
+    // Alignments are applied to a laid-out document: text changed before
+    // them is laid out first, so that they stay the only change pending.
+    void primadiallineare() {
+        materializza();
+        if (cambiato) {
+            completa();
+        }
+        apriblocco();
+    }
+
+    // Each block's lines take its format's alignment, as the layout would
+    // give them: alignment only shifts lines and spreads justified ones.
+    void riallinea() {
+        const Qt::Alignment predefinito = doc->defaultTextOption().alignment();
+        for (QTextBlock b = doc->begin(); b.isValid(); b = b.next()) {
+            QTextLayout* l = b.layout();
+            if (l == nullptr) {
+                continue;
+            }
+            const QTextBlockFormat bf = b.blockFormat();
+            Qt::Alignment a =
+                bf.hasProperty(QTextFormat::BlockAlignment) ? bf.alignment() : predefinito;
+            if (!(a & Qt::AlignHorizontal_Mask)) {
+                a |= Qt::AlignLeft;
+            }
+            if (!(a & Qt::AlignAbsolute) && (a & (Qt::AlignLeft | Qt::AlignRight))) {
+                if (b.textDirection() == Qt::RightToLeft) {
+                    a ^= Qt::AlignLeft | Qt::AlignRight;
+                }
+                a |= Qt::AlignAbsolute;
+            }
+            QTextOption o = l->textOption();
+            if (o.alignment() != a) {
+                o.setAlignment(a);
+                l->setTextOption(o);
+            }
         }
     }
 };
@@ -621,7 +879,10 @@ void ScrittoreDocumento::formatotabella(int formato) {
     testa.setForeground(QBrush(coloretestointestazione));
     QTextCursor intestazione = Stato::zona(t, 0, 0, 0, t->columns() - 1);
     intestazione.mergeBlockCharFormat(testa);
-    intestazione.mergeCharFormat(testa);
+    // The cell carries the colour; the text only its own.
+    QTextCharFormat chiaro;
+    chiaro.setForeground(testa.foreground());
+    intestazione.mergeCharFormat(chiaro);
     if (t->rows() > 1) {
         QTextCharFormat righe;
         righe.setBackground(QBrush(colorerighe));
@@ -631,18 +892,18 @@ void ScrittoreDocumento::formatotabella(int formato) {
 
 int ScrittoreDocumento::contapagine() {
     s_->completa();
-    const int n = s_->doc->pageCount();
     s_->apriblocco();
-    return n;
+    return s_->pagine;
 }
 
 void ScrittoreDocumento::giustificatutto() {
-    s_->materializza();
+    s_->primadiallineare();
     QTextBlockFormat bf;
     bf.setAlignment(Qt::AlignJustify);
     QTextCursor tutto(s_->doc.get());
     tutto.select(QTextCursor::Document);
     tutto.mergeBlockFormat(bf);
+    s_->allineamenti = true;
 }
 
 void ScrittoreDocumento::allineadestra(int tabella, int colonna) {
@@ -653,6 +914,7 @@ void ScrittoreDocumento::allineadestra(int tabella, int colonna) {
     if (colonna < 1 || colonna > t->columns()) {
         return;
     }
+    s_->primadiallineare();
     QTextBlockFormat bf;
     bf.setAlignment(Qt::AlignRight | Qt::AlignAbsolute);
     // Cell by cell: a column is no run of text, and while the edit block is
@@ -661,6 +923,7 @@ void ScrittoreDocumento::allineadestra(int tabella, int colonna) {
         Stato::blocchi(t->cellAt(r, colonna - 1),
                        [&](const QTextBlock& b) { QTextCursor(b).mergeBlockFormat(bf); });
     }
+    s_->allineamenti = true;
 }
 
 std::optional<std::string> ScrittoreDocumento::salvacome(const std::string& percorso) {
@@ -677,8 +940,7 @@ std::optional<std::string> ScrittoreDocumento::salvacome(const std::string& perc
 }
 
 QTextDocument* ScrittoreDocumento::documento() {
-    s_->completa();
-    s_->doc->pageCount();
+    s_->completa(true);
     s_->apriblocco();
     return s_->doc.get();
 }
@@ -689,7 +951,7 @@ const std::vector<QTextTable*>& ScrittoreDocumento::tabelle() const {
 
 QByteArray ScrittoreDocumento::docx() {
     s_->completa();
-    const QByteArray out = creadocx(*s_->doc, s_->doc->pageCount());
+    const QByteArray out = creadocx(*s_->doc, s_->pagine);
     s_->apriblocco();
     return out;
 }
@@ -709,31 +971,31 @@ QByteArray ScrittoreDocumento::pdf() {
 
 void ScrittoreDocumento::disegnapagine(QPagedPaintDevice& dispositivo) {
     s_->completa();
-    QTextDocument& doc = *s_->doc;
-    const int pagine = doc.pageCount();
+    const Pagine disegno(*s_->doc, s_->tabelle, s_->pagine);
     dispositivo.setPageSize(QPageSize(QPageSize::A4));
     dispositivo.setPageMargins(QMarginsF(0, 0, 0, 0));
     QPainter p;
     if (p.begin(&dispositivo)) {
         const double sx = dispositivo.logicalDpiX() / ip::dpi;
         const double sy = dispositivo.logicalDpiY() / ip::dpi;
-        const QSizeF pagina = doc.pageSize();
-        for (int i = 0; i < pagine; ++i) {
+        for (int i = 0; i < s_->pagine; ++i) {
             if (i > 0) {
                 dispositivo.newPage();
             }
             p.save();
             p.scale(sx, sy);
-            const QRectF vista(0, i * pagina.height(), pagina.width(), pagina.height());
-            p.translate(0, -vista.top());
-            p.setClipRect(vista);
-            QAbstractTextDocumentLayout::PaintContext ctx;
-            ctx.clip = vista;
-            ctx.palette.setColor(QPalette::Text, Qt::black);
-            doc.documentLayout()->draw(&p, ctx);
+            disegno.disegna(p, i);
             p.restore();
         }
         p.end();
+    }
+    s_->apriblocco();
+}
+
+void ScrittoreDocumento::disegnapagina(QPainter& pittore, int pagina) {
+    s_->completa();
+    if (pagina >= 0 && pagina < s_->pagine) {
+        Pagine(*s_->doc, s_->tabelle, s_->pagine).disegna(pittore, pagina);
     }
     s_->apriblocco();
 }

@@ -10,6 +10,7 @@
 #include <vector>
 
 class QPagedPaintDevice;
+class QPainter;
 class QTextDocument;
 class QTextTable;
 
@@ -52,6 +53,9 @@ class ScrittoreDocumento : public ScrittoreRelazione {
     QByteArray pdf();
     // Draws every page on a printer or a PDF, scaled to its resolution.
     void disegnapagine(QPagedPaintDevice& dispositivo);
+    // Draws one page (from 0) in the layout's pixels (288 an inch), its
+    // top left corner at the painter's origin.
+    void disegnapagina(QPainter& pittore, int pagina);
 
   private:
     struct Stato;
