@@ -21,7 +21,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <future>
 #include <map>
+#include <system_error>
 
 namespace zocal {
 
@@ -71,6 +73,15 @@ bool dopotabella(const QTextBlock& b) {
     return prima.isValid() && !dentrotabella(b) && dentrotabella(prima);
 }
 
+// Every block of a table cell.
+template <typename F> void blocchidi(const QTextTableCell& cella, F&& fn) {
+    for (auto it = cella.begin(); !it.atEnd(); ++it) {
+        if (const QTextBlock b = it.currentBlock(); b.isValid()) {
+            fn(b);
+        }
+    }
+}
+
 double puntidi(const QTextCharFormat& f, double predefinito) {
     const double p = f.fontPointSize();
     return p > 0 ? p : predefinito;
@@ -84,19 +95,17 @@ double puntidi(const QTextCharFormat& f, double predefinito) {
 // costs a state change on the device for every edge of every cell.
 class Pagine {
   public:
-    Pagine(QTextDocument& doc, const std::vector<QTextTable*>& tabelle, int pagine)
-        : doc_(doc), l_(*doc.documentLayout()), altezza_(doc.pageSize().height()),
+    Pagine(QTextDocument& doc, int pagine)
+        : l_(*doc.documentLayout()), altezza_(doc.pageSize().height()),
           larghezza_(doc.pageSize().width()),
           pagine_(static_cast<std::size_t>(std::max(0, pagine))) {
-        for (QTextBlock b = doc.begin(); b.isValid(); b = b.next()) {
-            const bool sfondo = b.blockFormat().hasProperty(QTextFormat::BackgroundBrush);
-            if (b.layout() == nullptr || (vuoto(b) && !sfondo) || !b.isVisible()) {
-                continue;
+        const QTextFrame* radice = doc.rootFrame();
+        for (auto it = radice->begin(); !it.atEnd(); ++it) {
+            if (auto* t = qobject_cast<QTextTable*>(it.currentFrame())) {
+                griglia(*t);
+            } else if (const QTextBlock b = it.currentBlock(); b.isValid() && b.layout()) {
+                aggiungi(b, l_.blockBoundingRect(b).topLeft() - b.layout()->position());
             }
-            blocchi_.push_back({b, l_.blockBoundingRect(b), sfondo});
-        }
-        for (QTextTable* t : tabelle) {
-            griglia(*t);
         }
     }
 
@@ -119,15 +128,15 @@ class Pagine {
         p.setBrush(Qt::NoBrush);
         p.setPen(QPen(Qt::black));
         for (const Blocco& b : blocchi_) {
-            if (b.rettangolo.bottom() <= vista.top() || b.rettangolo.top() >= vista.bottom()) {
+            if (b.basso <= vista.top() || b.alto >= vista.bottom()) {
                 continue;
             }
-            QTextLayout* l = b.blocco.layout();
-            const QPointF origine = b.rettangolo.topLeft() - l->position();
             if (b.sfondo) {
-                p.fillRect(b.rettangolo, b.blocco.blockFormat().background());
+                const QRectF r = b.layout->boundingRect();
+                p.fillRect(QRectF(b.origine + b.layout->position(), r.size()),
+                           b.blocco.blockFormat().background());
             }
-            l->draw(&p, origine, {}, vista);
+            b.layout->draw(&p, b.origine, {}, vista);
         }
         p.restore();
     }
@@ -135,9 +144,24 @@ class Pagine {
   private:
     struct Blocco {
         QTextBlock blocco;
-        QRectF rettangolo;
+        QTextLayout* layout;
+        QPointF origine; // where the layout's own position counts from
+        double alto;
+        double basso;
         bool sfondo;
     };
+
+    // A block with text (or a colour) to draw, its layout placed at `origine`.
+    void aggiungi(const QTextBlock& b, const QPointF& origine) {
+        QTextLayout* l = b.layout();
+        const bool sfondo = b.blockFormat().hasProperty(QTextFormat::BackgroundBrush);
+        if (l == nullptr || (vuoto(b) && !sfondo) || !b.isVisible()) {
+            return;
+        }
+        const QRectF r = l->boundingRect();
+        const double alto = origine.y() + l->position().y() + r.top();
+        blocchi_.push_back({b, l, origine, alto, alto + r.height(), sfondo});
+    }
     using Strato = std::map<QRgb, std::vector<QRectF>>;
     struct Pagina {
         Strato sfondi;
@@ -147,10 +171,6 @@ class Pagine {
     int pagina(double y) const {
         return std::clamp(static_cast<int>(std::floor(y / altezza_)), 0,
                           static_cast<int>(pagine_.size()) - 1);
-    }
-
-    QRectF rettangolo(const QTextTableCell& c) const {
-        return l_.blockBoundingRect(c.firstCursorPosition().block());
     }
 
     // The width of a cell's text area, from its first line and the margins
@@ -192,14 +212,29 @@ class Pagine {
         std::vector<double> destra(static_cast<std::size_t>(colonne));
         std::vector<double> alto(static_cast<std::size_t>(righe));
         std::vector<double> basso(static_cast<std::size_t>(righe));
+        // The cells of a column share their left, those of a row their top:
+        // one lookup of the layout each, the other blocks placed from them.
+        std::vector<double> origx(static_cast<std::size_t>(colonne));
+        std::vector<double> origy(static_cast<std::size_t>(righe));
         for (int c = 0; c < colonne; ++c) {
-            const QTextBlock b = t.cellAt(0, c).firstCursorPosition().block();
+            const QTextBlock b = t.cellAt(0, c).begin().currentBlock();
             const double x = l_.blockBoundingRect(b).left();
             sinistra[static_cast<std::size_t>(c)] = x;
             destra[static_cast<std::size_t>(c)] = x + larghezza(b);
+            origx[static_cast<std::size_t>(c)] = x - (b.layout() ? b.layout()->position().x() : 0);
         }
         for (int r = 0; r < righe; ++r) {
-            alto[static_cast<std::size_t>(r)] = rettangolo(t.cellAt(r, 0)).top();
+            const QTextBlock b = t.cellAt(r, 0).begin().currentBlock();
+            const double y = l_.blockBoundingRect(b).top();
+            alto[static_cast<std::size_t>(r)] = y;
+            origy[static_cast<std::size_t>(r)] = y - (b.layout() ? b.layout()->position().y() : 0);
+        }
+        for (int r = 0; r < righe; ++r) {
+            for (int c = 0; c < colonne; ++c) {
+                const QPointF origine(origx[static_cast<std::size_t>(c)],
+                                      origy[static_cast<std::size_t>(r)]);
+                blocchidi(t.cellAt(r, c), [&](const QTextBlock& b) { aggiungi(b, origine); });
+            }
         }
         // Each cell's edge and its neighbour's (or the table's) between two
         // text areas; they are equal when there is no spacing.
@@ -220,22 +255,33 @@ class Pagine {
             }
         }
 
-        // Cell colours, a run of equal neighbours in one rectangle.
+        // Cell colours, a run of equal neighbours in one rectangle. Cells
+        // of one format share their colour.
+        std::map<int, QBrush> pennelli;
+        auto pennello = [&](int r, int c) -> const QBrush& {
+            const QTextTableCell cella = t.cellAt(r, c);
+            auto it = pennelli.find(cella.tableCellFormatIndex());
+            if (it == pennelli.end()) {
+                it = pennelli.emplace(cella.tableCellFormatIndex(), cella.format().background())
+                         .first;
+            }
+            return it->second;
+        };
         for (int r = 0; r < righe; ++r) {
             const auto k = static_cast<std::size_t>(r);
             Strato& sfondi = pagine_[static_cast<std::size_t>(pagina(alto[k]))].sfondi;
             int c = 0;
             while (c < colonne) {
-                const QBrush pennello = t.cellAt(r, c).format().background();
+                const QBrush& colore = pennello(r, c);
                 int fine = c + 1;
-                while (fine < colonne && t.cellAt(r, fine).format().background() == pennello) {
+                while (fine < colonne && pennello(r, fine) == colore) {
                     ++fine;
                 }
-                if (pennello.style() != Qt::NoBrush) {
+                if (colore.style() != Qt::NoBrush) {
                     const double x0 = sinistra[static_cast<std::size_t>(c)];
                     const double x1 = destra[static_cast<std::size_t>(fine) - 1];
-                    sfondi[pennello.color().rgba()].emplace_back(x0, alto[k], x1 - x0,
-                                                                 basso[k] - alto[k]);
+                    sfondi[colore.color().rgba()].emplace_back(x0, alto[k], x1 - x0,
+                                                               basso[k] - alto[k]);
                 }
                 c = fine;
             }
@@ -276,7 +322,6 @@ class Pagine {
         }
     }
 
-    QTextDocument& doc_;
     QAbstractTextDocumentLayout& l_;
     double altezza_;
     double larghezza_;
@@ -310,6 +355,9 @@ struct ScrittoreDocumento::Stato {
     // out the whole document again).
     bool allineamenti = false;
     int pagine = 1; // of the last layout
+    // The size a new table's cells take, applied when the table is next
+    // touched: the report sizes each table again at once.
+    double dimensionesospesa = 0;
 
     // Formats carry only what differs from the document's font: every
     // property is copied again and again while laying out and drawing.
@@ -335,6 +383,7 @@ struct ScrittoreDocumento::Stato {
     // it all out for nothing.
     void scarta() {
         blocco = false;
+        dimensionesospesa = 0;
         allineamenti = false;
         tabella = nullptr;
         tabelle.clear();
@@ -355,6 +404,7 @@ struct ScrittoreDocumento::Stato {
         radice.setPadding(0);
         radice.setBorder(0);
         doc->rootFrame()->setFrameFormat(radice);
+        interlinee.clear();
         famiglia = "Times New Roman";
         corposelezione = corpoparagrafo = corpotabella = 12;
         interruzione = false;
@@ -378,7 +428,16 @@ struct ScrittoreDocumento::Stato {
         blocco = false;
     }
 
+    void assesta() {
+        if (dimensionesospesa > 0 && tabella != nullptr) {
+            const double punti = dimensionesospesa;
+            dimensionesospesa = 0;
+            dimensiona(tabella, punti);
+        }
+    }
+
     void materializza() {
+        assesta();
         if (pendente) {
             pendente = false;
             cambiato = true;
@@ -471,16 +530,6 @@ struct ScrittoreDocumento::Stato {
         return c;
     }
 
-    // Every block of the cell.
-    template <typename F> static void blocchi(const QTextTableCell& cella, F&& fn) {
-        QTextBlock b = cella.firstCursorPosition().block();
-        const int ultima = cella.lastCursorPosition().block().blockNumber();
-        while (b.isValid() && b.blockNumber() <= ultima) {
-            fn(b);
-            b = b.next();
-        }
-    }
-
     // Size (and face) of every text of a table, empty cells included.
     void dimensiona(QTextTable* t, double punti) {
         corpotabella = punti;
@@ -525,24 +574,43 @@ struct ScrittoreDocumento::Stato {
 
     QString famiglia_predefinita() const { return doc->defaultFont().family(); }
 
+    // The line spacing each character format asks for, by its index in the
+    // document: a report has thousands of blocks and a handful of formats.
+    std::map<int, std::pair<double, double>> interlinee; // punti, percento
+
+    template <typename F>
+    const std::pair<double, double>& interlineadi(int indice, double predefinito, F&& formato) {
+        auto it = interlinee.find(indice);
+        if (it == interlinee.end()) {
+            const QTextCharFormat f = formato();
+            const double punti = puntidi(f, predefinito);
+            const double naturale = spaziatura(f, punti);
+            const double percento =
+                naturale > 0 ? 100.0 * punti * ip::interlinea * ip::pxpunto / naturale : 100.0;
+            it = interlinee.emplace(indice, std::make_pair(punti, percento)).first;
+        }
+        return it->second;
+    }
+
     void interlinea() {
         const double predefinito = doc->defaultFont().pointSizeF();
         for (QTextBlock b = doc->begin(); b.isValid(); b = b.next()) {
-            double punti = 0;
-            QTextCharFormat piugrande = b.charFormat();
+            // The largest text of the block sets its lines; an empty block
+            // takes its own format's.
+            const std::pair<double, double>* scelta = nullptr;
             for (auto it = b.begin(); !it.atEnd(); ++it) {
-                const double p = puntidi(it.fragment().charFormat(), predefinito);
-                if (p > punti) {
-                    punti = p;
-                    piugrande = it.fragment().charFormat();
+                const QTextFragment fr = it.fragment();
+                const auto& candidata = interlineadi(fr.charFormatIndex(), predefinito,
+                                                     [&] { return fr.charFormat(); });
+                if (scelta == nullptr || candidata.first > scelta->first) {
+                    scelta = &candidata;
                 }
             }
-            if (punti == 0) {
-                punti = puntidi(b.charFormat(), predefinito);
+            if (scelta == nullptr) {
+                scelta =
+                    &interlineadi(b.charFormatIndex(), predefinito, [&] { return b.charFormat(); });
             }
-            const double naturale = spaziatura(piugrande, punti);
-            const double percento =
-                naturale > 0 ? 100.0 * punti * ip::interlinea * ip::pxpunto / naturale : 100.0;
+            const double percento = scelta->second;
             const QTextBlockFormat bf = b.blockFormat();
             if (bf.lineHeightType() != QTextBlockFormat::ProportionalHeight ||
                 std::abs(bf.lineHeight() - percento) > 1e-6) {
@@ -722,10 +790,12 @@ void ScrittoreDocumento::avvia() {
 
 void ScrittoreDocumento::carattere(const std::string& nome) {
     s_->cambiato = true;
+    s_->assesta();
     s_->famiglia = QString::fromStdString(nome);
     // Before any text the face becomes the document's own.
     if (s_->doc->isEmpty() && s_->tabelle.empty()) {
         s_->doc->setDefaultFont(Stato::fontbase(s_->famiglia));
+        s_->interlinee.clear();
         s_->selezione.setBlockCharFormat(s_->formato(s_->corposelezione));
     }
 }
@@ -752,6 +822,7 @@ void ScrittoreDocumento::nuovoparagrafo() {
 
 void ScrittoreDocumento::corpoparagrafo(double punti) {
     s_->cambiato = true;
+    s_->assesta();
     if (punti <= 0) {
         return;
     }
@@ -771,6 +842,7 @@ void ScrittoreDocumento::testoparagrafo(const std::string& testo) {
 
 void ScrittoreDocumento::nuovatabella(int righe, int colonne) {
     s_->cambiato = true;
+    s_->assesta();
     righe = std::max(1, righe);
     colonne = std::max(1, colonne);
     const bool alposto = s_->pendente;
@@ -815,7 +887,7 @@ void ScrittoreDocumento::nuovatabella(int righe, int colonne) {
     s_->tabella = t;
     s_->tabelle.push_back(t);
     s_->corpotabella = punti;
-    s_->dimensiona(t, punti);
+    s_->dimensionesospesa = punti;
     // Qt keeps an empty, invisible block after every table; the paragraph
     // that follows the table in the text is a new one after it.
     QTextBlockFormat seguito;
@@ -829,11 +901,17 @@ void ScrittoreDocumento::corpotabella(double punti) {
     if (t == nullptr || punti <= 0) {
         return;
     }
+    if (s_->dimensionesospesa > 0) {
+        s_->dimensionesospesa = punti;
+        s_->corpotabella = punti;
+        return;
+    }
     s_->dimensiona(t, punti);
 }
 
 void ScrittoreDocumento::cella(int riga, int colonna, const std::string& testo) {
     s_->cambiato = true;
+    s_->assesta();
     QTextTableCell cl = s_->cella(s_->tabella, riga, colonna);
     if (!cl.isValid()) {
         return;
@@ -845,6 +923,7 @@ void ScrittoreDocumento::cella(int riga, int colonna, const std::string& testo) 
 
 void ScrittoreDocumento::formatotabella(int formato) {
     s_->cambiato = true;
+    s_->assesta();
     QTextTable* t = s_->tabella;
     if (t == nullptr || formato != 9) {
         return;
@@ -856,9 +935,10 @@ void ScrittoreDocumento::formatotabella(int formato) {
     std::vector<double> pesi(static_cast<std::size_t>(t->columns()), 0);
     for (int r = 0; r < t->rows(); ++r) {
         for (int k = 0; k < t->columns(); ++k) {
-            const QString testo = Stato::contenuto(t->cellAt(r, k)).selectedText();
+            const QTextTableCell cella = t->cellAt(r, k);
+            const int lunghezza = cella.lastPosition() - cella.firstPosition();
             pesi[static_cast<std::size_t>(k)] =
-                std::max(pesi[static_cast<std::size_t>(k)], static_cast<double>(testo.size()));
+                std::max(pesi[static_cast<std::size_t>(k)], static_cast<double>(lunghezza));
         }
     }
     double somma = 0;
@@ -920,15 +1000,25 @@ void ScrittoreDocumento::allineadestra(int tabella, int colonna) {
     // Cell by cell: a column is no run of text, and while the edit block is
     // open Qt cannot tell a selection of cells from one of text.
     for (int r = 0; r < t->rows(); ++r) {
-        Stato::blocchi(t->cellAt(r, colonna - 1),
-                       [&](const QTextBlock& b) { QTextCursor(b).mergeBlockFormat(bf); });
+        blocchidi(t->cellAt(r, colonna - 1),
+                  [&](const QTextBlock& b) { QTextCursor(b).mergeBlockFormat(bf); });
     }
     s_->allineamenti = true;
 }
 
 std::optional<std::string> ScrittoreDocumento::salvacome(const std::string& percorso) {
-    const QByteArray d = docx();
+    s_->completa();
+    auto parti = partidocx(*s_->doc, s_->pagine);
+    s_->apriblocco();
+    // The DOCX is zipped on the other processor while this one draws the PDF.
+    std::future<std::optional<QByteArray>> zip;
+    try {
+        zip = std::async(std::launch::async, [&parti] { return comprimi(parti); });
+    } catch (const std::system_error&) {
+        zip = std::async(std::launch::deferred, [&parti] { return comprimi(parti); });
+    }
     const QByteArray p = pdf();
+    const QByteArray d = zip.get().value_or(QByteArray());
     if (d.isEmpty() || p.isEmpty()) {
         return "Impossibile salvare il file \"" + percorso +
                "\": il documento non si è potuto comporre";
@@ -946,6 +1036,7 @@ QTextDocument* ScrittoreDocumento::documento() {
 }
 
 const std::vector<QTextTable*>& ScrittoreDocumento::tabelle() const {
+    s_->assesta();
     return s_->tabelle;
 }
 
@@ -971,7 +1062,7 @@ QByteArray ScrittoreDocumento::pdf() {
 
 void ScrittoreDocumento::disegnapagine(QPagedPaintDevice& dispositivo) {
     s_->completa();
-    const Pagine disegno(*s_->doc, s_->tabelle, s_->pagine);
+    const Pagine disegno(*s_->doc, s_->pagine);
     dispositivo.setPageSize(QPageSize(QPageSize::A4));
     dispositivo.setPageMargins(QMarginsF(0, 0, 0, 0));
     QPainter p;
@@ -995,7 +1086,7 @@ void ScrittoreDocumento::disegnapagine(QPagedPaintDevice& dispositivo) {
 void ScrittoreDocumento::disegnapagina(QPainter& pittore, int pagina) {
     s_->completa();
     if (pagina >= 0 && pagina < s_->pagine) {
-        Pagine(*s_->doc, s_->tabelle, s_->pagine).disegna(pittore, pagina);
+        Pagine(*s_->doc, s_->pagine).disegna(pittore, pagina);
     }
     s_->apriblocco();
 }

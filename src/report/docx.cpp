@@ -418,8 +418,9 @@ QByteArray applicazione(int pagine) {
 
 } // namespace
 
-QByteArray creadocx(const QTextDocument& documento, int pagine) {
-    std::vector<std::pair<std::string, QByteArray>> parti{
+std::vector<std::pair<std::string, QByteArray>> partidocx(const QTextDocument& documento,
+                                                          int pagine) {
+    return {
         {"[Content_Types].xml", tipi()},
         {"_rels/.rels", relazioni()},
         {"word/document.xml", Documento(documento).crea()},
@@ -429,7 +430,10 @@ QByteArray creadocx(const QTextDocument& documento, int pagine) {
         {"docProps/core.xml", nucleo(documento.begin().text())},
         {"docProps/app.xml", applicazione(pagine)},
     };
-    return comprimi(parti).value_or(QByteArray());
+}
+
+QByteArray creadocx(const QTextDocument& documento, int pagine) {
+    return comprimi(partidocx(documento, pagine)).value_or(QByteArray());
 }
 
 std::optional<QByteArray> comprimi(const std::vector<std::pair<std::string, QByteArray>>& parti,

@@ -17,6 +17,11 @@ namespace zocal {
 // their column widths, cell colours and borders, an A4 page with 2 cm margins.
 QByteArray creadocx(const QTextDocument& documento, int pagine);
 
+// The parts of that archive, by name, before zipping: plain bytes, which
+// another thread may zip while this one goes on with the document.
+std::vector<std::pair<std::string, QByteArray>> partidocx(const QTextDocument& documento,
+                                                          int pagine);
+
 // A zip archive of the named parts, in memory; nullopt with the reason when
 // the zip library refuses.
 std::optional<QByteArray> comprimi(const std::vector<std::pair<std::string, QByteArray>>& parti,
