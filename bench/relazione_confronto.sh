@@ -2,7 +2,8 @@
 # Whole process: `zocal-cli relazione` of a full job (10 foundations of 10
 # storeys each: title page to signature, DOCX and PDF written) against
 # `soffice --headless --convert-to pdf` of the DOCX it wrote, side by side,
-# with the peak memory of each. Usage: bench/relazione_confronto.sh [build dir] [runs]
+# with the processor time and peak memory of each.
+# Usage: bench/relazione_confronto.sh [build dir] [runs]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 cli=$(realpath "${1:-build}/bin/zocal-cli")
@@ -35,32 +36,35 @@ office=(soffice "-env:UserInstallation=file://$profile" --headless --convert-to 
 # The first conversion builds the office profile; it is not counted.
 "${office[@]}" >/dev/null 2>&1
 
-# Best and median wall time of a command, in milliseconds.
-tempi() {
-    local t=()
-    for _ in $(seq "$runs"); do
-        local s e
-        s=$(date +%s%N)
-        "$@" >/dev/null 2>&1
-        e=$(date +%s%N)
-        t+=($(((e - s) / 1000000)))
-    done
-    printf '%s\n' "${t[@]}" | sort -n | awk '{a[NR]=$1} END {printf "%d %d\n", a[1], a[int((NR+1)/2)]}'
-}
-# Peak memory (kB) and processor time (ms, user + system) of one run.
-picco() {
-    /usr/bin/time -f '%M %U %S' "$@" 2>&1 >/dev/null | tail -n 1 |
-        awk '{printf "%d %d\n", $1, ($2 + $3) * 1000}'
+# Each command run $runs times; for every run the wall time, the processor
+# time (user + system, all threads and children) and the peak memory, read
+# with wait4() so that they are not rounded to 10 ms as time(1) rounds them.
+# Prints best and median wall time, median processor time, largest peak (kB).
+misura() {
+    python3 - "$runs" "$@" <<'PY'
+import os, subprocess, sys, time
+runs, cmd = int(sys.argv[1]), sys.argv[2:]
+wall, cpu, mem = [], [], []
+for _ in range(runs):
+    start = time.perf_counter()
+    p = subprocess.Popen(cmd, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    _, status, ru = os.wait4(p.pid, 0)
+    wall.append((time.perf_counter() - start) * 1000)
+    cpu.append((ru.ru_utime + ru.ru_stime) * 1000)
+    mem.append(ru.ru_maxrss)
+    if os.waitstatus_to_exitcode(status) != 0:
+        sys.exit("failed: " + " ".join(cmd))
+med = lambda v: sorted(v)[(len(v) - 1) // 2]
+print("%d %d %d %d" % (min(wall), med(wall), med(cpu), max(mem)))
+PY
 }
 
-read -r zbest zmed < <(tempi "${zocal[@]}")
-read -r obest omed < <(tempi "${office[@]}")
-read -r zmem zcpu < <(picco "${zocal[@]}")
-read -r omem ocpu < <(picco "${office[@]}")
+read -r zbest zmed zcpu zmem < <(misura "${zocal[@]}")
+read -r obest omed ocpu omem < <(misura "${office[@]}")
 
 printf '\n%-36s %10s %10s %12s %13s\n' "comando ($runs esecuzioni)" "migliore" "mediana" "processore" "memoria max"
 printf '%-36s %7d ms %7d ms %9d ms %10d kB\n' "zocal-cli relazione (DOCX + PDF)" "$zbest" "$zmed" "$zcpu" "$zmem"
 printf '%-36s %7d ms %7d ms %9d ms %10d kB\n' "soffice --convert-to pdf del DOCX" "$obest" "$omed" "$ocpu" "$omem"
 awk -v z="$zmed" -v o="$omed" -v zc="$zcpu" -v oc="$ocpu" 'BEGIN {
-    printf "rapporto soffice / zocal-cli: %.1f (mediane), %.1f (tempo di processore)\n",
+    printf "rapporto soffice / zocal-cli: %.1f (mediane), %.1f (tempo di processore, mediane)\n",
         o / (z > 0 ? z : 1), oc / (zc > 0 ? zc : 1) }'

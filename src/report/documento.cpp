@@ -12,6 +12,7 @@
 #include <QFontDatabase>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QSet>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -41,9 +42,17 @@ const QColor colorerighe(0xDE, 0xEA, 0xF6);
 // the original name.
 void sostituiscicaratteri() {
     static const bool fatto = [] {
-        auto sostituisci = [](const QString& nome, const QStringList& candidati) {
+        // The installed families, looked up by name: asking the font database
+        // about one name makes fontconfig resolve it as an alias first, which
+        // costs more than listing them all.
+        QSet<QString> installate;
+        for (const QString& f : QFontDatabase::families()) {
+            const qsizetype fonderia = f.indexOf(QLatin1String(" ["));
+            installate.insert((fonderia < 0 ? f : f.left(fonderia)).toCaseFolded());
+        }
+        auto sostituisci = [&](const QString& nome, const QStringList& candidati) {
             for (const QString& c : candidati) {
-                if (QFontDatabase::hasFamily(c)) {
+                if (installate.contains(c.toCaseFolded())) {
                     QFont::insertSubstitution(nome, c);
                     return;
                 }
@@ -539,8 +548,8 @@ struct ScrittoreDocumento::Stato {
         tutto.mergeBlockCharFormat(f);
         // A little room left and right of the text in every cell.
         QTextBlockFormat spazio;
-        spazio.setLeftMargin(ip::spaziocellapunti * ip::logicopunto);
-        spazio.setRightMargin(ip::spaziocellapunti * ip::logicopunto);
+        spazio.setLeftMargin(ip::spaziocellapx);
+        spazio.setRightMargin(ip::spaziocellapx);
         tutto.mergeBlockFormat(spazio);
     }
 

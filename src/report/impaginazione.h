@@ -2,14 +2,17 @@
 
 // Page geometry shared by the layout, the PDF and the DOCX.
 //
-// The layout device has 288 pixels an inch: the page size and the text are
-// in those. Margins, borders and paddings are given in pixels of 1/96 inch,
-// which Qt scales to the device and rounds to whole device pixels, so that
-// the thinnest table line can be a quarter of a point.
+// The layout device has 1152 pixels an inch: the page size and the text are
+// in those. Frame margins, borders and paddings are given in pixels of 1/96
+// inch, which Qt scales to the device and rounds to whole device pixels.
+// The fine grid keeps that rounding small, and Qt's layout, which resumes
+// after an edit from the last of its marks, set every 2000 device pixels,
+// finds one close to the end of the report when the closing lines follow
+// the last table, instead of laying out again the tables of half a page.
 
 namespace zocal::impaginazione {
 
-inline constexpr double dpi = 288.0;
+inline constexpr double dpi = 1152.0;
 inline constexpr double pxpunto = dpi / 72.0;      // device pixels
 inline constexpr double logicopunto = 96.0 / 72.0; // 1/96 inch
 inline constexpr double pxmm = dpi / 25.4;
@@ -31,6 +34,10 @@ inline constexpr int testotw = larghezzatw - 2 * marginetw;
 // Single line spacing of the report's font, ascent plus descent, as a
 // multiple of the size: the layout keeps it whatever face stands in.
 inline constexpr double interlinea = 1.225;
+
+// The room text keeps from a cell's edges in the layout: Qt takes block
+// margins in device pixels as they are, without scaling them.
+inline constexpr double spaziocellapx = 0.5 * pxpunto;
 
 // Table look: thin borders (drawn as filled edges, which screens do not
 // widen: thinner ones fade out at low zoom), a little room left and right
