@@ -1,6 +1,8 @@
 // zocal: the desktop program. It opens on the start-up screen; a click leads
 // to the calculation window, a key ends the program.
+#include "zocal/help/finestreaiuto.h"
 #include "zocal/printouts/stampanteqt.h"
+#include "zocal/report/documento.h"
 #include "zocal/report/percorsi.h"
 #include "zocal/windows/dialoghiqt.h"
 #include "zocal/windows/lettore.h"
@@ -37,6 +39,17 @@ int main(int argc, char** argv) {
     zocal::LettoreFluidSynth lettore;
     zocal::VisoreQt visore;
     zocal::Programma programma(dialoghi, stampante, lettore, visore);
+
+    // Help and information windows; their documents open like the report.
+    zocal::UscitaDocumentiQt documenti(
+        [&visore](const std::string& percorso) { return visore.apri(percorso); },
+        [&visore](std::unique_ptr<zocal::ScrittoreDocumento> documento, QWidget* genitore) {
+            visore.anteprima(std::move(documento), genitore);
+        });
+    zocal::ApriIndirizzoQt indirizzi;
+    zocal::FinestreAiuto aiuto(dialoghi, documenti, indirizzi,
+                               [&programma] { return programma.filedati(); });
+    zocal::collegaaiuto(programma, aiuto);
 
     // The technical office, read once for the whole run.
     std::filesystem::path provenienza;

@@ -1,6 +1,7 @@
 #include "zocal/windows/programma.h"
 
 #include "zocal/core/modzocal.h"
+#include "zocal/help/finestreaiuto.h"
 #include "zocal/printouts/documenti.h"
 #include "zocal/report/documento.h"
 #include "zocal/report/percorsi.h"
@@ -8,7 +9,6 @@
 #include "zocal/windows/descrizione.h"
 #include "zocal/windows/frontespizio.h"
 #include "zocal/windows/lettore.h"
-#include "zocal/windows/pagine.h"
 #include "zocal/windows/splash.h"
 #include "zocal/windows/visore.h"
 
@@ -37,15 +37,28 @@ QAction* azione(QMainWindow& w, const char* testo) {
 Programma::Programma(Dialoghi& dialoghi, SceltaStampante& stampante, LettoreMusica& lettore,
                      Visore& visore, QObject* parent)
     : QObject(parent), dialoghi_(dialoghi), stampante_(stampante), lettore_(lettore),
-      visore_(visore), archivio_(dialoghi, *this),
-      fabbrica_([](const std::string& nome) { return new PaginaProvvisoria(nome); }) {
+      visore_(visore), archivio_(dialoghi, *this) {
     modzocal().inizializza();
 }
 
-Programma::~Programma() {
-    for (auto& [nome, w] : ausiliarie_) {
-        delete w.data();
-    }
+// The help windows belong to their maker.
+Programma::~Programma() = default;
+
+const std::vector<std::string>& Programma::nomiausiliarie() {
+    static const std::vector<std::string> nomi{"sommario",
+                                               "manuale",
+                                               "guidacalcolo",
+                                               "guidadescrizione",
+                                               "guidafrontespizio",
+                                               "guidastampa",
+                                               "guidaarchivio",
+                                               "guidafunzionamento",
+                                               "frmTip",
+                                               "licenza",
+                                               "prodotti",
+                                               "supportoclienti",
+                                               "informa"};
+    return nomi;
 }
 
 frmSplash* Programma::splash() {
@@ -256,7 +269,7 @@ void Programma::guidafinestra(int numero) {
 
 void Programma::mostraausiliaria(const std::string& nome) {
     QPointer<QWidget>& w = ausiliarie_[nome];
-    if (w.isNull()) {
+    if (w.isNull() && fabbrica_) {
         w = fabbrica_(nome);
     }
     if (w != nullptr) {
@@ -307,7 +320,7 @@ void Programma::uscita() {
             w->close();
         }
     }
-    for (const std::string& nome : finestreausiliarie()) {
+    for (const std::string& nome : nomiausiliarie()) {
         if (QWidget* w = ausiliaria(nome)) {
             w->close();
         }
@@ -352,6 +365,14 @@ void Programma::mostralavoro(const Lavoro& l) {
     // The grid from storey 1, then the foundation the scroll bar selects.
     c->VScroll1_Change();
     c->HScroll1_Change();
+    // Every foundation's results, not only the shown one's: a sigma the
+    // calculation fills would otherwise look missing to the check before
+    // the next save. The window ends on the foundation it showed.
+    const int mostrata = c->fondcorrente();
+    if (dati_.nfond > 0) {
+        c->aggiornarisultati();
+        c->mostrafondazione(mostrata);
+    }
 }
 
 void Programma::apri() {
@@ -396,8 +417,7 @@ void Programma::stampadescrizione() {
 }
 
 void Programma::stampafrontespizio() {
-    esitostampa(
-        zocal::stampafrontespizio(finestrafrontespizio()->testi(), studio_, stampante_));
+    esitostampa(zocal::stampafrontespizio(finestrafrontespizio()->testi(), studio_, stampante_));
 }
 
 void Programma::passorelazione(const char* testo) {
@@ -432,6 +452,13 @@ void Programma::relazione() {
     if (!visore_.apri(esito.docx)) {
         visore_.anteprima(std::move(documento), f);
     }
+}
+
+void collegaaiuto(Programma& programma, FinestreAiuto& aiuto) {
+    programma.impostafabbrica([&aiuto](const std::string& nome) { return aiuto.finestra(nome); });
+    aiuto.impostamostra(
+        [&programma](const std::string& nome) { programma.mostraausiliaria(nome); });
+    aiuto.impostauscita([&programma] { programma.uscita(); });
 }
 
 } // namespace zocal

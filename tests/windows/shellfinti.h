@@ -1,7 +1,10 @@
 #pragma once
 
 #include "dialoghifinti.h"
+#include "zocal/help/indirizzi.h"
+#include "zocal/help/uscita.h"
 #include "zocal/report/documento.h"
+#include "zocal/report/registratore.h"
 #include "zocal/windows/lettore.h"
 #include "zocal/windows/visore.h"
 
@@ -62,5 +65,31 @@ class VisoreFinto : public zocal::Visore {
     void anteprima(std::unique_ptr<zocal::ScrittoreDocumento> documento, QWidget*) override {
         ++anteprime;
         paginetemporanee = documento ? documento->contapagine() : 0;
+    }
+};
+
+// The help windows' documents, kept instead of saved and shown.
+class DocumentiFinti : public zocal::UscitaDocumenti {
+  public:
+    std::vector<std::string> mostrati;
+    std::unique_ptr<zocal::ScrittoreRelazione> nuovo() override {
+        return std::make_unique<zocal::ScrittoreRegistratore>();
+    }
+    std::string provvisorio(const std::string& nome) override {
+        return "/nessuna/cartella/" + nome;
+    }
+    bool mostra(std::unique_ptr<zocal::ScrittoreRelazione>, const std::string& percorso,
+                QWidget*) override {
+        mostrati.push_back(percorso);
+        return true;
+    }
+};
+
+class IndirizziFinti : public zocal::ApriIndirizzo {
+  public:
+    std::vector<std::string> aperti;
+    bool apri(const std::string& indirizzo) override {
+        aperti.push_back(indirizzo);
+        return true;
     }
 };

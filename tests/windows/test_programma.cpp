@@ -3,6 +3,8 @@
 #include "lavori.h"
 #include "shellfinti.h"
 #include "zocal/core/modzocal.h"
+#include "zocal/help/finestreaiuto.h"
+#include "zocal/help/sommario.h"
 #include "zocal/printouts/registratore.h"
 #include "zocal/windows/calcolo.h"
 #include "zocal/windows/descrizione.h"
@@ -28,6 +30,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <memory>
 
 using zocal::Frontespizio;
@@ -65,14 +68,23 @@ class Shell : public ::testing::Test {
     zocal::SceltaRegistrata stampante;
     LettoreFinto lettore;
     VisoreFinto visore;
+    DocumentiFinti documenti;
+    IndirizziFinti indirizzi;
     QTemporaryDir cartella;
     std::unique_ptr<zocal::Programma> p;
+    std::unique_ptr<zocal::FinestreAiuto> aiuto;
 
     void SetUp() override {
         ASSERT_TRUE(cartella.isValid());
         p = std::make_unique<zocal::Programma>(dialoghi, stampante, lettore, visore);
+        aiuto = std::make_unique<zocal::FinestreAiuto>(dialoghi, documenti, indirizzi,
+                                                       [this] { return p->filedati(); });
+        zocal::collegaaiuto(*p, *aiuto);
     }
-    void TearDown() override { p.reset(); }
+    void TearDown() override {
+        aiuto.reset();
+        p.reset();
+    }
 
     std::string percorso(const std::string& nome) const {
         return (std::filesystem::path(cartella.path().toStdString()) / nome).string();
@@ -123,6 +135,11 @@ class Shell : public ::testing::Test {
         return p->filedati();
     }
 };
+
+std::string leggi(const std::string& file) {
+    std::ifstream in(file, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
 
 std::vector<std::string> voci(const QMenu* menu) {
     std::vector<std::string> out;
@@ -323,6 +340,16 @@ TEST_F(Shell, SwitchingWindowsAndTheHelpPromptOfTheWindowItself) {
     ASSERT_NE(p->ausiliaria("guidafrontespizio"), nullptr);
     EXPECT_TRUE(p->ausiliaria("guidafrontespizio")->isVisible());
 
+    // The help and information entries of the toolbar.
+    const std::pair<int, const char*> aiuti[] = {
+        {14, "sommario"}, {15, "frmTip"}, {16, "supportoclienti"}, {17, "informa"}};
+    for (const auto& [n, nome] : aiuti) {
+        posizione(2, n)->trigger();
+        ASSERT_NE(p->ausiliaria(nome), nullptr) << nome;
+        EXPECT_TRUE(p->ausiliaria(nome)->isVisible()) << nome;
+        p->ausiliaria(nome)->close();
+    }
+
     // The buttons that lead elsewhere.
     calc().hide();
     descr().hide();
@@ -413,9 +440,19 @@ TEST_F(Shell, ExitAsksWithNoAsDefaultThenShowsTheClosingScreenAndKeepsTheJob) {
     EXPECT_EQ(dialoghi.nopredefinito, std::vector<bool>{true});
     EXPECT_TRUE(calc().isVisible());
     EXPECT_TRUE(front().isVisible());
-
-    dialoghi.risposte.push_back(Risposta::si);
+    dialoghi.risposte.push_back(Risposta::no);
     posizione(3, 21)->trigger();
+    EXPECT_EQ(dialoghi.mostrati.size(), 2u);
+    EXPECT_TRUE(front().isVisible());
+
+    // The help contents window's exit is the program's.
+    p->mostraausiliaria("sommario");
+    auto* contenuti = qobject_cast<zocal::sommario*>(p->ausiliaria("sommario"));
+    ASSERT_NE(contenuti, nullptr);
+    dialoghi.risposte.push_back(Risposta::si);
+    QTest::mouseClick(contenuti->esco, Qt::LeftButton);
+    EXPECT_EQ(dialoghi.mostrati.size(), 3u);
+    EXPECT_FALSE(contenuti->isVisible());
     for (int n = 1; n <= 3; ++n) {
         EXPECT_FALSE(p->finestraesistente(n)->isVisible()) << n;
     }
@@ -486,6 +523,30 @@ TEST_F(Shell, SaveAndOpenRoundTripAFullJobThroughEveryWindow) {
     EXPECT_EQ(nuovo.lavoro().descrizione, descrizioneesempio);
     EXPECT_EQ(nuovo.finestracalcolo()->coeff->text(), "3,33");
     EXPECT_TRUE(altri.mostrati.empty());
+}
+
+TEST_F(Shell, ExampleJobsOpenSaveAndComeBackAlike) {
+    for (const char* nome :
+         {"Zocal-dati-esempio", "Zocal-dati-due-fondazioni", "Zocal-dati-sigma"}) {
+        SCOPED_TRACE(nome);
+        dialoghi.file.push_back(std::string(ZOCAL_ESEMPI) + "/" + nome);
+        p->apri();
+        calc().mostrafondazione(1);
+        const Istantanea letto = istantanea();
+        // Saved at once: every foundation's results are there for the check.
+        const std::string copia = salva(std::string(nome) + "-copia");
+        ASSERT_EQ(copia, percorso(std::string(nome) + "-copia"));
+        // Only the length warning of a long project title may speak.
+        for (const auto& m : dialoghi.mostrati) {
+            EXPECT_EQ(m.testo.rfind("Per una stampa corretta", 0), 0u) << m.testo;
+        }
+
+        dialoghi.file.push_back(copia);
+        p->apri();
+        calc().mostrafondazione(1);
+        EXPECT_EQ(istantanea(), letto);
+        EXPECT_EQ(leggi(salva(std::string(nome) + "-copia2")), leggi(copia));
+    }
 }
 
 TEST_F(Shell, SaveWithFailingCheckWritesNothingAndTheNextCheckSpeaks) {

@@ -15,12 +15,14 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <vector>
 
 class QMainWindow;
 class QWidget;
 
 namespace zocal {
 
+class FinestreAiuto;
 class LettoreMusica;
 class SceltaStampante;
 class Visore;
@@ -69,7 +71,10 @@ class Programma : public QObject, public SportelloLavoro {
     void impostastudio(const StudioTecnico& studio, const std::string& provenienza);
     const StudioTecnico& studio() const { return studio_; }
 
-    // Makes the help and information windows; by default a plain page.
+    // The help and information windows, in the order the exit closes them.
+    static const std::vector<std::string>& nomiausiliarie();
+    // Makes a help or information window by name (the maker keeps it);
+    // without a maker those commands show nothing.
     using Fabbrica = std::function<QWidget*(const std::string& nome)>;
     void impostafabbrica(Fabbrica fabbrica) { fabbrica_ = std::move(fabbrica); }
 
@@ -136,5 +141,9 @@ class Programma : public QObject, public SportelloLavoro {
     std::array<BarraComune, 4> barre_{};
     std::map<std::string, QPointer<QWidget>> ausiliarie_;
 };
+
+// The help windows shown and closed with the program's other windows, and
+// the exit of the help contents window running the program's exit.
+void collegaaiuto(Programma& programma, FinestreAiuto& aiuto);
 
 } // namespace zocal
