@@ -1,13 +1,17 @@
 // The report's phases for a full job (10 foundations of 10 storeys): the
-// composition alone, the document built and laid out, justified and laid
-// out again, and its DOCX and PDF.
+// composition alone, the document built and laid out, its finishing
+// (justification and column alignment), its DOCX and PDF, and the save of
+// both files.
 #include "zocal/report/composizione.h"
 #include "zocal/report/documento.h"
+#include "zocal/report/percorsi.h"
 #include "zocal/report/registratore.h"
 
 #include <QGuiApplication>
 
 #include <benchmark/benchmark.h>
+
+#include <filesystem>
 
 namespace {
 
@@ -136,12 +140,35 @@ void Giustificazione(benchmark::State& state) {
 }
 BENCHMARK(Giustificazione)->Unit(benchmark::kMillisecond);
 
+// Justification and column alignment after the composition, up to the
+// layout the output draws from.
+void Finitura(benchmark::State& state) {
+    const zocal::Lavoro l = lavoropieno();
+    zocal::ScrittoreDocumento w;
+    for (auto _ : state) {
+        state.PauseTiming();
+        w.avvia();
+        zocal::componirelazione(w, l, studio);
+        state.ResumeTiming();
+        w.giustificatutto();
+        zocal::allineacolonne(w, l.dati);
+        benchmark::DoNotOptimize(w.contapagine());
+    }
+}
+BENCHMARK(Finitura)->Unit(benchmark::kMillisecond);
+
+// The finished report, as the print command leaves it before saving.
+void finisci(zocal::ScrittoreDocumento& w, const zocal::Lavoro& l) {
+    zocal::componirelazione(w, l, studio);
+    w.giustificatutto();
+    zocal::allineacolonne(w, l.dati);
+    w.contapagine();
+}
+
 void Docx(benchmark::State& state) {
     const zocal::Lavoro l = lavoropieno();
     zocal::ScrittoreDocumento w;
-    zocal::componirelazione(w, l, studio);
-    w.giustificatutto();
-    w.contapagine();
+    finisci(w, l);
     for (auto _ : state) {
         benchmark::DoNotOptimize(w.docx().size());
     }
@@ -151,14 +178,27 @@ BENCHMARK(Docx)->Unit(benchmark::kMillisecond);
 void Pdf(benchmark::State& state) {
     const zocal::Lavoro l = lavoropieno();
     zocal::ScrittoreDocumento w;
-    zocal::componirelazione(w, l, studio);
-    w.giustificatutto();
-    w.contapagine();
+    finisci(w, l);
     for (auto _ : state) {
         benchmark::DoNotOptimize(w.pdf().size());
     }
 }
 BENCHMARK(Pdf)->Unit(benchmark::kMillisecond);
+
+// Both files written, the DOCX zipped while the PDF is drawn.
+void Salvataggio(benchmark::State& state) {
+    const zocal::Lavoro l = lavoropieno();
+    zocal::ScrittoreDocumento w;
+    finisci(w, l);
+    const std::string percorso =
+        (std::filesystem::temp_directory_path() / "zocal-bench-relazione.docx").string();
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(w.salvacome(percorso));
+    }
+    std::filesystem::remove(percorso);
+    std::filesystem::remove(zocal::percorsopdf(percorso));
+}
+BENCHMARK(Salvataggio)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 } // namespace
 
