@@ -1,17 +1,11 @@
 #include "zocal/archive/studio.h"
 
-#include "zocal/archive/cp1252.h"
-
-#include <fstream>
-#include <sstream>
+#include "zocal/archive/datiprogramma.h"
 
 namespace zocal {
 
 StudioTecnico studiodatesto(std::string_view byte) {
-    if (byte.substr(0, 3) == "\xEF\xBB\xBF") {
-        byte.remove_prefix(3);
-    }
-    const std::string testo = utf8valido(byte) ? std::string(byte) : dacp1252(byte);
+    const std::string testo = testodafile(byte);
     std::string righe[2];
     std::size_t i = 0;
     for (std::string& riga : righe) {
@@ -32,9 +26,8 @@ std::vector<std::filesystem::path> percorsistudio(const std::filesystem::path& c
     if (!configurazione.empty()) {
         out.push_back(configurazione / filestudio);
     }
-    if (!programma.empty()) {
-        out.push_back(programma / filestudio);
-        out.push_back(programma.parent_path() / "share" / "zocal" / filestudio);
+    for (const auto& cartella : cartelleprogramma(programma)) {
+        out.push_back(cartella / filestudio);
     }
     return out;
 }
@@ -42,20 +35,14 @@ std::vector<std::filesystem::path> percorsistudio(const std::filesystem::path& c
 StudioTecnico caricastudio(const std::vector<std::filesystem::path>& percorsi,
                            std::filesystem::path* trovato) {
     for (const auto& p : percorsi) {
-        std::error_code ec;
-        if (!std::filesystem::is_regular_file(p, ec)) {
+        std::string byte;
+        if (!leggifile(p, byte)) {
             continue;
         }
-        std::ifstream in(p, std::ios::binary);
-        if (!in) {
-            continue;
-        }
-        std::ostringstream contenuto;
-        contenuto << in.rdbuf();
         if (trovato != nullptr) {
             *trovato = p;
         }
-        return studiodatesto(contenuto.str());
+        return studiodatesto(byte);
     }
     return {};
 }

@@ -1,6 +1,7 @@
 #include "zocal/help/finestreaiuto.h"
 
-#include "zocal/help/datiprogramma.h"
+#include "zocal/archive/datiprogramma.h"
+
 #include "zocal/help/frmtip.h"
 #include "zocal/help/informazioni.h"
 #include "zocal/help/listino.h"
@@ -8,8 +9,19 @@
 #include "zocal/help/prodotti.h"
 #include "zocal/help/sommario.h"
 #include "zocal/help/testi.h"
+#include <QCoreApplication>
 
 namespace zocal {
+
+namespace {
+
+std::filesystem::path cartellaeseguibile() {
+    return QCoreApplication::instance() != nullptr
+               ? std::filesystem::path(QCoreApplication::applicationDirPath().toStdString())
+               : std::filesystem::path();
+}
+
+} // namespace
 
 FinestreAiuto::FinestreAiuto(Dialoghi& dialoghi, UscitaDocumenti& uscita, ApriIndirizzo& indirizzi,
                              std::function<std::string()> filedati, QObject* parent)
@@ -104,7 +116,7 @@ QWidget* FinestreAiuto::crea(const std::string& nome) {
     if (nome == "frmTip") {
         std::filesystem::path file = filesuggerimenti_;
         if (file.empty()) {
-            const auto cartelle = cartelleprogramma();
+            const auto cartelle = cartelleprogramma(cartellaeseguibile());
             file = cercafile(nomesuggerimenti, cartelle);
             if (file.empty() && !cartelle.empty()) {
                 file = cartelle.front() / nomesuggerimenti;
@@ -121,7 +133,7 @@ QWidget* FinestreAiuto::crea(const std::string& nome) {
             if (auto qui = std::filesystem::current_path(ec); !ec) {
                 cartelle.push_back(std::move(qui));
             }
-            for (auto& c : cartelleprogramma()) {
+            for (auto& c : cartelleprogramma(cartellaeseguibile())) {
                 cartelle.push_back(std::move(c));
             }
             file = cercafile(nomelistino, cartelle);

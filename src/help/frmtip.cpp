@@ -1,7 +1,7 @@
 #include "zocal/help/frmtip.h"
 
 #include "disegno.h"
-#include "zocal/help/datiprogramma.h"
+#include "zocal/archive/datiprogramma.h"
 #include "zocal/resize/clsresize.h"
 
 #include <QLabel>

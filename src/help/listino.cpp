@@ -1,7 +1,7 @@
 #include "zocal/help/listino.h"
 
 #include "zocal/core/regole.h"
-#include "zocal/help/datiprogramma.h"
+#include "zocal/archive/datiprogramma.h"
 
 #include <cmath>
 

@@ -1,5 +1,7 @@
 #include "zocal/windows/lettore.h"
 
+#include "zocal/archive/datiprogramma.h"
+
 #include <QCoreApplication>
 
 #include <fluidsynth.h>
@@ -45,27 +47,15 @@ bool schedaaudio() {
 std::vector<std::filesystem::path> cartelledati() {
     std::vector<std::filesystem::path> cartelle{std::filesystem::path(".")};
     if (QCoreApplication::instance() != nullptr) {
-        const std::filesystem::path programma =
-            QCoreApplication::applicationDirPath().toStdString();
-        cartelle.push_back(programma);
-        cartelle.push_back(programma.parent_path() / "share" / "zocal");
+        for (auto& c : cartelleprogramma(QCoreApplication::applicationDirPath().toStdString())) {
+            cartelle.push_back(std::move(c));
+        }
     }
     return cartelle;
 }
 
 std::filesystem::path cercadato(const std::string& nome) {
-    return cercadato(nome, cartelledati());
-}
-
-std::filesystem::path cercadato(const std::string& nome,
-                                const std::vector<std::filesystem::path>& cartelle) {
-    for (const auto& cartella : cartelle) {
-        const auto file = cartella / nome;
-        if (esiste(file)) {
-            return file;
-        }
-    }
-    return {};
+    return cercafile(nome, cartelledati());
 }
 
 std::vector<std::filesystem::path> fontsonori() {

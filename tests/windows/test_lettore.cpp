@@ -26,19 +26,6 @@ unsigned grande(const std::string& b, std::size_t da, int byte) {
     return v;
 }
 
-TEST(Dati, FoundInTheFirstFolderThatHasThem) {
-    QTemporaryDir a;
-    QTemporaryDir b;
-    const std::filesystem::path pa = a.path().toStdString();
-    const std::filesystem::path pb = b.path().toStdString();
-    std::ofstream(pb / "Internet.mid") << "x";
-    EXPECT_EQ(zocal::cercadato("Internet.mid", {pa, pb}), pb / "Internet.mid");
-    std::ofstream(pa / "Internet.mid") << "x";
-    EXPECT_EQ(zocal::cercadato("Internet.mid", {pa, pb}), pa / "Internet.mid");
-    EXPECT_TRUE(zocal::cercadato("manca.mid", {pa, pb}).empty());
-    std::filesystem::create_directory(pa / "cartella.mid");
-    EXPECT_TRUE(zocal::cercadato("cartella.mid", {pa}).empty()) << "a folder is no file";
-}
 
 TEST(Lettore, SilentWhenAnythingIsMissing) {
     // No sound font, no device, no file: every command is harmless.

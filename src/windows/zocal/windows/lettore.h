@@ -28,11 +28,8 @@ inline constexpr const char* filemusica = "Internet.mid";
 // Where the program's own data files are looked for, in order: the current
 // folder, the program's folder, and share/zocal of an installed program.
 std::vector<std::filesystem::path> cartelledati();
-// The first existing file of that name in those folders (or in `cartelle`),
-// or an empty path.
+// The first file of that name in those folders, or an empty path.
 std::filesystem::path cercadato(const std::string& nome);
-std::filesystem::path cercadato(const std::string& nome,
-                                const std::vector<std::filesystem::path>& cartelle);
 
 // The General MIDI sound fonts the player tries, in order.
 std::vector<std::filesystem::path> fontsonori();

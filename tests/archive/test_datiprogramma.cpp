@@ -1,12 +1,48 @@
-#include "zocal/help/datiprogramma.h"
-
-#include "finti.h"
+#include "zocal/archive/datiprogramma.h"
 
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
 
+#include <filesystem>
+#include <fstream>
+#include <unistd.h>
+
 using namespace zocal;
+
+namespace {
+
+// A fresh folder for one test, removed after it.
+class Cartella {
+  public:
+    Cartella() {
+        std::string modello =
+            (std::filesystem::temp_directory_path() / "zocal-dati-XXXXXX").string();
+        percorso_ = ::mkdtemp(modello.data());
+    }
+    ~Cartella() {
+        std::error_code ec;
+        std::filesystem::remove_all(percorso_, ec);
+    }
+    const std::filesystem::path& percorso() const { return percorso_; }
+    std::filesystem::path scrivi(const std::string& nome, const std::string& byte) const {
+        std::ofstream(percorso_ / nome, std::ios::binary) << byte;
+        return percorso_ / nome;
+    }
+
+  private:
+    std::filesystem::path percorso_;
+};
+
+} // namespace
+
+TEST(DatiProgramma, BuildTreeThenInstalledData) {
+    const auto c = cartelleprogramma("/opt/zocal/bin");
+    ASSERT_EQ(c.size(), 2u);
+    EXPECT_EQ(c[0], std::filesystem::path("/opt/zocal/bin"));
+    EXPECT_EQ(c[1], std::filesystem::path("/opt/zocal/share/zocal"));
+    EXPECT_TRUE(cartelleprogramma("").empty());
+}
 
 TEST(DatiProgramma, FirstFolderHoldingAFileWins) {
     Cartella a;

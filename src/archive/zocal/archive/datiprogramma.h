@@ -7,9 +7,10 @@
 
 namespace zocal {
 
-// The folders that hold the program's own data files: beside the executable
-// (a build tree), then ../share/zocal from it (an installed program).
-std::vector<std::filesystem::path> cartelleprogramma();
+// The folders that hold the program's own data files, given the folder of the
+// executable: that folder (a build tree), then ../share/zocal from it (an
+// installed program). None for an empty folder.
+std::vector<std::filesystem::path> cartelleprogramma(const std::filesystem::path& programma);
 
 // The first regular file of that name in the folders; empty when none.
 std::filesystem::path cercafile(std::string_view nome,

@@ -1,8 +1,6 @@
-#include "zocal/help/datiprogramma.h"
+#include "zocal/archive/datiprogramma.h"
 
 #include "zocal/archive/cp1252.h"
-
-#include <QCoreApplication>
 
 #include <cerrno>
 #include <cstring>
@@ -18,15 +16,11 @@ constexpr std::uintmax_t massimofile = 16u << 20;
 
 } // namespace
 
-std::vector<std::filesystem::path> cartelleprogramma() {
-    std::vector<std::filesystem::path> cartelle;
-    if (QCoreApplication::instance() != nullptr) {
-        const std::filesystem::path programma =
-            std::filesystem::path(QCoreApplication::applicationDirPath().toStdString());
-        cartelle.push_back(programma);
-        cartelle.push_back(programma.parent_path() / "share" / "zocal");
+std::vector<std::filesystem::path> cartelleprogramma(const std::filesystem::path& programma) {
+    if (programma.empty()) {
+        return {};
     }
-    return cartelle;
+    return {programma, programma.parent_path() / "share" / "zocal"};
 }
 
 std::filesystem::path cercafile(std::string_view nome,
