@@ -65,6 +65,12 @@ int main(int argc, char** argv) {
         }
     });
 
+    // The one argument a desktop passes: the job file to open after the
+    // start-up screen. Qt has already taken its own options out of argv.
+    if (argc == 2) {
+        programma.impostafileiniziale(QString::fromLocal8Bit(argv[1]).toStdString());
+    }
+
     programma.avvia();
 #ifdef ZOCAL_MISURA_AVVIO
     // Start-up is measured to the calculation window, as a user's first click.

@@ -56,9 +56,13 @@ bool ComandiArchivio::apri_Click() {
         return false;
     }
     nomedialogo_ = *scelto;
+    return apri(*scelto);
+}
+
+bool ComandiArchivio::apri(const std::string& percorso) {
     // The job as it stands is the base: parts the file lacks keep their texts.
     Lavoro lavoro = sportello_.lavoro();
-    const EsitoLettura esito = aprilavoro(*scelto, lavoro);
+    const EsitoLettura esito = aprilavoro(percorso, lavoro);
     if (!esito.riuscita()) {
         // The job in memory and the current file stay: saving now must not
         // overwrite the file that could not be read.
@@ -66,7 +70,7 @@ bool ComandiArchivio::apri_Click() {
         return false;
     }
     sportello_.mostralavoro(lavoro);
-    filedati_ = *scelto;
+    filedati_ = percorso;
     if (const std::string avviso = esito.avviso(); !avviso.empty()) {
         dialoghi_.avvisa({avviso, Icona::esclamazione, modzocal().titolocontrollo});
     }

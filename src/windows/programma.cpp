@@ -19,6 +19,7 @@
 #include <QMainWindow>
 
 #include <exception>
+#include <utility>
 
 namespace zocal {
 
@@ -235,6 +236,10 @@ void Programma::avvia() {
 
 void Programma::mostracalcolo() {
     porta(finestracalcolo());
+    if (!fileiniziale_.empty()) {
+        const std::string percorso = std::exchange(fileiniziale_, {});
+        archivio_.apri(percorso);
+    }
 }
 
 void Programma::mostradescrizione() {

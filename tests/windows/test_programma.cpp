@@ -549,6 +549,34 @@ TEST_F(Shell, ExampleJobsOpenSaveAndComeBackAlike) {
     }
 }
 
+TEST_F(Shell, AJobGivenAtStartOpensAfterTheStartUpScreen) {
+    const std::string esempio = std::string(ZOCAL_ESEMPI) + "/Zocal-dati-esempio";
+    p->impostafileiniziale(esempio);
+    p->avvia();
+    EXPECT_EQ(p->filedati(), "") << "nothing is read before the click";
+    QTest::mouseClick(p->splash()->Label(4), Qt::LeftButton);
+    EXPECT_EQ(p->filedati(), esempio);
+    EXPECT_TRUE(dialoghi.richieste.empty()) << "no dialog asks for the file";
+    EXPECT_EQ(calc().coeff->text(), "3,33");
+    EXPECT_EQ(front().testi()[static_cast<std::size_t>(zocal::Frontespizio::committente)],
+              "Rossi Mario");
+
+    // Only once: coming back to the window later does not read it again.
+    calc().prof->setText("2");
+    p->mostracalcolo();
+    EXPECT_EQ(calc().prof->text(), "2");
+}
+
+TEST_F(Shell, AnUnreadableJobGivenAtStartIsToldAndTheJobStaysEmpty) {
+    p->impostafileiniziale(percorso("Zocal-dati-inesistente"));
+    p->avvia();
+    QTest::mouseClick(p->splash()->Label(4), Qt::LeftButton);
+    EXPECT_EQ(p->filedati(), "");
+    ASSERT_EQ(dialoghi.mostrati.size(), 1u);
+    EXPECT_NE(dialoghi.mostrati[0].testo.find("file inesistente"), std::string::npos);
+    EXPECT_EQ(p->dati().nfond, 0);
+}
+
 TEST_F(Shell, SaveWithFailingCheckWritesNothingAndTheNextCheckSpeaks) {
     calc().prof->setText("1");
     dialoghi.file.push_back(percorso("Zocal-dati-x"));

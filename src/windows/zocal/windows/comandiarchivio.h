@@ -51,6 +51,8 @@ class ComandiArchivio {
     bool salvanome_Click();
     // Replaces the job with a file's contents.
     bool apri_Click();
+    // The same for a file already chosen (the one the program was started with).
+    bool apri(const std::string& percorso);
     // Deletes a chosen file at once; the job and the current file stay.
     bool eliminare_click();
 

@@ -86,6 +86,9 @@ class Programma : public QObject, public SportelloLavoro {
     // The start-up screen with its music.
     void avvia();
     void mostracalcolo();
+    // A job file to open once the calculation window first shows (the file
+    // the program was started with, as a file manager does on a double click).
+    void impostafileiniziale(std::string percorso) { fileiniziale_ = std::move(percorso); }
     void mostradescrizione();
     void mostrafrontespizio();
     // Window switching from window `da`: another window comes to the front;
@@ -133,6 +136,7 @@ class Programma : public QObject, public SportelloLavoro {
     StudioTecnico studio_;
     std::string provenienzastudio_;
     Fabbrica fabbrica_;
+    std::string fileiniziale_;
 
     std::unique_ptr<frmSplash> splash_;
     std::unique_ptr<calcolo> calcolo_;
