@@ -23,9 +23,15 @@ for f in usr/bin/zocal-cli usr/share/applications/zocal.desktop \
         manca=1
     fi
 done
-if [ -x "$build/bin/zocal" ] && [ ! -x "$work/root/usr/bin/zocal" ]; then
-    echo "il pacchetto non contiene usr/bin/zocal"
-    manca=1
+if [ -x "$build/bin/zocal" ]; then
+    # The windows' program and the data files it looks for in share/zocal.
+    for f in usr/bin/zocal usr/share/zocal/Internet.mid usr/share/zocal/SuggerimentiZocal.TXT \
+        usr/share/zocal/listino.txt; do
+        if [ ! -e "$work/root/$f" ]; then
+            echo "il pacchetto non contiene $f"
+            manca=1
+        fi
+    done
 fi
 [ $manca -eq 0 ]
 
@@ -35,7 +41,9 @@ for p in libc6 libstdc++6 qt6-qpa-plugins fonts-liberation; do
     grep -q "$p" <<<"$dipendenze" || { echo "dipendenza mancante: $p"; exit 1; }
 done
 if [ -x "$build/bin/zocal" ]; then
-    grep -q libqt6widgets6 <<<"$dipendenze" || { echo "dipendenza mancante: libqt6widgets6"; exit 1; }
+    for p in libqt6widgets6 libqt6printsupport6 libzip4 libfluidsynth3; do
+        grep -q "$p" <<<"$dipendenze" || { echo "dipendenza mancante: $p"; exit 1; }
+    done
 fi
 
 if command -v desktop-file-validate >/dev/null; then
