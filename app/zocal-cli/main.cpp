@@ -3,14 +3,10 @@
 #include "zocal/archive/archivio.h"
 #include "zocal/core/prospetto.h"
 
-#ifdef ZOCAL_CON_RELAZIONE
-#include "zocal/report/relazionefile.h"
-#endif
-#ifdef ZOCAL_CON_STAMPA
-#include "zocal/printouts/stampafile.h"
-#endif
+#include <unistd.h>
 
-#include <cstring>
+#include <cerrno>
+#include <filesystem>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -27,6 +23,12 @@ constexpr const char* uso =
     "                              fondazioni e stampa carichi, sigma, coefficiente di\n"
     "                              sicurezza ed esito della verifica; con --json stampa un\n"
     "                              oggetto JSON per file, uno per riga\n"
+    "  relazione FILE [-o OUT.docx] [--studio NOME] [--indirizzo INDIRIZZO]\n"
+    "                              scrive la relazione sulla fondazione in DOCX e in PDF\n"
+    "  stampa --modello|--dati|--frontespizio|--descrizione FILE -o OUT.pdf\n"
+    "                              stampa in un file PDF uno dei documenti del lavoro\n"
+    "                              ('zocal-cli relazione --help' e 'zocal-cli stampa --help'\n"
+    "                              ne descrivono le opzioni)\n"
     "  --help, -h                  mostra questo aiuto\n"
     "\n"
     "Stato di uscita: 0 se tutti i file sono stati letti, 2 se un file non è leggibile,\n"
@@ -34,12 +36,28 @@ constexpr const char* uso =
 
 void mostrauso(std::ostream& out) {
     out << uso;
-#ifdef ZOCAL_CON_RELAZIONE
-    out << "\n" << zocal::usorelazione;
-#endif
-#ifdef ZOCAL_CON_STAMPA
-    out << "\n" << zocal::usostampa;
-#endif
+}
+
+// The report and the printouts run in zocal-documenti, beside this program
+// in a build tree, in libexec/zocal when installed.
+int documenti(char** argv) {
+    std::error_code ec;
+    const std::filesystem::path qui =
+        std::filesystem::read_symlink("/proc/self/exe", ec).parent_path();
+    if (!ec) {
+        for (const std::filesystem::path& p :
+             {qui / "zocal-documenti", qui.parent_path() / ZOCAL_LIBEXEC / "zocal-documenti"}) {
+            if (::access(p.c_str(), X_OK) == 0) {
+                ::execv(p.c_str(), argv);
+                std::cerr << "zocal-cli: impossibile avviare " << p.string() << ": "
+                          << zocal::descrivierrore(errno) << "\n";
+                return 2;
+            }
+        }
+    }
+    std::cerr << "zocal-cli: il comando " << argv[1]
+              << " richiede il programma zocal-documenti, che non è installato\n";
+    return 2;
 }
 
 int errore_uso(const std::string& messaggio) {
@@ -100,16 +118,9 @@ int main(int argc, char** argv) {
         mostrauso(std::cout);
         return 0;
     }
-#ifdef ZOCAL_CON_RELAZIONE
-    if (comando == "relazione") {
-        return zocal::relazionedariga(argc, argv);
+    if (comando == "relazione" || comando == "stampa") {
+        return documenti(argv);
     }
-#endif
-#ifdef ZOCAL_CON_STAMPA
-    if (comando == "stampa") {
-        return zocal::stampadariga(argc, argv);
-    }
-#endif
     for (const std::string& a : argomenti) {
         if (a == "--help" || a == "-h") {
             mostrauso(std::cout);

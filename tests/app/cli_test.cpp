@@ -142,3 +142,30 @@ TEST(Verifica, UsageInItalian) {
     EXPECT_EQ(esegui("sconosciuto").stato, 1);
     EXPECT_EQ(esegui("verifica --xyz file").stato, 1);
 }
+
+#ifdef ZOCAL_CON_DOCUMENTI
+// The document commands run in their own program; the batch tool hands them
+// over with their arguments, their output and their exit status.
+TEST(Documenti, ReportAndPrintoutThroughTheBatchTool) {
+    const auto cartella = std::filesystem::temp_directory_path() / "zocal-cli-documenti";
+    std::filesystem::remove_all(cartella);
+    std::filesystem::create_directories(cartella);
+    const std::string docx = (cartella / "relazione.docx").string();
+    const Uscita r = esegui("relazione " + esempio("Zocal-dati-esempio") + " -o " + docx +
+                            " --studio Prova --indirizzo Qui");
+    EXPECT_EQ(r.stato, 0) << r.testo;
+    EXPECT_NE(r.testo.find(docx), std::string::npos) << r.testo;
+    EXPECT_TRUE(std::filesystem::is_regular_file(docx));
+    EXPECT_TRUE(std::filesystem::is_regular_file(cartella / "relazione.pdf"));
+
+    const std::string pdf = (cartella / "dati.pdf").string();
+    const Uscita s = esegui("stampa --dati " + esempio("Zocal-dati-esempio") + " -o " + pdf);
+    EXPECT_EQ(s.stato, 0) << s.testo;
+    EXPECT_TRUE(std::filesystem::is_regular_file(pdf));
+
+    const Uscita male = esegui("stampa --dati /nonesiste/Zocal-dati-x -o " + pdf, true);
+    EXPECT_EQ(male.stato, 2);
+    EXPECT_EQ(esegui("relazione").stato, 1);
+    std::filesystem::remove_all(cartella);
+}
+#endif

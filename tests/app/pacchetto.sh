@@ -25,7 +25,7 @@ for f in usr/bin/zocal-cli usr/share/applications/zocal.desktop \
 done
 if [ -x "$build/bin/zocal" ]; then
     # The windows' program and the data files it looks for in share/zocal.
-    for f in usr/bin/zocal usr/share/zocal/Internet.mid usr/share/zocal/SuggerimentiZocal.TXT \
+    for f in usr/bin/zocal usr/libexec/zocal/zocal-documenti usr/share/zocal/Internet.mid usr/share/zocal/SuggerimentiZocal.TXT \
         usr/share/zocal/listino.txt; do
         if [ ! -e "$work/root/$f" ]; then
             echo "il pacchetto non contiene $f"
@@ -54,4 +54,10 @@ uscita=$("$work/root/usr/bin/zocal-cli" verifica --json \
     "$work/root/usr/share/zocal/esempi/Zocal-dati-esempio")
 echo "$uscita"
 grep -q '"coeff": "3,33", "verifica": "verificata"' <<<"$uscita"
+# The installed batch tool finds its document program in libexec.
+if [ -x "$build/bin/zocal-documenti" ]; then
+    "$work/root/usr/bin/zocal-cli" stampa --dati \
+        "$work/root/usr/share/zocal/esempi/Zocal-dati-esempio" -o "$work/dati.pdf"
+    [ -s "$work/dati.pdf" ] || { echo "zocal-cli stampa installato non ha scritto il PDF"; exit 1; }
+fi
 echo "pacchetto verificato: $(basename "$deb")"

@@ -1,0 +1,20 @@
+// zocal-documenti: the documents of the batch tool (the report, the printouts
+// to PDF), which need the Qt toolkit. zocal-cli hands these commands over
+// here, so that checking job files never loads the toolkit.
+#include "zocal/printouts/stampafile.h"
+#include "zocal/report/relazionefile.h"
+
+#include <iostream>
+#include <string_view>
+
+int main(int argc, char** argv) {
+    const std::string_view comando = argc > 1 ? argv[1] : "";
+    if (comando == "relazione") {
+        return zocal::relazionedariga(argc, argv);
+    }
+    if (comando == "stampa") {
+        return zocal::stampadariga(argc, argv);
+    }
+    std::cerr << "zocal-documenti: usare zocal-cli relazione o zocal-cli stampa\n";
+    return 1;
+}
