@@ -1,6 +1,5 @@
 #include "zocal/core/prospetto.h"
 
-#include <iomanip>
 #include <sstream>
 
 namespace zocal {
@@ -28,35 +27,41 @@ std::string adestra(const std::string& testo, std::size_t larghezza) {
     return caratteri >= larghezza ? testo : std::string(larghezza - caratteri, ' ') + testo;
 }
 
+// Escaped into one string first: the stream's per-character path is slow.
 void json(std::ostream& out, const std::string& testo) {
-    out << '"';
+    std::string t;
+    t.reserve(testo.size() + 2);
+    t += '"';
     for (unsigned char c : testo) {
         switch (c) {
         case '"':
-            out << "\\\"";
+            t += "\\\"";
             break;
         case '\\':
-            out << "\\\\";
+            t += "\\\\";
             break;
         case '\n':
-            out << "\\n";
+            t += "\\n";
             break;
         case '\r':
-            out << "\\r";
+            t += "\\r";
             break;
         case '\t':
-            out << "\\t";
+            t += "\\t";
             break;
         default:
             if (c < 0x20) {
-                out << "\\u" << std::hex << std::setw(4) << std::setfill('0') << int(c) << std::dec
-                    << std::setfill(' ');
+                static constexpr char esadecimali[] = "0123456789abcdef";
+                t += "\\u00";
+                t += esadecimali[c >> 4];
+                t += esadecimali[c & 0xF];
             } else {
-                out << c;
+                t += static_cast<char>(c);
             }
         }
     }
-    out << '"';
+    t += '"';
+    out << t;
 }
 
 } // namespace
