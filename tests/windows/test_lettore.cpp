@@ -1,5 +1,6 @@
 #include "zocal/windows/lettore.h"
 
+#include <QCoreApplication>
 #include <QTemporaryDir>
 
 #include <fluidsynth.h>
@@ -26,7 +27,6 @@ unsigned grande(const std::string& b, std::size_t da, int byte) {
     return v;
 }
 
-
 TEST(Lettore, SilentWhenAnythingIsMissing) {
     // No sound font, no device, no file: every command is harmless.
     zocal::LettoreFluidSynth senzafonte({"/nessuna/fonte.sf2"}, {"pulseaudio"});
@@ -46,6 +46,50 @@ TEST(Lettore, SilentWhenAnythingIsMissing) {
     senzafile.suona();
     senzafile.chiudi();
     senzafile.chiudi();
+}
+
+TEST(Lettore, SilentWithoutTheLibrary) {
+    // Any existing file passes as sound font: the library is what is missing.
+    zocal::LettoreFluidSynth l({ZOCAL_MUSICA}, {"file"}, "libnessuna-fluidsynth.so.3");
+    l.apri(ZOCAL_MUSICA);
+    l.suona();
+    EXPECT_FALSE(l.pronto());
+    l.pausa();
+    l.chiudi();
+}
+
+TEST(Lettore, LoadsTheLibraryWhenNeededAndPlaysThroughIt) {
+    std::filesystem::path fonte;
+    for (const auto& f : zocal::fontsonori()) {
+        if (std::filesystem::is_regular_file(f)) {
+            fonte = f;
+            break;
+        }
+    }
+    if (fonte.empty()) {
+        GTEST_SKIP() << "no General MIDI sound font installed";
+    }
+    // The file driver writes its sound where the program stands.
+    QTemporaryDir cartella;
+    ASSERT_TRUE(cartella.isValid());
+    const auto prima = std::filesystem::current_path();
+    std::filesystem::current_path(cartella.path().toStdString());
+    {
+        zocal::LettoreFluidSynth l({fonte}, {"file"});
+        l.apri(ZOCAL_MUSICA);
+        l.suona();
+        EXPECT_TRUE(l.pronto());
+        l.pausa();
+        l.chiudi();
+        EXPECT_FALSE(l.pronto()) << "closed is closed";
+        // A start still waiting for the first picture is dropped by a close.
+        l.apri(ZOCAL_MUSICA);
+        l.suona();
+        l.chiudi();
+        QCoreApplication::processEvents();
+        EXPECT_FALSE(l.pronto());
+    }
+    std::filesystem::current_path(prima);
 }
 
 TEST(Jingle, IsAStandardMidiFileOfOurOwn) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QObject>
+
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -25,6 +27,11 @@ class LettoreMusica {
 
 inline constexpr const char* filemusica = "Internet.mid";
 
+// Milliseconds from the first picture drawn to the start of the music, and
+// the longest wait for that picture.
+inline constexpr int ritardodopodisegno = 150;
+inline constexpr int attesamassima = 1000;
+
 // Where the program's own data files are looked for, in order: the current
 // folder, the program's folder, and share/zocal of an installed program.
 std::vector<std::filesystem::path> cartelledati();
@@ -40,8 +47,10 @@ class LettoreFluidSynth : public LettoreMusica {
   public:
     // `uscite` are FluidSynth audio driver names, tried in order; by default
     // the sound servers, then ALSA when the machine has a sound card.
+    // `libreria` is the FluidSynth shared library, loaded on the first need.
     explicit LettoreFluidSynth(std::vector<std::filesystem::path> fonti = fontsonori(),
-                               std::vector<std::string> uscite = uscitepredefinite());
+                               std::vector<std::string> uscite = uscitepredefinite(),
+                               std::string libreria = "libfluidsynth.so.3");
     ~LettoreFluidSynth() override;
     LettoreFluidSynth(const LettoreFluidSynth&) = delete;
     LettoreFluidSynth& operator=(const LettoreFluidSynth&) = delete;
@@ -51,15 +60,28 @@ class LettoreFluidSynth : public LettoreMusica {
     void pausa() override;
     void chiudi() override;
 
-    // True while a file is open on a working sound device.
-    bool pronto() const;
+    // True while a file is open on a working sound device; a file just
+    // opened is loaded here if it was not yet.
+    bool pronto();
 
     static std::vector<std::string> uscitepredefinite();
 
   private:
     struct Stato;
+    void carica();
+    void avvia();
+
     std::vector<std::filesystem::path> fonti_;
     std::vector<std::string> uscite_;
+    std::string libreria_;
+    // The file and sound font opened but not loaded yet.
+    std::filesystem::path file_;
+    std::filesystem::path fonte_;
+    bool suonare_ = false;
+    // Cancels a start still waiting when the player goes.
+    std::unique_ptr<QObject> contesto_;
+    // Watches for the first picture drawn, while a start waits for it.
+    std::unique_ptr<QObject> attesa_;
     std::unique_ptr<Stato> s_;
 };
 
