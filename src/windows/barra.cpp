@@ -1,6 +1,7 @@
 #include "zocal/windows/barra.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
@@ -9,6 +10,7 @@
 #include <QToolBar>
 
 #include <functional>
+#include <map>
 
 namespace zocal {
 
@@ -30,14 +32,22 @@ QIcon disegna(const Disegno& disegno) {
 
 const QColor contorno(40, 40, 40);
 
-void scritta(QPainter& p, const QRectF& r, const QString& testo, double punti, const QColor& c,
-             bool grassetto = true) {
+// Every caption is drawn with one font, scaled to its size: each further
+// font size would cost a font lookup of its own at start.
+void scritta(QPainter& p, const QRectF& r, const QString& testo, double punti, const QColor& c) {
+    constexpr double base = 20;
     QFont f(QStringLiteral("Liberation Sans"));
-    f.setPixelSize(static_cast<int>(punti));
-    f.setBold(grassetto);
+    f.setPixelSize(static_cast<int>(base));
+    f.setBold(true);
+    const double k = punti / base;
+    p.save();
     p.setFont(f);
     p.setPen(c);
-    p.drawText(r, Qt::AlignCenter, testo);
+    p.translate(r.center());
+    p.scale(k, k);
+    p.drawText(QRectF(-r.width() / (2 * k), -r.height() / (2 * k), r.width() / k, r.height() / k),
+               Qt::AlignCenter, testo);
+    p.restore();
 }
 
 void dischetto(QPainter& p, const QColor& corpo) {
@@ -79,7 +89,7 @@ void finestrina(QPainter& p, const QString& numero) {
     scritta(p, QRectF(3, 11, 26, 16), numero, 14, QColor(0, 0, 128));
 }
 
-QIcon icona(int posizione) {
+QIcon disegnaicona(int posizione) {
     switch (posizione) {
     case 1: // open: a folder
         return disegna([](QPainter& p) {
@@ -222,6 +232,25 @@ QIcon icona(int posizione) {
     default:
         return {};
     }
+}
+
+// Drawn once for the whole program: the three windows show the same pictures.
+// They go with the application, before its graphics system does.
+std::map<int, QIcon>* fatte = nullptr;
+
+QIcon icona(int posizione) {
+    if (fatte == nullptr) {
+        fatte = new std::map<int, QIcon>;
+        qAddPostRoutine([] {
+            delete fatte;
+            fatte = nullptr;
+        });
+    }
+    auto [dove, nuova] = fatte->try_emplace(posizione);
+    if (nuova) {
+        dove->second = disegnaicona(posizione);
+    }
+    return dove->second;
 }
 
 QAction* comando(QMainWindow& w, const char* testo, const char* suggerimento, int posizione) {

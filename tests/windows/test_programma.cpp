@@ -14,6 +14,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -274,6 +275,26 @@ TEST_F(Shell, TheToolbarHasTwentyOnePositionsAlikeInEveryWindow) {
         }
         EXPECT_EQ(suggerimenti, attesi);
     }
+}
+
+TEST_F(Shell, EveryToolbarPictureIsItsOwnAndSharedByTheWindows) {
+    std::vector<QImage> immagini;
+    for (int k = 1; k <= zocal::posizionibarra; ++k) {
+        const QAction* a = posizione(1, k);
+        if (a->isSeparator()) {
+            continue;
+        }
+        const QImage im = a->icon().pixmap(QSize(32, 32)).toImage();
+        for (const QImage& altra : immagini) {
+            EXPECT_NE(im, altra) << "position " << k;
+        }
+        immagini.push_back(im);
+        for (int n = 2; n <= 3; ++n) {
+            EXPECT_EQ(posizione(n, k)->icon().pixmap(QSize(32, 32)).toImage(), im)
+                << "window " << n << " position " << k;
+        }
+    }
+    EXPECT_EQ(immagini.size(), 16u);
 }
 
 TEST_F(Shell, ToolbarPrintCheckAndClearReachEachWindowsOwnCommands) {
