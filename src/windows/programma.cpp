@@ -46,20 +46,7 @@ Programma::Programma(Dialoghi& dialoghi, SceltaStampante& stampante, LettoreMusi
 Programma::~Programma() = default;
 
 const std::vector<std::string>& Programma::nomiausiliarie() {
-    static const std::vector<std::string> nomi{"sommario",
-                                               "manuale",
-                                               "guidacalcolo",
-                                               "guidadescrizione",
-                                               "guidafrontespizio",
-                                               "guidastampa",
-                                               "guidaarchivio",
-                                               "guidafunzionamento",
-                                               "frmTip",
-                                               "licenza",
-                                               "prodotti",
-                                               "supportoclienti",
-                                               "informa"};
-    return nomi;
+    return FinestreAiuto::nomi();
 }
 
 frmSplash* Programma::splash() {
