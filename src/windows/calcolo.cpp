@@ -1,5 +1,7 @@
 #include "zocal/windows/calcolo.h"
 
+#include "campitesto.h"
+
 #include "zocal/core/calcola.h"
 #include "zocal/core/guida.h"
 #include "zocal/core/immissione.h"
@@ -23,28 +25,24 @@ namespace zocal {
 
 namespace {
 
-const QColor bianco(255, 255, 255);
+using campitesto::bianco;
+using campitesto::colora;
+using campitesto::giallo;
+using campitesto::nuovotasto;
+using campitesto::grigio;
+using campitesto::posa;
+using campitesto::preparasuperficie;
+using campitesto::qs;
+using campitesto::ss;
+
 const QColor azzurro(0, 255, 255);
-const QColor giallo(255, 255, 0);
 const QColor giallino(255, 255, 192);
 const QColor blu(0, 0, 255);
-const QColor grigio(192, 192, 192);
 
 constexpr const char* suggerimentonum = "cliccare per copiare tutti i dati del piano precedente";
 constexpr const char* notainiziale = "Non sono stati inseriti dati per il calcolo.";
 constexpr const char* notacancellati =
     "I dati sono stati cancellati: richiamare un file archiviato o reinserirli.";
-
-QString qs(const std::string& s) {
-    return QString::fromStdString(s);
-}
-std::string ss(const QString& s) {
-    return s.toStdString();
-}
-
-void posa(QWidget* w, int left, int top, int width, int height) {
-    w->setGeometry(pixel(left), pixel(top), pixel(width), pixel(height));
-}
 
 // Sets a text only when it differs: an equal text is no change, and setting
 // it anyway would move the user's cursor and drop the field's undo history.
@@ -66,13 +64,6 @@ void imposta(QLabel* l, const QString& testo) {
     if (l->text() != testo) {
         l->setText(testo);
     }
-}
-
-void colora(QWidget* w, const QColor& sfondo) {
-    QPalette p = w->palette();
-    p.setColor(QPalette::Window, sfondo);
-    w->setPalette(p);
-    w->setAutoFillBackground(true);
 }
 
 struct Colonna {
@@ -119,17 +110,7 @@ QLineEdit* calcolo::campo(Voce v, int k) const {
 }
 
 void calcolo::costruisci() {
-    setWindowTitle(QStringLiteral("Zocal: finestra di calcolo"));
-    superficie = new QWidget(this);
-    superficie->setObjectName(QStringLiteral("superficie"));
-    setCentralWidget(superficie);
-    colora(this, grigio);
-    colora(superficie, grigio);
-    // A narrow sans-serif of the designed metrics: the captions were laid
-    // out for it and a wider face would spill out of their cells.
-    QFont carattere(QStringLiteral("Liberation Sans"));
-    carattere.setPointSizeF(7.5);
-    setFont(carattere);
+    superficie = preparasuperficie(*this, "Zocal: finestra di calcolo");
     superficie->setMouseTracking(true);
     superficie->installEventFilter(this);
 
@@ -170,11 +151,7 @@ void calcolo::costruisci() {
     };
     auto tasto = [this](const char* nome, const char* testo, int left, int top, int width,
                         int height, const char* suggerimento) {
-        auto* b = new QPushButton(QString::fromUtf8(testo), superficie);
-        b->setObjectName(QString::fromUtf8(nome));
-        b->setToolTip(QString::fromUtf8(suggerimento));
-        posa(b, left, top, width, height);
-        return b;
+        return nuovotasto(superficie, nome, testo, left, suggerimento, top, width, height);
     };
 
     // Top line: foundation selector, depth, width, verdict.

@@ -4,8 +4,10 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QMainWindow>
 #include <QPalette>
 #include <QPointer>
+#include <QPushButton>
 
 namespace zocal::campitesto {
 
@@ -18,6 +20,30 @@ void colora(QWidget* w, const QColor& sfondo) {
     p.setColor(QPalette::Window, sfondo);
     w->setPalette(p);
     w->setAutoFillBackground(true);
+}
+
+QWidget* preparasuperficie(QMainWindow& finestra, const char* titolo) {
+    finestra.setWindowTitle(QString::fromUtf8(titolo));
+    auto* superficie = new QWidget(&finestra);
+    superficie->setObjectName(QStringLiteral("superficie"));
+    finestra.setCentralWidget(superficie);
+    colora(&finestra, grigio);
+    colora(superficie, grigio);
+    // A narrow sans-serif of the designed metrics: the captions were laid
+    // out for it and a wider face would spill out of their cells.
+    QFont carattere(QStringLiteral("Liberation Sans"));
+    carattere.setPointSizeF(7.5);
+    finestra.setFont(carattere);
+    return superficie;
+}
+
+QPushButton* nuovotasto(QWidget* superficie, const char* nome, const char* testo, int left,
+                        const char* suggerimento, int top, int width, int height) {
+    auto* b = new QPushButton(QString::fromUtf8(testo), superficie);
+    b->setObjectName(QString::fromUtf8(nome));
+    b->setToolTip(QString::fromUtf8(suggerimento));
+    posa(b, left, top, width, height);
+    return b;
 }
 
 void imposta(QLabel* l, const QString& testo) {

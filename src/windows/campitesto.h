@@ -9,9 +9,11 @@
 
 class QLabel;
 class QLineEdit;
+class QMainWindow;
+class QPushButton;
 class QWidget;
 
-// Small pieces shared by the description and title-page windows.
+// Small pieces shared by the three working windows.
 namespace zocal::campitesto {
 
 inline const QColor grigio(192, 192, 192);
@@ -29,6 +31,14 @@ inline std::string ss(const QString& s) {
 void posa(QWidget* w, int left, int top, int width, int height);
 // Gives a control its own background colour.
 void colora(QWidget* w, const QColor& sfondo);
+// The window's caption, light grey background and font, and its inner area,
+// which the resizer scales; returns that area.
+QWidget* preparasuperficie(QMainWindow& finestra, const char* titolo);
+// A push button of the window's bottom row, or wherever the design puts it.
+QPushButton* nuovotasto(QWidget* superficie, const char* nome, const char* testo, int left,
+                        const char* suggerimento, int top = 5760, int width = 1095,
+                        int height = 375);
+
 // Sets a label's text only when it differs, so nothing repaints for nothing.
 void imposta(QLabel* l, const QString& testo);
 

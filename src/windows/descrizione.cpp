@@ -59,16 +59,7 @@ void descrizione::impostatesti(const DatiDescrizione& t) {
 }
 
 void descrizione::costruisci() {
-    setWindowTitle(QStringLiteral("Zocal: descrizione dei luoghi e del fabbricato"));
-    superficie = new QWidget(this);
-    superficie->setObjectName(QStringLiteral("superficie"));
-    setCentralWidget(superficie);
-    colora(this, grigio);
-    colora(superficie, grigio);
-    // The face the calculation window uses, so the three windows read alike.
-    QFont carattere(QStringLiteral("Liberation Sans"));
-    carattere.setPointSizeF(7.5);
-    setFont(carattere);
+    superficie = preparasuperficie(*this, "Zocal: descrizione dei luoghi e del fabbricato");
 
     // The frame stands behind the rows; the rows keep window coordinates.
     Frame1 = new QGroupBox(QString::fromUtf8(titolocornice), superficie);
@@ -129,11 +120,7 @@ void descrizione::costruisci() {
     posa(passo, 3480, 5640, 3615, 450);
 
     auto tasto = [this](const char* nome, const char* testo, int left, const char* suggerimento) {
-        auto* b = new QPushButton(QString::fromUtf8(testo), superficie);
-        b->setObjectName(QString::fromUtf8(nome));
-        b->setToolTip(QString::fromUtf8(suggerimento));
-        posa(b, left, 5760, 1095, 375);
-        return b;
+        return nuovotasto(superficie, nome, testo, left, suggerimento);
     };
     aiuto = tasto("aiuto", "&AIUTO", 120, "cliccare per visualizzare l'aiuto in linea");
     guidainlinea = tasto("guidainlinea", "&Guida in linea", 1200,

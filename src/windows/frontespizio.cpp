@@ -77,16 +77,7 @@ void frontespizio::impostastudio(const std::string& nome, const std::string& ind
 }
 
 void frontespizio::costruisci() {
-    setWindowTitle(QStringLiteral("Zocal: frontespizio per la relazione"));
-    superficie = new QWidget(this);
-    superficie->setObjectName(QStringLiteral("superficie"));
-    setCentralWidget(superficie);
-    colora(this, grigio);
-    colora(superficie, grigio);
-    // The face the calculation window uses, so the three windows read alike.
-    QFont carattere(QStringLiteral("Liberation Sans"));
-    carattere.setPointSizeF(7.5);
-    setFont(carattere);
+    superficie = preparasuperficie(*this, "Zocal: frontespizio per la relazione");
 
     Label1 = new QLabel(QString::fromUtf8(intestazionefrontespizio), superficie);
     Label1->setObjectName(QStringLiteral("Label1"));
@@ -161,11 +152,7 @@ void frontespizio::costruisci() {
     posa(passo, 2520, 5640, 4575, 450);
 
     auto tasto = [this](const char* nome, const char* testo, int left, const char* suggerimento) {
-        auto* b = new QPushButton(QString::fromUtf8(testo), superficie);
-        b->setObjectName(QString::fromUtf8(nome));
-        b->setToolTip(QString::fromUtf8(suggerimento));
-        posa(b, left, 5760, 1095, 375);
-        return b;
+        return nuovotasto(superficie, nome, testo, left, suggerimento);
     };
     aiuto = tasto("aiuto", "&AIUTO", 120, "cliccare per visualizzare l'aiuto in linea ");
     guidainlinea = tasto("guidainlinea", "&Guida in linea", 1200,
