@@ -28,8 +28,8 @@ namespace {
 using campitesto::bianco;
 using campitesto::colora;
 using campitesto::giallo;
-using campitesto::nuovotasto;
 using campitesto::grigio;
+using campitesto::nuovotasto;
 using campitesto::posa;
 using campitesto::preparasuperficie;
 using campitesto::qs;

@@ -46,6 +46,20 @@ QPushButton* nuovotasto(QWidget* superficie, const char* nome, const char* testo
     return b;
 }
 
+QLabel* nuovopasso(QWidget* superficie, int left, int width) {
+    auto* passo = new QLabel(superficie);
+    passo->setObjectName(QStringLiteral("passo"));
+    passo->setTextFormat(Qt::PlainText);
+    passo->setWordWrap(true);
+    passo->setFrameStyle(QFrame::Box | QFrame::Plain);
+    passo->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    passo->setToolTip(
+        QStringLiteral("indicazioni sulla corretta procedura di immissione dei dati"));
+    colora(passo, giallo);
+    posa(passo, left, 5640, width, 450);
+    return passo;
+}
+
 void imposta(QLabel* l, const QString& testo) {
     if (l->text() != testo) {
         l->setText(testo);

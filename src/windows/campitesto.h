@@ -39,6 +39,9 @@ QPushButton* nuovotasto(QWidget* superficie, const char* nome, const char* testo
                         const char* suggerimento, int top = 5760, int width = 1095,
                         int height = 375);
 
+// The yellow guidance box of the description and title-page windows.
+QLabel* nuovopasso(QWidget* superficie, int left, int width);
+
 // Sets a label's text only when it differs, so nothing repaints for nothing.
 void imposta(QLabel* l, const QString& testo);
 

@@ -108,16 +108,7 @@ void descrizione::costruisci() {
         *nominati[i] = e;
     }
 
-    passo = new QLabel(superficie);
-    passo->setObjectName(QStringLiteral("passo"));
-    passo->setTextFormat(Qt::PlainText);
-    passo->setWordWrap(true);
-    passo->setFrameStyle(QFrame::Box | QFrame::Plain);
-    passo->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    passo->setToolTip(
-        QStringLiteral("indicazioni sulla corretta procedura di immissione dei dati"));
-    colora(passo, giallo);
-    posa(passo, 3480, 5640, 3615, 450);
+    passo = nuovopasso(superficie, 3480, 3615);
 
     auto tasto = [this](const char* nome, const char* testo, int left, const char* suggerimento) {
         return nuovotasto(superficie, nome, testo, left, suggerimento);

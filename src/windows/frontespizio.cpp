@@ -140,16 +140,8 @@ void frontespizio::costruisci() {
     Labelstudio = sola("Labelstudio", 3480);
     labelindirizzo = sola("labelindirizzo", 3840);
 
-    passo = new QLabel(QString::fromUtf8(passofrontespizio), superficie);
-    passo->setObjectName(QStringLiteral("passo"));
-    passo->setTextFormat(Qt::PlainText);
-    passo->setWordWrap(true);
-    passo->setFrameStyle(QFrame::Box | QFrame::Plain);
-    passo->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    passo->setToolTip(
-        QStringLiteral("indicazioni sulla corretta procedura di immissione dei dati"));
-    colora(passo, giallo);
-    posa(passo, 2520, 5640, 4575, 450);
+    passo = nuovopasso(superficie, 2520, 4575);
+    passo->setText(QString::fromUtf8(passofrontespizio));
 
     auto tasto = [this](const char* nome, const char* testo, int left, const char* suggerimento) {
         return nuovotasto(superficie, nome, testo, left, suggerimento);
