@@ -13,31 +13,41 @@ for p in "$zocal" "$vuota"; do
     [ -x "$p" ] || { echo "manca $p: compilare i bersagli bench_avvio_zocal e bench_avvio_vuota" >&2; exit 1; }
 done
 
-# Prints the median wall time in ms and the highest peak memory in kB.
-misura() {
-    local tempi=() memorie=() registro
-    registro=$(mktemp)
-    for _ in $(seq "$runs"); do
-        local inizio fine
-        inizio=$(date +%s%N)
-        /usr/bin/time -f '%M' -o "$registro" "$@" >/dev/null 2>&1
-        fine=$(date +%s%N)
-        tempi+=("$(( (fine - inizio) / 1000000 ))")
-        memorie+=("$(tail -n 1 "$registro")")
-    done
-    rm -f "$registro"
-    local t m
-    t=$(printf '%s\n' "${tempi[@]}" | sort -n | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}')
-    m=$(printf '%s\n' "${memorie[@]}" | sort -n | awk '{a[NR]=$1} END {print a[NR]}')
-    echo "$t $m"
+# One run of a program: wall time in ms and peak memory in kB.
+una() {
+    local registro=$1 inizio fine
+    shift
+    inizio=$(date +%s%N)
+    /usr/bin/time -f '%M' -o "$registro" "$@" >/dev/null 2>&1
+    fine=$(date +%s%N)
+    echo "$(( (fine - inizio) / 1000000 )) $(tail -n 1 "$registro")"
 }
 
+# The median of a column of numbers.
+mediana() {
+    sort -n | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'
+}
+
+# The two programs take turns, so that whatever else the machine does falls
+# on both alike. Prints the median wall times and the highest peak memories.
 confronta() {
     local nome=$1
     shift
-    read -r tz mz < <(misura "$@" "$zocal")
-    read -r tv mv < <(misura "$@" "$vuota")
-    awk -v n="$nome" -v tz="$tz" -v mz="$mz" -v tv="$tv" -v mv="$mv" 'BEGIN {
+    local registro tz=() mz=() tv=() mv=() t m
+    registro=$(mktemp)
+    for _ in $(seq "$runs"); do
+        read -r t m < <(una "$registro" "$@" "$zocal")
+        tz+=("$t") mz+=("$m")
+        read -r t m < <(una "$registro" "$@" "$vuota")
+        tv+=("$t") mv+=("$m")
+    done
+    rm -f "$registro"
+    local a b c d
+    a=$(printf '%s\n' "${tz[@]}" | mediana)
+    b=$(printf '%s\n' "${mz[@]}" | sort -n | tail -n 1)
+    c=$(printf '%s\n' "${tv[@]}" | mediana)
+    d=$(printf '%s\n' "${mv[@]}" | sort -n | tail -n 1)
+    awk -v n="$nome" -v tz="$a" -v mz="$b" -v tv="$c" -v mv="$d" 'BEGIN {
         printf "%-10s  zocal %5d ms %7d kB   finestra vuota %5d ms %7d kB   rapporto tempo %.2f memoria %.2f\n",
                n, tz, mz, tv, mv, (tv > 0 ? tz / tv : 0), (mv > 0 ? mz / mv : 0)
     }'

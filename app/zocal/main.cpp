@@ -8,6 +8,7 @@
 #include "zocal/windows/lettore.h"
 #include "zocal/windows/programma.h"
 #include "zocal/windows/splash.h"
+#include "zocal/windows/stile.h"
 #include "zocal/windows/visore.h"
 
 #include <QApplication>
@@ -26,6 +27,7 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("Zocal"));
     QApplication::setApplicationDisplayName(QStringLiteral("Zocal"));
     QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
+    QApplication::setStyle(new zocal::StileZocal);
 
     // Qt's own dialogs (file, colour, printer) speak Italian too.
     QTranslator traduzione;

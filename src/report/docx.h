@@ -23,7 +23,7 @@ std::vector<std::pair<std::string, QByteArray>> partidocx(const QTextDocument& d
                                                           int pagine);
 
 // A zip archive of the named parts, in memory; nullopt with the reason when
-// the zip library refuses.
+// it cannot be made.
 std::optional<QByteArray> comprimi(const std::vector<std::pair<std::string, QByteArray>>& parti,
                                    std::string* errore = nullptr);
 

@@ -33,6 +33,7 @@ QWidget* preparasuperficie(QMainWindow& finestra, const char* titolo) {
     // out for it and a wider face would spill out of their cells.
     QFont carattere(QStringLiteral("Liberation Sans"));
     carattere.setPointSizeF(7.5);
+    carattere.setHintingPreference(QFont::PreferFullHinting);
     finestra.setFont(carattere);
     return superficie;
 }

@@ -41,7 +41,7 @@ for p in libc6 libstdc++6 qt6-qpa-plugins fonts-liberation; do
     grep -q "$p" <<<"$dipendenze" || { echo "dipendenza mancante: $p"; exit 1; }
 done
 if [ -x "$build/bin/zocal" ]; then
-    for p in libqt6widgets6 libqt6printsupport6 libzip4 libfluidsynth3; do
+    for p in libqt6widgets6 libqt6printsupport6 zlib1g libfluidsynth3; do
         grep -q "$p" <<<"$dipendenze" || { echo "dipendenza mancante: $p"; exit 1; }
     done
 fi

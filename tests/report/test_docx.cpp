@@ -5,8 +5,9 @@
 
 #include <QXmlStreamReader>
 
+#include "zipletto.h"
+
 #include <gtest/gtest.h>
-#include <zip.h>
 
 #include <map>
 #include <regex>
@@ -20,31 +21,10 @@ const StudioTecnico studio{"Studio Tecnico Bianchi", "via Appia 12, Potenza"};
 // Every part of a zip archive by name; empty when it is no archive.
 std::map<std::string, std::string> parti(const QByteArray& byte) {
     std::map<std::string, std::string> out;
-    zip_error_t err;
-    zip_error_init(&err);
-    zip_source_t* s =
-        zip_source_buffer_create(byte.constData(), static_cast<zip_uint64_t>(byte.size()), 0, &err);
-    zip_t* z = s != nullptr ? zip_open_from_source(s, ZIP_RDONLY | ZIP_CHECKCONS, &err) : nullptr;
-    zip_error_fini(&err);
-    if (z == nullptr) {
-        if (s != nullptr) {
-            zip_source_free(s);
-        }
-        return out;
+    for (auto& [nome, parte] :
+         leggizip(std::string_view(byte.constData(), static_cast<std::size_t>(byte.size())))) {
+        out[nome] = std::move(parte.dati);
     }
-    const zip_int64_t n = zip_get_num_entries(z, 0);
-    for (zip_int64_t i = 0; i < n; ++i) {
-        zip_stat_t st;
-        zip_stat_index(z, static_cast<zip_uint64_t>(i), 0, &st);
-        std::string dati(static_cast<std::size_t>(st.size), '\0');
-        zip_file_t* f = zip_fopen_index(z, static_cast<zip_uint64_t>(i), 0);
-        if (f != nullptr) {
-            zip_fread(f, dati.data(), st.size);
-            zip_fclose(f);
-        }
-        out[st.name] = dati;
-    }
-    zip_close(z);
     return out;
 }
 
