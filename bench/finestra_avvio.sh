@@ -2,7 +2,9 @@
 # Start-up of zocal to its shown calculation window against a bare Qt program
 # showing one empty main window: median wall time and peak memory of each,
 # side by side, under the offscreen platform and, when xvfb-run is there,
-# under a virtual X server.
+# under a virtual X server. The time runs from the launch to the end of the
+# window's first drawing, which each program reports; the process's whole
+# life is shown beside it.
 # Usage: bench/finestra_avvio.sh [BUILD_DIR] [RUNS]
 set -euo pipefail
 build=${1:-build}
@@ -13,14 +15,15 @@ for p in "$zocal" "$vuota"; do
     [ -x "$p" ] || { echo "manca $p: compilare i bersagli bench_avvio_zocal e bench_avvio_vuota" >&2; exit 1; }
 done
 
-# One run of a program: wall time in ms and peak memory in kB.
+# One run of a program: start-up in tenths of a ms, peak memory in kB and
+# the whole run in tenths of a ms.
 una() {
-    local registro=$1 inizio fine
+    local registro=$1 inizio fine disegnata
     shift
     inizio=$(date +%s%N)
-    /usr/bin/time -f '%M' -o "$registro" "$@" >/dev/null 2>&1
+    disegnata=$(/usr/bin/time -f '%M' -o "$registro" "$@" 2>/dev/null | tail -n 1)
     fine=$(date +%s%N)
-    echo "$(( (fine - inizio) / 1000000 )) $(tail -n 1 "$registro")"
+    echo "$(( (disegnata - inizio) / 100000 )) $(tail -n 1 "$registro") $(( (fine - inizio) / 100000 ))"
 }
 
 # The median of a column of numbers.
@@ -33,23 +36,26 @@ mediana() {
 confronta() {
     local nome=$1
     shift
-    local registro tz=() mz=() tv=() mv=() t m
+    local registro tz=() mz=() pz=() tv=() mv=() pv=() t m p
     registro=$(mktemp)
     for _ in $(seq "$runs"); do
-        read -r t m < <(una "$registro" "$@" "$zocal")
-        tz+=("$t") mz+=("$m")
-        read -r t m < <(una "$registro" "$@" "$vuota")
-        tv+=("$t") mv+=("$m")
+        read -r t m p < <(una "$registro" "$@" "$zocal")
+        tz+=("$t") mz+=("$m") pz+=("$p")
+        read -r t m p < <(una "$registro" "$@" "$vuota")
+        tv+=("$t") mv+=("$m") pv+=("$p")
     done
     rm -f "$registro"
-    local a b c d
+    local a b c d e f
     a=$(printf '%s\n' "${tz[@]}" | mediana)
     b=$(printf '%s\n' "${mz[@]}" | sort -n | tail -n 1)
     c=$(printf '%s\n' "${tv[@]}" | mediana)
     d=$(printf '%s\n' "${mv[@]}" | sort -n | tail -n 1)
-    awk -v n="$nome" -v tz="$a" -v mz="$b" -v tv="$c" -v mv="$d" 'BEGIN {
-        printf "%-10s  zocal %5d ms %7d kB   finestra vuota %5d ms %7d kB   rapporto tempo %.2f memoria %.2f\n",
-               n, tz, mz, tv, mv, (tv > 0 ? tz / tv : 0), (mv > 0 ? mz / mv : 0)
+    e=$(printf '%s\n' "${pz[@]}" | mediana)
+    f=$(printf '%s\n' "${pv[@]}" | mediana)
+    awk -v n="$nome" -v tz="$a" -v mz="$b" -v tv="$c" -v mv="$d" -v pz="$e" -v pv="$f" 'BEGIN {
+        printf "%-10s  zocal %5.1f ms %6d kB   finestra vuota %5.1f ms %6d kB   rapporto tempo %.2f memoria %.2f   (processo intero %.1f / %.1f ms, %.2f)\n",
+               n, tz / 10, mz, tv / 10, mv, (tv > 0 ? tz / tv : 0), (mv > 0 ? mz / mv : 0),
+               pz / 10, pv / 10, (pv > 0 ? pz / pv : 0)
     }'
 }
 

@@ -4,6 +4,7 @@
 #include "zocal/printouts/stampanteqt.h"
 #include "zocal/report/documento.h"
 #include "zocal/report/percorsi.h"
+#include "zocal/windows/caratteri.h"
 #include "zocal/windows/dialoghiqt.h"
 #include "zocal/windows/lettore.h"
 #include "zocal/windows/programma.h"
@@ -23,7 +24,14 @@
 #endif
 
 int main(int argc, char** argv) {
+    // Fonts are made ready on a second thread while the display is reached.
+    zocal::PreparazioneCaratteri caratteri;
     QApplication app(argc, argv);
+    caratteri.applicazionepronta();
+    struct Fine {
+        zocal::PreparazioneCaratteri& c;
+        ~Fine() { c.termina(); }
+    } fine{caratteri};
     QApplication::setApplicationName(QStringLiteral("Zocal"));
     QApplication::setApplicationDisplayName(QStringLiteral("Zocal"));
     QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
@@ -73,6 +81,7 @@ int main(int argc, char** argv) {
         programma.impostafileiniziale(QString::fromLocal8Bit(argv[1]).toStdString());
     }
 
+    caratteri.attendiconfigurazione();
     programma.avvia();
 #ifdef ZOCAL_MISURA_AVVIO
     // Start-up is measured to the calculation window, as a user's first click.
