@@ -9,10 +9,11 @@
 set -euo pipefail
 build=${1:-build}
 runs=${2:-15}
-zocal="$build/bin/bench_avvio_zocal"
+calcolo="$build/bin/bench_avvio_zocal"
+splash="$build/bin/bench_avvio_splash"
 vuota="$build/bin/bench_avvio_vuota"
-for p in "$zocal" "$vuota"; do
-    [ -x "$p" ] || { echo "manca $p: compilare i bersagli bench_avvio_zocal e bench_avvio_vuota" >&2; exit 1; }
+for p in "$calcolo" "$splash" "$vuota"; do
+    [ -x "$p" ] || { echo "manca $p: compilare i bersagli bench_avvio_zocal, bench_avvio_splash e bench_avvio_vuota" >&2; exit 1; }
 done
 
 # One run of a program: start-up in tenths of a ms, peak memory in kB and
@@ -34,8 +35,8 @@ mediana() {
 # The two programs take turns, so that whatever else the machine does falls
 # on both alike. Prints the median wall times and the highest peak memories.
 confronta() {
-    local nome=$1
-    shift
+    local nome=$1 zocal=$2
+    shift 2
     local registro tz=() mz=() pz=() tv=() mv=() pv=() t m p
     registro=$(mktemp)
     for _ in $(seq "$runs"); do
@@ -53,7 +54,7 @@ confronta() {
     e=$(printf '%s\n' "${pz[@]}" | mediana)
     f=$(printf '%s\n' "${pv[@]}" | mediana)
     awk -v n="$nome" -v tz="$a" -v mz="$b" -v tv="$c" -v mv="$d" -v pz="$e" -v pv="$f" 'BEGIN {
-        printf "%-10s  zocal %5.1f ms %6d kB   finestra vuota %5.1f ms %6d kB   rapporto tempo %.2f memoria %.2f   (processo intero %.1f / %.1f ms, %.2f)\n",
+        printf "%-32s zocal %5.1f ms %6d kB   finestra vuota %5.1f ms %6d kB   rapporto tempo %.2f memoria %.2f   (processo intero %.1f / %.1f ms, %.2f)\n",
                n, tz / 10, mz, tv / 10, mv, (tv > 0 ? tz / tv : 0), (mv > 0 ? mz / mv : 0),
                pz / 10, pv / 10, (pv > 0 ? pz / pv : 0)
     }'
@@ -61,11 +62,13 @@ confronta() {
 
 export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}
 if [ -z "${ZOCAL_SOTTO_XVFB:-}" ]; then
-    QT_QPA_PLATFORM=offscreen confronta offscreen env
+    QT_QPA_PLATFORM=offscreen confronta "offscreen, finestra di calcolo" "$calcolo" env
+    QT_QPA_PLATFORM=offscreen confronta "offscreen, schermata d'avvio" "$splash" env
     # One virtual X server for all runs, so that its own start is not counted.
     if command -v xvfb-run >/dev/null; then
         ZOCAL_SOTTO_XVFB=1 xvfb-run -a "$0" "$build" "$runs"
     fi
 else
-    QT_QPA_PLATFORM=xcb confronta xvfb env
+    QT_QPA_PLATFORM=xcb confronta "xvfb, finestra di calcolo" "$calcolo" env
+    QT_QPA_PLATFORM=xcb confronta "xvfb, schermata d'avvio" "$splash" env
 fi

@@ -83,8 +83,11 @@ int main(int argc, char** argv) {
 
     caratteri.attendiconfigurazione();
     programma.avvia();
-#ifdef ZOCAL_MISURA_AVVIO
-    // Start-up is measured to the calculation window, as a user's first click.
+#if defined(ZOCAL_MISURA_AVVIO) && defined(ZOCAL_MISURA_SPLASH)
+    // Start-up to the first window the user sees.
+    misura::esciDopoIlPrimoDisegno(*programma.splash());
+#elif defined(ZOCAL_MISURA_AVVIO)
+    // Start-up to the calculation window, as with a user's first click.
     programma.mostracalcolo();
     misura::esciDopoIlPrimoDisegno(*programma.finestracalcolo());
 #endif

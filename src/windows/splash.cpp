@@ -18,20 +18,23 @@ namespace {
 constexpr int larghezza = 560;
 constexpr int altezza = 340;
 
-// Three faces for the whole screen: each further size or weight costs a
-// font lookup of its own while the program starts.
-enum class Corpo { testo, rilievo, titolo };
+// Two faces for the whole screen: the program's name in a large bold one,
+// and the rest in the desktop's own font, which the windows load anyway.
+// Each further size or weight would cost a font lookup of its own while
+// the program starts.
+enum class Corpo { testo, titolo };
 
 QLabel* etichetta(QWidget* genitore, const QString& testo, int x, int y, int w, int h, Corpo corpo,
                   const QColor& colore,
                   Qt::Alignment allineamento = Qt::AlignLeft | Qt::AlignVCenter) {
     auto* l = new QLabel(testo, genitore);
     l->setGeometry(x, y, w, h);
-    QFont f(QStringLiteral("Liberation Sans"));
-    f.setPointSizeF(corpo == Corpo::titolo ? 44 : corpo == Corpo::rilievo ? 10 : 11);
-    f.setBold(corpo != Corpo::testo);
-    f.setHintingPreference(QFont::PreferFullHinting);
-    l->setFont(f);
+    if (corpo == Corpo::titolo) {
+        QFont f(QStringLiteral("Liberation Sans"));
+        f.setPointSizeF(44);
+        f.setBold(true);
+        l->setFont(f);
+    }
     QPalette pal = l->palette();
     pal.setColor(QPalette::WindowText, colore);
     l->setPalette(pal);
@@ -51,12 +54,12 @@ frmSplash::frmSplash(LettoreMusica& lettore, QWidget* parent)
     const QColor bruno(93, 64, 55);
     const QColor verde(27, 94, 32);
     etichette_[1] = etichetta(this, QStringLiteral("software GIRASOLE"), 200, 22, 340, 24,
-                              Corpo::rilievo, QColor(230, 81, 0));
+                              Corpo::testo, QColor(230, 81, 0));
     etichette_[2] =
         etichetta(this, QString::fromUtf8(testopresenta), 200, 50, 340, 22, Corpo::testo, bruno);
     etichette_[3] = etichetta(this, {}, 200, 76, 340, 70, Corpo::titolo, verde);
     etichette_[4] = etichetta(this, {}, 200, 148, 340, 26, Corpo::testo, bruno);
-    etichette_[5] = etichetta(this, {}, 200, 180, 340, 22, Corpo::rilievo, bruno);
+    etichette_[5] = etichetta(this, {}, 200, 180, 340, 22, Corpo::testo, bruno);
     Image1 = new QLabel(this);
     Image1->setGeometry(24, 24, 160, 200);
     Image1->setPixmap(QPixmap::fromImage(immagini::immagine("girasole")));
@@ -70,7 +73,7 @@ frmSplash::frmSplash(LettoreMusica& lettore, QWidget* parent)
     etichette_[7]->setWordWrap(true);
     etichette_[8] = etichetta(
         this, QStringLiteral("(cliccare sulla finestra per iniziare; premere un tasto per uscire)"),
-        24, 292, 512, 24, Corpo::rilievo, verde, Qt::AlignCenter);
+        24, 292, 512, 24, Corpo::testo, verde, Qt::AlignCenter);
     for (int n = 1; n <= 8; ++n) {
         etichette_[static_cast<std::size_t>(n)]->setObjectName(
             n == 6 ? QStringLiteral("Image1") : QStringLiteral("Label%1").arg(n));
