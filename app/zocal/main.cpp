@@ -15,6 +15,8 @@
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QStyle>
+#include <QStyleFactory>
 #include <QTranslator>
 #include <QWindow>
 
@@ -35,7 +37,9 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("Zocal"));
     QApplication::setApplicationDisplayName(QStringLiteral("Zocal"));
     QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
-    QApplication::setStyle(new zocal::StileZocal);
+    // Over the style the user or the desktop chose (-style, QT_STYLE_OVERRIDE).
+    QApplication::setStyle(
+        new zocal::StileZocal(QStyleFactory::create(QApplication::style()->name())));
 
     // Qt's own dialogs (file, colour, printer) speak Italian too.
     QTranslator traduzione;
