@@ -1,0 +1,44 @@
+#pragma once
+
+// Small questions about the blocks of a document, shared by its writer,
+// its page logic and its drawing.
+
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextFormat>
+#include <QTextTable>
+
+namespace zocal::blocchi {
+
+// Marks the paragraph that follows a table in the text.
+constexpr int seguetabella = QTextFormat::UserProperty + 1;
+
+inline bool vuoto(const QTextBlock& b) {
+    return b.length() <= 1;
+}
+
+inline bool dentrotabella(const QTextBlock& b) {
+    return QTextCursor(b).currentTable() != nullptr;
+}
+
+// The block Qt puts right after a table.
+inline bool dopotabella(const QTextBlock& b) {
+    const QTextBlock prima = b.previous();
+    return prima.isValid() && !dentrotabella(b) && dentrotabella(prima);
+}
+
+// Every block of a table cell.
+template <typename F> void blocchidi(const QTextTableCell& cella, F&& fn) {
+    for (auto it = cella.begin(); !it.atEnd(); ++it) {
+        if (const QTextBlock b = it.currentBlock(); b.isValid()) {
+            fn(b);
+        }
+    }
+}
+
+inline double puntidi(const QTextCharFormat& f, double predefinito) {
+    const double p = f.fontPointSize();
+    return p > 0 ? p : predefinito;
+}
+
+} // namespace zocal::blocchi

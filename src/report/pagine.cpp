@@ -1,0 +1,217 @@
+#include "pagine.h"
+
+#include "blocchi.h"
+#include "impaginazione.h"
+
+#include <QAbstractTextDocumentLayout>
+
+#include <algorithm>
+#include <cmath>
+
+namespace zocal {
+
+namespace ip = impaginazione;
+using namespace blocchi;
+
+Pagine::Pagine(QTextDocument& doc, int pagine)
+    : l_(*doc.documentLayout()), altezza_(doc.pageSize().height()),
+      larghezza_(doc.pageSize().width()), pagine_(static_cast<std::size_t>(std::max(0, pagine))) {
+    const QTextFrame* radice = doc.rootFrame();
+    for (auto it = radice->begin(); !it.atEnd(); ++it) {
+        if (auto* t = qobject_cast<QTextTable*>(it.currentFrame())) {
+            griglia(*t);
+        } else if (const QTextBlock b = it.currentBlock(); b.isValid() && b.layout()) {
+            aggiungi(b, l_.blockBoundingRect(b).topLeft() - b.layout()->position());
+        }
+    }
+}
+
+void Pagine::disegna(QPainter& p, int i) const {
+    const QRectF vista(0, i * altezza_, larghezza_, altezza_);
+    p.save();
+    p.translate(0, -vista.top());
+    p.setClipRect(vista);
+    p.setPen(Qt::NoPen);
+    if (static_cast<std::size_t>(i) < pagine_.size()) {
+        for (const auto* strato : {&pagine_[static_cast<std::size_t>(i)].sfondi,
+                                   &pagine_[static_cast<std::size_t>(i)].linee}) {
+            for (const auto& [colore, rettangoli] : *strato) {
+                p.setBrush(QColor::fromRgba(colore));
+                p.drawRects(rettangoli.data(), static_cast<int>(rettangoli.size()));
+            }
+        }
+    }
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(Qt::black));
+    for (const Blocco& b : blocchi_) {
+        if (b.basso <= vista.top() || b.alto >= vista.bottom()) {
+            continue;
+        }
+        if (b.sfondo) {
+            const QRectF r = b.layout->boundingRect();
+            p.fillRect(QRectF(b.origine + b.layout->position(), r.size()),
+                       b.blocco.blockFormat().background());
+        }
+        b.layout->draw(&p, b.origine, {}, vista);
+    }
+    p.restore();
+}
+
+void Pagine::aggiungi(const QTextBlock& b, const QPointF& origine) {
+    QTextLayout* l = b.layout();
+    const bool sfondo = b.blockFormat().hasProperty(QTextFormat::BackgroundBrush);
+    if (l == nullptr || (vuoto(b) && !sfondo) || !b.isVisible()) {
+        return;
+    }
+    const QRectF r = l->boundingRect();
+    const double alto = origine.y() + l->position().y() + r.top();
+    blocchi_.push_back({b, l, origine, alto, alto + r.height(), sfondo});
+}
+
+int Pagine::pagina(double y) const {
+    return std::clamp(static_cast<int>(std::floor(y / altezza_)), 0,
+                      static_cast<int>(pagine_.size()) - 1);
+}
+
+double Pagine::larghezza(const QTextBlock& b) {
+    const QTextLayout* l = b.layout();
+    if (l == nullptr || l->lineCount() == 0) {
+        return 0;
+    }
+    const QTextLine riga = l->lineAt(0);
+    const QTextBlockFormat bf = b.blockFormat();
+    const double scala = bf.leftMargin() > 0 ? riga.x() / bf.leftMargin() : 1.0;
+    return riga.x() + riga.width() + bf.rightMargin() * scala;
+}
+
+double Pagine::fondo(const QTextTableCell& c) const {
+    const QTextBlock b = c.lastCursorPosition().block();
+    const QTextLayout* l = b.layout();
+    const double alto = l_.blockBoundingRect(b).top();
+    if (l == nullptr || l->lineCount() == 0) {
+        return alto;
+    }
+    const QTextLine riga = l->lineAt(l->lineCount() - 1);
+    const QTextBlockFormat bf = b.blockFormat();
+    return alto + riga.y() + bf.lineHeight(riga.height(), 1.0) + bf.bottomMargin();
+}
+
+void Pagine::griglia(QTextTable& t) {
+    const int righe = t.rows();
+    const int colonne = t.columns();
+    if (pagine_.empty() || righe < 1 || colonne < 1) {
+        return;
+    }
+    std::vector<double> sinistra(static_cast<std::size_t>(colonne));
+    std::vector<double> destra(static_cast<std::size_t>(colonne));
+    std::vector<double> alto(static_cast<std::size_t>(righe));
+    std::vector<double> basso(static_cast<std::size_t>(righe));
+    // The cells of a column share their left, those of a row their top:
+    // one lookup of the layout each, the other blocks placed from them.
+    std::vector<double> origx(static_cast<std::size_t>(colonne));
+    std::vector<double> origy(static_cast<std::size_t>(righe));
+    for (int c = 0; c < colonne; ++c) {
+        const QTextBlock b = t.cellAt(0, c).begin().currentBlock();
+        const double x = l_.blockBoundingRect(b).left();
+        sinistra[static_cast<std::size_t>(c)] = x;
+        destra[static_cast<std::size_t>(c)] = x + larghezza(b);
+        origx[static_cast<std::size_t>(c)] = x - (b.layout() ? b.layout()->position().x() : 0);
+    }
+    for (int r = 0; r < righe; ++r) {
+        const QTextBlock b = t.cellAt(r, 0).begin().currentBlock();
+        const double y = l_.blockBoundingRect(b).top();
+        alto[static_cast<std::size_t>(r)] = y;
+        origy[static_cast<std::size_t>(r)] = y - (b.layout() ? b.layout()->position().y() : 0);
+    }
+    for (int r = 0; r < righe; ++r) {
+        for (int c = 0; c < colonne; ++c) {
+            const QPointF origine(origx[static_cast<std::size_t>(c)],
+                                  origy[static_cast<std::size_t>(r)]);
+            blocchidi(t.cellAt(r, c), [&](const QTextBlock& b) { aggiungi(b, origine); });
+        }
+    }
+    // Each cell's edge and its neighbour's (or the table's) between two
+    // text areas; they are equal when there is no spacing.
+    const QTextTableFormat tf = t.format();
+    const double g = colonne > 1 ? sinistra[1] - destra[0]
+                                 : (2 * tf.border() + tf.cellSpacing()) * ip::dpi / 96.0;
+    for (int r = 0; r < righe; ++r) {
+        const auto k = static_cast<std::size_t>(r);
+        if (r + 1 < righe && pagina(alto[k + 1]) == pagina(alto[k])) {
+            basso[k] = alto[k + 1] - g;
+        } else {
+            // The last row, or the next one went over to the next page.
+            double b = alto[k];
+            for (int c = 0; c < colonne; ++c) {
+                b = std::max(b, fondo(t.cellAt(r, c)));
+            }
+            basso[k] = b;
+        }
+    }
+
+    // Cell colours, a run of equal neighbours in one rectangle. Cells
+    // of one format share their colour.
+    std::map<int, QBrush> pennelli;
+    auto pennello = [&](int r, int c) -> const QBrush& {
+        const QTextTableCell cella = t.cellAt(r, c);
+        auto it = pennelli.find(cella.tableCellFormatIndex());
+        if (it == pennelli.end()) {
+            it = pennelli.emplace(cella.tableCellFormatIndex(), cella.format().background()).first;
+        }
+        return it->second;
+    };
+    for (int r = 0; r < righe; ++r) {
+        const auto k = static_cast<std::size_t>(r);
+        Strato& sfondi = pagine_[static_cast<std::size_t>(pagina(alto[k]))].sfondi;
+        int c = 0;
+        while (c < colonne) {
+            const QBrush& colore = pennello(r, c);
+            int fine = c + 1;
+            while (fine < colonne && pennello(r, fine) == colore) {
+                ++fine;
+            }
+            if (colore.style() != Qt::NoBrush) {
+                const double x0 = sinistra[static_cast<std::size_t>(c)];
+                const double x1 = destra[static_cast<std::size_t>(fine) - 1];
+                sfondi[colore.color().rgba()].emplace_back(x0, alto[k], x1 - x0,
+                                                           basso[k] - alto[k]);
+            }
+            c = fine;
+        }
+    }
+
+    if (tf.border() <= 0 || tf.borderStyle() == QTextFrameFormat::BorderStyle_None || g <= 0) {
+        return;
+    }
+    const QRgb colore = tf.borderBrush().style() != Qt::NoBrush ? tf.borderBrush().color().rgba()
+                                                                : QColor(Qt::darkGray).rgba();
+    // The rows of each page, with their lines.
+    int primo = 0;
+    while (primo < righe) {
+        const int p = pagina(alto[static_cast<std::size_t>(primo)]);
+        int ultimo = primo;
+        while (ultimo + 1 < righe && pagina(alto[static_cast<std::size_t>(ultimo) + 1]) == p) {
+            ++ultimo;
+        }
+        std::vector<QRectF>& linee = pagine_[static_cast<std::size_t>(p)].linee[colore];
+        const double x0 = sinistra[0] - g;
+        const double x1 = destra[static_cast<std::size_t>(colonne) - 1] + g;
+        const double y0 = alto[static_cast<std::size_t>(primo)] - g;
+        const double y1 = basso[static_cast<std::size_t>(ultimo)] + g;
+        linee.emplace_back(x0, y0, x1 - x0, g);
+        for (int r = primo; r < ultimo; ++r) {
+            const auto k = static_cast<std::size_t>(r);
+            linee.emplace_back(x0, basso[k], x1 - x0, alto[k + 1] - basso[k]);
+        }
+        linee.emplace_back(x0, basso[static_cast<std::size_t>(ultimo)], x1 - x0, g);
+        linee.emplace_back(x0, y0, g, y1 - y0);
+        for (int c = 0; c + 1 < colonne; ++c) {
+            const auto k = static_cast<std::size_t>(c);
+            linee.emplace_back(destra[k], y0, sinistra[k + 1] - destra[k], y1 - y0);
+        }
+        linee.emplace_back(x1 - g, y0, g, y1 - y0);
+        primo = ultimo + 1;
+    }
+}
+
+} // namespace zocal

@@ -1,0 +1,175 @@
+#include "statodocumento.h"
+
+#include "caratteri.h"
+
+#include <QAbstractTextDocumentLayout>
+
+namespace zocal {
+
+QTextCharFormat ScrittoreDocumento::Stato::formato(double punti) const {
+    QTextCharFormat f;
+    if (famiglia != doc->defaultFont().family()) {
+        f.setFontFamilies(QStringList{famiglia});
+    }
+    f.setFontPointSize(punti);
+    return f;
+}
+
+void ScrittoreDocumento::Stato::scarta() {
+    blocco = false;
+    dimensionesospesa = 0;
+    allineamenti = false;
+    tabella = nullptr;
+    tabelle.clear();
+    selezione = QTextCursor();
+    doc.reset();
+}
+
+void ScrittoreDocumento::Stato::nuovo() {
+    scarta();
+    doc = std::make_unique<QTextDocument>();
+    doc->setUndoRedoEnabled(false);
+    doc->setUseDesignMetrics(true);
+    doc->setDefaultFont(fontbase("Times New Roman"));
+    doc->documentLayout()->setPaintDevice(layout.get());
+    doc->setPageSize(QSizeF(ip::larghezzapx, ip::altezzapx));
+    QTextFrameFormat radice = doc->rootFrame()->frameFormat();
+    radice.setMargin(ip::marginelogico);
+    radice.setPadding(0);
+    radice.setBorder(0);
+    doc->rootFrame()->setFrameFormat(radice);
+    interlinee.clear();
+    famiglia = "Times New Roman";
+    corposelezione = corpoparagrafo = corpotabella = 12;
+    interruzione = false;
+    pendente = false;
+    cambiato = true;
+    selezione = QTextCursor(doc.get());
+    selezione.setBlockCharFormat(formato(corposelezione));
+    apriblocco();
+}
+
+void ScrittoreDocumento::Stato::apriblocco() {
+    if (!blocco) {
+        selezione.beginEditBlock();
+        blocco = true;
+    }
+}
+
+void ScrittoreDocumento::Stato::chiudiblocco() {
+    if (blocco && doc) {
+        selezione.endEditBlock();
+    }
+    blocco = false;
+}
+
+void ScrittoreDocumento::Stato::assesta() {
+    if (dimensionesospesa > 0 && tabella != nullptr) {
+        const double punti = dimensionesospesa;
+        dimensionesospesa = 0;
+        dimensiona(tabella, punti);
+    }
+}
+
+void ScrittoreDocumento::Stato::materializza() {
+    assesta();
+    if (pendente) {
+        pendente = false;
+        cambiato = true;
+        fine().insertBlock(QTextBlockFormat(), formato(corpoparagrafo));
+    }
+}
+
+QTextCursor ScrittoreDocumento::Stato::fine() const {
+    QTextCursor c(doc.get());
+    c.movePosition(QTextCursor::End);
+    return c;
+}
+
+void ScrittoreDocumento::Stato::applicainterruzione(QTextCursor& c) {
+    if (!interruzione) {
+        return;
+    }
+    interruzione = false;
+    if (c.positionInBlock() > 0) {
+        c.insertBlock(c.blockFormat(), c.charFormat());
+    }
+    if (c.block().position() == 0) {
+        return;
+    }
+    QTextBlockFormat bf;
+    bf.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+    c.mergeBlockFormat(bf);
+}
+
+void ScrittoreDocumento::Stato::inserisci(QTextCursor& c, const QString& testo,
+                                          const QTextCharFormat& f, bool incella) {
+    QString pezzo;
+    auto scarica = [&] {
+        if (!pezzo.isEmpty()) {
+            applicainterruzione(c);
+            c.insertText(pezzo, f);
+            pezzo.clear();
+        }
+    };
+    for (qsizetype i = 0; i < testo.size(); ++i) {
+        const char16_t ch = testo[i].unicode();
+        if (ch == u'\r' || ch == u'\n') {
+            scarica();
+            if (ch == u'\r' && i + 1 < testo.size() && testo[i + 1] == u'\n') {
+                ++i;
+            }
+            if (!incella) {
+                applicainterruzione(c);
+            }
+            // Merged: the first block of a cell also carries the cell's own format.
+            c.mergeBlockCharFormat(f);
+            QTextBlockFormat bf = c.blockFormat();
+            bf.clearProperty(QTextFormat::PageBreakPolicy);
+            bf.clearProperty(seguetabella);
+            c.insertBlock(bf, f);
+        } else if (ch == u'\f') {
+            scarica();
+            if (!incella) {
+                interruzione = true;
+            }
+        } else if (ch == u'\t' || (ch >= 0x20 && ch != 0x7F && ch != 0xFFFE && ch != 0xFFFF)) {
+            pezzo += testo[i];
+        }
+    }
+    scarica();
+}
+
+QTextTableCell ScrittoreDocumento::Stato::cella(QTextTable* t, int r, int c) const {
+    if (t == nullptr || r < 1 || c < 1 || r > t->rows() || c > t->columns()) {
+        return {};
+    }
+    return t->cellAt(r - 1, c - 1);
+}
+
+QTextCursor ScrittoreDocumento::Stato::zona(QTextTable* t, int r0, int c0, int r1, int c1) {
+    QTextCursor c = t->cellAt(r0, c0).firstCursorPosition();
+    c.setPosition(t->cellAt(r1, c1).lastCursorPosition().position(), QTextCursor::KeepAnchor);
+    return c;
+}
+
+QTextCursor ScrittoreDocumento::Stato::contenuto(const QTextTableCell& cella) {
+    QTextCursor c = cella.firstCursorPosition();
+    c.setPosition(cella.lastCursorPosition().position(), QTextCursor::KeepAnchor);
+    return c;
+}
+
+void ScrittoreDocumento::Stato::dimensiona(QTextTable* t, double punti) {
+    corpotabella = punti;
+    QTextCursor tutto = zona(t, 0, 0, t->rows() - 1, t->columns() - 1);
+    const QTextCharFormat f = formato(punti);
+    tutto.mergeCharFormat(f);
+    tutto.mergeBlockCharFormat(f);
+    // A little room left and right of the text in every cell.
+    QTextBlockFormat spazio;
+    spazio.setLeftMargin(ip::spaziocellapx);
+    spazio.setRightMargin(ip::spaziocellapx);
+    tutto.mergeBlockFormat(spazio);
+}
+
+} // namespace zocal

@@ -1,0 +1,149 @@
+#pragma once
+
+#include "blocchi.h"
+#include "impaginazione.h"
+#include "zocal/report/documento.h"
+
+#include <QBuffer>
+#include <QByteArray>
+#include <QPdfWriter>
+#include <QString>
+#include <QTextCharFormat>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextTable>
+
+#include <map>
+#include <memory>
+#include <utility>
+#include <vector>
+
+namespace zocal {
+
+namespace ip = impaginazione;
+using namespace blocchi;
+
+// The document being built and what the writer remembers between calls.
+// Its editing is in statodocumento.cpp, its page logic in impaginatura.cpp.
+struct ScrittoreDocumento::Stato {
+    // The layout device: a PDF device at a fixed resolution, so that the
+    // page count is the same on every screen and matches the PDF.
+    QByteArray scarto;
+    std::unique_ptr<QBuffer> bufferlayout;
+    std::unique_ptr<QPdfWriter> layout;
+
+    std::unique_ptr<QTextDocument> doc;
+    QTextCursor selezione;
+    QString famiglia = "Times New Roman";
+    double corposelezione = 12;
+    double corpoparagrafo = 12;
+    double corpotabella = 12;
+    QTextTable* tabella = nullptr;
+    std::vector<QTextTable*> tabelle;
+    bool interruzione = false; // a form feed waits for text to follow
+    // A new paragraph is made when something goes into it: a table put in
+    // its place takes it over, as in the word processor.
+    bool pendente = false;
+    bool cambiato = true; // text, sizes or widths changed since the last layout
+    bool blocco = false;  // one edit block is open while building
+    // Only alignments changed since the last layout: they move no line, so
+    // the layout stands and the edit block stays open (closing it would lay
+    // out the whole document again).
+    bool allineamenti = false;
+    int pagine = 1; // of the last layout
+    // The size a new table's cells take, applied when the table is next
+    // touched: the report sizes each table again at once.
+    double dimensionesospesa = 0;
+
+    // Formats carry only what differs from the document's font: every
+    // property is copied again and again while laying out and drawing.
+    QTextCharFormat formato(double punti) const;
+
+    // Drops the document as it is: closing its edit block first would lay
+    // it all out for nothing.
+    void scarta();
+
+    void nuovo();
+
+    void apriblocco();
+    void chiudiblocco();
+
+    void assesta();
+
+    void materializza();
+
+    QTextCursor fine() const;
+
+    // A waiting form feed takes effect where text follows: the paragraph
+    // that receives it starts a new page. Nothing before the first line.
+    void applicainterruzione(QTextCursor& c);
+
+    // Types text: CR (or LF, or CR LF) ends a paragraph, FF breaks the page
+    // before the text that follows (not inside tables), other control
+    // characters have no place in a document and are dropped.
+    void inserisci(QTextCursor& c, const QString& testo, const QTextCharFormat& f, bool incella);
+
+    QTextTableCell cella(QTextTable* t, int r, int c) const;
+
+    // The text from cell (r0, c0) to cell (r1, c1), counted from 0: whole
+    // rows only, since Qt may take it for a run of text or for a block of cells.
+    static QTextCursor zona(QTextTable* t, int r0, int c0, int r1, int c1);
+
+    static QTextCursor contenuto(const QTextTableCell& cella);
+
+    // Size (and face) of every text of a table, empty cells included.
+    void dimensiona(QTextTable* t, double punti);
+
+    // Lines as tall as the report's face would make them, whichever face is
+    // drawn: the baseline stays where the face puts it, the spacing is scaled.
+    std::map<std::pair<QString, double>, double> spaziature;
+
+    // The natural line height the layout gives a face and size, from a
+    // one-line probe laid out on the same device.
+    double spaziatura(const QTextCharFormat& f, double punti);
+
+    QString famiglia_predefinita() const;
+
+    // The line spacing each character format asks for, by its index in the
+    // document: a report has thousands of blocks and a handful of formats.
+    std::map<int, std::pair<double, double>> interlinee; // punti, percento
+
+    template <typename F>
+    const std::pair<double, double>& interlineadi(int indice, double predefinito, F&& formato) {
+        auto it = interlinee.find(indice);
+        if (it == interlinee.end()) {
+            const QTextCharFormat f = formato();
+            const double punti = puntidi(f, predefinito);
+            const double naturale = spaziatura(f, punti);
+            const double percento =
+                naturale > 0 ? 100.0 * punti * ip::interlinea * ip::pxpunto / naturale : 100.0;
+            it = interlinee.emplace(indice, std::make_pair(punti, percento)).first;
+        }
+        return it->second;
+    }
+
+    void interlinea();
+
+    QTextTable* tabellaprima(const QTextBlock& b) const;
+
+    // Empty paragraphs that a page break would leave alone on a page of their
+    // own (a long title-page text pushes the last ones over) are dropped: a
+    // blank page in a report is never wanted. Needs a laid-out document.
+    bool togliblanchi();
+
+    // The document ready for counting or output, laid out; the caller
+    // reopens the edit block. After alignments alone the layout stands and
+    // only its lines take the new alignment, unless `definitivo` asks for the
+    // document's own layout (to be looked at from outside).
+    void completa(bool definitivo = false);
+
+    // Alignments are applied to a laid-out document: text changed before
+    // them is laid out first, so that they stay the only change pending.
+    void primadiallineare();
+
+    // Each block's lines take its format's alignment, as the layout would
+    // give them: alignment only shifts lines and spreads justified ones.
+    void riallinea();
+};
+
+} // namespace zocal
