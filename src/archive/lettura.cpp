@@ -4,6 +4,7 @@
 #include "zocal/archive/cp1252.h"
 #include "zocal/core/regole.h"
 
+#include <algorithm>
 #include <charconv>
 #include <optional>
 #include <vector>
@@ -207,11 +208,19 @@ Cella ingresso(const Valore& v, int riga, const std::string& dato) {
     return Cella(*numero);
 }
 
-std::string testo(const Valore& v, int riga, const std::string& campo) {
+std::string testo(const Valore& v, int riga, const std::string& campo, bool utf8) {
     if (v.tipo == Valore::Tipo::nudo) {
         throw Guasto{riga, "il testo " + campo + " deve essere tra virgolette"};
     }
-    return dacp1252(v.contenuto);
+    return utf8 ? v.contenuto : dacp1252(v.contenuto);
+}
+
+// A file saved as UTF-8 by another editor: well-formed UTF-8 holding at
+// least one multi-byte sequence. Accented Windows-1252 text is almost never
+// well-formed UTF-8, and plain ASCII reads the same either way.
+bool inutf8(std::string_view byte) {
+    const bool alti = std::any_of(byte.begin(), byte.end(), [](char c) { return (c & 0x80) != 0; });
+    return alti && utf8valido(byte);
 }
 
 Record necessario(Lettore& l, int n, const std::string& perche) {
@@ -282,6 +291,10 @@ std::string EsitoLettura::avviso() const {
 
 EsitoLettura leggilavoro(std::string_view byte, Lavoro& lavoro) {
     EsitoLettura esito;
+    const bool utf8 = inutf8(byte);
+    if (utf8 && byte.substr(0, 3) == "\xEF\xBB\xBF") {
+        byte.remove_prefix(3); // the mark some editors put first
+    }
     Lettore l(byte);
     Lavoro nuovo;
     try {
@@ -295,14 +308,16 @@ EsitoLettura leggilavoro(std::string_view byte, Lavoro& lavoro) {
                 nuovo.descrizione[k] =
                     testo(r5->valori[k], r5->riga,
                           std::string(nomedescrizione(static_cast<Descrizione>(k))) +
-                              " della descrizione");
+                              " della descrizione",
+                          utf8);
             }
             if (auto r6 = leggirecord(l, nfrontespizio, "per il frontespizio")) {
                 for (int k = 0; k < nfrontespizio; ++k) {
                     nuovo.frontespizio[k] =
                         testo(r6->valori[k], r6->riga,
                               std::string(nomefrontespizio(static_cast<Frontespizio>(k))) +
-                                  " del frontespizio");
+                                  " del frontespizio",
+                              utf8);
                 }
             } else {
                 esito.frontespizioassente = true;

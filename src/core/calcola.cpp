@@ -47,11 +47,61 @@ class Calcolo {
             esito_.passo = 18;
         } catch (const Arresto& a) {
             esito_.passo = a.passo;
+            svuota();
         }
+        svuotapianisopra();
         return esito_;
     }
 
   private:
+    // A run that stops before the verdict empties every result it did not
+    // recompute, in the data and on screen: results of earlier data must
+    // not stand as if the current data gave them. Typed values stay; the
+    // sigma is the calculation's only while it holds the number it wrote,
+    // and never with soil type 0, where the user gives it.
+    void svuota() {
+        const int f = f_;
+        for (int i = pianicalcolati_ + 1; i <= maxpiani; ++i) {
+            d_.scar(i, f) = Cella();
+        }
+        if (!totali_) {
+            for (int i = 1; i <= maxpiani; ++i) {
+                d_.scartot(i, f) = Cella();
+            }
+        }
+        auto togli = [](Cella& cella, std::optional<std::string>& mostra, bool fatto) {
+            if (!fatto) {
+                cella = Cella();
+                mostra = std::string();
+            }
+        };
+        togli(d_.carlim[f], esito_.carlim, carlim_);
+        if (!sigma_ && d_.sigmat[f].eNumero() && !tipozero()) {
+            d_.sigmat[f] = Cella();
+            esito_.sigmat = std::string();
+        }
+        togli(d_.scater[f], esito_.scater, scater_);
+        togli(d_.siglav[f], esito_.siglav, siglav_);
+        togli(d_.coeff[f], esito_.coeff, false);
+        d_.verifica[f] = Cella();
+        esito_.text1 = std::string();
+        esito_.aggiornagriglia = true;
+    }
+
+    // Loads of storeys above the highest one in use belong to no storey.
+    void svuotapianisopra() {
+        const int n = std::clamp(d_.npiani[f_], 0, maxpiani);
+        for (int i = std::max(n, pianicalcolati_) + 1; i <= maxpiani; ++i) {
+            if (!d_.scar(i, f_).vuota() || !d_.scartot(i, f_).vuota()) {
+                d_.scar(i, f_) = Cella();
+                d_.scartot(i, f_) = Cella();
+                esito_.aggiornagriglia = true;
+            }
+        }
+    }
+
+    bool tipozero() const { return !d_.tiposuolo.vuota() && leggidecimale(d_.tiposuolo) == 0.0; }
+
     [[noreturn]] void illeggibile(const Cella& c, const std::string& dove, int passo) {
         esito_.note = "Dato non leggibile come numero: \"" + c.testo() + "\" (" + dove +
                       "). Correggere il valore.";
@@ -116,6 +166,7 @@ class Calcolo {
             const double H = centimetri(Voce::interas, i);
             const double W = centimetri(Voce::spess, i);
             d_.scar(i, f) = finito(std::floor(((P + S + F) * L + T) + (H * W * G)), 1);
+            pianicalcolati_ = i;
         }
 
         // 2. Cumulative loads, from the top storey down.
@@ -124,6 +175,7 @@ class Calcolo {
             somma += leggiintero(d_.scar(i, f));
             d_.scartot(i, f) = finito(std::floor(somma), 2);
         }
+        totali_ = true;
 
         // 3. Width: 0.5 m for this run when none is typed; nothing is stored.
         const double B =
@@ -171,6 +223,7 @@ class Calcolo {
         sigma = finito(std::floor(sigma * 100 + 0.5) / 100, 9);
         d_.carlim[f] = carlim;
         d_.sigmat[f] = sigma;
+        carlim_ = sigma_ = true;
 
         // 10.
         esito_.sigmat = scrivinumero(sigma);
@@ -181,6 +234,9 @@ class Calcolo {
         const double G1 = decimale(d_.spem(1, f), "peso specifico del muro del piano n. 1", 11);
         const double scater = finito(std::floor(totale + G1 * B * D), 11);
         d_.scater[f] = scater;
+        scater_ = true;
+        // Shown at once, so a run stopping below does not leave an older one on show.
+        esito_.scater = scrivinumero(scater);
 
         // 12.
         if (B == 0) {
@@ -190,6 +246,8 @@ class Calcolo {
         // 13. Working pressure, cut to two decimals.
         const double siglav = finito(std::floor(100 * scater / (B * 10000)) / 100, 13);
         d_.siglav[f] = siglav;
+        siglav_ = true;
+        esito_.siglav = scrivinumero(siglav);
 
         // 14.
         if (scater == 0) {
@@ -200,9 +258,7 @@ class Calcolo {
         const double coeff = finito(std::floor(10 * carlim / (scater / (B * 10000))) / 100, 15);
         d_.coeff[f] = coeff;
 
-        // 16.
-        esito_.scater = scrivinumero(scater);
-        esito_.siglav = scrivinumero(siglav);
+        // 16. (scater and siglav are already shown.)
         esito_.coeff = scrivinumero(coeff);
 
         // 17. The verdict on the value as shown.
@@ -223,9 +279,20 @@ class Calcolo {
     DatiCalcolo& d_;
     int f_;
     EsitoCalcolo esito_;
+    // What this run has recomputed so far.
+    int pianicalcolati_ = 0;
+    bool totali_ = false;
+    bool carlim_ = false;
+    bool sigma_ = false;
+    bool scater_ = false;
+    bool siglav_ = false;
 };
 
 } // namespace
+
+bool notadiverdetto(std::string_view nota) {
+    return nota == notaverificata || nota == notainsufficiente;
+}
 
 EsitoCalcolo calcola(DatiCalcolo& dati, int f) {
     if (f < 1 || f > maxfond) {

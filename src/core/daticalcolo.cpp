@@ -23,17 +23,19 @@ const Cella& DatiCalcolo::piano(Voce v, int i, int f) const {
 }
 
 void DatiCalcolo::contadati() {
+    // The highest index in use, not a count: a storey or foundation typed
+    // after an empty one must still reach the calculation and the file.
     nfond = 0;
     for (int f = 1; f <= maxfond; ++f) {
         npiani[f] = 0;
         if (!prof[f].vuota()) {
-            ++nfond;
+            nfond = f;
         }
     }
     for (int f = 1; f <= nfond; ++f) {
         for (int i = 1; i <= maxpiani; ++i) {
             if (leggiintero(pesol(i, f)) > 0) {
-                ++npiani[f];
+                npiani[f] = i;
             }
         }
     }

@@ -2,6 +2,7 @@
 
 #include "zocal/core/modzocal.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace zocal {
@@ -13,14 +14,41 @@ std::string n(int valore) {
     return " " + std::to_string(valore);
 }
 
+// The storey the prompt is about: the first one below the highest in use
+// whose slab weight is missing, otherwise the highest in use.
+int pianorichiesto(const DatiCalcolo& d, int f) {
+    const int s = std::clamp(d.npiani[f], 0, maxpiani);
+    for (int i = 1; i < s; ++i) {
+        if (d.pesol(i, f).vuota()) {
+            return i;
+        }
+    }
+    return s;
+}
+
+bool pianovuoto(const DatiCalcolo& d, int i, int f) {
+    return std::all_of(vociingresso.begin(), vociingresso.end(),
+                       [&](Voce v) { return d.piano(v, i, f).vuota(); });
+}
+
 } // namespace
+
+int fondazionevuota(const DatiCalcolo& d) {
+    const int nfond = std::clamp(d.nfond, 0, maxfond);
+    for (int f = 1; f < nfond; ++f) {
+        if (d.prof[f].vuota()) {
+            return f;
+        }
+    }
+    return 0;
+}
 
 std::string indicazioni(const DatiCalcolo& d, int fondcorrente, const CampiTerreno& campi) {
     if (fondcorrente == 0) {
         return promptapertura;
     }
     const int f = fondcorrente;
-    const int s = d.npiani[f];
+    const int s = pianorichiesto(d, f);
     const std::string A = "impalcato n." + n(s);
     const std::string B = " della fondazione n." + n(f);
 
@@ -44,6 +72,9 @@ std::string indicazioni(const DatiCalcolo& d, int fondcorrente, const CampiTerre
         if (d.piano(voce, s, f).vuota()) {
             return testo + A;
         }
+    }
+    if (const int g = fondazionevuota(d); g != 0 && g != f) {
+        return "digitare la profondità della fondazione n." + n(g);
     }
     if ((d.sigmat[f].vuota() || d.sigmat[f] == "0") && d.tiposuolo == "0") {
         return "scegliere il tipo di suolo o digitare il sigma massimo del terreno di fondazione";
@@ -83,11 +114,26 @@ std::optional<Messaggio> controlla(const DatiCalcolo& d, int& controllosilenzios
         {Voce::interas, "dell'interasse del piano."},
         {Voce::spem, "del peso specifico del muro."},
     };
-    for (int f = 1; f <= d.nfond; ++f) {
+    const int nfond = std::clamp(d.nfond, 0, maxfond);
+    for (int f = 1; f <= nfond; ++f) {
+        // Below a foundation in use: it would go into the file without a depth.
+        if (d.prof[f].vuota()) {
+            return errore("Fondazione n." + n(f) +
+                          ":\r- manca la profondità, ma una fondazione successiva è in uso: "
+                          "digitare la profondità della fondazione n." +
+                          n(f) + ".");
+        }
         if (d.npiani[f] == 0) {
             return errore("Attenzione: non ancora vengono inseriti dati per controllare i piani!");
         }
-        for (int i = 1; i <= d.npiani[f]; ++i) {
+        const int npiani = std::clamp(d.npiani[f], 0, maxpiani);
+        for (int i = 1; i <= npiani; ++i) {
+            if (i < npiani && pianovuoto(d, i, f)) {
+                return errore("Fondazione n." + n(f) + "- piano n." + n(i) +
+                              ":\r- il piano è vuoto, ma un piano superiore è in uso: digitare "
+                              "i dati del piano n." +
+                              n(i) + ".");
+            }
             for (const auto& [voce, testo] : dati) {
                 if (d.piano(voce, i, f).vuota()) {
                     return errore("Fondazione n." + n(f) + "- piano n." + n(i) +
@@ -108,7 +154,7 @@ std::optional<Messaggio> controlla(const DatiCalcolo& d, int& controllosilenzios
     if (d.attr.vuota()) {
         return errore("Digitare il valore dell'angolo d'attrito.");
     }
-    for (int f = 1; f <= d.nfond; ++f) {
+    for (int f = 1; f <= nfond; ++f) {
         if (d.sigmat[f].vuota()) {
             return errore("Digitare il valore del sigma del terreno della fondazione n." + n(f));
         }

@@ -16,14 +16,20 @@ EsitoValidazione validadato(std::string_view datoimmesso, const ModZocal& mod) {
     for (char c : datoimmesso) {
         if (c == ',' || c == '-' || (c >= '0' && c <= '9')) {
             esito.datocorretto += c;
+        } else if (c == '.') {
+            esito.puntoscartato = true;
         }
     }
+    const Messaggio messaggio{"Attenzione! il dato digitato non è corretto: usare solo numeri "
+                              "e la virgola per i decimali.",
+                              Icona::stop, mod.titolocontrollo};
     if (datoimmesso == "-" || esito.datocorretto.empty()) {
-        esito.rifiuto = Messaggio{"Attenzione! il dato digitato non è corretto: usare solo numeri "
-                                  "e la virgola per i decimali.",
-                                  Icona::stop, mod.titolocontrollo};
+        esito.rifiuto = messaggio;
+        esito.puntoscartato = false;
         esito.datocorretto.clear();
         esito.datoimmesso.clear();
+    } else if (esito.puntoscartato) {
+        esito.avviso = messaggio;
     }
     return esito;
 }

@@ -463,6 +463,11 @@ void calcolo::immissione(Campo c, Voce v, int k) {
         dialoghi_.avvisa(*esito.rifiuto);
     }
     imposta(e, qs(esito.datocorretto));
+    if (esito.avviso) {
+        // The cleaned text is already in the field, so the user sees what
+        // the dropped point made of the number.
+        campitesto::avvisanelcampo(dialoghi_, *esito.avviso, e);
+    }
 
     // 3. Store. A cell that already holds this text (or the number it
     // writes) is left as it is, so displaying a value never changes its kind.
@@ -516,6 +521,9 @@ void calcolo::calcola() {
     }
     if (esito.note) {
         imposta(note, qs(*esito.note));
+    } else if (!esito.completo() && notadiverdetto(ss(note->text()))) {
+        // The verdict went with the results: its comment goes too.
+        imposta(note, QString());
     }
     if (esito.aggiornagriglia) {
         VScroll1_Change();

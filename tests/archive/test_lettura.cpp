@@ -279,6 +279,39 @@ TEST(Lettura, ByteNonAsciiDiventanoIlCarattereGiusto) {
     EXPECT_EQ(scritto(l).substr(0, file.size()), file);
 }
 
+// A job file another editor saved as UTF-8 keeps its accents; one in the
+// program's own code page reads as before, also when it holds bytes that
+// happen to form UTF-8 nowhere.
+TEST(Lettura, UnFileSalvatoInUtf8MantieneGliAccenti) {
+    const std::string descrizione = "\"città\",\"più € 5\",\"\",\"\",\"\",\"\",\"\",\"\","
+                                    "\"\",\"\",\"\",\"\",\"\"\r\n";
+    const std::string frontespizio = "\"Forlì\",\"q\",\"r\",\"s\",\"lunedì, 6 mar 2001\",\"u\"\r\n";
+    for (const std::string marca : {"", "\xEF\xBB\xBF"}) {
+        const std::string file = marca + "0\r\n" + soloterreno + descrizione + frontespizio;
+        Lavoro l;
+        const EsitoLettura e = leggilavoro(file, l);
+        ASSERT_TRUE(e.riuscita()) << e.errore;
+        EXPECT_EQ(l[Descrizione::fabbricato], "città");
+        EXPECT_EQ(l[Descrizione::muratura], "più € 5");
+        EXPECT_EQ(l[Frontespizio::progetto], "Forlì");
+        EXPECT_EQ(l[Frontespizio::data], "lunedì, 6 mar 2001");
+        EXPECT_EQ(l.dati.tiposuolo.testo(), "1");
+        // Saved again, as always, in Windows-1252.
+        const std::string salvato = scritto(l);
+        EXPECT_NE(salvato.find("\"citt\xE0\""), std::string::npos);
+        EXPECT_NE(salvato.find("\"Forl\xEC\""), std::string::npos);
+    }
+    // Windows-1252 with a byte that is no UTF-8: read as before.
+    Lavoro l;
+    const std::string cp1252 = "0\r\n" + soloterreno +
+                               "\"citt\xE0\",\"\",\"\",\"\",\"\",\"\",\"\",\"\","
+                               "\"\",\"\",\"\",\"\",\"\xC3\xA8\"\r\n" +
+                               frontespizio6;
+    ASSERT_TRUE(leggilavoro(cp1252, l).riuscita());
+    EXPECT_EQ(l[Descrizione::fabbricato], "città");
+    EXPECT_EQ(l[Descrizione::giudizio], "Ã¨");
+}
+
 TEST(Lettura, UnaVirgolettaScrittaTornaComeVirgolettaTipografica) {
     Lavoro originale = prova::lavoropiccolo();
     originale[Frontespizio::progetto] = "ampliamento \"casa Rossi\", lotto 2";

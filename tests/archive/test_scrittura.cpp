@@ -1,6 +1,7 @@
 #include "zocal/archive/scrittura.h"
 
 #include "lavori.h"
+#include "zocal/archive/lettura.h"
 
 #include <gtest/gtest.h>
 
@@ -101,6 +102,33 @@ TEST(Scrittura, ScriveIConteggiComeSonoEnonOltre) {
     EXPECT_EQ(s.find("9,99"), std::string::npos);
     EXPECT_EQ(s.find("777"), std::string::npos);
     EXPECT_EQ(righe(s), 1 + 3 + 1 + 3);
+}
+
+// Storeys 1 and 3 typed, storey 2 not; foundations 1 and 3 with a depth,
+// foundation 2 without: recounted, saved and read back, nothing typed is lost.
+TEST(Scrittura, UnLavoroConDeiVuotiTornaIntero) {
+    Lavoro l = prova::lavoropiccolo();
+    l.dati.pesol(3, 1) = "777";
+    l.dati.spem(3, 1) = "1900";
+    l.dati.pesol(2, 1) = "";
+    l.dati.prof[3] = "9,99";
+    l.dati.pesol(1, 3) = "555";
+    l.dati.contadati();
+    const std::string s = scritto(l);
+    EXPECT_EQ(s.substr(0, 3), "3\r\n");
+    EXPECT_NE(s.find("777"), std::string::npos);
+    EXPECT_NE(s.find("9,99"), std::string::npos);
+    EXPECT_NE(s.find("555"), std::string::npos);
+    EXPECT_EQ(righe(s), 1 + (1 + 3) + 1 + (1 + 1) + 3);
+    Lavoro letto;
+    ASSERT_TRUE(leggilavoro(s, letto).riuscita());
+    EXPECT_EQ(letto.dati.pesol(3, 1).testo(), "777");
+    EXPECT_EQ(letto.dati.spem(3, 1).testo(), "1900");
+    EXPECT_EQ(letto.dati.prof[3].testo(), "9,99");
+    EXPECT_EQ(letto.dati.pesol(1, 3).testo(), "555");
+    letto.dati.contadati();
+    EXPECT_EQ(letto.dati.nfond, 3);
+    EXPECT_EQ(letto.dati.npiani[1], 3);
 }
 
 TEST(Scrittura, TestiInWindows1252ConSostituzioniSegnalate) {

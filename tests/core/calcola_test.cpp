@@ -109,7 +109,8 @@ TEST(Calcola, EmptyWidthComputesWithHalfMetreAndStoresNothing) {
     EXPECT_EQ(d.scater[1].testo(), "8810");
 }
 
-TEST(Calcola, ZeroWidthStopsAfterGroundLoadKeepingOldVerdict) {
+// A run that stops early must not leave the verdict of earlier data.
+TEST(Calcola, ZeroWidthStopsAfterGroundLoadEmptyingTheOldVerdict) {
     DatiCalcolo d = esempiolavorato();
     calcola(d, 1);
     d.largh[1] = "0";
@@ -117,12 +118,104 @@ TEST(Calcola, ZeroWidthStopsAfterGroundLoadKeepingOldVerdict) {
     EXPECT_EQ(e.passo, 12);
     EXPECT_EQ(d.carlim[1].testo(), "30,6");
     EXPECT_EQ(d.scater[1].testo(), "7910");
-    EXPECT_EQ(d.siglav[1].testo(), "1,49");
-    EXPECT_EQ(d.coeff[1].testo(), "3,33");
-    EXPECT_EQ(d.verifica[1].testo(), "verificata");
-    EXPECT_FALSE(e.coeff.has_value());
-    EXPECT_FALSE(e.text1.has_value());
+    EXPECT_EQ(d.scartot(1, 1).testo(), "7910");
+    EXPECT_TRUE(d.siglav[1].vuota());
+    EXPECT_TRUE(d.coeff[1].vuota());
+    EXPECT_TRUE(d.verifica[1].vuota());
+    EXPECT_EQ(e.coeff, "");
+    EXPECT_EQ(e.siglav, "");
+    EXPECT_EQ(e.text1, "");
     EXPECT_EQ(e.carlim, "30,6");
+    EXPECT_EQ(e.scater, "7910");
+    EXPECT_EQ(d.largh[1].testo(), "0");
+}
+
+TEST(Calcola, StoppedRunEmptiesEveryResultItDidNotRecompute) {
+    DatiCalcolo d = esempiolavorato();
+    ASSERT_TRUE(calcola(d, 1).completo());
+    d.tram(2, 1) = "";
+    const DatiCalcolo prima = d;
+    const EsitoCalcolo e = calcola(d, 1);
+    EXPECT_EQ(e.passo, 1);
+    EXPECT_EQ(d.scar(1, 1).testo(), "4220");
+    for (int i = 1; i <= 2; ++i) {
+        EXPECT_TRUE(d.scartot(i, 1).vuota()) << i;
+    }
+    EXPECT_TRUE(d.scar(2, 1).vuota());
+    const Risultati r = risultati(d, 1);
+    for (const std::string& valore :
+         {r.carlim, r.sigmat, r.scater, r.siglav, r.coeff, r.verifica}) {
+        EXPECT_EQ(valore, "");
+    }
+    for (const auto& mostrato : {e.carlim, e.sigmat, e.scater, e.siglav, e.coeff, e.text1}) {
+        EXPECT_EQ(mostrato, "");
+    }
+    EXPECT_TRUE(e.aggiornagriglia);
+    // Every typed value stays.
+    for (int i = 1; i <= 2; ++i) {
+        for (Voce v : vociingresso) {
+            EXPECT_TRUE(d.piano(v, i, 1).identica(prima.piano(v, i, 1)));
+        }
+    }
+    EXPECT_EQ(d.prof[1].testo(), "1");
+    EXPECT_EQ(d.largh[1].testo(), "0,6");
+    EXPECT_EQ(d.pesos.testo(), "1,8");
+}
+
+TEST(Calcola, StoppedRunKeepsTheSigmaTheUserTyped) {
+    // Soil type 0: the sigma is the user's, even after a run stored it back.
+    DatiCalcolo d = esempiolavorato();
+    d.tiposuolo = "0";
+    d.sigmat[1] = "1,5";
+    ASSERT_TRUE(calcola(d, 1).completo());
+    d.prof[1] = "";
+    const EsitoCalcolo e = calcola(d, 1);
+    EXPECT_EQ(e.passo, 4);
+    EXPECT_EQ(d.sigmat[1].testo(), "1,5");
+    EXPECT_FALSE(e.sigmat.has_value());
+    EXPECT_TRUE(d.carlim[1].vuota());
+
+    // Another type with a sigma typed as text: never emptied either.
+    DatiCalcolo t = esempiolavorato();
+    t.sigmat[1] = "2";
+    t.pesos = "";
+    calcola(t, 1);
+    EXPECT_EQ(t.sigmat[1].testo(), "2");
+}
+
+TEST(Calcola, LoadsAboveTheHighestStoreyInUseAreEmptied) {
+    DatiCalcolo d = esempiolavorato();
+    for (int k = 0; k < 8; ++k) {
+        d.piano(vociingresso[k], 3, 1) = d.piano(vociingresso[k], 2, 1);
+    }
+    d.contadati();
+    ASSERT_TRUE(calcola(d, 1).completo());
+    ASSERT_FALSE(d.scar(3, 1).vuota());
+    d.pesol(3, 1) = "";
+    d.contadati();
+    const EsitoCalcolo e = calcola(d, 1);
+    EXPECT_TRUE(e.completo());
+    EXPECT_TRUE(d.scar(3, 1).vuota());
+    EXPECT_TRUE(d.scartot(3, 1).vuota());
+    EXPECT_EQ(d.scartot(1, 1).testo(), "7910");
+}
+
+// Storeys 1 and 3 with a slab weight, storey 2 without: storey 3's load
+// reaches the footing.
+TEST(Calcola, StoreyAfterAGapIsCarriedDown) {
+    DatiCalcolo d = esempiolavorato();
+    for (int k = 0; k < 8; ++k) {
+        d.piano(vociingresso[k], 3, 1) = d.piano(vociingresso[k], 1, 1);
+    }
+    d.pesol(2, 1) = "";
+    d.contadati();
+    ASSERT_EQ(d.npiani[1], 3);
+    ASSERT_TRUE(calcola(d, 1).completo());
+    // (0 + 150 + 80) * 4 + 150 + 3 * 0.3 * 1800 = 2690
+    EXPECT_EQ(d.scar(2, 1).testo(), "2690");
+    EXPECT_EQ(d.scar(3, 1).testo(), "4220");
+    EXPECT_EQ(d.scartot(1, 1).testo(), "11130");
+    EXPECT_EQ(d.scater[1].testo(), "12210");
 }
 
 TEST(Calcola, MissingStoreyValueStopsSilentlyKeepingLowerLoads) {

@@ -85,6 +85,34 @@ TEST(Indicazioni, LooksOnlyAtTheHighestStoreyAndTheFieldTexts) {
     EXPECT_EQ(indicazioni(d, 2, campi(d)), "digitare la profondità della fondazione n. 2");
 }
 
+// Storeys 1 and 3 typed, storey 2 forgotten: the prompt asks for storey 2
+// before anything else, and for an empty foundation below one in use.
+TEST(Indicazioni, AsksForWhatIsEmptyBelowOneInUse) {
+    DatiCalcolo d = esempiolavorato();
+    for (int k = 0; k < 8; ++k) {
+        d.piano(vociingresso[k], 3, 1) = d.piano(vociingresso[k], 1, 1);
+        d.piano(vociingresso[k], 2, 1) = "";
+    }
+    d.contadati();
+    EXPECT_EQ(indicazioni(d, 1, campi(d)), "digitare il peso del solaio dell'impalcato n. 2");
+    d.pesol(2, 1) = "250";
+    d.contadati();
+    EXPECT_EQ(indicazioni(d, 1, campi(d)), finale); // the rest is for the data check
+
+    d.prof[3] = "1";
+    d.largh[3] = "0,6";
+    for (int k = 0; k < 8; ++k) {
+        d.piano(vociingresso[k], 1, 3) = d.piano(vociingresso[k], 1, 1);
+    }
+    d.contadati();
+    EXPECT_EQ(indicazioni(d, 1, campi(d)), "digitare la profondità della fondazione n. 2");
+    EXPECT_EQ(indicazioni(d, 3, campi(d)), "digitare la profondità della fondazione n. 2");
+    EXPECT_EQ(indicazioni(d, 2, campi(d)), "digitare la profondità della fondazione n. 2");
+    d.prof[2] = "1";
+    d.contadati();
+    EXPECT_EQ(indicazioni(d, 3, campi(d)), finale);
+}
+
 TEST(Indicazioni, NoStoreyCountedNamesStoreyZero) {
     DatiCalcolo d;
     d.prof[1] = "1";
@@ -166,6 +194,37 @@ TEST_F(Controllo, SilentCheck) {
     d.attr = "";
     EXPECT_TRUE(esegui(d).has_value());
     EXPECT_EQ(silenzioso, 1); // a failed check leaves the flag for the caller
+}
+
+TEST_F(Controllo, NamesAnEmptyStoreyOrFoundationBelowOneInUse) {
+    DatiCalcolo d = esempiolavorato();
+    d.sigmat[1] = "1,5";
+    for (int k = 0; k < 8; ++k) {
+        d.piano(vociingresso[k], 3, 1) = d.piano(vociingresso[k], 2, 1);
+        d.piano(vociingresso[k], 2, 1) = "";
+    }
+    d.contadati();
+    EXPECT_EQ(esegui(d)->testo, "Fondazione n. 1- piano n. 2:\r- il piano è vuoto, ma un piano "
+                                "superiore è in uso: digitare i dati del piano n. 2.");
+    d.pesol(2, 1) = "250";
+    EXPECT_EQ(esegui(d)->testo,
+              "Fondazione n. 1- piano n. 2:\r- digitare il dato del sovraccarico.");
+    for (int k = 0; k < 8; ++k) {
+        d.piano(vociingresso[k], 2, 1) = d.piano(vociingresso[k], 3, 1);
+    }
+
+    d.prof[3] = "1";
+    d.sigmat[3] = "1,5";
+    for (int k = 0; k < 8; ++k) {
+        d.piano(vociingresso[k], 1, 3) = d.piano(vociingresso[k], 1, 1);
+    }
+    d.contadati();
+    const auto m = esegui(d);
+    ASSERT_TRUE(m);
+    EXPECT_EQ(m->icona, Icona::stop);
+    EXPECT_EQ(m->testo, "Fondazione n. 2:\r- manca la profondità, ma una fondazione successiva è "
+                        "in uso: digitare la profondità della fondazione n. 2.");
+    EXPECT_EQ(fondazionevuota(d), 2);
 }
 
 TEST_F(Controllo, SecondFoundationWithoutStoreys) {

@@ -204,13 +204,87 @@ TEST_F(Calcolo, UnTestoRifiutatoMostraIlMessaggioESvuotaIlCampo) {
     QTest::keyClicks(c(Voce::pesol, 1), "12a,5");
     EXPECT_EQ(c(Voce::pesol, 1)->text(), "12,5");
     EXPECT_EQ(dati.pesol(1, 1).testo(), "12,5");
-    QTest::keyClicks(w->coes, "3.5");
-    EXPECT_EQ(dati.coes.testo(), "35");
     EXPECT_EQ(dialoghi.mostrati.size(), 1u);
     // A lone minus is refused too: a negative is typed after its digits.
     QTest::keyClicks(c(Voce::tram, 1), "-");
     EXPECT_EQ(dialoghi.mostrati.size(), 2u);
     EXPECT_EQ(c(Voce::tram, 1)->text(), "");
+}
+
+// "1.5" typed for 1,5 m would silently become 15 m and turn a failing
+// foundation into a verified one: the point is dropped, but with a word.
+TEST_F(Calcolo, UnPuntoScartatoVieneDettoEIlCampoTieneIlTestoPulito) {
+    apriesempio();
+    const std::string messaggio = "Attenzione! il dato digitato non è corretto: usare solo numeri "
+                                  "e la virgola per i decimali.";
+    sostituisci(w->prof, "1.5");
+    ASSERT_EQ(dialoghi.mostrati.size(), 1u);
+    ultimo(messaggio);
+    EXPECT_EQ(w->prof->text(), "15");
+    EXPECT_EQ(dati.prof[1].testo(), "15");
+
+    // A pasted thousands point: the message, and the digits kept.
+    w->coes->setText("1.800");
+    ASSERT_EQ(dialoghi.mostrati.size(), 2u);
+    ultimo(messaggio);
+    EXPECT_EQ(w->coes->text(), "1800");
+    EXPECT_EQ(dati.coes.testo(), "1800");
+
+    // A comma is never told.
+    sostituisci(c(Voce::spess, 1), "0,30");
+    EXPECT_EQ(dialoghi.mostrati.size(), 2u);
+}
+
+// Results that the data no longer give go from the window and from the data.
+TEST_F(Calcolo, UnCalcoloInterrottoNonLasciaRisultatiVecchi) {
+    apriesempio();
+    ASSERT_EQ(w->Text1->text(), "verificata");
+    ASSERT_EQ(note(), notaverificata);
+    sostituisci(c(Voce::tram, 2), "");
+    EXPECT_EQ(w->Text1->text(), "");
+    EXPECT_EQ(note(), "");
+    for (QLabel* l :
+         {w->carlim, w->scater, w->siglav, w->coeff, w->scar[2], w->scartot[1], w->scartot[2]}) {
+        EXPECT_EQ(l->text(), "") << l->objectName().toStdString();
+    }
+    EXPECT_EQ(w->scar[1]->text(), "4220");
+    EXPECT_EQ(w->sigmat->text(), "");
+    EXPECT_TRUE(dati.verifica[1].vuota());
+    EXPECT_TRUE(dati.coeff[1].vuota());
+    EXPECT_TRUE(dati.scartot(1, 1).vuota());
+    EXPECT_TRUE(dialoghi.mostrati.empty());
+    // Typed again: everything comes back.
+    QTest::keyClicks(c(Voce::tram, 2), "150");
+    EXPECT_EQ(w->Text1->text(), "verificata");
+    EXPECT_EQ(w->coeff->text(), "3,33");
+
+    // A width of 0 keeps the loads and the capacity, not the old verdict.
+    sostituisci(w->largh, "0");
+    EXPECT_EQ(w->Text1->text(), "");
+    EXPECT_EQ(w->coeff->text(), "");
+    EXPECT_EQ(w->siglav->text(), "");
+    EXPECT_EQ(w->carlim->text(), "30,6");
+    EXPECT_EQ(w->scater->text(), "7910");
+    EXPECT_EQ(w->largh->text(), "0");
+    EXPECT_TRUE(dati.verifica[1].vuota());
+}
+
+TEST_F(Calcolo, UnPianoDopoUnPianoVuotoEntraNelCalcolo) {
+    apriesempio();
+    w->VScroll1->setValue(3);
+    const char* const piano3[] = {"300", "200", "4", "100", "200", "0,30", "3", "1800"};
+    for (std::size_t j = 0; j < 8; ++j) {
+        QTest::keyClicks(c(zocal::vociingresso[j], 1), piano3[j]);
+    }
+    w->VScroll1->setValue(1);
+    EXPECT_EQ(dati.npiani[1], 3);
+    EXPECT_EQ(w->scartot[1]->text(), "12130");
+    sostituisci(c(Voce::pesol, 2), "");
+    // Storey 2 without slab weight still lies below storey 3.
+    EXPECT_EQ(dati.npiani[1], 3);
+    EXPECT_EQ(passo(), "digitare il peso del solaio dell'impalcato n. 2");
+    EXPECT_EQ(w->scartot[1]->text(), "11130");
+    EXPECT_EQ(w->Text1->text(), "non verificata");
 }
 
 TEST_F(Calcolo, CliccareIlNumeroDelPianoCopiaIlPianoPrecedente) {

@@ -23,10 +23,11 @@ struct EsitoLettura {
     std::string avviso() const;
 };
 
-// Reads a job file (Windows-1252 bytes). Only a file read to the end of the
-// soil record replaces anything: then the calculation data are replaced
-// whole (results empty, counts as written), and the description and title
-// page each when their record is complete. On error `lavoro` is untouched.
+// Reads a job file: Windows-1252 bytes, or UTF-8 when the file is
+// well-formed UTF-8 with accented letters (another editor saved it so).
+// Only a file read to the end of the soil record replaces anything: then the calculation data are
+// replaced whole (results empty, counts as written), and the description and title page each when
+// their record is complete. On error `lavoro` is untouched.
 EsitoLettura leggilavoro(std::string_view byte, Lavoro& lavoro);
 
 } // namespace zocal

@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace zocal {
 
@@ -17,7 +18,9 @@ inline constexpr const char* testoverificata = "verificata";
 inline constexpr const char* testononverificata = "non verificata";
 
 // What one run of the calculation leaves for the window to show. A display
-// that the run did not reach is nullopt: the window keeps what it shows.
+// the run leaves alone is nullopt: the window keeps what it shows. A run that
+// stops before the verdict empties the results it did not recompute, and
+// their displays are the empty text.
 struct EsitoCalcolo {
     std::optional<std::string> note;
     std::optional<std::string> text1;
@@ -31,6 +34,9 @@ struct EsitoCalcolo {
     int passo = 0;                // the step the run ended on; 18 when complete
     bool completo() const { return passo == 18; }
 };
+
+// Whether a note is the comment of a verdict, which must go when the verdict does.
+bool notadiverdetto(std::string_view nota);
 
 // Load take-down and bearing-capacity check of foundation f (1..10): reads the
 // entries of the data, writes the results into it, and says what to show.

@@ -52,9 +52,10 @@ class DatiCalcolo {
     int nfond = 0;
     Cella tiposuolo, pesos, coes, attr;
 
-    // Recounts nfond and every npiani: a foundation counts when its depth is
-    // typed, a storey when its slab self-weight reads greater than 0; storeys
-    // only for foundations 1..nfond.
+    // Recounts nfond and every npiani: nfond is the highest foundation with
+    // a depth, npiani(f) the highest storey whose slab self-weight reads
+    // greater than 0; storeys only for foundations 1..nfond. Without gaps
+    // these are the numbers of foundations and storeys in use.
     void contadati();
 
     // Empties every entry and result, zeroes the counts, empties the soil.

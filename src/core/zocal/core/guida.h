@@ -21,8 +21,13 @@ struct CampiTerreno {
     std::string attr;
 };
 
-// The one guidance text for the yellow box: the next value to type.
+// The one guidance text for the yellow box: the next value to type. A
+// storey or foundation left empty below one in use is asked for too.
 std::string indicazioni(const DatiCalcolo& dati, int fondcorrente, const CampiTerreno& campi);
+
+// The first foundation without a depth below the highest one in use; 0 when
+// there is none.
+int fondazionevuota(const DatiCalcolo& dati);
 
 // The data check. Returns the message to show, if any; ends at the first
 // message. With controllosilenzioso at 1 a check that finds everything in
