@@ -6,6 +6,10 @@
 
 #include <QGuiApplication>
 
+#include <unistd.h>
+
+#include <cerrno>
+#include <filesystem>
 #include <iostream>
 
 namespace zocal {
@@ -99,6 +103,21 @@ int comandorelazione(const std::vector<std::string>& argomenti, std::ostream& ou
     }
     if (uscita && uscita->empty()) {
         return sbagliato("il file della relazione non può avere un nome vuoto");
+    }
+    if (!uscita && ::access(file->c_str(), R_OK) == 0) {
+        // Without -o the report goes beside the job file, which may sit in a
+        // folder the user cannot write (the installed examples, a colleague's
+        // share): say how to put it elsewhere instead of a bare refusal.
+        const std::filesystem::path genitore = std::filesystem::path(*file).parent_path();
+        const std::string cartella = genitore.empty() ? std::string(".") : genitore.string();
+        const int motivo = ::access(cartella.c_str(), W_OK) == 0 ? 0 : errno;
+        if (motivo == EACCES || motivo == EPERM || motivo == EROFS) {
+            err << "zocal-cli: non si può scrivere la relazione nella cartella \"" << cartella
+                << "\" del file dati (" << descrivierrore(motivo) << ").\n"
+                << "Indicare dove salvarla con l'opzione -o, per esempio:\n"
+                << "  zocal-cli relazione " << *file << " -o ~/relazione.docx\n";
+            return 2;
+        }
     }
     const EsitoRelazione esito = relazionedafile(*file, uscita.value_or(""), studio, indirizzo);
     if (!esito.riuscita()) {

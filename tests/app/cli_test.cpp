@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 #include <string>
 #include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
@@ -13,10 +14,12 @@ struct Uscita {
     int stato = -1;
 };
 
-// Runs the batch tool with a shell command line tail; stderr joins stdout when asked.
-Uscita esegui(const std::string& argomenti, bool conerrori = false) {
+// Runs the batch tool with a shell command line tail; stderr joins stdout when
+// asked. `davanti` goes before the tool (another user, another environment).
+Uscita esegui(const std::string& argomenti, bool conerrori = false,
+              const std::string& davanti = "") {
     const std::string comando =
-        std::string(ZOCAL_CLI) + " " + argomenti + (conerrori ? " 2>&1" : " 2>/dev/null");
+        davanti + std::string(ZOCAL_CLI) + " " + argomenti + (conerrori ? " 2>&1" : " 2>/dev/null");
     Uscita u;
     FILE* p = popen(comando.c_str(), "r");
     if (p == nullptr) {
@@ -167,5 +170,61 @@ TEST(Documenti, ReportAndPrintoutThroughTheBatchTool) {
     EXPECT_EQ(male.stato, 2);
     EXPECT_EQ(esegui("relazione").stato, 1);
     std::filesystem::remove_all(cartella);
+}
+
+// A job file in a folder the user cannot write, like the installed examples:
+// without -o the tool says to use -o and writes nothing there; with -o, as
+// it advises, the report is written. Root writes anywhere, so as root the
+// tool runs as "nobody".
+TEST(Documenti, ReportBesideAJobInAReadOnlyFolderAdvisesDashO) {
+    namespace fs = std::filesystem;
+    const fs::path base = fs::temp_directory_path() / "zocal-cli-solalettura";
+    fs::remove_all(base);
+    const fs::path chiusa = base / "esempi";
+    const fs::path aperta = base / "relazioni";
+    fs::create_directories(chiusa);
+    fs::create_directories(aperta);
+    const fs::path lavoro = chiusa / "Zocal-dati-esempio";
+    fs::copy_file(esempio("Zocal-dati-esempio"), lavoro);
+    fs::permissions(base, fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec |
+                              fs::perms::others_read | fs::perms::others_exec);
+    fs::permissions(aperta, fs::perms::all);
+    std::string davanti;
+    if (geteuid() == 0) {
+        davanti =
+            "setpriv --reuid=65534 --regid=65534 --clear-groups env HOME=" + aperta.string() + " ";
+        if (std::system((davanti + "test -x " + ZOCAL_CLI).c_str()) != 0) {
+            fs::remove_all(base);
+            GTEST_SKIP() << "the user nobody cannot run " << ZOCAL_CLI << " (or no setpriv)";
+        }
+        fs::permissions(chiusa, fs::perms::owner_all | fs::perms::group_read |
+                                    fs::perms::group_exec | fs::perms::others_read |
+                                    fs::perms::others_exec);
+    } else {
+        fs::permissions(chiusa, fs::perms::owner_read | fs::perms::owner_exec);
+    }
+
+    const Uscita no = esegui("relazione " + lavoro.string(), true, davanti);
+    EXPECT_EQ(no.stato, 2) << no.testo;
+    EXPECT_NE(no.testo.find("l'opzione -o"), std::string::npos) << no.testo;
+    EXPECT_NE(no.testo.find(chiusa.string()), std::string::npos) << no.testo;
+    EXPECT_EQ(std::distance(fs::directory_iterator(chiusa), fs::directory_iterator()), 1);
+    // A job that cannot be read is reported as such, not as a folder matter.
+    const Uscita manca =
+        esegui("relazione " + (chiusa / "Zocal-dati-manca").string(), true, davanti);
+    EXPECT_EQ(manca.stato, 2) << manca.testo;
+    EXPECT_EQ(manca.testo.find("l'opzione -o"), std::string::npos) << manca.testo;
+    EXPECT_NE(manca.testo.find("Zocal-dati-manca"), std::string::npos) << manca.testo;
+
+    const fs::path docx = aperta / "relazione.docx";
+    const Uscita si = esegui("relazione " + lavoro.string() + " -o " + docx.string() +
+                                 " --studio Prova --indirizzo Qui",
+                             true, davanti);
+    EXPECT_EQ(si.stato, 0) << si.testo;
+    EXPECT_TRUE(fs::is_regular_file(docx));
+    EXPECT_TRUE(fs::is_regular_file(aperta / "relazione.pdf"));
+
+    fs::permissions(chiusa, fs::perms::owner_all);
+    fs::remove_all(base);
 }
 #endif
