@@ -16,6 +16,7 @@ fallito() {
 strati=$work/strati
 mkdir -p "$strati"
 mount -t tmpfs -o size=1g,mode=755 zocal-prova "$strati"
+trap 'umount -R "$strati" 2>/dev/null || umount -R -l "$strati"' EXIT
 mkdir "$strati/su" "$strati/lavoro" "$strati/radice"
 r=$strati/radice
 mount -t overlay zocal-prova -o "lowerdir=/,upperdir=$strati/su,workdir=$strati/lavoro" "$r"

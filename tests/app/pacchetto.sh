@@ -12,7 +12,9 @@ build=$(realpath "$1")
 qui=$(dirname "$(realpath "$0")")
 work=$(mktemp -d)
 chmod 755 "$work"
-trap 'rm -rf "$work"' EXIT
+# Never across a mount point: the scratch root's mounts are gone by then, and
+# must stay untouched if they were not.
+trap 'rm -rf --one-file-system "$work"' EXIT
 
 fallito() {
     echo "$*"
@@ -100,10 +102,14 @@ else
 fi
 
 # --- Installation ---------------------------------------------------------------
+# Mounts made in the private namespace stay there; inside a chroot, where "/"
+# is no mount point and cannot be made private, the script unmounts its own.
+propagazione=private
+unshare --mount --propagation private true 2>/dev/null || propagazione=unchanged
 if [ "$(id -u)" -eq 0 ] && grep -qw overlay /proc/filesystems && command -v unshare >/dev/null &&
-    unshare --mount true 2>/dev/null; then
+    unshare --mount --propagation $propagazione true 2>/dev/null; then
     cp "$deb" "$work/zocal.deb"
-    unshare --mount --propagation private "$qui/pacchetto-installa.sh" "$work" $gui
+    unshare --mount --propagation $propagazione "$qui/pacchetto-installa.sh" "$work" $gui
 else
     echo "installazione con apt-get non possibile qui (serve root e il file system overlay):" \
         "provo i programmi del pacchetto spacchettato"
