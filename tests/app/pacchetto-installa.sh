@@ -72,8 +72,9 @@ if [ "$gui" -eq 1 ]; then
     cat "$work/relazione.log"
     grep -q "l'opzione -o" "$work/relazione.log" || fallito "il messaggio non indica -o"
     comeutente zocal-cli relazione "$esempio" -o /tmp/relazione.docx
-    [ -s "$r/tmp/relazione.docx" ] && [ -s "$r/tmp/relazione.pdf" ] ||
+    if [ ! -s "$r/tmp/relazione.docx" ] || [ ! -s "$r/tmp/relazione.pdf" ]; then
         fallito "zocal-cli relazione -o installato non ha scritto DOCX e PDF"
+    fi
 
     # The windows' program starts offscreen and is still up, waiting on its
     # start-up screen, when stopped; a missing library or plugin ends it at once.
