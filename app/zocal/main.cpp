@@ -34,8 +34,7 @@ int main(int argc, char** argv) {
         zocal::PreparazioneCaratteri& c;
         ~Fine() { c.termina(); }
     } fine{caratteri};
-    QApplication::setApplicationName(QStringLiteral("Zocal"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Zocal"));
+    zocal::identitaapplicazione();
     QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
     // Over the style the user or the desktop chose (-style, QT_STYLE_OVERRIDE).
     QApplication::setStyle(
@@ -71,11 +70,14 @@ int main(int argc, char** argv) {
     programma.impostastudio(studio, provenienza.string());
 
     // Boxes and dialogs stand over the window the user is working in.
-    QObject::connect(&app, &QApplication::focusWindowChanged, &app, [&] {
-        QWidget* attiva = QApplication::activeWindow();
-        if (attiva != nullptr) {
-            dialoghi.impostaGenitore(attiva);
-            stampante.impostaGenitore(attiva);
+    const auto genitore = [&dialoghi, &stampante](QWidget* finestra) {
+        dialoghi.impostaGenitore(finestra);
+        stampante.impostaGenitore(finestra);
+    };
+    programma.impostagenitore(genitore);
+    QObject::connect(&app, &QApplication::focusWindowChanged, &app, [genitore] {
+        if (QWidget* attiva = QApplication::activeWindow()) {
+            genitore(attiva);
         }
     });
 

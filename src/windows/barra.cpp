@@ -1,9 +1,13 @@
 #include "zocal/windows/barra.h"
 
 #include "immagini.h"
+#include "zocal/windows/finestralavoro.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QCoreApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
@@ -54,6 +58,28 @@ void allabarra(QAction* a, const char* suggerimento, int posizione) {
         a->setIcon(icona(posizione));
     }
 }
+
+// Ctrl+A, Ctrl+B and Ctrl+C switch windows from every field, as the menus
+// show them: a text field would otherwise claim them as select-all and copy.
+class ScorciatoieFinestre : public QObject {
+  public:
+    using QObject::QObject;
+
+  protected:
+    bool eventFilter(QObject* oggetto, QEvent* evento) override {
+        if (evento->type() == QEvent::ShortcutOverride) {
+            const auto* tasto = static_cast<QKeyEvent*>(evento);
+            const int k = tasto->key();
+            if (tasto->modifiers() == Qt::ControlModifier &&
+                (k == Qt::Key_A || k == Qt::Key_B || k == Qt::Key_C)) {
+                // Left unaccepted: the shortcut of the window's menu takes it.
+                evento->ignore();
+                return true;
+            }
+        }
+        return QObject::eventFilter(oggetto, evento);
+    }
+};
 
 } // namespace
 
@@ -166,7 +192,19 @@ BarraComune installabarra(QMainWindow& w, const ComandiFinestra& c) {
         }
     }
     w.addToolBar(Qt::TopToolBarArea, b.strumenti);
-    w.resize(w.width(), w.height() + b.strumenti->sizeHint().height());
+    if (auto* lavoro = qobject_cast<FinestraLavoro*>(&w)) {
+        lavoro->dimensionaprogetto();
+    } else {
+        w.resize(w.width(), w.height() + b.strumenti->sizeHint().height());
+    }
+
+    auto* scorciatoie = new ScorciatoieFinestre(&w);
+    for (QWidget* campo : w.findChildren<QWidget*>()) {
+        if (qobject_cast<QLineEdit*>(campo) != nullptr ||
+            qobject_cast<QComboBox*>(campo) != nullptr) {
+            campo->installEventFilter(scorciatoie);
+        }
+    }
     return b;
 }
 

@@ -93,7 +93,7 @@ constexpr int righe[] = {0, 1080, 1320, 1560, 1800, 2040};
 } // namespace
 
 calcolo::calcolo(DatiCalcolo& dati, Dialoghi& dialoghi, QWidget* parent)
-    : QMainWindow(parent), dati_(dati), dialoghi_(dialoghi) {
+    : FinestraLavoro(dialoghi, 1, "Zocal: finestra di calcolo", parent), dati_(dati) {
     costruisci();
     ordinetab();
     Form_Load();
@@ -110,7 +110,6 @@ QLineEdit* calcolo::campo(Voce v, int k) const {
 }
 
 void calcolo::costruisci() {
-    superficie = preparasuperficie(*this, "Zocal: finestra di calcolo");
     superficie->setMouseTracking(true);
     superficie->installEventFilter(this);
 
@@ -306,19 +305,14 @@ void calcolo::costruisci() {
     passo->setWordWrap(true);
     passo->setToolTip(
         QStringLiteral("indicazioni sulla corretta procedura di immissione dei dati"));
-    aiuto = tasto("aiuto", "&AIUTO", 120, 5760, 1095, 375,
-                  "cliccare per visualizzare l'aiuto in linea");
-    guidainlinea = tasto("guidainlinea", "&Guida in linea", 1200, 5760, 1095, 375,
-                         "cliccare per visualizzare gli Argomenti della guida");
+    tastiguida("cliccare per visualizzare l'aiuto in linea",
+               "cliccare per visualizzare gli Argomenti della guida");
     cmdavanti = tasto("cmdavanti", "Avan&ti", 7200, 5760, 1095, 375,
                       "cliccare per visualizzare la finestra Descrizione");
-    esco = tasto("esco", "&USCITA", 8280, 5760, 1095, 375, "cliccare per uscire da Zocal");
+    esco = tastouscita("esco");
 
     // The window's own commands; the shell's shared menus take the same actions.
-    azionecontrolla = new QAction(QStringLiteral("Controllo &dati immessi"), this);
-    azionecontrolla->setToolTip(QStringLiteral("controllo dati immessi"));
-    azionecancella = new QAction(QStringLiteral("C&ancella dati finestra"), this);
-    azionecancella->setToolTip(QStringLiteral("cancella dati finestra"));
+    comandi("Controllo &dati immessi");
     QMenu* modifica = menuBar()->addMenu(QStringLiteral("&Modifica"));
     modifica->addAction(azionecontrolla);
     modifica->addSeparator();
@@ -346,11 +340,8 @@ void calcolo::costruisci() {
     connect(VScroll1, &QScrollBar::valueChanged, this, &calcolo::VScroll1_Change);
     connect(incrementa, &QPushButton::clicked, this, &calcolo::incrementa_Click);
     connect(aiuto, &QPushButton::clicked, this, &calcolo::aiuto_Click);
-    connect(guidainlinea, &QPushButton::clicked, this, &calcolo::guidainlineaRichiesta);
     connect(cmdavanti, &QPushButton::clicked, this, &calcolo::avantiRichiesto);
-    connect(esco, &QPushButton::clicked, this, &calcolo::uscitaRichiesta);
     connect(azionecontrolla, &QAction::triggered, this, &calcolo::controlla_click);
-    connect(azionecancella, &QAction::triggered, this, &calcolo::cancella_click);
 }
 
 void calcolo::ordinetab() {
@@ -368,15 +359,8 @@ void calcolo::ordinetab() {
 }
 
 void calcolo::Form_Load() {
-    // 1. Proportional layout: record at the design size, place on the screen,
-    // then give the window its fixed size. The platform draws the frame
-    // outside the size we set, so the fixed size is the one whose inner area
-    // is the designed one.
-    superficie->resize(pixel(larghezzaprogetto), pixel(altezzaprogetto));
-    ridimensiona = new clsResize(this);
-    ridimensiona->setSourceForm(superficie);
-    ridimensiona->SizeFormToScreen(75);
-    resize(pixel(larghezzaprogetto), pixel(altezzaprogetto) + menuBar()->sizeHint().height());
+    // 1. Proportional layout at the design size, the window's place and size.
+    FinestraLavoro::Form_Load();
     // 2.
     for (int k = 1; k <= 5; ++k) {
         num[static_cast<std::size_t>(k)]->setToolTip(QString::fromUtf8(suggerimentonum));
@@ -716,13 +700,13 @@ bool calcolo::eventFilter(QObject* oggetto, QEvent* evento) {
         if (tipo == QEvent::MouseMove) {
             coloranumeri();
         }
-        return QMainWindow::eventFilter(oggetto, evento);
+        return FinestraLavoro::eventFilter(oggetto, evento);
     }
     if (oggetto == sigmat) {
         if (tipo == QEvent::FocusOut) {
             sigmat_LostFocus();
         }
-        return QMainWindow::eventFilter(oggetto, evento);
+        return FinestraLavoro::eventFilter(oggetto, evento);
     }
     for (int k = 1; k <= 5; ++k) {
         if (oggetto != num[static_cast<std::size_t>(k)]) {
@@ -743,7 +727,7 @@ bool calcolo::eventFilter(QObject* oggetto, QEvent* evento) {
         }
         break;
     }
-    return QMainWindow::eventFilter(oggetto, evento);
+    return FinestraLavoro::eventFilter(oggetto, evento);
 }
 
 } // namespace zocal

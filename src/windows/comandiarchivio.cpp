@@ -1,12 +1,28 @@
 #include "zocal/windows/comandiarchivio.h"
 
 #include "zocal/archive/archivio.h"
+#include "zocal/core/domande.h"
 #include "zocal/core/modzocal.h"
 
 #include <filesystem>
 #include <system_error>
 
 namespace zocal {
+
+namespace {
+
+// Whether two paths name the same file (a link, a relative path); false
+// when either does not exist.
+bool stessofile(const std::string& a, const std::string& b) {
+    if (a.empty() || b.empty()) {
+        return false;
+    }
+    std::error_code ec;
+    const bool uguali = std::filesystem::equivalent(a, b, ec);
+    return !ec && uguali;
+}
+
+} // namespace
 
 ComandiArchivio::ComandiArchivio(Dialoghi& dialoghi, SportelloLavoro& sportello)
     : dialoghi_(dialoghi), sportello_(sportello) {}
@@ -35,6 +51,12 @@ bool ComandiArchivio::salvadati(bool chiedinome) {
             return false;
         }
         nomedialogo_ = *scelto;
+        // Another job's file is replaced only when the user says so.
+        std::error_code ec;
+        if (std::filesystem::exists(*scelto, ec) && !stessofile(*scelto, filedati_) &&
+            dialoghi_.chiedi(domandasostituisci(*scelto, modzocal()), true) != Risposta::si) {
+            return false;
+        }
         percorso = *scelto;
     }
     const EsitoSalvataggio esito = salvalavoro(percorso, sportello_.lavoro());
@@ -93,6 +115,10 @@ bool ComandiArchivio::eliminare_click() {
     }
     if (std::filesystem::is_directory(stato)) {
         errore("Impossibile eliminare " + *scelto + ": è una cartella, non un file");
+        return false;
+    }
+    if (dialoghi_.chiedi(domandaelimina(*scelto, stessofile(*scelto, filedati_), modzocal()),
+                         true) != Risposta::si) {
         return false;
     }
     if (!std::filesystem::remove(file, ec) || ec) {

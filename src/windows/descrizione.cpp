@@ -8,7 +8,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenuBar>
 #include <QPushButton>
 
 namespace zocal {
@@ -28,7 +27,7 @@ constexpr int altezzacampo = passoriga;
 } // namespace
 
 descrizione::descrizione(Dialoghi& dialoghi, QWidget* parent)
-    : QMainWindow(parent), dialoghi_(dialoghi) {
+    : FinestraLavoro(dialoghi, 2, "Zocal: descrizione dei luoghi e del fabbricato", parent) {
     costruisci();
     ordinetab();
     Form_Load();
@@ -59,8 +58,6 @@ void descrizione::impostatesti(const DatiDescrizione& t) {
 }
 
 void descrizione::costruisci() {
-    superficie = preparasuperficie(*this, "Zocal: descrizione dei luoghi e del fabbricato");
-
     // The frame stands behind the rows; the rows keep window coordinates.
     Frame1 = new QGroupBox(QString::fromUtf8(titolocornice), superficie);
     Frame1->setObjectName(QStringLiteral("Frame1"));
@@ -110,33 +107,23 @@ void descrizione::costruisci() {
 
     passo = nuovopasso(superficie, 3480, 3615);
 
-    auto tasto = [this](const char* nome, const char* testo, int left, const char* suggerimento) {
-        return nuovotasto(superficie, nome, testo, left, suggerimento);
-    };
-    aiuto = tasto("aiuto", "&AIUTO", 120, "cliccare per visualizzare l'aiuto in linea");
-    guidainlinea = tasto("guidainlinea", "&Guida in linea", 1200,
-                         "cliccare per visualizzare gli Argomenti della guida");
-    indietro =
-        tasto("indietro", "&Indietro", 2280, "cliccare per visualizzare la finestra Calcolo");
-    avanti = tasto("avanti", "Avan&ti", 7200, "cliccare per visualizzare la finestra Frontespizio");
-    cmdesci = tasto("cmdesci", "&USCITA", 8280, "cliccare per uscire da Zocal");
-
-    azionecontrolla = new QAction(QStringLiteral("Controlla &dati immessi"), this);
-    azionecontrolla->setToolTip(QStringLiteral("controllo dati immessi"));
-    azionecancella = new QAction(QStringLiteral("C&ancella dati finestra"), this);
-    azionecancella->setToolTip(QStringLiteral("cancella dati finestra"));
+    tastiguida("cliccare per visualizzare l'aiuto in linea",
+               "cliccare per visualizzare gli Argomenti della guida");
+    indietro = nuovotasto(superficie, "indietro", "&Indietro", 2280,
+                          "cliccare per visualizzare la finestra Calcolo");
+    avanti = nuovotasto(superficie, "avanti", "Avan&ti", 7200,
+                        "cliccare per visualizzare la finestra Frontespizio");
+    cmdesci = tastouscita("cmdesci");
+    comandi("Controlla &dati immessi");
 
     for (const CampoDescrizione& c : campidescrizione()) {
         const Descrizione d = c.campo;
         connect(campo(d), &QComboBox::editTextChanged, this, [this, d] { cambiato(d); });
     }
     connect(aiuto, &QPushButton::clicked, this, &descrizione::aiuto_Click);
-    connect(guidainlinea, &QPushButton::clicked, this, &descrizione::guidainlineaRichiesta);
     connect(indietro, &QPushButton::clicked, this, &descrizione::indietroRichiesto);
     connect(avanti, &QPushButton::clicked, this, &descrizione::avantiRichiesto);
-    connect(cmdesci, &QPushButton::clicked, this, &descrizione::uscitaRichiesta);
     connect(azionecontrolla, &QAction::triggered, this, &descrizione::controlla_click);
-    connect(azionecancella, &QAction::triggered, this, &descrizione::cancella_click);
 }
 
 void descrizione::ordinetab() {
@@ -149,15 +136,7 @@ void descrizione::ordinetab() {
 }
 
 void descrizione::Form_Load() {
-    // Record the layout at the design size, place the window on the screen,
-    // then give it its fixed size: the inner area as designed.
-    superficie->resize(pixel(larghezzaprogetto), pixel(altezzaprogetto));
-    ridimensiona = new clsResize(this);
-    ridimensiona->setSourceForm(superficie);
-    ridimensiona->SizeFormToScreen(75);
-    resize(pixel(larghezzaprogetto), pixel(altezzaprogetto) + menuBar()->sizeHint().height());
-    // The message titles, whichever window the program opened first.
-    modzocal().inizializza();
+    FinestraLavoro::Form_Load();
     aggiornapasso();
 }
 

@@ -2,8 +2,14 @@
 
 #include <QColorDialog>
 #include <QFileDialog>
+#include <QFontMetrics>
+#include <QGridLayout>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
+#include <QSpacerItem>
+
+#include <algorithm>
 
 namespace zocal {
 
@@ -24,6 +30,29 @@ QMessageBox::Icon icona(Icona i) {
 }
 
 } // namespace
+
+void allargaperiltitolo(QMessageBox& box) {
+    // The window manager draws the title in its own, often bold, font and
+    // keeps room for the box's icon and buttons on the bar; a box narrower
+    // than that cuts the title, which may be the warning itself.
+    QFont carattere = box.font();
+    carattere.setBold(true);
+    const int titolo = QFontMetrics(carattere).horizontalAdvance(box.windowTitle());
+    constexpr int bordi = 160;
+    int larghezza = titolo + bordi;
+    if (const QScreen* schermo = box.screen()) {
+        larghezza = std::min(larghezza, schermo->availableGeometry().width());
+    }
+    auto* griglia = qobject_cast<QGridLayout*>(box.layout());
+    if (griglia == nullptr) {
+        box.setMinimumWidth(larghezza);
+        return;
+    }
+    // QMessageBox fixes its own size from its contents: a spacer as wide as
+    // the title is a content it respects.
+    griglia->addItem(new QSpacerItem(larghezza, 0, QSizePolicy::Minimum, QSizePolicy::Minimum),
+                     griglia->rowCount(), 0, 1, griglia->columnCount());
+}
 
 QString testomessaggio(std::string_view testo) {
     QString t = QString::fromUtf8(testo.data(), static_cast<qsizetype>(testo.size()));
@@ -51,6 +80,7 @@ QStringList filtriqt(std::string_view filtro) {
 void DialoghiQt::avvisa(const Messaggio& messaggio) {
     QMessageBox box(icona(messaggio.icona), QString::fromStdString(messaggio.titolo),
                     testomessaggio(messaggio.testo), QMessageBox::Ok, genitore_);
+    allargaperiltitolo(box);
     box.exec();
 }
 
@@ -58,6 +88,7 @@ Risposta DialoghiQt::chiedi(const Messaggio& messaggio, bool predefinitoNo) {
     QMessageBox box(icona(messaggio.icona), QString::fromStdString(messaggio.titolo),
                     testomessaggio(messaggio.testo), QMessageBox::Yes | QMessageBox::No, genitore_);
     box.setDefaultButton(predefinitoNo ? QMessageBox::No : QMessageBox::Yes);
+    allargaperiltitolo(box);
     box.setEscapeButton(QMessageBox::No);
     return box.exec() == QMessageBox::Yes ? Risposta::si : Risposta::no;
 }

@@ -8,7 +8,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
-#include <QMenuBar>
 #include <QPushButton>
 #include <QStandardPaths>
 
@@ -34,7 +33,7 @@ QString qsv(std::string_view s) {
 } // namespace
 
 frontespizio::frontespizio(Dialoghi& dialoghi, QWidget* parent)
-    : QMainWindow(parent), dialoghi_(dialoghi) {
+    : FinestraLavoro(dialoghi, 3, "Zocal: frontespizio per la relazione", parent) {
     costruisci();
     ordinetab();
     Form_Load();
@@ -77,8 +76,6 @@ void frontespizio::impostastudio(const std::string& nome, const std::string& ind
 }
 
 void frontespizio::costruisci() {
-    superficie = preparasuperficie(*this, "Zocal: frontespizio per la relazione");
-
     Label1 = new QLabel(QString::fromUtf8(intestazionefrontespizio), superficie);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setToolTip(QString::fromUtf8(suggerimentointestazione));
@@ -143,31 +140,20 @@ void frontespizio::costruisci() {
     passo = nuovopasso(superficie, 2520, 4575);
     passo->setText(QString::fromUtf8(passofrontespizio));
 
-    auto tasto = [this](const char* nome, const char* testo, int left, const char* suggerimento) {
-        return nuovotasto(superficie, nome, testo, left, suggerimento);
-    };
-    aiuto = tasto("aiuto", "&AIUTO", 120, "cliccare per visualizzare l'aiuto in linea ");
-    guidainlinea = tasto("guidainlinea", "&Guida in linea", 1200,
-                         "cliccare per visualizzare gli Argomenti della guida ");
-    stampa =
-        tasto("stampa", "&Stampa", 7200, "cliccare per avere la stampa completa della relazione");
-    cmdesci = tasto("cmdesci", "&USCITA", 8280, "cliccare per uscire da Zocal");
-
-    azionecontrolla = new QAction(QStringLiteral("Controllo &dati immessi"), this);
-    azionecontrolla->setToolTip(QStringLiteral("controllo dati immessi"));
-    azionecancella = new QAction(QStringLiteral("C&ancella dati finestra"), this);
-    azionecancella->setToolTip(QStringLiteral("cancella dati finestra"));
+    tastiguida("cliccare per visualizzare l'aiuto in linea ",
+               "cliccare per visualizzare gli Argomenti della guida ");
+    stampa = nuovotasto(superficie, "stampa", "&Stampa", 7200,
+                        "cliccare per avere la stampa completa della relazione");
+    cmdesci = tastouscita("cmdesci");
+    comandi("Controllo &dati immessi");
 
     for (const CampoFrontespizio& c : campifrontespizio()) {
         const Frontespizio t = c.campo;
         connect(campo(t), &QLineEdit::textChanged, this, [this, t] { cambiato(t); });
     }
     connect(aiuto, &QPushButton::clicked, this, &frontespizio::aiuto_Click);
-    connect(guidainlinea, &QPushButton::clicked, this, &frontespizio::guidainlineaRichiesta);
     connect(stampa, &QPushButton::clicked, this, &frontespizio::stampaRichiesta);
-    connect(cmdesci, &QPushButton::clicked, this, &frontespizio::uscitaRichiesta);
     connect(azionecontrolla, &QAction::triggered, this, &frontespizio::controllodati_Click);
-    connect(azionecancella, &QAction::triggered, this, &frontespizio::cancella_click);
 }
 
 void frontespizio::ordinetab() {
@@ -180,15 +166,7 @@ void frontespizio::ordinetab() {
 }
 
 void frontespizio::Form_Load() {
-    // Record the layout at the design size, place the window on the screen,
-    // then give it its fixed size: the inner area as designed.
-    superficie->resize(pixel(larghezzaprogetto), pixel(altezzaprogetto));
-    ridimensiona = new clsResize(this);
-    ridimensiona->setSourceForm(superficie);
-    ridimensiona->SizeFormToScreen(75);
-    resize(pixel(larghezzaprogetto), pixel(altezzaprogetto) + menuBar()->sizeHint().height());
-    // The message titles, whichever window the program opened first.
-    modzocal().inizializza();
+    FinestraLavoro::Form_Load();
     // Today, once: a job opened later brings its own date.
     data->setText(datainchiaro(QDate::currentDate()));
     impostastudio({}, {}, {});

@@ -14,6 +14,8 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QCoreApplication>
+#include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
@@ -71,17 +73,11 @@ calcolo* Programma::finestracalcolo() {
         connect(modello, &QAction::triggered, this, &Programma::stampamodello);
         connect(listato, &QAction::triggered, this, &Programma::stampadati);
         ComandiFinestra comandi;
-        comandi.numero = 1;
         comandi.stampe = {modello, listato};
         comandi.stampabarra = listato;
-        comandi.controlla = w.azionecontrolla;
-        comandi.cancella = w.azionecancella;
         comandi.esci = QStringLiteral("Es&ci");
-        preparafinestra(w, 1, comandi);
-        connect(&w, &calcolo::guidainlineaRichiesta, this,
-                [this] { mostraausiliaria("sommario"); });
+        preparafinestra(w, comandi);
         connect(&w, &calcolo::avantiRichiesto, this, &Programma::mostradescrizione);
-        connect(&w, &calcolo::uscitaRichiesta, this, &Programma::uscita);
     }
     return calcolo_.get();
 }
@@ -93,18 +89,12 @@ descrizione* Programma::finestradescrizione() {
         QAction* stampa = azione(w, "S&tampa");
         connect(stampa, &QAction::triggered, this, &Programma::stampadescrizione);
         ComandiFinestra comandi;
-        comandi.numero = 2;
         comandi.stampe = {stampa};
         comandi.stampabarra = stampa;
-        comandi.controlla = w.azionecontrolla;
-        comandi.cancella = w.azionecancella;
         comandi.esci = QStringLiteral("Es&ci");
-        preparafinestra(w, 2, comandi);
+        preparafinestra(w, comandi);
         connect(&w, &descrizione::indietroRichiesto, this, &Programma::mostracalcolo);
         connect(&w, &descrizione::avantiRichiesto, this, &Programma::mostrafrontespizio);
-        connect(&w, &descrizione::guidainlineaRichiesta, this,
-                [this] { mostraausiliaria("sommario"); });
-        connect(&w, &descrizione::uscitaRichiesta, this, &Programma::uscita);
     }
     return descrizione_.get();
 }
@@ -119,18 +109,12 @@ frontespizio* Programma::finestrafrontespizio() {
         connect(solodati, &QAction::triggered, this, &Programma::stampafrontespizio);
         connect(stampatutto, &QAction::triggered, this, &Programma::relazione);
         ComandiFinestra comandi;
-        comandi.numero = 3;
         comandi.stampe = {solodati, stampatutto};
         // The toolbar's print button gives the full report, not the one page.
         comandi.stampabarra = stampatutto;
-        comandi.controlla = w.azionecontrolla;
-        comandi.cancella = w.azionecancella;
         comandi.esci = QStringLiteral("&Esci");
-        preparafinestra(w, 3, comandi);
+        preparafinestra(w, comandi);
         connect(&w, &frontespizio::stampaRichiesta, this, &Programma::relazione);
-        connect(&w, &frontespizio::guidainlineaRichiesta, this,
-                [this] { mostraausiliaria("sommario"); });
-        connect(&w, &frontespizio::uscitaRichiesta, this, &Programma::uscita);
     }
     return frontespizio_.get();
 }
@@ -173,8 +157,16 @@ QWidget* Programma::ausiliaria(const std::string& nome) const {
     return i == ausiliarie_.end() ? nullptr : i->second.data();
 }
 
-void Programma::preparafinestra(QMainWindow& w, int numero, const ComandiFinestra& comandi) {
+void Programma::preparafinestra(FinestraLavoro& w, ComandiFinestra comandi) {
+    const int numero = w.numero();
+    comandi.numero = numero;
+    comandi.controlla = w.azionecontrolla;
+    comandi.cancella = w.azionecancella;
     BarraComune b = installabarra(w, comandi);
+    w.installEventFilter(this);
+    connect(&w, &FinestraLavoro::guidainlineaRichiesta, this,
+            [this] { mostraausiliaria("sommario"); });
+    connect(&w, &FinestraLavoro::uscitaRichiesta, this, &Programma::uscita);
     connect(b.apri, &QAction::triggered, this, &Programma::apri);
     connect(b.salva, &QAction::triggered, this, &Programma::salva);
     connect(b.salvanome, &QAction::triggered, this, &Programma::salvanome);
@@ -222,11 +214,36 @@ void Programma::avvia() {
 }
 
 void Programma::mostracalcolo() {
-    porta(finestracalcolo());
+    calcolo* c = finestracalcolo();
+    porta(c);
     if (!fileiniziale_.empty()) {
         const std::string percorso = std::exchange(fileiniziale_, {});
+        // The start-up screen still has the focus: a box over it would hand
+        // the focus back to it, and the user's next key would end the program.
+        if (genitore_) {
+            genitore_(c);
+        }
         archivio_.apri(percorso);
+        if (splash_) {
+            splash_->hide();
+        }
+        porta(c);
+        c->prof->setFocus(Qt::OtherFocusReason);
     }
+}
+
+bool Programma::eventFilter(QObject* oggetto, QEvent* evento) {
+    if (evento->type() == QEvent::Close && splash_ && !splash_->isVisible()) {
+        bool altre = false;
+        for (int k = 1; k <= 3; ++k) {
+            const QMainWindow* w = finestraesistente(k);
+            altre = altre || (w != nullptr && w != oggetto && w->isVisible());
+        }
+        if (!altre) {
+            splash_->show();
+        }
+    }
+    return QObject::eventFilter(oggetto, evento);
 }
 
 void Programma::mostradescrizione() {
@@ -444,6 +461,10 @@ void Programma::relazione() {
     if (!visore_.apri(esito.docx)) {
         visore_.anteprima(std::move(documento), f);
     }
+}
+
+void identitaapplicazione() {
+    QCoreApplication::setApplicationName(QStringLiteral("Zocal"));
 }
 
 void collegaaiuto(Programma& programma, FinestreAiuto& aiuto) {

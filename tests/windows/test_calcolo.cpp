@@ -495,12 +495,21 @@ TEST_F(Calcolo, LaGrigliaMostraICinquePianiDallaBarra) {
     EXPECT_EQ(w->HScroll1->maximum(), 10);
 }
 
-TEST_F(Calcolo, CancellaSvuotaDatiECampiSenzaChiedere) {
+TEST_F(Calcolo, CancellaChiedePrimaESoloUnSiSvuotaDatiECampi) {
     apriesempio();
     w->HScroll1->setValue(2);
     w->HScroll1->setValue(1);
+    const zocal::DatiCalcolo prima = dati;
+    w->azionecancella->trigger(); // no answer scripted: the default, No
+    ASSERT_EQ(dialoghi.mostrati.size(), 1u);
+    ultimo(dialoghi.mostrati.back().testo, zocal::Icona::domanda);
+    EXPECT_NE(dialoghi.mostrati.back().testo.find("dieci fondazioni"), std::string::npos);
+    EXPECT_TRUE(dati.identici(prima));
+    EXPECT_EQ(w->Text1->text(), "verificata");
+
+    dialoghi.risposte.push_back(zocal::Risposta::si);
     w->azionecancella->trigger();
-    EXPECT_TRUE(dialoghi.mostrati.empty());
+    EXPECT_EQ(dialoghi.mostrati.size(), 2u);
     EXPECT_TRUE(dati.identici(zocal::DatiCalcolo{}));
     for (QLineEdit* e : {w->prof, w->largh, w->Text1, w->pesos, w->coes, w->attr, w->sigmat}) {
         EXPECT_EQ(e->text(), "") << e->objectName().toStdString();

@@ -237,6 +237,7 @@ TEST_F(Archivio, DeleteRemovesTheChosenFileAndNothingElse) {
     EXPECT_TRUE(std::filesystem::exists(file));
 
     dialoghi.file.push_back(file);
+    dialoghi.risposte.push_back(zocal::Risposta::si);
     ASSERT_TRUE(comandi.eliminare_click());
     const auto& r = dialoghi.richieste.back();
     EXPECT_FALSE(r.salva);
@@ -248,10 +249,73 @@ TEST_F(Archivio, DeleteRemovesTheChosenFileAndNothingElse) {
     EXPECT_FALSE(std::filesystem::exists(file));
     EXPECT_EQ(comandi.filedati(), file) << "the current file stays, a save recreates it";
     EXPECT_EQ(sportello.mostrati, 0);
-    EXPECT_TRUE(dialoghi.mostrati.empty()) << "deleting asks nothing";
 
     ASSERT_TRUE(comandi.salva_Click());
     EXPECT_TRUE(std::filesystem::exists(file));
+}
+
+// Enter on the delete dialog must not lose a job: the file is named, the
+// open job's file is pointed out, and No is the default answer.
+TEST_F(Archivio, DeleteAsksNamingTheFileAndNoKeepsIt) {
+    const std::string aperto = percorso("Zocal-dati-aperto");
+    const std::string altro = percorso("Zocal-dati-altro");
+    dialoghi.file = {aperto};
+    ASSERT_TRUE(comandi.salva_Click());
+    ASSERT_EQ(comandi.filedati(), aperto);
+    { std::ofstream(altro, std::ios::binary) << "un altro lavoro"; }
+
+    dialoghi.file.push_back(aperto); // no answer scripted: the default
+    EXPECT_FALSE(comandi.eliminare_click());
+    EXPECT_TRUE(std::filesystem::exists(aperto));
+    ASSERT_EQ(dialoghi.mostrati.size(), 1u);
+    EXPECT_EQ(ultimo().icona, Icona::domanda);
+    EXPECT_EQ(ultimo().titolo, zocal::modzocal().titolocontrollo);
+    EXPECT_NE(ultimo().testo.find(aperto), std::string::npos) << ultimo().testo;
+    EXPECT_NE(ultimo().testo.find("lavoro aperto"), std::string::npos) << ultimo().testo;
+    ASSERT_EQ(dialoghi.nopredefinito.size(), 1u);
+    EXPECT_TRUE(dialoghi.nopredefinito[0]);
+
+    dialoghi.file.push_back(altro);
+    dialoghi.risposte.push_back(zocal::Risposta::no);
+    EXPECT_FALSE(comandi.eliminare_click());
+    EXPECT_TRUE(std::filesystem::exists(altro));
+    EXPECT_NE(ultimo().testo.find(altro), std::string::npos);
+    EXPECT_EQ(ultimo().testo.find("lavoro aperto"), std::string::npos) << ultimo().testo;
+
+    dialoghi.file.push_back(altro);
+    dialoghi.risposte.push_back(zocal::Risposta::si);
+    EXPECT_TRUE(comandi.eliminare_click());
+    EXPECT_FALSE(std::filesystem::exists(altro));
+}
+
+// Save as never silently replaces another job's file; the job's own file
+// is saved again without a question.
+TEST_F(Archivio, SaveAsAsksBeforeReplacingAnotherFile) {
+    const std::string mio = percorso("Zocal-dati-mio");
+    const std::string altrui = percorso("Zocal-dati-altrui");
+    { std::ofstream(altrui, std::ios::binary) << "il lavoro di un altro"; }
+    dialoghi.file = {mio};
+    ASSERT_TRUE(comandi.salvanome_Click());
+    EXPECT_TRUE(dialoghi.mostrati.empty()) << "a new file needs no question";
+
+    dialoghi.file = {mio};
+    ASSERT_TRUE(comandi.salvanome_Click());
+    EXPECT_TRUE(dialoghi.mostrati.empty()) << "the job's own file needs no question";
+
+    dialoghi.file = {altrui}; // no answer scripted: the default, No
+    EXPECT_FALSE(comandi.salvanome_Click());
+    EXPECT_EQ(leggi(altrui), "il lavoro di un altro");
+    EXPECT_EQ(comandi.filedati(), mio);
+    ASSERT_EQ(dialoghi.mostrati.size(), 1u);
+    EXPECT_EQ(ultimo().icona, Icona::domanda);
+    EXPECT_NE(ultimo().testo.find(altrui), std::string::npos) << ultimo().testo;
+    EXPECT_TRUE(dialoghi.nopredefinito.back());
+
+    dialoghi.file = {altrui};
+    dialoghi.risposte.push_back(zocal::Risposta::si);
+    ASSERT_TRUE(comandi.salvanome_Click());
+    EXPECT_NE(leggi(altrui).find("\"Rossi Mario\""), std::string::npos);
+    EXPECT_EQ(comandi.filedati(), altrui);
 }
 
 TEST_F(Archivio, DeleteThatCannotBeDoneIsTold) {

@@ -221,10 +221,17 @@ TEST_F(Descrizione_, CancellaSvuotaICampiETieneLeListe) {
     EXPECT_EQ(w->altezza->count(), 11);
     QTest::keyClicks(w->altezza, QStringLiteral("2"));
     EXPECT_EQ(passo(), piena);
+    // The menu's command asks first; No keeps the texts.
+    w->azionecancella->trigger();
+    ASSERT_EQ(dialoghi.mostrati.size(), 1u);
+    EXPECT_EQ(dialoghi.mostrati.back().icona, zocal::Icona::domanda);
+    EXPECT_EQ(w->altezza->currentText(), "2");
+    dialoghi.risposte.push_back(zocal::Risposta::si);
     w->azionecancella->trigger();
     EXPECT_EQ(w->testi(), zocal::DatiDescrizione{});
     EXPECT_EQ(passo(), vuota);
-    // Clearing an empty window asks nothing and shows nothing.
+    // Clearing an empty window by itself shows nothing.
+    dialoghi.mostrati.clear();
     w->cancella_click();
     EXPECT_TRUE(dialoghi.mostrati.empty());
 }

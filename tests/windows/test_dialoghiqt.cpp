@@ -1,6 +1,7 @@
 #include "zocal/windows/dialoghiqt.h"
 
 #include <QApplication>
+#include <QFontMetrics>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
@@ -62,6 +63,31 @@ TEST(Messaggi, AvvisoConTitoloIconaETesto) {
     EXPECT_EQ(titolo, "Zocal: titolo");
     EXPECT_EQ(testo, "riga uno\nriga due");
     EXPECT_EQ(icona, QMessageBox::Warning);
+}
+
+// The exit question's title is its warning: the box is wide enough that
+// the whole title shows, whatever the text below it.
+TEST(Messaggi, LaScatolaELargaQuantoIlTitolo) {
+    DialoghiQt dialoghi;
+    const QString titolo = QStringLiteral("Attenzione: i dati non archiviati andranno persi !");
+    int larghezza = 0;
+    int necessaria = 0;
+    quandoAperta([&](QMessageBox* box) {
+        larghezza = box->width();
+        QFont f = box->font();
+        f.setBold(true);
+        necessaria = QFontMetrics(f).horizontalAdvance(titolo) + 100;
+        QTest::keyClick(box, Qt::Key_Return);
+    });
+    dialoghi.chiedi({"Vuoi uscire da Zocal?", zocal::Icona::domanda, titolo.toStdString()}, true);
+    EXPECT_GE(larghezza, necessaria);
+
+    quandoAperta([&](QMessageBox* box) {
+        larghezza = box->width();
+        box->button(QMessageBox::Ok)->click();
+    });
+    dialoghi.avvisa({"Fatto.", zocal::Icona::informazione, titolo.toStdString()});
+    EXPECT_GE(larghezza, necessaria);
 }
 
 TEST(Messaggi, LaDomandaConNoPredefinitoRispondeNoAInvio) {

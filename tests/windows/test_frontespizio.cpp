@@ -194,6 +194,9 @@ TEST_F(Frontespizio_, CancellaSvuotaAncheLaDataMaNonLoStudio) {
     w->impostastudio("Studio Tecnico Rossi", "via Roma 1, Bari", "/etc/StudioZocal.TXT");
     zocal::DatiFrontespizio t{"p", "l", "c", "Bari", "lunedì, 1 gen 2001", "tavole"};
     w->impostatesti(t);
+    w->azionecancella->trigger(); // asks; the default answer keeps everything
+    EXPECT_EQ(w->testi(), t);
+    dialoghi.risposte.push_back(zocal::Risposta::si);
     w->azionecancella->trigger();
     EXPECT_EQ(w->testi(), zocal::DatiFrontespizio{});
     EXPECT_EQ(w->Labelstudio->text().toStdString(), "Studio Tecnico Rossi");

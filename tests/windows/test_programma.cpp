@@ -319,6 +319,7 @@ TEST_F(Shell, ToolbarPrintCheckAndClearReachEachWindowsOwnCommands) {
     posizione(3, 19)->trigger();
     ASSERT_EQ(dialoghi.mostrati.size(), 1u);
     EXPECT_EQ(dialoghi.mostrati[0].testo, "I dati sono stati immessi correttamente.");
+    dialoghi.risposte = {Risposta::si, Risposta::si, Risposta::si};
     posizione(3, 20)->trigger();
     EXPECT_EQ(front().testi(), zocal::DatiFrontespizio{});
     posizione(2, 20)->trigger();
@@ -396,6 +397,45 @@ TEST_F(Shell, KeyboardReachesTheOtherWindowsAndTheWindowsHelpPage) {
     QTest::keyClick(&calc(), Qt::Key_N, Qt::AltModifier);
     ASSERT_NE(p->ausiliaria("guidacalcolo"), nullptr) << "Alt+N is the right-hand entry";
     EXPECT_TRUE(dialoghi.mostrati.empty());
+}
+
+// Ctrl+A and Ctrl+C are taken by a text field as select-all and copy unless
+// the window claims them; the menus and the help promise them everywhere.
+TEST_F(Shell, WindowShortcutsWorkFromEveryField) {
+    p->mostracalcolo();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&calc()));
+    calc().prof->setFocus();
+    calc().prof->setText("1");
+    QTest::keyClick(calc().prof, Qt::Key_C, Qt::ControlModifier);
+    ASSERT_NE(p->finestraesistente(3), nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&front()));
+    front().progetto->setFocus();
+    QTest::keyClick(front().progetto, Qt::Key_B, Qt::ControlModifier);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&descr()));
+    descr().natura->setFocus();
+    QTest::keyClick(descr().natura, Qt::Key_A, Qt::ControlModifier);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&calc()));
+    calc().campo(zocal::Voce::spess, 2)->setFocus();
+    QTest::keyClick(calc().campo(zocal::Voce::spess, 2), Qt::Key_A, Qt::ControlModifier);
+    // The window itself: the help prompt, not a select-all.
+    ASSERT_EQ(dialoghi.mostrati.size(), 1u);
+    EXPECT_EQ(dialoghi.mostrati[0].testo,
+              "E' questa la finestra 'Calcolo': si vuole la guida della finestra?");
+    EXPECT_EQ(calc().prof->text(), "1");
+}
+
+// The three working windows open at the same place with the same size, so
+// none shows another's buttons below its own.
+TEST_F(Shell, TheThreeWindowsHaveTheSameSizeAndPlace) {
+    for (int n = 1; n <= 3; ++n) {
+        p->finestra(n)->show();
+    }
+    for (int n = 2; n <= 3; ++n) {
+        EXPECT_EQ(p->finestra(n)->size(), p->finestra(1)->size()) << n;
+        EXPECT_EQ(p->finestra(n)->pos(), p->finestra(1)->pos()) << n;
+        EXPECT_EQ(p->finestra(n)->centralWidget()->size(), p->finestra(1)->centralWidget()->size())
+            << n;
+    }
 }
 
 TEST_F(Shell, GreyQuestionGreysAllThreeWindowsEvenUnopenedOnes) {
@@ -523,6 +563,7 @@ TEST_F(Shell, SaveAndOpenRoundTripAFullJobThroughEveryWindow) {
     ASSERT_EQ(file, percorso("Zocal-dati-rossi"));
     EXPECT_EQ(dialoghi.richieste.size(), 1u);
 
+    dialoghi.risposte = {Risposta::si, Risposta::si, Risposta::si};
     posizione(1, 20)->trigger();
     posizione(2, 20)->trigger();
     posizione(3, 20)->trigger();
@@ -574,13 +615,24 @@ TEST_F(Shell, AJobGivenAtStartOpensAfterTheStartUpScreen) {
     const std::string esempio = std::string(ZOCAL_ESEMPI) + "/Zocal-dati-esempio";
     p->impostafileiniziale(esempio);
     p->avvia();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(p->splash()));
     EXPECT_EQ(p->filedati(), "") << "nothing is read before the click";
     QTest::mouseClick(p->splash()->Label(4), Qt::LeftButton);
     EXPECT_EQ(p->filedati(), esempio);
     EXPECT_TRUE(dialoghi.richieste.empty()) << "no dialog asks for the file";
+    EXPECT_TRUE(dialoghi.mostrati.empty()) << "the sample opens without a warning";
+    // The start-up screen is gone: the first key goes to the first field.
+    EXPECT_FALSE(p->splash()->isVisible());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&calc()));
+    EXPECT_EQ(QApplication::focusWidget(), calc().prof);
     EXPECT_EQ(calc().coeff->text(), "3,33");
     EXPECT_EQ(front().testi()[static_cast<std::size_t>(zocal::Frontespizio::committente)],
               "Rossi Mario");
+
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_End);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_0);
+    EXPECT_EQ(calc().prof->text(), "10");
+    EXPECT_TRUE(calc().isVisible());
 
     // Only once: coming back to the window later does not read it again.
     calc().prof->setText("2");
@@ -589,13 +641,35 @@ TEST_F(Shell, AJobGivenAtStartOpensAfterTheStartUpScreen) {
 }
 
 TEST_F(Shell, AnUnreadableJobGivenAtStartIsToldAndTheJobStaysEmpty) {
+    QWidget* genitore = nullptr;
+    p->impostagenitore([&genitore](QWidget* w) { genitore = w; });
     p->impostafileiniziale(percorso("Zocal-dati-inesistente"));
     p->avvia();
     QTest::mouseClick(p->splash()->Label(4), Qt::LeftButton);
     EXPECT_EQ(p->filedati(), "");
     ASSERT_EQ(dialoghi.mostrati.size(), 1u);
     EXPECT_NE(dialoghi.mostrati[0].testo.find("file inesistente"), std::string::npos);
+    EXPECT_EQ(genitore, &calc()) << "the message stands over the calculation window";
     EXPECT_EQ(p->dati().nfond, 0);
+    EXPECT_FALSE(p->splash()->isVisible());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&calc()));
+    EXPECT_EQ(QApplication::focusWidget(), calc().prof);
+
+    // Closing the last working window brings the start-up screen back:
+    // the program does not end without its exit question.
+    calc().close();
+    EXPECT_TRUE(p->splash()->isVisible());
+}
+
+TEST(Identita, NoNameIsAppendedToTheTitles) {
+    const QString prima = QCoreApplication::applicationName();
+    zocal::identitaapplicazione();
+    EXPECT_EQ(QCoreApplication::applicationName(), "Zocal");
+    // A display name would be appended by the platform to every title;
+    // without one the display name follows the application's name.
+    QCoreApplication::setApplicationName(QStringLiteral("prova"));
+    EXPECT_EQ(QGuiApplication::applicationDisplayName(), "prova");
+    QCoreApplication::setApplicationName(prima);
 }
 
 TEST_F(Shell, SaveWithFailingCheckWritesNothingAndTheNextCheckSpeaks) {

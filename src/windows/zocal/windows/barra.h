@@ -53,8 +53,9 @@ struct BarraComune {
 inline constexpr int posizionibarra = 21;
 
 // Gives the window the menu bar and the 21-position toolbar that the three
-// working windows share, replacing any menu it had. The window grows by the
-// toolbar's height, so its inner area keeps its designed size.
+// working windows share, replacing any menu it had. A working window takes
+// its designed size with them; another window grows by the toolbar's height.
+// The window-switching shortcuts then work from every field of the window.
 BarraComune installabarra(QMainWindow& finestra, const ComandiFinestra& comandi);
 
 // The background of a working window, 0xRRGGBB, and its change.

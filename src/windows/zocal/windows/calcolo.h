@@ -1,10 +1,7 @@
 #pragma once
 
 #include "zocal/core/daticalcolo.h"
-#include "zocal/core/dialoghi.h"
-#include "zocal/resize/clsresize.h"
-
-#include <QMainWindow>
+#include "zocal/windows/finestralavoro.h"
 
 #include <array>
 
@@ -27,13 +24,9 @@ namespace zocal {
 // follow-up); a text set inside a handling is handled before the outer
 // handling resumes. The rules come from the engine; this class only wires
 // the widgets to them.
-class calcolo : public QMainWindow {
+class calcolo : public FinestraLavoro {
     Q_OBJECT
   public:
-    // Design size of the inner area, in twips.
-    static constexpr int larghezzaprogetto = 9480;
-    static constexpr int altezzaprogetto = 6135;
-
     calcolo(DatiCalcolo& dati, Dialoghi& dialoghi, QWidget* parent = nullptr);
     ~calcolo() override;
 
@@ -47,7 +40,6 @@ class calcolo : public QMainWindow {
     QLineEdit* campo(Voce v, int k) const;
 
     // The controls, named as in the design.
-    QWidget* superficie; // the inner area the resizer scales
     QScrollBar* HScroll1;
     QLabel* Label1;
     QLineEdit* prof;
@@ -69,15 +61,9 @@ class calcolo : public QMainWindow {
     QLabel* coeff;
     QLabel* note;
     QLabel* legenda;
-    QLabel* passo;
     QPushButton* incrementa;
-    QPushButton* aiuto;
-    QPushButton* guidainlinea;
     QPushButton* cmdavanti;
     QPushButton* esco;
-    QAction* azionecontrolla;
-    QAction* azionecancella;
-    clsResize* ridimensiona;
 
   public slots:
     // Foundation display: shows foundation HScroll1, then storeys from 1.
@@ -94,7 +80,7 @@ class calcolo : public QMainWindow {
     void num_Click(int k);
     void coloranumeri();
     void incrementa_Click();
-    void cancella_click();
+    void cancella_click() override;
     void aiuto_Click();
     // With controllosilenzioso at 1, a check that passes shows nothing and
     // sets it to 0; a failing one shows its message and leaves it at 1.
@@ -105,9 +91,7 @@ class calcolo : public QMainWindow {
     void calcola();
 
   signals:
-    void guidainlineaRichiesta();
     void avantiRichiesto();
-    void uscitaRichiesta();
 
   protected:
     bool eventFilter(QObject* oggetto, QEvent* evento) override;
@@ -126,7 +110,6 @@ class calcolo : public QMainWindow {
     void sigmat_LostFocus();
 
     DatiCalcolo& dati_;
-    Dialoghi& dialoghi_;
     int fondcorrente_ = 0;
     int primopiano_ = 1;
     // [voce][row 1..5]

@@ -47,13 +47,15 @@ class ComandiArchivio {
     // Each returns true when it did its work.
     // Saves to the current file, asking for a name only when there is none.
     bool salva_Click();
-    // Always asks for a name.
+    // Always asks for a name. A chosen file that exists and is not the
+    // job's own is replaced only when the user confirms.
     bool salvanome_Click();
     // Replaces the job with a file's contents.
     bool apri_Click();
     // The same for a file already chosen (the one the program was started with).
     bool apri(const std::string& percorso);
-    // Deletes a chosen file at once; the job and the current file stay.
+    // Deletes a chosen file once the user confirms; the job and the current
+    // file stay.
     bool eliminare_click();
 
   private:

@@ -1,10 +1,7 @@
 #pragma once
 
 #include "zocal/core/descrizione.h"
-#include "zocal/core/dialoghi.h"
-#include "zocal/resize/clsresize.h"
-
-#include <QMainWindow>
+#include "zocal/windows/finestralavoro.h"
 
 #include <array>
 #include <string>
@@ -24,13 +21,9 @@ namespace zocal {
 // The window is the only store of the texts while the program runs. Every
 // change of a field's text, typed, picked or set by the program, runs the
 // field's handling at once: the length warning, then the guidance line.
-class descrizione : public QMainWindow {
+class descrizione : public FinestraLavoro {
     Q_OBJECT
   public:
-    // Design size of the inner area, in twips.
-    static constexpr int larghezzaprogetto = 9480;
-    static constexpr int altezzaprogetto = 6135;
-
     explicit descrizione(Dialoghi& dialoghi, QWidget* parent = nullptr);
     ~descrizione() override;
 
@@ -42,7 +35,6 @@ class descrizione : public QMainWindow {
     QComboBox* campo(Descrizione d) const;
 
     // The controls, named as in the design.
-    QWidget* superficie; // the inner area the resizer scales
     QGroupBox* Frame1;
     QComboBox* fabbricato;
     QComboBox* muratura;
@@ -58,28 +50,19 @@ class descrizione : public QMainWindow {
     QComboBox* natura;
     QComboBox* giudizio;
     std::array<QLabel*, ndescrizione> didascalie{}; // the captions, in record order
-    QLabel* passo;
-    QPushButton* aiuto;
-    QPushButton* guidainlinea;
     QPushButton* indietro;
     QPushButton* avanti;
     QPushButton* cmdesci;
-    // The window's own commands, for the shared menus and toolbar.
-    QAction* azionecontrolla;
-    QAction* azionecancella;
-    clsResize* ridimensiona;
 
   public slots:
     void aggiornapasso();
     void controlla_click();
-    void cancella_click();
+    void cancella_click() override;
     void aiuto_Click();
 
   signals:
     void indietroRichiesto();
     void avantiRichiesto();
-    void guidainlineaRichiesta();
-    void uscitaRichiesta();
 
   private:
     void costruisci();
@@ -87,7 +70,6 @@ class descrizione : public QMainWindow {
     void Form_Load();
     void cambiato(Descrizione d);
 
-    Dialoghi& dialoghi_;
     std::array<QComboBox*, ndescrizione> campi_{};
 };
 

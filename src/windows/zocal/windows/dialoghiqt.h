@@ -9,6 +9,8 @@
 
 #include <string_view>
 
+class QMessageBox;
+
 namespace zocal {
 
 // The program's message boxes and common dialogs, on Qt.
@@ -28,6 +30,10 @@ class DialoghiQt : public Dialoghi {
 
     QPointer<QWidget> genitore_;
 };
+
+// Makes a message box wide enough that the window manager shows its whole
+// title, whatever its text.
+void allargaperiltitolo(QMessageBox& box);
 
 // A message text as shown: the carriage return that separates its lines
 // becomes a line break.

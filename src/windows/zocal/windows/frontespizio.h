@@ -1,10 +1,7 @@
 #pragma once
 
-#include "zocal/core/dialoghi.h"
 #include "zocal/core/frontespizio.h"
-#include "zocal/resize/clsresize.h"
-
-#include <QMainWindow>
+#include "zocal/windows/finestralavoro.h"
 
 #include <array>
 #include <string>
@@ -24,13 +21,9 @@ namespace zocal {
 // The window is the only store of the six texts while the program runs;
 // every change of a field's text, typed or set by the program, runs the
 // field's length check at once.
-class frontespizio : public QMainWindow {
+class frontespizio : public FinestraLavoro {
     Q_OBJECT
   public:
-    // Design size of the inner area, in twips.
-    static constexpr int larghezzaprogetto = 9480;
-    static constexpr int altezzaprogetto = 6135;
-
     explicit frontespizio(Dialoghi& dialoghi, QWidget* parent = nullptr);
     ~frontespizio() override;
 
@@ -50,7 +43,6 @@ class frontespizio : public QMainWindow {
     QLineEdit* campo(Frontespizio t) const;
 
     // The controls, named as in the design.
-    QWidget* superficie; // the inner area the resizer scales
     QLabel* Label1;
     QLineEdit* progetto;
     QLineEdit* localita;
@@ -62,27 +54,18 @@ class frontespizio : public QMainWindow {
     QLabel* didascaliastudio;                        // the caption of the technical office
     QLabel* Labelstudio;
     QLabel* labelindirizzo;
-    // Guidance, then the report's status while it is produced.
-    QLabel* passo;
-    QPushButton* aiuto;
-    QPushButton* guidainlinea;
+    // passo holds guidance, then the report's status while it is produced.
     QPushButton* stampa;
     QPushButton* cmdesci;
-    // The window's own commands, for the shared menus and toolbar.
-    QAction* azionecontrolla;
-    QAction* azionecancella;
-    clsResize* ridimensiona;
 
   public slots:
     void controllodati_Click();
-    void cancella_click();
+    void cancella_click() override;
     void aiuto_Click();
 
   signals:
     // The full report is asked for (the button "&Stampa").
     void stampaRichiesta();
-    void guidainlineaRichiesta();
-    void uscitaRichiesta();
 
   private:
     void costruisci();
@@ -90,7 +73,6 @@ class frontespizio : public QMainWindow {
     void Form_Load();
     void cambiato(Frontespizio t);
 
-    Dialoghi& dialoghi_;
     std::array<QLineEdit*, nfrontespizio> campi_{};
 };
 

@@ -22,6 +22,7 @@ class QWidget;
 
 namespace zocal {
 
+class FinestraLavoro;
 class FinestreAiuto;
 class LettoreMusica;
 class SceltaStampante;
@@ -77,6 +78,10 @@ class Programma : public QObject, public SportelloLavoro {
     // without a maker those commands show nothing.
     using Fabbrica = std::function<QWidget*(const std::string& nome)>;
     void impostafabbrica(Fabbrica fabbrica) { fabbrica_ = std::move(fabbrica); }
+    // Makes a window the parent of the message boxes and dialogs shown from
+    // now on (the realizations of the dialog interfaces are the maker's).
+    using Genitore = std::function<void(QWidget* finestra)>;
+    void impostagenitore(Genitore genitore) { genitore_ = std::move(genitore); }
 
     bool datiaccettati() override;
     Lavoro lavoro() override;
@@ -88,6 +93,8 @@ class Programma : public QObject, public SportelloLavoro {
     void mostracalcolo();
     // A job file to open once the calculation window first shows (the file
     // the program was started with, as a file manager does on a double click).
+    // Its messages stand over the calculation window; once it is loaded the
+    // start-up screen is gone and the first field has the focus.
     void impostafileiniziale(std::string percorso) { fileiniziale_ = std::move(percorso); }
     void mostradescrizione();
     void mostrafrontespizio();
@@ -120,8 +127,14 @@ class Programma : public QObject, public SportelloLavoro {
     // Every text the report command puts in the title page's status line.
     void statorelazione(const QString& testo);
 
+  protected:
+    // A working window closed with its close box, the last one showing,
+    // brings the start-up screen back, so the program never ends unasked.
+    bool eventFilter(QObject* oggetto, QEvent* evento) override;
+
   private:
-    void preparafinestra(QMainWindow& w, int numero, const ComandiFinestra& comandi);
+    // The shared bar and the requests every working window makes.
+    void preparafinestra(FinestraLavoro& w, ComandiFinestra comandi);
     void porta(QMainWindow* w);
     void esitostampa(const EsitoStampa& esito);
     void passorelazione(const char* testo);
@@ -136,6 +149,7 @@ class Programma : public QObject, public SportelloLavoro {
     StudioTecnico studio_;
     std::string provenienzastudio_;
     Fabbrica fabbrica_;
+    Genitore genitore_;
     std::string fileiniziale_;
 
     std::unique_ptr<frmSplash> splash_;
@@ -145,6 +159,11 @@ class Programma : public QObject, public SportelloLavoro {
     std::array<BarraComune, 4> barre_{};
     std::map<std::string, QPointer<QWidget>> ausiliarie_;
 };
+
+// The program's name for the desktop. No display name is set: the platform
+// would append it to every window and message-box title, which must read
+// exactly as the program writes them.
+void identitaapplicazione();
 
 // The help windows shown and closed with the program's other windows, and
 // the exit of the help contents window running the program's exit.
