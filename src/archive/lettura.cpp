@@ -271,6 +271,49 @@ void leggidati(Lettore& l, DatiCalcolo& d) {
     d.attr = ingresso(r4.valori[3], r4.riga, "attr del terreno");
 }
 
+// "1" or "0", quoted or bare.
+bool scelta(const Valore& v, int riga, const char* cosa) {
+    if (v.contenuto == "1" || v.contenuto == "0") {
+        return v.contenuto == "1";
+    }
+    throw Guasto{riga, std::string("il valore ") + cosa +
+                           " delle opzioni NTC 2018 deve essere "
+                           "\"1\" o \"0\""};
+}
+
+// The record after the title page. A line that does not start with the
+// record's name is left alone, as earlier versions did with whatever
+// followed the title page; one that does must be whole and right.
+void leggiopzioni(Lettore& l, OpzioniNtc& o) {
+    if (!l.avanzaarecord()) {
+        return;
+    }
+    std::optional<Valore> primo;
+    try {
+        Lettore prova = l;
+        primo = prova.leggi();
+    } catch (const Guasto&) {
+        return;
+    }
+    if (!primo || primo->contenuto != archivio::recordntc) {
+        return;
+    }
+    const int riga = l.riga();
+    auto r = leggirecord(l, 4, "per le opzioni NTC 2018");
+    if (!r) {
+        throw Guasto{riga, "il record delle opzioni NTC 2018 è incompleto (sono attesi 4 valori)"};
+    }
+    const auto formula = formulangamma(r->valori[1].contenuto);
+    if (!formula) {
+        throw Guasto{r->riga, "formula di Nγ sconosciuta nelle opzioni NTC 2018 (\"" +
+                                  dacp1252(r->valori[1].contenuto) +
+                                  "\"; sono ammesse Brinch-Hansen, Vesic, EC7)"};
+    }
+    o.ngamma = *formula;
+    o.profondita = scelta(r->valori[2], r->riga, "dei fattori di profondità");
+    o.g2definiti = scelta(r->valori[3], r->riga, "dei carichi non strutturali definiti");
+}
+
 } // namespace
 
 std::string EsitoLettura::avviso() const {
@@ -319,6 +362,7 @@ EsitoLettura leggilavoro(std::string_view byte, Lavoro& lavoro) {
                                   " del frontespizio",
                               utf8);
                 }
+                leggiopzioni(l, nuovo.ntc);
             } else {
                 esito.frontespizioassente = true;
             }
@@ -333,6 +377,8 @@ EsitoLettura leggilavoro(std::string_view byte, Lavoro& lavoro) {
     }
 
     lavoro.dati = std::move(nuovo.dati);
+    // A file without the record means the default choices.
+    lavoro.ntc = nuovo.ntc;
     if (!esito.descrizioneassente) {
         lavoro.descrizione = std::move(nuovo.descrizione);
     }

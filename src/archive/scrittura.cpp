@@ -182,6 +182,17 @@ void componi(const Lavoro& lavoro, EsitoScrittura& esito) {
         s.testo(lavoro.frontespizio[k], nomefrontespizio(static_cast<Frontespizio>(k)));
     }
     s.finerecord();
+
+    // Only a job that departs from the default choices carries the record,
+    // so every other file stays as earlier versions wrote it.
+    if (!lavoro.ntc.predefinite()) {
+        const OpzioniNtc& o = lavoro.ntc;
+        s.testo(archivio::recordntc, "NTC");
+        s.testo(std::string(nomengamma(o.ngamma)), "NTC");
+        s.testo(o.profondita ? "1" : "0", "NTC");
+        s.testo(o.g2definiti ? "1" : "0", "NTC");
+        s.finerecord();
+    }
 }
 
 } // namespace

@@ -9,6 +9,10 @@ namespace zocal::archivio {
 
 inline constexpr char fineriga[] = "\r\n";
 
+// First value of the optional record of the limit-state check's choices,
+// after the title page.
+inline constexpr char recordntc[] = "NTC2018";
+
 // An entry held as text: only what the numeric entry rule lets through.
 inline bool testoingresso(std::string_view t) {
     for (char c : t) {

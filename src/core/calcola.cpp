@@ -9,29 +9,6 @@ namespace zocal {
 
 namespace {
 
-std::string descrizionevoce(Voce v) {
-    switch (v) {
-    case Voce::pesol:
-        return "peso del solaio";
-    case Voce::sovr:
-        return "sovraccarico accidentale";
-    case Voce::lungh:
-        return "lunghezza del solaio";
-    case Voce::pepav:
-        return "peso del pavimento";
-    case Voce::tram:
-        return "peso dei tramezzi";
-    case Voce::spess:
-        return "spessore del muro";
-    case Voce::interas:
-        return "interasse del piano";
-    case Voce::spem:
-        return "peso specifico del muro";
-    default:
-        return std::string(nomevoce(v));
-    }
-}
-
 // A run stops early: the window keeps showing what the run did not reach.
 struct Arresto {
     int passo;
@@ -103,8 +80,7 @@ class Calcolo {
     bool tipozero() const { return !d_.tiposuolo.vuota() && leggidecimale(d_.tiposuolo) == 0.0; }
 
     [[noreturn]] void illeggibile(const Cella& c, const std::string& dove, int passo) {
-        esito_.note = "Dato non leggibile come numero: \"" + c.testo() + "\" (" + dove +
-                      "). Correggere il valore.";
+        esito_.note = notaillegibile(c, dove);
         throw Arresto{passo};
     }
 
@@ -126,24 +102,6 @@ class Calcolo {
         return *v;
     }
 
-    // A weight: the leading integer part, but only of a well-formed number.
-    double intero(Voce v, int i) {
-        const Cella& c = d_.piano(v, i, f_);
-        if (!benformato(c.testo())) {
-            illeggibile(c, descrizionevoce(v) + " del piano n. " + std::to_string(i), 1);
-        }
-        return leggiintero(c);
-    }
-
-    double centimetri(Voce v, int i) {
-        const Cella& c = d_.piano(v, i, f_);
-        const auto m = leggicm(c);
-        if (!m) {
-            illeggibile(c, descrizionevoce(v) + " del piano n. " + std::to_string(i), 1);
-        }
-        return *m;
-    }
-
     void passi() {
         const int f = f_;
         // A damaged count never reads past the storey table.
@@ -157,15 +115,14 @@ class Calcolo {
                     throw Arresto{1};
                 }
             }
-            const double P = intero(Voce::pesol, i);
-            const double S = intero(Voce::sovr, i);
-            const double F = intero(Voce::pepav, i);
-            const double T = intero(Voce::tram, i);
-            const double G = intero(Voce::spem, i);
-            const double L = centimetri(Voce::lungh, i);
-            const double H = centimetri(Voce::interas, i);
-            const double W = centimetri(Voce::spess, i);
-            d_.scar(i, f) = finito(std::floor(((P + S + F) * L + T) + (H * W * G)), 1);
+            std::string nota;
+            const auto p = leggipiano(d_, i, f, nota);
+            if (!p) {
+                esito_.note = nota;
+                throw Arresto{1};
+            }
+            d_.scar(i, f) =
+                finito(std::floor(((p->P + p->S + p->F) * p->L + p->T) + (p->H * p->W * p->G)), 1);
             pianicalcolati_ = i;
         }
 
@@ -292,6 +249,41 @@ class Calcolo {
 
 bool notadiverdetto(std::string_view nota) {
     return nota == notaverificata || nota == notainsufficiente;
+}
+
+std::optional<PianoLetto> leggipiano(const DatiCalcolo& d, int i, int f, std::string& nota) {
+    // The first entry that cannot be read names itself, weights first.
+    const auto illeggibile = [&](Voce v) {
+        nota = notaillegibile(d.piano(v, i, f),
+                              descrizionevoce(v) + " del piano n. " + std::to_string(i));
+        return std::nullopt;
+    };
+    // A weight: the leading integer part, but only of a well-formed number.
+    double pesi[5];
+    const Voce vocipesi[5] = {Voce::pesol, Voce::sovr, Voce::pepav, Voce::tram, Voce::spem};
+    for (int k = 0; k < 5; ++k) {
+        const Cella& c = d.piano(vocipesi[k], i, f);
+        if (!benformato(c.testo())) {
+            return illeggibile(vocipesi[k]);
+        }
+        pesi[k] = leggiintero(c);
+    }
+    double lunghezze[3];
+    const Voce vocilunghezze[3] = {Voce::lungh, Voce::interas, Voce::spess};
+    for (int k = 0; k < 3; ++k) {
+        const auto m = leggicm(d.piano(vocilunghezze[k], i, f));
+        if (!m) {
+            return illeggibile(vocilunghezze[k]);
+        }
+        lunghezze[k] = *m;
+    }
+    return PianoLetto{pesi[0], pesi[1],      pesi[2],      pesi[3],
+                      pesi[4], lunghezze[0], lunghezze[1], lunghezze[2]};
+}
+
+std::string notaillegibile(const Cella& cella, const std::string& dove) {
+    return "Dato non leggibile come numero: \"" + cella.testo() + "\" (" + dove +
+           "). Correggere il valore.";
 }
 
 EsitoCalcolo calcola(DatiCalcolo& dati, int f) {

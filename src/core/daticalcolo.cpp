@@ -4,6 +4,29 @@
 
 namespace zocal {
 
+std::string descrizionevoce(Voce v) {
+    switch (v) {
+    case Voce::pesol:
+        return "peso del solaio";
+    case Voce::sovr:
+        return "sovraccarico accidentale";
+    case Voce::lungh:
+        return "lunghezza del solaio";
+    case Voce::pepav:
+        return "peso del pavimento";
+    case Voce::tram:
+        return "peso dei tramezzi";
+    case Voce::spess:
+        return "spessore del muro";
+    case Voce::interas:
+        return "interasse del piano";
+    case Voce::spem:
+        return "peso specifico del muro";
+    default:
+        return std::string(nomevoce(v));
+    }
+}
+
 std::string_view nomevoce(Voce v) {
     static constexpr std::string_view nomi[] = {"pesol", "sovr",    "lungh", "pepav", "tram",
                                                 "spess", "interas", "spem",  "scar",  "scartot"};

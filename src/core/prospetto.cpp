@@ -1,5 +1,9 @@
 #include "zocal/core/prospetto.h"
 
+#include "zocal/core/regole.h"
+
+#include <charconv>
+#include <cmath>
 #include <sstream>
 
 namespace zocal {
@@ -19,12 +23,22 @@ std::string nota(const FondazioneCalcolata& fc) {
 }
 
 // Column widths count characters, not UTF-8 bytes.
-std::string adestra(const std::string& testo, std::size_t larghezza) {
-    std::size_t caratteri = 0;
+std::size_t caratteri(const std::string& testo) {
+    std::size_t n = 0;
     for (unsigned char c : testo) {
-        caratteri += (c & 0xC0) != 0x80;
+        n += (c & 0xC0) != 0x80;
     }
-    return caratteri >= larghezza ? testo : std::string(larghezza - caratteri, ' ') + testo;
+    return n;
+}
+
+std::string adestra(const std::string& testo, std::size_t larghezza) {
+    const std::size_t n = caratteri(testo);
+    return n >= larghezza ? testo : std::string(larghezza - n, ' ') + testo;
+}
+
+std::string asinistra(const std::string& testo, std::size_t larghezza) {
+    const std::size_t n = caratteri(testo);
+    return n >= larghezza ? testo + ' ' : testo + std::string(larghezza - n, ' ');
 }
 
 // Escaped into one string first: the stream's per-character path is slow.
@@ -64,11 +78,80 @@ void json(std::ostream& out, const std::string& testo) {
     out << t;
 }
 
+void bloccontc(std::ostream& out, const VerificaNtc& v) {
+    out << "  verifica NTC 2018\n";
+    for (const auto& righe : {righeazioni(v), righeresistenza(v)}) {
+        for (const RigaNtc& r : righe) {
+            const std::string nome = r.unita.empty() ? r.nome : r.nome + " (" + r.unita + ")";
+            out << "    " << asinistra(nome, 24) << r.valore << "\n";
+        }
+    }
+    out << "    " << asinistra("esito", 24) << (v.calcolata ? v.esito() : "non calcolata") << "\n";
+    if (!v.nota.empty()) {
+        out << "    note: " << v.nota << "\n";
+    }
+}
+
+// Shortest text that reads back to the same double; null when not finite.
+void numerojson(std::ostream& out, double valore) {
+    if (!std::isfinite(valore)) {
+        out << "null";
+        return;
+    }
+    char buf[32];
+    const auto [fine, ec] = std::to_chars(buf, buf + sizeof buf, valore);
+    out << (ec == std::errc() ? std::string_view(buf, static_cast<std::size_t>(fine - buf))
+                              : std::string_view("null"));
+}
+
+void oggettontc(std::ostream& out, const VerificaNtc& v) {
+    const std::pair<const char*, double> numeri[] = {
+        {"G1k", v.G1k},
+        {"G2k", v.G2k},
+        {"Qk", v.Qk},
+        {"Ed", v.Ed},
+        {"Nc", v.Nc},
+        {"Nq", v.Nq},
+        {"Ngamma", v.Ngamma},
+        {"k", v.k},
+        {"dc", v.dc},
+        {"dq", v.dq},
+        {"q", v.q},
+        {"termine_c", v.terminec},
+        {"termine_q", v.termineq},
+        {"termine_gamma", v.terminegamma},
+        {"qlim", v.qlim},
+        {"Rd", v.Rd},
+        {"EdRd", v.EdRd},
+    };
+    out << "{";
+    bool primo = true;
+    for (const auto& [nome, valore] : numeri) {
+        out << (primo ? "\"" : ", \"") << nome << "\": ";
+        primo = false;
+        if (v.calcolata) {
+            numerojson(out, valore);
+        } else {
+            out << "null";
+        }
+    }
+    out << ", \"esito\": ";
+    json(out, v.esito());
+    out << ", \"nota\": ";
+    json(out, v.nota);
+    out << "}";
+}
+
 } // namespace
 
-std::string prospetto(const DatiCalcolo& d, const std::vector<FondazioneCalcolata>& fondazioni) {
+std::string prospetto(const DatiCalcolo& d, const std::vector<FondazioneCalcolata>& fondazioni,
+                      const OpzioniNtc* ntc) {
     std::ostringstream out;
     out.imbue(std::locale::classic());
+    if (ntc) {
+        out << "Verifica agli stati limite (NTC 2018), approccio 2 (A1+M1+R3): "
+            << descriviopzioni(*ntc) << ".\n\n";
+    }
     if (fondazioni.empty()) {
         out << "Nessuna fondazione: non sono stati inseriti dati per il calcolo.\n";
         return out.str();
@@ -100,16 +183,26 @@ std::string prospetto(const DatiCalcolo& d, const std::vector<FondazioneCalcolat
         if (!nota(fc).empty()) {
             out << "  note: " << nota(fc) << "\n";
         }
+        if (ntc) {
+            bloccontc(out, verificantc(d, f, *ntc));
+        }
         out << "\n";
     }
     return out.str();
 }
 
-std::string prospettojson(const DatiCalcolo& d,
-                          const std::vector<FondazioneCalcolata>& fondazioni) {
+std::string prospettojson(const DatiCalcolo& d, const std::vector<FondazioneCalcolata>& fondazioni,
+                          const OpzioniNtc* ntc) {
     std::ostringstream out;
     out.imbue(std::locale::classic());
-    out << "{\"nfond\": " << d.nfond << ", \"fondazioni\": [";
+    out << "{\"nfond\": " << d.nfond;
+    if (ntc) {
+        out << ", \"opzioni_ntc\": {\"ngamma\": ";
+        json(out, std::string(chiavengamma(ntc->ngamma)));
+        out << ", \"profondita\": " << (ntc->profondita ? "true" : "false")
+            << ", \"g2_definiti\": " << (ntc->g2definiti ? "true" : "false") << "}";
+    }
+    out << ", \"fondazioni\": [";
     bool prima = true;
     for (const FondazioneCalcolata& fc : fondazioni) {
         const int f = fc.numero;
@@ -136,6 +229,10 @@ std::string prospettojson(const DatiCalcolo& d,
         for (const auto& [nome, valore] : valori) {
             out << ", \"" << nome << "\": ";
             json(out, valore);
+        }
+        if (ntc) {
+            out << ", \"ntc\": ";
+            oggettontc(out, verificantc(d, f, *ntc));
         }
         out << "}";
     }

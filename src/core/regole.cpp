@@ -1,5 +1,6 @@
 #include "zocal/core/regole.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
@@ -88,6 +89,26 @@ std::optional<double> converti(std::string testo) {
 
 std::string scrivinumero(double valore) {
     return scrivi(valore, ',');
+}
+
+std::string scrividecimali(double valore, int decimali) {
+    if (!std::isfinite(valore)) {
+        return "";
+    }
+    char buf[400];
+    auto [fine, ec] = std::to_chars(buf, buf + sizeof buf, valore, std::chars_format::fixed,
+                                    std::clamp(decimali, 0, 17));
+    if (ec != std::errc()) {
+        return "";
+    }
+    std::string out(buf, fine);
+    if (out.front() == '-' && out.find_first_not_of("-0.") == std::string::npos) {
+        out.erase(0, 1);
+    }
+    if (const auto punto = out.find('.'); punto != std::string::npos) {
+        out[punto] = ',';
+    }
+    return out;
 }
 
 std::string scrivipunto(double valore) {

@@ -81,6 +81,7 @@ inline void attendiuguali(const Lavoro& atteso, const Lavoro& letto) {
     EXPECT_TRUE(atteso.dati.identici(letto.dati));
     EXPECT_EQ(atteso.descrizione, letto.descrizione);
     EXPECT_EQ(atteso.frontespizio, letto.frontespizio);
+    EXPECT_TRUE(atteso.ntc == letto.ntc);
 }
 
 } // namespace zocal::prova

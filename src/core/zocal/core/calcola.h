@@ -42,4 +42,15 @@ bool notadiverdetto(std::string_view nota);
 // entries of the data, writes the results into it, and says what to show.
 EsitoCalcolo calcola(DatiCalcolo& dati, int f);
 
+// The eight entries of storey i of foundation f as the load take-down reads
+// them: weights in whole kg (P, S, F, T, G), lengths in whole cm (L, H, W).
+struct PianoLetto {
+    double P, S, F, T, G, L, H, W;
+};
+// nullopt, with the note naming the first entry that cannot be read.
+std::optional<PianoLetto> leggipiano(const DatiCalcolo& dati, int i, int f, std::string& nota);
+
+// The note for an entry that cannot be read as a number; `dove` names it.
+std::string notaillegibile(const Cella& cella, const std::string& dove);
+
 } // namespace zocal

@@ -3,6 +3,7 @@
 #include "zocal/core/cella.h"
 
 #include <array>
+#include <string>
 #include <string_view>
 
 namespace zocal {
@@ -18,6 +19,8 @@ inline constexpr std::array<Voce, 8> vociingresso{Voce::pesol,   Voce::sovr, Voc
                                                   Voce::interas, Voce::spem};
 
 std::string_view nomevoce(Voce v);
+// The entry in words, for messages: "peso dei tramezzi".
+std::string descrizionevoce(Voce v);
 
 // The verification data of the open job. Slot 0 of every table exists and
 // stays empty; foundations and storeys are numbered 1..10.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "zocal/core/daticalcolo.h"
+#include "zocal/core/ntc.h"
 
 #include <array>
 #include <string>
@@ -38,6 +39,7 @@ struct Lavoro {
     DatiCalcolo dati;
     std::array<std::string, ndescrizione> descrizione;   // DatiDescrizione
     std::array<std::string, nfrontespizio> frontespizio; // DatiFrontespizio
+    OpzioniNtc ntc;                                      // choices of the limit-state check
 
     std::string& operator[](Descrizione d) { return descrizione[static_cast<int>(d)]; }
     std::string& operator[](Frontespizio t) { return frontespizio[static_cast<int>(t)]; }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "zocal/core/calcola.h"
+#include "zocal/core/ntc.h"
 
 #include <string>
 #include <vector>
@@ -17,12 +18,17 @@ struct FondazioneCalcolata {
 // it brings every result up to date.
 std::vector<FondazioneCalcolata> calcolatutte(DatiCalcolo& dati);
 
-// A readable Italian listing of the results, one block a foundation.
-std::string prospetto(const DatiCalcolo& dati, const std::vector<FondazioneCalcolata>& fondazioni);
+// A readable Italian listing of the results, one block a foundation. With
+// `ntc`, each block also holds the limit-state check made with those choices.
+std::string prospetto(const DatiCalcolo& dati, const std::vector<FondazioneCalcolata>& fondazioni,
+                      const OpzioniNtc* ntc = nullptr);
 
 // The same results as one JSON object; every value is the text the window
-// would show ("" for an empty cell).
+// would show ("" for an empty cell). With `ntc`, each foundation also has an
+// object "ntc" whose numbers are JSON numbers, unrounded (null when the
+// check could not be made), and the object starts with the choices used.
 std::string prospettojson(const DatiCalcolo& dati,
-                          const std::vector<FondazioneCalcolata>& fondazioni);
+                          const std::vector<FondazioneCalcolata>& fondazioni,
+                          const OpzioniNtc* ntc = nullptr);
 
 } // namespace zocal

@@ -24,6 +24,11 @@ Cifre15 cifre15(double valore);
 // trailing comma removed, decimal comma, no grouping, never an exponent.
 std::string scrivinumero(double valore);
 
+// A value as shown in fixed decimals, rounded to `decimali` places (an exact
+// binary tie to even), decimal comma, no grouping ("0,914", "501,2"). Minus
+// zero shows as zero; a value that is not finite shows as "".
+std::string scrividecimali(double valore, int decimali);
+
 // Leading integer part of a text: optional "-", then the digits up to the
 // first other character; no digits reads 0. A number cell is written by the
 // writing rule first.

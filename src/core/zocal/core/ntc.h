@@ -1,0 +1,115 @@
+#pragma once
+
+#include "zocal/core/daticalcolo.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace zocal {
+
+// Limit-state bearing check of a strip footing under a centred vertical load
+// (NTC 2018, approach 2: A1+M1+R3), a second verdict beside the
+// allowable-stress one. It reads the same entries and never writes.
+
+// The three formulas for the self-weight bearing factor.
+enum class FormulaNgamma { brinchhansen, vesic, ec7 };
+
+// The choices of the job; the defaults are what a job file without the
+// option record means.
+struct OpzioniNtc {
+    FormulaNgamma ngamma = FormulaNgamma::brinchhansen;
+    bool profondita = true;  // depth factors dc, dq
+    bool g2definiti = false; // non-structural permanent loads fully defined: gammaG2 = 1.3
+
+    bool predefinite() const { return *this == OpzioniNtc{}; }
+    bool operator==(const OpzioniNtc&) const = default;
+};
+
+// "Brinch-Hansen", "Vesic", "EC7": the name shown and stored in the job file.
+std::string_view nomengamma(FormulaNgamma formula);
+std::optional<FormulaNgamma> formulangamma(std::string_view nome);
+// The name on the command line: "brinch-hansen", "vesic", "ec7".
+std::string_view chiavengamma(FormulaNgamma formula);
+std::optional<FormulaNgamma> formulachiave(std::string_view chiave);
+
+// Partial factors of the method.
+inline constexpr double gammaG1 = 1.3;
+inline constexpr double gammaG2 = 1.5;
+inline constexpr double gammaG2definiti = 1.3;
+inline constexpr double gammaQ = 1.5;
+inline constexpr double gammaR = 2.3;
+// 1 kg of mass weighs 9.80665 N.
+inline constexpr double accelerazionegravita = 9.80665;
+// The friction angles the formulas are used for, in degrees.
+inline constexpr double attrmassimo = 50;
+
+inline constexpr const char* testoverificatantc = "VERIFICATA";
+inline constexpr const char* testononverificatantc = "NON VERIFICATA";
+
+// Everything the displays need about one foundation. The numbers are
+// meaningful only when `calcolata`; otherwise `nota` says what is missing or
+// out of range.
+struct VerificaNtc {
+    int numero = 0;
+    bool calcolata = false;
+    std::string nota;
+
+    // Geometry and soil as read (m, degrees, kN/m3, kPa).
+    double B = 0, D = 0, phi = 0, gamma = 0, c = 0;
+    // Characteristic actions and the design action, kN/m.
+    double G1k = 0, G2k = 0, Qk = 0;
+    double gG1 = gammaG1, gG2 = gammaG2, gQ = gammaQ;
+    double Ed = 0;
+    // Bearing, depth factors and the three terms of the limit pressure (kPa).
+    double Nc = 0, Nq = 0, Ngamma = 0;
+    double k = 0, dc = 1, dq = 1, dgamma = 1;
+    double q = 0;
+    double terminec = 0, termineq = 0, terminegamma = 0;
+    double qlim = 0;
+    double gR = gammaR;
+    double Rd = 0;           // kN/m
+    double EdRd = 0;         // +infinity when the resistance is nil
+    bool verificata = false; // Ed <= Rd, unrounded
+
+    // "VERIFICATA", "NON VERIFICATA", or "" when not computed.
+    std::string esito() const;
+};
+
+// The check of foundation f (1..10) with the job's options.
+VerificaNtc verificantc(const DatiCalcolo& dati, int f, const OpzioniNtc& opzioni);
+
+// Foundations 1..nfond.
+std::vector<VerificaNtc> verificatutte(const DatiCalcolo& dati, const OpzioniNtc& opzioni);
+
+// Decimals shown for each kind of value.
+inline constexpr int decimaliN = 2;       // bearing factors
+inline constexpr int decimalid = 3;       // depth factors
+inline constexpr int decimalik = 4;       // the depth ratio k
+inline constexpr int decimalikPa = 1;     // pressures
+inline constexpr int decimalikN = 2;      // actions and resistance per metre
+inline constexpr int decimaliEdRd = 3;    // the ratio
+inline constexpr int decimalimetri = 2;   // B, D
+inline constexpr int decimalifattori = 2; // partial factors
+
+// Ed/Rd as shown: three decimals, or "∞" when the resistance is nil.
+std::string testoEdRd(const VerificaNtc& v);
+
+// One shown line of the factors and terms of a foundation.
+struct RigaNtc {
+    std::string nome;   // "Nc", "termine in q"...
+    std::string unita;  // "kPa", "kN/m", "" for a pure number
+    std::string valore; // as shown, decimal comma
+};
+// The bearing and depth factors, q, the three terms, qlim, gammaR, Rd,
+// Ed/Rd, in this order.
+std::vector<RigaNtc> righeresistenza(const VerificaNtc& v);
+// G1k, G2k, Qk with their factors, and Ed.
+std::vector<RigaNtc> righeazioni(const VerificaNtc& v);
+
+// The options in words, for the displays and the report:
+// "Nγ di Brinch-Hansen, fattori di profondità, γG2 = 1,5".
+std::string descriviopzioni(const OpzioniNtc& opzioni);
+
+} // namespace zocal
