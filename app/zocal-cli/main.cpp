@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <filesystem>
 #include <iostream>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -19,10 +20,18 @@ constexpr const char* uso =
     "Zocal - verifica di fondazioni in muratura, strumento a riga di comando.\n"
     "\n"
     "Comandi:\n"
-    "  verifica [--json] FILE...   legge ogni file dati (Zocal-dati-...), calcola tutte le\n"
+    "  verifica [--json] [--ntc] FILE...\n"
+    "                              legge ogni file dati (Zocal-dati-...), calcola tutte le\n"
     "                              fondazioni e stampa carichi, sigma, coefficiente di\n"
     "                              sicurezza ed esito della verifica; con --json stampa un\n"
     "                              oggetto JSON per file, uno per riga\n"
+    "      --ntc                   aggiunge la verifica agli stati limite NTC 2018\n"
+    "                              (approccio 2, A1+M1+R3) con le opzioni del lavoro\n"
+    "      --ngamma brinch-hansen|vesic|ec7\n"
+    "                              formula di Ngamma (implica --ntc)\n"
+    "      --senza-profondita      senza fattori di profondità (implica --ntc)\n"
+    "      --g2-definiti           carichi permanenti non strutturali compiutamente\n"
+    "                              definiti, gammaG2 = 1,3 (implica --ntc)\n"
     "  relazione FILE [-o OUT.docx] [--studio NOME] [--indirizzo INDIRIZZO]\n"
     "                              scrive la relazione sulla fondazione in DOCX e in PDF\n"
     "  stampa --modello|--dati|--frontespizio|--descrizione FILE -o OUT.pdf\n"
@@ -66,12 +75,57 @@ int errore_uso(const std::string& messaggio) {
     return 1;
 }
 
+// The command line's choices for the limit-state check, laid over the job's own.
+struct SceltaNtc {
+    bool richiesta = false;
+    std::optional<zocal::FormulaNgamma> ngamma;
+    bool senzaprofondita = false;
+    bool g2definiti = false;
+
+    zocal::OpzioniNtc applica(zocal::OpzioniNtc o) const {
+        if (ngamma) {
+            o.ngamma = *ngamma;
+        }
+        if (senzaprofondita) {
+            o.profondita = false;
+        }
+        if (g2definiti) {
+            o.g2definiti = true;
+        }
+        return o;
+    }
+};
+
 int verifica(const std::vector<std::string>& argomenti) {
     bool json = false;
+    SceltaNtc ntc;
     std::vector<std::string> file;
-    for (const std::string& a : argomenti) {
+    for (std::size_t n = 0; n < argomenti.size(); ++n) {
+        const std::string& a = argomenti[n];
         if (a == "--json") {
             json = true;
+        } else if (a == "--ntc") {
+            ntc.richiesta = true;
+        } else if (a == "--ngamma" || a.starts_with("--ngamma=")) {
+            std::string nome;
+            if (a == "--ngamma") {
+                if (n + 1 == argomenti.size()) {
+                    return errore_uso("l'opzione --ngamma richiede brinch-hansen, vesic o ec7");
+                }
+                nome = argomenti[++n];
+            } else {
+                nome = a.substr(9);
+            }
+            ntc.ngamma = zocal::formulachiave(nome);
+            if (!ntc.ngamma) {
+                return errore_uso("formula di Ngamma sconosciuta: " + nome +
+                                  " (ammesse brinch-hansen, vesic, ec7)");
+            }
+            ntc.richiesta = true;
+        } else if (a == "--senza-profondita") {
+            ntc.senzaprofondita = ntc.richiesta = true;
+        } else if (a == "--g2-definiti") {
+            ntc.g2definiti = ntc.richiesta = true;
         } else if (a.size() > 1 && a[0] == '-') {
             return errore_uso("opzione sconosciuta per verifica: " + a);
         } else {
@@ -93,11 +147,13 @@ int verifica(const std::vector<std::string>& argomenti) {
         // As the window does on loading: recount, then compute every foundation.
         lavoro.dati.contadati();
         const auto fondazioni = zocal::calcolatutte(lavoro.dati);
+        const zocal::OpzioniNtc opzioni = ntc.applica(lavoro.ntc);
+        const zocal::OpzioniNtc* conntc = ntc.richiesta ? &opzioni : nullptr;
         if (json) {
-            std::cout << zocal::prospettojson(lavoro.dati, fondazioni) << "\n";
+            std::cout << zocal::prospettojson(lavoro.dati, fondazioni, conntc) << "\n";
         } else {
             std::cout << "File: " << percorso << "\n\n"
-                      << zocal::prospetto(lavoro.dati, fondazioni);
+                      << zocal::prospetto(lavoro.dati, fondazioni, conntc);
         }
     }
     return stato;

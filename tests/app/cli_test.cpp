@@ -137,6 +137,89 @@ TEST(Verifica, UnreadableFileGivesStatusTwoAndNamesFileAndLine) {
     EXPECT_NE(mancante.testo.find("/nonesiste/Zocal-dati-x"), std::string::npos);
 }
 
+// The value after "nome": in a JSON listing, as text.
+std::string valore(const std::string& testo, const std::string& nome) {
+    const auto p = testo.find("\"" + nome + "\": ");
+    if (p == std::string::npos) {
+        return "<assente>";
+    }
+    const auto inizio = p + nome.size() + 4;
+    return testo.substr(inizio, testo.find_first_of(",}", inizio) - inizio);
+}
+
+TEST(VerificaNtc, LimitStateCheckOnRequestOnly) {
+    const std::string file = esempio("Zocal-dati-esempio");
+    const Uscita semplice = esegui("verifica " + file);
+    const Uscita json = esegui("verifica --json " + file);
+    EXPECT_EQ(semplice.testo.find("NTC"), std::string::npos);
+    EXPECT_EQ(json.testo.find("ntc"), std::string::npos);
+
+    const Uscita con = esegui("verifica --ntc " + file);
+    EXPECT_EQ(con.stato, 0);
+    EXPECT_NE(con.testo.find("Nγ di Brinch-Hansen"), std::string::npos) << con.testo;
+    EXPECT_NE(con.testo.find("0,914"), std::string::npos) << con.testo;
+    EXPECT_NE(con.testo.find("VERIFICATA"), std::string::npos) << con.testo;
+
+    const Uscita j = esegui("verifica --json --ntc " + file);
+    EXPECT_EQ(j.stato, 0);
+    EXPECT_NEAR(std::stod(valore(j.testo, "EdRd")), 0.914, 0.0005) << j.testo;
+    EXPECT_NEAR(std::stod(valore(j.testo, "qlim")), 501.23, 0.005);
+    EXPECT_EQ(valore(j.testo, "esito"), "\"VERIFICATA\"");
+    // The legacy part of the object is what it was.
+    EXPECT_EQ(j.testo.substr(0, 12), json.testo.substr(0, 12));
+    EXPECT_NE(j.testo.find(json.testo.substr(json.testo.find("\"numero\""), 200)),
+              std::string::npos);
+}
+
+TEST(VerificaNtc, OptionsOverrideTheJobs) {
+    const std::string file = esempio("Zocal-dati-esempio");
+    struct Caso {
+        const char* opzioni;
+        double EdRd;
+        const char* esito;
+    };
+    const Caso casi[] = {
+        {"--ngamma vesic", 0.848, "\"VERIFICATA\""},
+        {"--ngamma=ec7", 0.868, "\"VERIFICATA\""},
+        {"--ngamma vesic --senza-profondita", 1.033, "\"NON VERIFICATA\""},
+        {"--g2-definiti", 0.898, "\"VERIFICATA\""},
+    };
+    for (const Caso& c : casi) {
+        const Uscita u = esegui("verifica --json " + std::string(c.opzioni) + " " + file);
+        EXPECT_EQ(u.stato, 0) << c.opzioni;
+        EXPECT_NEAR(std::stod(valore(u.testo, "EdRd")), c.EdRd, 0.0005) << c.opzioni;
+        EXPECT_EQ(valore(u.testo, "esito"), c.esito) << c.opzioni;
+    }
+
+    // A job saved with Vesic and no depth factors: its own choices, unless overridden.
+    const auto p = scrivi("conopzioni", lavoro("\"1\",\"0,6\",2,", "\"1\",\"1,8\",\"0\",\"30\"") +
+                                            "\"NTC2018\",\"Vesic\",\"0\",\"0\"\r\n");
+    const Uscita propria = esegui("verifica --json --ntc " + p.string());
+    EXPECT_NEAR(std::stod(valore(propria.testo, "EdRd")), 1.033, 0.0005) << propria.testo;
+    EXPECT_EQ(valore(propria.testo, "ngamma"), "\"vesic\"");
+    const Uscita altra = esegui("verifica --json --ngamma brinch-hansen " + p.string());
+    EXPECT_EQ(valore(altra.testo, "ngamma"), "\"brinch-hansen\"");
+    EXPECT_EQ(valore(altra.testo, "profondita"), "false");
+    EXPECT_GT(std::stod(valore(altra.testo, "EdRd")), 1.033);
+
+    const Uscita sbagliata = esegui("verifica --ngamma terzaghi " + file, true);
+    EXPECT_EQ(sbagliata.stato, 1);
+    EXPECT_NE(sbagliata.testo.find("formula di Ngamma sconosciuta: terzaghi"), std::string::npos);
+    const Uscita senzanome = esegui("verifica " + file + " --ngamma", true);
+    EXPECT_EQ(senzanome.stato, 1);
+    EXPECT_NE(senzanome.testo.find("--ngamma richiede"), std::string::npos);
+}
+
+TEST(VerificaNtc, MissingFrictionAngleGivesNullsAndANote) {
+    const auto p = scrivi("senzaattrito", lavoro("\"1\",\"0,6\",2,", "\"1\",\"1,8\",\"0\",\"\""));
+    const Uscita u = esegui("verifica --json --ntc " + p.string());
+    EXPECT_EQ(u.stato, 0);
+    EXPECT_EQ(valore(u.testo, "Ed"), "null");
+    EXPECT_EQ(valore(u.testo, "esito"), "\"\"");
+    EXPECT_EQ(valore(u.testo, "nota"), "\"Manca l'angolo di attrito del terreno.\"");
+    EXPECT_EQ(valore(u.testo, "verifica"), "\"verificata\""); // the legacy verdict stands
+}
+
 TEST(Verifica, UsageInItalian) {
     const Uscita aiuto = esegui("--help");
     EXPECT_EQ(aiuto.stato, 0);
