@@ -12,6 +12,7 @@
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
+#include <string>
 
 namespace {
 
@@ -199,6 +200,55 @@ void Salvataggio(benchmark::State& state) {
     std::filesystem::remove(zocal::percorsopdf(percorso));
 }
 BENCHMARK(Salvataggio)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// Time of the whole report (composition, layout, DOCX and PDF) against the
+// size of the description: many line breaks, and one long paragraph. Both
+// grow linearly; Complexity() fits the curve.
+void relazione(benchmark::State& state, const zocal::Lavoro& l) {
+    int pagine = 0;
+    for (auto _ : state) {
+        zocal::ScrittoreDocumento w;
+        zocal::componirelazione(w, l, studio);
+        w.giustificatutto();
+        zocal::allineacolonne(w, l.dati);
+        pagine = w.contapagine();
+        benchmark::DoNotOptimize(w.docx().size());
+        benchmark::DoNotOptimize(w.pdf().size());
+    }
+    state.counters["pagine"] = pagine;
+    state.SetComplexityN(state.range(0));
+}
+
+// A description of n line breaks (44,000 once hung the layout).
+void RigheVuote(benchmark::State& state) {
+    zocal::Lavoro l = lavoropieno();
+    l.descrizione[0] = std::string(static_cast<std::size_t>(state.range(0)), '\n');
+    relazione(state, l);
+}
+BENCHMARK(RigheVuote)
+    ->RangeMultiplier(2)
+    ->Range(4000, 64000)
+    ->Arg(88000)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1)
+    ->Complexity(benchmark::oN);
+
+// A description of one paragraph of n kilobytes.
+void Paragrafo(benchmark::State& state) {
+    std::string testo;
+    while (testo.size() < static_cast<std::size_t>(state.range(0)) * 1024) {
+        testo += "parola ";
+    }
+    zocal::Lavoro l = lavoropieno();
+    l.descrizione[0] = std::move(testo);
+    relazione(state, l);
+}
+BENCHMARK(Paragrafo)
+    ->RangeMultiplier(2)
+    ->Range(64, 2048)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1)
+    ->Complexity(benchmark::oN);
 
 } // namespace
 

@@ -179,6 +179,7 @@ void ScrittoreDocumento::cella(int riga, int colonna, const std::string& testo) 
     if (!cl.isValid()) {
         return;
     }
+    s_->svuotaseguito(s_->tabella, riga, colonna);
     QTextCursor c = Stato::contenuto(cl);
     c.removeSelectedText();
     s_->inserisci(c, QString::fromStdString(testo), s_->formato(s_->corpotabella), true);
@@ -271,6 +272,12 @@ void ScrittoreDocumento::allineadestra(int tabella, int colonna) {
 
 std::optional<std::string> ScrittoreDocumento::salvacome(const std::string& percorso) {
     s_->completa();
+    if (s_->troppolungo) {
+        s_->apriblocco();
+        return "Impossibile salvare il file \"" + percorso +
+               "\": il documento supererebbe le 2.000 pagine che si possono comporre; "
+               "accorciare i testi più lunghi";
+    }
     auto parti = partidocx(*s_->doc, s_->pagine);
     s_->apriblocco();
     // The DOCX is zipped on the other processor while this one draws the PDF.
@@ -305,6 +312,10 @@ const std::vector<QTextTable*>& ScrittoreDocumento::tabelle() const {
 
 QByteArray ScrittoreDocumento::docx() {
     s_->completa();
+    if (s_->troppolungo) {
+        s_->apriblocco();
+        return {};
+    }
     const QByteArray out = creadocx(*s_->doc, s_->pagine);
     s_->apriblocco();
     return out;
@@ -325,6 +336,10 @@ QByteArray ScrittoreDocumento::pdf() {
 
 void ScrittoreDocumento::disegnapagine(QPagedPaintDevice& dispositivo) {
     s_->completa();
+    if (s_->troppolungo) {
+        s_->apriblocco();
+        return;
+    }
     const Pagine disegno(*s_->doc, s_->pagine);
     dispositivo.setPageSize(QPageSize(QPageSize::A4));
     dispositivo.setPageMargins(QMarginsF(0, 0, 0, 0));
@@ -348,7 +363,7 @@ void ScrittoreDocumento::disegnapagine(QPagedPaintDevice& dispositivo) {
 
 void ScrittoreDocumento::disegnapagina(QPainter& pittore, int pagina) {
     s_->completa();
-    if (pagina >= 0 && pagina < s_->pagine) {
+    if (!s_->troppolungo && pagina >= 0 && pagina < s_->pagine) {
         Pagine(*s_->doc, s_->pagine).disegna(pittore, pagina);
     }
     s_->apriblocco();

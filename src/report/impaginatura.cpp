@@ -146,6 +146,9 @@ bool ScrittoreDocumento::Stato::togliblanchi() {
 
 void ScrittoreDocumento::Stato::completa(bool definitivo) {
     materializza();
+    if (troppolungo && !cambiato) {
+        return;
+    }
     if (!cambiato && allineamenti && !definitivo) {
         riallinea();
         return;
@@ -154,6 +157,11 @@ void ScrittoreDocumento::Stato::completa(bool definitivo) {
     cambiato = false;
     allineamenti = false;
     if (passi) {
+        limita();
+        if (troppolungo) {
+            pagine = 0;
+            return;
+        }
         interlinea();
     }
     chiudiblocco();

@@ -43,7 +43,12 @@ void Pagine::disegna(QPainter& p, int i) const {
     }
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(Qt::black));
-    for (const Blocco& b : blocchi_) {
+    const std::vector<std::size_t> nessuno;
+    const std::vector<std::size_t>& suquesta = static_cast<std::size_t>(i) < pagine_.size()
+                                                   ? pagine_[static_cast<std::size_t>(i)].blocchi
+                                                   : nessuno;
+    for (const std::size_t k : suquesta) {
+        const Blocco& b = blocchi_[k];
         if (b.basso <= vista.top() || b.alto >= vista.bottom()) {
             continue;
         }
@@ -65,6 +70,20 @@ void Pagine::aggiungi(const QTextBlock& b, const QPointF& origine) {
     }
     const QRectF r = l->boundingRect();
     const double alto = origine.y() + l->position().y() + r.top();
+    if (pagine_.empty()) {
+        return;
+    }
+    // A block over several pages is drawn once a page; without its cache,
+    // each drawing breaks its whole text into runs again, which makes a
+    // long paragraph cost its length times its pages.
+    if (pagina(alto) != pagina(alto + r.height())) {
+        l->setCacheEnabled(true);
+    }
+    // Each page draws its own blocks only: a look at every block of the
+    // document for every page would cost blocks times pages.
+    for (int p = pagina(alto); p <= pagina(alto + r.height()); ++p) {
+        pagine_[static_cast<std::size_t>(p)].blocchi.push_back(blocchi_.size());
+    }
     blocchi_.push_back({b, l, origine, alto, alto + r.height(), sfondo});
 }
 
@@ -160,9 +179,15 @@ void Pagine::griglia(QTextTable& t) {
         }
         return it->second;
     };
+    // A rectangle goes to every page it reaches: a row taller than what is
+    // left of its page goes on over the next ones.
+    auto metti = [&](Strato Pagina::*strato, QRgb colore, const QRectF& r) {
+        for (int p = pagina(r.top()); p <= pagina(r.bottom()); ++p) {
+            (pagine_[static_cast<std::size_t>(p)].*strato)[colore].push_back(r);
+        }
+    };
     for (int r = 0; r < righe; ++r) {
         const auto k = static_cast<std::size_t>(r);
-        Strato& sfondi = pagine_[static_cast<std::size_t>(pagina(alto[k]))].sfondi;
         int c = 0;
         while (c < colonne) {
             const QBrush& colore = pennello(r, c);
@@ -173,8 +198,8 @@ void Pagine::griglia(QTextTable& t) {
             if (colore.style() != Qt::NoBrush) {
                 const double x0 = sinistra[static_cast<std::size_t>(c)];
                 const double x1 = destra[static_cast<std::size_t>(fine) - 1];
-                sfondi[colore.color().rgba()].emplace_back(x0, alto[k], x1 - x0,
-                                                           basso[k] - alto[k]);
+                metti(&Pagina::sfondi, colore.color().rgba(),
+                      QRectF(x0, alto[k], x1 - x0, basso[k] - alto[k]));
             }
             c = fine;
         }
@@ -193,23 +218,25 @@ void Pagine::griglia(QTextTable& t) {
         while (ultimo + 1 < righe && pagina(alto[static_cast<std::size_t>(ultimo) + 1]) == p) {
             ++ultimo;
         }
-        std::vector<QRectF>& linee = pagine_[static_cast<std::size_t>(p)].linee[colore];
+        auto linea = [&](double x, double y, double w, double h) {
+            metti(&Pagina::linee, colore, QRectF(x, y, w, h));
+        };
         const double x0 = sinistra[0] - g;
         const double x1 = destra[static_cast<std::size_t>(colonne) - 1] + g;
         const double y0 = alto[static_cast<std::size_t>(primo)] - g;
         const double y1 = basso[static_cast<std::size_t>(ultimo)] + g;
-        linee.emplace_back(x0, y0, x1 - x0, g);
+        linea(x0, y0, x1 - x0, g);
         for (int r = primo; r < ultimo; ++r) {
             const auto k = static_cast<std::size_t>(r);
-            linee.emplace_back(x0, basso[k], x1 - x0, alto[k + 1] - basso[k]);
+            linea(x0, basso[k], x1 - x0, alto[k + 1] - basso[k]);
         }
-        linee.emplace_back(x0, basso[static_cast<std::size_t>(ultimo)], x1 - x0, g);
-        linee.emplace_back(x0, y0, g, y1 - y0);
+        linea(x0, basso[static_cast<std::size_t>(ultimo)], x1 - x0, g);
+        linea(x0, y0, g, y1 - y0);
         for (int c = 0; c + 1 < colonne; ++c) {
             const auto k = static_cast<std::size_t>(c);
-            linee.emplace_back(destra[k], y0, sinistra[k + 1] - destra[k], y1 - y0);
+            linea(destra[k], y0, sinistra[k + 1] - destra[k], y1 - y0);
         }
-        linee.emplace_back(x1 - g, y0, g, y1 - y0);
+        linea(x1 - g, y0, g, y1 - y0);
         primo = ultimo + 1;
     }
 }

@@ -43,6 +43,7 @@ class Pagine {
     struct Pagina {
         Strato sfondi;
         Strato linee;
+        std::vector<std::size_t> blocchi; // in blocchi_, in document order
     };
 
     int pagina(double y) const;

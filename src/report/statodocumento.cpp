@@ -1,6 +1,7 @@
 #include "statodocumento.h"
 
 #include "caratteri.h"
+#include "divisione.h"
 
 #include <QAbstractTextDocumentLayout>
 
@@ -21,6 +22,10 @@ void ScrittoreDocumento::Stato::scarta() {
     allineamenti = false;
     tabella = nullptr;
     tabelle.clear();
+    aggiunte.clear();
+    troppolungo = false;
+    altezzaminima = 0;
+    rifiutato = false;
     selezione = QTextCursor();
     doc.reset();
 }
@@ -104,6 +109,10 @@ void ScrittoreDocumento::Stato::applicainterruzione(QTextCursor& c) {
 
 void ScrittoreDocumento::Stato::inserisci(QTextCursor& c, const QString& testo,
                                           const QTextCharFormat& f, bool incella) {
+    if (rifiutato) {
+        return;
+    }
+    const double riga = puntidi(f, doc->defaultFont().pointSizeF()) * ip::interlinea * ip::pxpunto;
     QString pezzo;
     auto scarica = [&] {
         if (!pezzo.isEmpty()) {
@@ -118,6 +127,11 @@ void ScrittoreDocumento::Stato::inserisci(QTextCursor& c, const QString& testo,
             scarica();
             if (ch == u'\r' && i + 1 < testo.size() && testo[i + 1] == u'\n') {
                 ++i;
+            }
+            altezzaminima += riga;
+            if (altezzaminima > divisione::limitedocumento) {
+                rifiutato = true;
+                return;
             }
             if (!incella) {
                 applicainterruzione(c);
@@ -141,10 +155,39 @@ void ScrittoreDocumento::Stato::inserisci(QTextCursor& c, const QString& testo,
 }
 
 QTextTableCell ScrittoreDocumento::Stato::cella(QTextTable* t, int r, int c) const {
-    if (t == nullptr || r < 1 || c < 1 || r > t->rows() || c > t->columns()) {
+    if (t == nullptr || r < 1 || c < 1 || c > t->columns()) {
         return {};
     }
-    return t->cellAt(r - 1, c - 1);
+    const auto a = aggiunte.find(t);
+    const int riga = a == aggiunte.end() ? r - 1 : divisione::rigafisica(a->second, r - 1);
+    if (riga >= t->rows()) {
+        return {};
+    }
+    return t->cellAt(riga, c - 1);
+}
+
+void ScrittoreDocumento::Stato::svuotaseguito(QTextTable* t, int r, int c) {
+    const auto a = aggiunte.find(t);
+    if (a == aggiunte.end() || r > static_cast<int>(a->second.size())) {
+        return;
+    }
+    const int prima = divisione::rigafisica(a->second, r - 1);
+    for (int k = 1; k <= a->second[static_cast<std::size_t>(r) - 1]; ++k) {
+        contenuto(t->cellAt(prima + k, c - 1)).removeSelectedText();
+    }
+}
+
+void ScrittoreDocumento::Stato::limita() {
+    if (rifiutato) {
+        troppolungo = true;
+        return;
+    }
+    divisione::Stima stima(layout.get(), doc->defaultFont().pointSizeF(),
+                           doc->defaultFont().family());
+    for (QTextTable* t : tabelle) {
+        divisione::dividi(*t, stima, divisione::limitecella, aggiunte[t]);
+    }
+    troppolungo = stima.altezza(*doc) > divisione::limitedocumento;
 }
 
 QTextCursor ScrittoreDocumento::Stato::zona(QTextTable* t, int r0, int c0, int r1, int c1) {

@@ -54,6 +54,15 @@ struct ScrittoreDocumento::Stato {
     // The size a new table's cells take, applied when the table is next
     // touched: the report sizes each table again at once.
     double dimensionesospesa = 0;
+    // Rows added to continue a cell too tall for the layout, after each row
+    // the caller numbers (divisione::dividi).
+    std::map<const QTextTable*, std::vector<int>> aggiunte;
+    // Too long to be laid out: nothing is counted, drawn or saved.
+    bool troppolungo = false;
+    // The paragraphs typed, one line each at least: once they alone are
+    // too tall, the rest of the text is not even kept.
+    double altezzaminima = 0;
+    bool rifiutato = false;
 
     // Formats carry only what differs from the document's font: every
     // property is copied again and again while laying out and drawing.
@@ -83,7 +92,16 @@ struct ScrittoreDocumento::Stato {
     // characters have no place in a document and are dropped.
     void inserisci(QTextCursor& c, const QString& testo, const QTextCharFormat& f, bool incella);
 
+    // The caller's cell (r, c), from 1, wherever rows added before it put it.
     QTextTableCell cella(QTextTable* t, int r, int c) const;
+
+    // Empties the rows that continued the caller's cell (r, c) (from 1): its
+    // text is being replaced.
+    void svuotaseguito(QTextTable* t, int r, int c);
+
+    // Cells too tall for the layout continue in rows of their own, and a
+    // document too tall for it is not laid out at all.
+    void limita();
 
     // The text from cell (r0, c0) to cell (r1, c1), counted from 0: whole
     // rows only, since Qt may take it for a run of text or for a block of cells.

@@ -191,6 +191,37 @@ TEST(Pagine, DrawnAsTheLayoutDrawsThem) {
     }
 }
 
+TEST(Pagine, AParagraphOverManyPagesIsDrawnOnEach) {
+    // One paragraph in the page, one in a table cell, each over several
+    // pages: every page draws its part of them, as the layout places it.
+    ScrittoreDocumento w;
+    w.carattere("Century Gothic");
+    QString lungo;
+    for (int i = 0; i < 1500; ++i) {
+        lungo += QString("parola%1 ").arg(i);
+    }
+    w.scrivi(lungo.toStdString() + "\r");
+    w.nuovoparagrafo();
+    w.nuovatabella(2, 2);
+    w.corpotabella(10);
+    w.cella(1, 1, "tipologia");
+    w.cella(2, 2, lungo.toStdString());
+    w.formatotabella(9);
+    w.giustificatutto();
+    QTextDocument* d = w.documento();
+    ASSERT_GE(d->pageCount(), 5);
+    for (int i = 0; i < d->pageCount(); ++i) {
+        for (double alto : bande(d)) {
+            SCOPED_TRACE(std::to_string(i) + " " + std::to_string(alto));
+            const QImage mio = comewriter(w, i, alto, altezzabanda);
+            if (i + 1 < d->pageCount()) {
+                EXPECT_GT(inchiostro(mio), 1000); // full pages: text in every band
+            }
+            EXPECT_LT(diversi(comeqt(d, i, alto, altezzabanda), mio), 0.001);
+        }
+    }
+}
+
 TEST(Pagine, TableCellsKeepTheirColoursAndLines) {
     ScrittoreDocumento w;
     w.carattere("Century Gothic");

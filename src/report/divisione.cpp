@@ -1,0 +1,236 @@
+#include "divisione.h"
+
+#include "impaginazione.h"
+
+#include <QFont>
+#include <QFontMetricsF>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextDocumentFragment>
+#include <QTextFrame>
+#include <QTextTable>
+
+#include <algorithm>
+#include <cmath>
+
+namespace zocal::divisione {
+
+namespace ip = impaginazione;
+
+namespace {
+
+// Width of the text of a page: A4 less its two margins.
+constexpr double larghezzatesto = ip::larghezzapx - 2 * ip::marginemm * ip::pxmm;
+
+double puntidi(const QTextCharFormat& f, double predefinito) {
+    const double p = f.fontPointSize();
+    return p > 0 ? p : predefinito;
+}
+
+// Where a cell's text may be cut: at the start of a paragraph, or inside one.
+struct Taglio {
+    int posizione;
+    bool inizioblocco;
+};
+
+// The cuts that leave no piece of the cell taller than `limite`.
+std::vector<Taglio> tagli(const QTextTableCell& cella, double larghezza, Stima& stima,
+                          double limite) {
+    std::vector<Taglio> out;
+    double accumulata = 0;
+    auto aggiungi = [&](int posizione, bool inizio, double h) {
+        if (accumulata > 0 && accumulata + h > limite) {
+            out.push_back({posizione, inizio});
+            accumulata = 0;
+        }
+        accumulata += h;
+    };
+    for (auto it = cella.begin(); !it.atEnd(); ++it) {
+        const QTextBlock b = it.currentBlock();
+        if (!b.isValid()) {
+            continue;
+        }
+        const double h = stima.altezza(b, larghezza);
+        const int lunghezza = b.length() - 1;
+        if (h <= limite || lunghezza < 2) {
+            aggiungi(b.position(), true, h);
+            continue;
+        }
+        // A paragraph taller than a cell may be: pieces of it, cut after a
+        // blank when there is one near.
+        const int pezzi = static_cast<int>(std::ceil(h / limite)) + 1;
+        const int passo = std::max(1, lunghezza / pezzi);
+        const QString testo = b.text();
+        for (int inizio = 0; inizio < lunghezza;) {
+            int fine = std::min(lunghezza, inizio + passo);
+            if (fine < lunghezza) {
+                for (int k = fine; k > std::max(inizio + 1, fine - 64); --k) {
+                    if (testo[k - 1] == u' ') {
+                        fine = k;
+                        break;
+                    }
+                }
+            }
+            aggiungi(b.position() + inizio, inizio == 0,
+                     h * (fine - inizio) / static_cast<double>(lunghezza));
+            inizio = fine;
+        }
+    }
+    return out;
+}
+
+} // namespace
+
+double Stima::massima(const QString& famiglia, double punti) {
+    const auto chiave = std::make_pair(famiglia, punti);
+    auto it = massime_.find(chiave);
+    if (it == massime_.end()) {
+        QFont f(famiglia);
+        f.setPointSizeF(punti);
+        const double m = dispositivo_ != nullptr ? QFontMetricsF(f, dispositivo_).maxWidth()
+                                                 : QFontMetricsF(f).maxWidth();
+        // Characters of other faces (a fallback for a script the face lacks)
+        // are taken as an em wide at least.
+        it = massime_.emplace(chiave, std::max(m, punti * ip::pxpunto)).first;
+    }
+    return it->second;
+}
+
+double Stima::altezza(const QTextBlock& b, double larghezza) {
+    double punti = 0;
+    double ampiezza = 0;
+    qsizetype separatori = 0;
+    for (auto it = b.begin(); !it.atEnd(); ++it) {
+        const QTextFragment fr = it.fragment();
+        const QTextCharFormat f = fr.charFormat();
+        const double p = puntidi(f, predefinito_);
+        punti = std::max(punti, p);
+        const QString famiglia = f.fontFamilies().toStringList().value(0, famiglia_);
+        const QString testo = fr.text();
+        ampiezza += static_cast<double>(testo.size()) * massima(famiglia, p);
+        separatori += testo.count(QChar::LineSeparator);
+    }
+    if (punti <= 0) {
+        punti = puntidi(b.charFormat(), predefinito_);
+    }
+    const double righe = 1.0 + static_cast<double>(separatori) +
+                         std::ceil(ampiezza / std::max(larghezza, punti * ip::pxpunto));
+    return righe * punti * ip::interlinea * ip::pxpunto;
+}
+
+double Stima::larghezzacolonna(const QTextTable& t, int colonna) {
+    const QTextTableFormat tf = t.format();
+    const QList<QTextLength> vincoli = tf.columnWidthConstraints();
+    double quota = 1.0 / std::max(1, t.columns());
+    if (colonna < vincoli.size() && vincoli[colonna].type() == QTextLength::PercentageLength) {
+        quota = vincoli[colonna].rawValue() / 100.0;
+    }
+    return std::max(0.0, quota * larghezzatesto - 2 * ip::spaziocellapx -
+                             2 * ip::bordopunti * ip::pxpunto);
+}
+
+double Stima::altezza(QTextDocument& doc) {
+    double totale = 0;
+    auto blocco = [&](const QTextBlock& b, double larghezza) {
+        if (b.blockFormat().pageBreakPolicy() & QTextFormat::PageBreak_AlwaysBefore) {
+            totale += ip::altezzapx;
+        }
+        totale += altezza(b, larghezza);
+    };
+    for (auto it = doc.rootFrame()->begin(); !it.atEnd(); ++it) {
+        if (auto* t = qobject_cast<QTextTable*>(it.currentFrame())) {
+            for (int r = 0; r < t->rows(); ++r) {
+                for (int c = 0; c < t->columns(); ++c) {
+                    const QTextTableCell cella = t->cellAt(r, c);
+                    const double larghezza = larghezzacolonna(*t, c);
+                    for (auto b = cella.begin(); !b.atEnd(); ++b) {
+                        if (b.currentBlock().isValid()) {
+                            blocco(b.currentBlock(), larghezza);
+                        }
+                    }
+                }
+            }
+        } else if (it.currentBlock().isValid()) {
+            blocco(it.currentBlock(), larghezzatesto);
+        }
+    }
+    return totale;
+}
+
+int rigafisica(const std::vector<int>& aggiunte, int riga) {
+    int fisica = riga;
+    for (int k = 0; k < riga && k < static_cast<int>(aggiunte.size()); ++k) {
+        fisica += aggiunte[static_cast<std::size_t>(k)];
+    }
+    return fisica;
+}
+
+bool dividi(QTextTable& t, Stima& stima, double limite, std::vector<int>& aggiunte) {
+    bool diviso = false;
+    QTextDocument* doc = t.document();
+    auto aggiuntedi = [&](int logica) {
+        return logica < static_cast<int>(aggiunte.size())
+                   ? aggiunte[static_cast<std::size_t>(logica)]
+                   : 0;
+    };
+    // The caller's row that physical row r belongs to, where it starts and
+    // how many rows it has.
+    int logica = 0;
+    int inizio = 0;
+    for (int r = 0; r < t.rows(); ++r) {
+        if (r > inizio + aggiuntedi(logica)) {
+            ++logica;
+            inizio = r;
+        }
+        for (int c = 0; c < t.columns(); ++c) {
+            const std::vector<Taglio> taglio =
+                tagli(t.cellAt(r, c), Stima::larghezzacolonna(t, c), stima, limite);
+            if (taglio.empty()) {
+                continue;
+            }
+            const int k = static_cast<int>(taglio.size());
+            // Rows that already continue this one (another column was split)
+            // take the pieces first: this column is empty in them.
+            const int esistenti = inizio + aggiuntedi(logica) - r;
+            const int nuove = std::max(0, k - esistenti);
+            if (nuove > 0) {
+                const int dove = r + 1 + esistenti;
+                t.insertRows(dove, nuove);
+                // The new rows look like the one they continue.
+                for (int j = dove; j < dove + nuove; ++j) {
+                    for (int cc = 0; cc < t.columns(); ++cc) {
+                        const QTextTableCell fonte = t.cellAt(r, cc);
+                        QTextTableCell nuova = t.cellAt(j, cc);
+                        nuova.setFormat(fonte.format());
+                        QTextCursor cur = nuova.firstCursorPosition();
+                        const QTextBlock primo = fonte.firstCursorPosition().block();
+                        cur.setBlockFormat(primo.blockFormat());
+                        cur.setBlockCharFormat(primo.charFormat());
+                    }
+                }
+                if (static_cast<int>(aggiunte.size()) <= logica) {
+                    aggiunte.resize(static_cast<std::size_t>(logica) + 1, 0);
+                }
+                aggiunte[static_cast<std::size_t>(logica)] += nuove;
+            }
+            // The pieces move from the last: the cuts before stay where they are.
+            for (int j = k - 1; j >= 0; --j) {
+                QTextCursor sel(doc);
+                sel.setPosition(taglio[static_cast<std::size_t>(j)].posizione);
+                sel.setPosition(t.cellAt(r, c).lastPosition(), QTextCursor::KeepAnchor);
+                const QTextDocumentFragment pezzo = sel.selection();
+                sel.removeSelectedText();
+                if (taglio[static_cast<std::size_t>(j)].inizioblocco) {
+                    sel.deletePreviousChar(); // the paragraph end left alone
+                }
+                QTextCursor dove = t.cellAt(r + 1 + j, c).firstCursorPosition();
+                dove.insertFragment(pezzo);
+            }
+            diviso = true;
+        }
+    }
+    return diviso;
+}
+
+} // namespace zocal::divisione
