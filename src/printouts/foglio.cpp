@@ -234,8 +234,10 @@ void Foglio::fine() {
     bianco_ = 0;
 }
 
-void Foglio::emetti(std::u32string testo) {
+void Foglio::emetti(std::u32string_view testo) {
     const double inizio = colonna_;
+    // The text is consumed from the front by a view: a long text broken
+    // into many lines is never copied again for each of them.
     while (!testo.empty()) {
         const double limite = stampante_.colonne();
         const auto lunghezza = static_cast<double>(testo.size());
@@ -264,10 +266,10 @@ void Foglio::emetti(std::u32string testo) {
             taglio = staintero && colonna_ > ripresa + tolleranza ? 0 : spazio;
         }
         if (taglio > 0) {
-            stampante_.scrivi(colonna_, utf8(std::u32string_view(testo).substr(0, taglio)));
-            testo.erase(0, taglio);
+            stampante_.scrivi(colonna_, utf8(testo.substr(0, taglio)));
+            testo.remove_prefix(taglio);
             // Blanks at the cut are not carried to the new line.
-            testo.erase(0, std::min(testo.find_first_not_of(U' '), testo.size()));
+            testo.remove_prefix(std::min(testo.find_first_not_of(U' '), testo.size()));
         }
         acapo();
         colonna_ = ripresa;

@@ -123,7 +123,13 @@ void StampanteQt::scrivi(double colonna, std::string_view testo) {
         ++pagine_;
         y_ = 0;
     }
-    painter_.drawText(QPointF((colonna - 1) * cella_, y_ + ascesa_), qtesto(testo));
+    // Blanks at the end leave no mark: a line of millions of them would
+    // only cost the memory of laying them out.
+    const std::size_t fine = testo.find_last_not_of(' ');
+    if (fine != std::string_view::npos) {
+        painter_.drawText(QPointF((colonna - 1) * cella_, y_ + ascesa_),
+                          qtesto(testo.substr(0, fine + 1)));
+    }
     controlla();
 }
 

@@ -160,6 +160,26 @@ TEST_F(FoglioStrettoTest, ParolaPiuLargaDellaPaginaTagliata) {
     EXPECT_EQ(carta.testo(2), std::string(4, 'x'));
 }
 
+TEST_F(FoglioStrettoTest, TestoMoltoLungoSuMigliaiaDiRigheSenzaPerdite) {
+    // Thousands of lines from one text: each starts where the one before
+    // stopped, none longer than the page, no word lost or cut.
+    std::string lungo;
+    for (int i = 0; i < 5000; ++i) {
+        lungo += "parola" + std::to_string(i) + " ";
+    }
+    foglio.a(1, lungo);
+    foglio.acapo();
+    ASSERT_GT(carta.nrighe(), 1000u);
+    std::string letto;
+    for (std::size_t n = 0; n < carta.nrighe(); ++n) {
+        const std::string riga = carta.testo(n);
+        EXPECT_LE(riga.size(), 30u) << n;
+        EXPECT_NE(riga.front(), ' ') << n;
+        letto += riga + " ";
+    }
+    EXPECT_EQ(letto, lungo);
+}
+
 TEST_F(FoglioStrettoTest, BiancoFinaleOltreIlBordoNonVaACapo) {
     foglio.a(26, Elemento::numero(3.33));
     foglio.acapo();

@@ -207,6 +207,30 @@ TEST(StampantePdf, CentoVentiColonneInCorpoOtto) {
     EXPECT_GE(pdf.colonne(), 80);
 }
 
+TEST(StampantePdf, BianchiFinaliNonLascianoSegnoNeTolgonoTesto) {
+    if (!pdftotextpresente()) {
+        GTEST_SKIP() << "pdftotext non installato";
+    }
+    CartellaProvvisoria cartella;
+    const fs::path pdf = cartella.percorso / "bianchi.pdf";
+    {
+        StampantePdf stampante(pdf);
+        stampante.dimensione(12);
+        // A million blanks after a word, then a line of blanks alone.
+        stampante.scrivi(1, "inizio" + std::string(1000000, ' '));
+        stampante.scrivi(20, "dopo");
+        stampante.nuovalinea();
+        stampante.scrivi(1, std::string(1000, ' '));
+        stampante.nuovalinea();
+        stampante.scrivi(3, "fine");
+        stampante.nuovalinea();
+        stampante.fine();
+    }
+    const auto righe = leggipdf(pdf, "7.2");
+    EXPECT_EQ(allineata(righe, "inizio", 1), "inizio             dopo");
+    EXPECT_EQ(allineata(righe, "fine", 3), "  fine");
+}
+
 TEST(StampantePdf, CartellaInesistenteGuastoSenzaResidui) {
     CartellaProvvisoria cartella;
     const fs::path pdf = cartella.percorso / "manca" / "dati.pdf";

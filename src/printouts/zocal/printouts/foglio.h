@@ -77,7 +77,7 @@ class Foglio {
 
   private:
     Foglio& sposta(int n, bool separato);
-    void emetti(std::u32string testo);
+    void emetti(std::u32string_view testo);
 
     Stampante& stampante_;
     double punti_ = 12;
