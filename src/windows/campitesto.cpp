@@ -2,12 +2,16 @@
 
 #include "zocal/resize/clsresize.h"
 
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QPalette>
 #include <QPointer>
 #include <QPushButton>
+#include <QTextLayout>
+
+#include <algorithm>
 
 namespace zocal::campitesto {
 
@@ -59,6 +63,54 @@ QLabel* nuovopasso(QWidget* superficie, int left, int width) {
     colora(passo, giallo);
     posa(passo, left, 5640, width, 450);
     return passo;
+}
+
+namespace {
+
+constexpr int liberi = 4;        // pixels kept free across each line
+constexpr double minimopunti = 6; // smaller is not readable on a screen
+
+QRect spaziotesto(const QLabel* l) {
+    const int m = l->margin();
+    return l->contentsRect().adjusted(m + std::max(0, l->indent()), m, -m, -m);
+}
+
+} // namespace
+
+bool stanelriquadro(const QLabel* l) {
+    const QRect r = spaziotesto(l);
+    if (!l->wordWrap()) {
+        return QFontMetrics(l->font()).horizontalAdvance(l->text()) <= r.width() - liberi;
+    }
+    // The lines as the label breaks them, at its whole width.
+    QTextLayout righe(l->text(), l->font());
+    QTextOption a;
+    a.setWrapMode(QTextOption::WordWrap);
+    righe.setTextOption(a);
+    righe.beginLayout();
+    qreal alto = 0;
+    bool entra = true;
+    for (QTextLine riga = righe.createLine(); riga.isValid(); riga = righe.createLine()) {
+        riga.setLineWidth(r.width());
+        entra = entra && riga.naturalTextWidth() <= r.width() - liberi;
+        alto += riga.height();
+    }
+    righe.endLayout();
+    return entra && alto <= r.height();
+}
+
+void adattadidascalia(QLabel* l) {
+    if (l->text().isEmpty() || stanelriquadro(l)) {
+        return;
+    }
+    QFont f = l->font();
+    f.setFamily(f.family() + QStringLiteral(" Narrow"));
+    l->setFont(f);
+    for (double punti = f.pointSizeF() - 0.25; !stanelriquadro(l) && punti >= minimopunti;
+         punti -= 0.25) {
+        f.setPointSizeF(punti);
+        l->setFont(f);
+    }
 }
 
 void imposta(QLabel* l, const QString& testo) {

@@ -42,6 +42,15 @@ QPushButton* nuovotasto(QWidget* superficie, const char* nome, const char* testo
 // The yellow guidance box of the description and title-page windows.
 QLabel* nuovopasso(QWidget* superficie, int left, int width);
 
+// Whether a caption fits its box at the box's present size, a few pixels
+// free on each side of every line: the grid's cells overlap their neighbours
+// by a pixel, and a caption that fills its cell reads as one word with the
+// next ("interassepeso").
+bool stanelriquadro(const QLabel* l);
+// Makes a caption that does not fit its box fit: the narrow face of the
+// window's family first, then smaller sizes, down to a floor.
+void adattadidascalia(QLabel* l);
+
 // Sets a label's text only when it differs, so nothing repaints for nothing.
 void imposta(QLabel* l, const QString& testo);
 

@@ -5,6 +5,7 @@
 #include "zocal/core/modzocal.h"
 
 #include <QAction>
+#include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QToolBar>
@@ -50,6 +51,10 @@ void FinestraLavoro::Form_Load() {
     // Record the layout at the design size, place the window on the screen,
     // then give it its fixed size.
     superficie->resize(pixel(larghezzaprogetto), pixel(altezzaprogetto));
+    // Captions measured at the design size, before anything scales them.
+    for (QLabel* l : superficie->findChildren<QLabel*>()) {
+        campitesto::adattadidascalia(l);
+    }
     ridimensiona = new clsResize(this);
     ridimensiona->setSourceForm(superficie);
     ridimensiona->SizeFormToScreen(75);
