@@ -56,8 +56,9 @@ int main(int argc, char** argv) {
     // Help and information windows; their documents open like the report.
     zocal::UscitaDocumentiQt documenti(
         [&visore](const std::string& percorso) { return visore.apri(percorso); },
-        [&visore](std::unique_ptr<zocal::ScrittoreDocumento> documento, QWidget* genitore) {
-            visore.anteprima(std::move(documento), genitore);
+        [&visore](std::unique_ptr<zocal::ScrittoreDocumento> documento, QWidget* genitore,
+                  const std::string& titolo) {
+            visore.anteprima(std::move(documento), genitore, titolo);
         });
     zocal::ApriIndirizzoQt indirizzi;
     zocal::FinestreAiuto aiuto(dialoghi, documenti, indirizzi,

@@ -71,7 +71,7 @@ void PaginaGuida::cmdSommario_Click() {
 
 void PaginaGuida::cmdstampa_Click() {
     const std::string nomefile = modzocal().nomeprogramma + "-" + pagina_.nome + ".docx";
-    pubblica(uscita_, dialoghi_, this, uscita_.provvisorio(nomefile),
+    pubblica(uscita_, dialoghi_, this, uscita_.provvisorio(nomefile), pagina_.titolo,
              [this](ScrittoreRelazione& s) {
                  if (licenza()) {
                      stampalicenza(s, pagina_);

@@ -163,7 +163,7 @@ void prodotti::cmdstampa_Click() {
         return;
     }
     pubblica(uscita_, dialoghi_, this,
-             uscita_.provvisorio(modzocal().nomeprogramma + "-listino.docx"),
+             uscita_.provvisorio(modzocal().nomeprogramma + "-listino.docx"), "listino prezzi",
              [this](ScrittoreRelazione& s) { stampalistino(s, listino_); });
 }
 

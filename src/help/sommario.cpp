@@ -195,7 +195,7 @@ void sommario::leaveEvent(QEvent* evento) {
 
 void sommario::cmdstampa_Click() {
     const std::string percorso = percorsoguida(filedati_ ? filedati_() : std::string());
-    pubblica(uscita_, dialoghi_, this, percorso,
+    pubblica(uscita_, dialoghi_, this, percorso, "guida in linea",
              [](ScrittoreRelazione& s) { guidacompleta(s, pagineguida()); });
 }
 

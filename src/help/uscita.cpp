@@ -33,8 +33,13 @@ std::string UscitaDocumentiQt::provvisorio(const std::string& nome) {
     return (cartella.path() + QLatin1Char('/') + QString::fromStdString(nome)).toStdString();
 }
 
+std::string titoloanteprima(const std::string& cosa) {
+    return modzocal().nomeprogramma + ": anteprima - " + cosa;
+}
+
 bool UscitaDocumentiQt::mostra(std::unique_ptr<ScrittoreRelazione> documento,
-                               const std::string& percorso, QWidget* genitore) {
+                               const std::string& percorso, QWidget* genitore,
+                               const std::string& titolo) {
     if (apri_(percorso)) {
         return true;
     }
@@ -43,12 +48,13 @@ bool UscitaDocumentiQt::mostra(std::unique_ptr<ScrittoreRelazione> documento,
         return false;
     }
     documento.release();
-    anteprima_(std::unique_ptr<ScrittoreDocumento>(proprio), genitore);
+    anteprima_(std::unique_ptr<ScrittoreDocumento>(proprio), genitore, titolo);
     return true;
 }
 
 bool pubblica(UscitaDocumenti& uscita, Dialoghi& dialoghi, QWidget* genitore,
-              const std::string& percorso, const std::function<void(ScrittoreRelazione&)>& scrivi) {
+              const std::string& percorso, const std::string& cosa,
+              const std::function<void(ScrittoreRelazione&)>& scrivi) {
     const std::string titolo = modzocal().titoloaiuto;
     if (percorso.empty()) {
         dialoghi.avvisa({"Impossibile preparare il documento: non c'è una cartella in cui "
@@ -68,7 +74,7 @@ bool pubblica(UscitaDocumenti& uscita, Dialoghi& dialoghi, QWidget* genitore,
         dialoghi.avvisa({*errore, Icona::stop, titolo});
         return false;
     }
-    if (!uscita.mostra(std::move(documento), percorso, genitore)) {
+    if (!uscita.mostra(std::move(documento), percorso, genitore, titoloanteprima(cosa))) {
         dialoghi.avvisa({"Il documento è stato salvato in " + percorso +
                              ", ma nessun programma del sistema è in grado di aprirlo.",
                          Icona::informazione, titolo});

@@ -459,7 +459,7 @@ void Programma::relazione() {
     }
     passorelazione(passofinito);
     if (!visore_.apri(esito.docx)) {
-        visore_.anteprima(std::move(documento), f);
+        visore_.anteprima(std::move(documento), f, titoloanteprimarelazione);
     }
 }
 

@@ -46,6 +46,7 @@ class UscitaFinta : public zocal::UscitaDocumenti {
     struct Mostrato {
         std::unique_ptr<zocal::ScrittoreRelazione> documento;
         std::string percorso;
+        std::string titolo;
 
         const zocal::ScrittoreRegistratore& registro() const {
             return static_cast<const zocal::ScrittoreRegistratore&>(*documento);
@@ -71,8 +72,8 @@ class UscitaFinta : public zocal::UscitaDocumenti {
         return provvisori.back();
     }
     bool mostra(std::unique_ptr<zocal::ScrittoreRelazione> documento, const std::string& percorso,
-                QWidget*) override {
-        mostrati.push_back({std::move(documento), percorso});
+                QWidget*, const std::string& titolo) override {
+        mostrati.push_back({std::move(documento), percorso, titolo});
         return mostrabile;
     }
 };

@@ -90,6 +90,8 @@ TEST_F(Pagine, PrintWritesThePageIntoAFreshDocument) {
     QTest::mouseClick(w->cmdstampa, Qt::LeftButton);
     ASSERT_EQ(uscita.mostrati.size(), 2u);
     EXPECT_EQ(uscita.mostrati[0].percorso, "/provvisoria/1/Zocal-guidafrontespizio.docx");
+    // A preview of it is titled after the page, not after the report.
+    EXPECT_EQ(uscita.mostrati[0].titolo, "Zocal: anteprima - FINESTRA FRONTESPIZIO");
     // Each print is a new document of its own.
     EXPECT_EQ(uscita.mostrati[1].percorso, "/provvisoria/2/Zocal-guidafrontespizio.docx");
 

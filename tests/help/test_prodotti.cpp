@@ -118,6 +118,7 @@ TEST_F(Prodotti, PrintWritesTheWholeListNotJustTheRowsShown) {
     QTest::mouseClick(w->cmdstampa, Qt::LeftButton);
     ASSERT_EQ(uscita.mostrati.size(), 1u);
     EXPECT_EQ(uscita.mostrati[0].percorso, "/provvisoria/1/Zocal-listino.docx");
+    EXPECT_EQ(uscita.mostrati[0].titolo, "Zocal: anteprima - listino prezzi");
     const auto tabelle = uscita.mostrati[0].registro().tabelle();
     ASSERT_EQ(tabelle.size(), 1u);
     EXPECT_EQ(tabelle[0].righe, 24);

@@ -56,14 +56,17 @@ class VisoreFinto : public zocal::Visore {
     bool riesce = true;
     std::vector<std::string> aperti;
     int anteprime = 0;
+    std::vector<std::string> titoli;
     int paginetemporanee = 0;
 
     bool apri(const std::string& percorso) override {
         aperti.push_back(percorso);
         return riesce;
     }
-    void anteprima(std::unique_ptr<zocal::ScrittoreDocumento> documento, QWidget*) override {
+    void anteprima(std::unique_ptr<zocal::ScrittoreDocumento> documento, QWidget*,
+                   const std::string& titolo) override {
         ++anteprime;
+        titoli.push_back(titolo);
         paginetemporanee = documento ? documento->contapagine() : 0;
     }
 };
@@ -78,8 +81,8 @@ class DocumentiFinti : public zocal::UscitaDocumenti {
     std::string provvisorio(const std::string& nome) override {
         return "/nessuna/cartella/" + nome;
     }
-    bool mostra(std::unique_ptr<zocal::ScrittoreRelazione>, const std::string& percorso,
-                QWidget*) override {
+    bool mostra(std::unique_ptr<zocal::ScrittoreRelazione>, const std::string& percorso, QWidget*,
+                const std::string&) override {
         mostrati.push_back(percorso);
         return true;
     }

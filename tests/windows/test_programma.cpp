@@ -755,6 +755,7 @@ TEST_F(Shell, ReportOfTheWorkedExampleIsSavedBesideTheJobAndOpened) {
     visore.riesce = false;
     p->barra(3)->file->actions().at(7)->menu()->actions().at(1)->trigger();
     EXPECT_EQ(visore.anteprime, 1);
+    EXPECT_EQ(visore.titoli, std::vector<std::string>{"Zocal: anteprima della relazione"});
     EXPECT_GE(visore.paginetemporanee, 4);
 }
 

@@ -24,9 +24,10 @@ class UscitaDocumenti {
     // prints: it is not one of the job's files, and an earlier one may still
     // be open in the user's application.
     virtual std::string provvisorio(const std::string& nome) = 0;
-    // Shows a saved document; false when nothing could show it.
+    // Shows a saved document; false when nothing could show it. `titolo`
+    // names what a preview of our own shows.
     virtual bool mostra(std::unique_ptr<ScrittoreRelazione> documento, const std::string& percorso,
-                        QWidget* genitore) = 0;
+                        QWidget* genitore, const std::string& titolo) = 0;
 };
 
 // The program's own document writer; the saved file opened by `apri` (the
@@ -34,23 +35,30 @@ class UscitaDocumenti {
 class UscitaDocumentiQt : public UscitaDocumenti {
   public:
     using Apri = std::function<bool(const std::string& percorso)>;
-    using Anteprima = std::function<void(std::unique_ptr<ScrittoreDocumento>, QWidget*)>;
+    using Anteprima = std::function<void(std::unique_ptr<ScrittoreDocumento>, QWidget*,
+                                         const std::string& titolo)>;
 
     explicit UscitaDocumentiQt(Apri apri = {}, Anteprima anteprima = {});
 
     std::unique_ptr<ScrittoreRelazione> nuovo() override;
     std::string provvisorio(const std::string& nome) override;
     bool mostra(std::unique_ptr<ScrittoreRelazione> documento, const std::string& percorso,
-                QWidget* genitore) override;
+                QWidget* genitore, const std::string& titolo) override;
 
   private:
     Apri apri_;
     Anteprima anteprima_;
 };
 
-// Writes one document, saves it at `percorso` and shows it. A failure is
-// told through `dialoghi`, in Italian; returns whether the document was saved.
+// The title of a preview of ours: the program's name and what it shows
+// ("Zocal: anteprima - listino prezzi").
+std::string titoloanteprima(const std::string& cosa);
+
+// Writes one document, saves it at `percorso` and shows it; a preview is
+// titled after `cosa`. A failure is told through `dialoghi`, in Italian;
+// returns whether the document was saved.
 bool pubblica(UscitaDocumenti& uscita, Dialoghi& dialoghi, QWidget* genitore,
-              const std::string& percorso, const std::function<void(ScrittoreRelazione&)>& scrivi);
+              const std::string& percorso, const std::string& cosa,
+              const std::function<void(ScrittoreRelazione&)>& scrivi);
 
 } // namespace zocal

@@ -46,6 +46,7 @@ class Programma : public QObject, public SportelloLavoro {
     static constexpr const char* titolouscita =
         "Attenzione: i dati non archiviati andranno persi !";
     static constexpr const char* relazionemancata = "la relazione non è stata prodotta";
+    static constexpr const char* titoloanteprimarelazione = "Zocal: anteprima della relazione";
 
     Programma(Dialoghi& dialoghi, SceltaStampante& stampante, LettoreMusica& lettore,
               Visore& visore, QObject* parent = nullptr);

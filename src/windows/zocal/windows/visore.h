@@ -17,15 +17,18 @@ class Visore {
     // none could be started.
     virtual bool apri(const std::string& percorso) = 0;
     // A print preview of our own, for when no application opens the file.
-    // Takes the document; the preview does not block the program.
-    virtual void anteprima(std::unique_ptr<ScrittoreDocumento> documento, QWidget* genitore) = 0;
+    // Takes the document; the preview does not block the program. Its
+    // title names what it shows.
+    virtual void anteprima(std::unique_ptr<ScrittoreDocumento> documento, QWidget* genitore,
+                           const std::string& titolo) = 0;
 };
 
 // The desktop's default application, and Qt's print preview.
 class VisoreQt : public Visore {
   public:
     bool apri(const std::string& percorso) override;
-    void anteprima(std::unique_ptr<ScrittoreDocumento> documento, QWidget* genitore) override;
+    void anteprima(std::unique_ptr<ScrittoreDocumento> documento, QWidget* genitore,
+                   const std::string& titolo) override;
 };
 
 } // namespace zocal
