@@ -165,9 +165,11 @@ programma li sostituisce con "?" e lo avvisa.
 ricalcola i risultati. Se il file non si può leggere, il programma spiega il
 motivo indicando la riga difettosa, e il lavoro in corso resta com'era.
 
-"Elimina" cancella subito, senza altre domande, il file scelto nella finestra
-che si apre; il lavoro visualizzato resta in memoria e si può salvare di
-nuovo.
+"Elimina" chiede conferma prima di cancellare il file scelto nella finestra
+che si apre, e avverte quando è il file del lavoro aperto; il lavoro
+visualizzato resta in memoria e si può salvare di nuovo. Allo stesso modo
+"Salva con nome" chiede prima di sostituire un file esistente che non sia
+quello del lavoro aperto.
 
 Il file dati è un file di testo (codifica Windows-1252) leggibile anche da
 zocal-cli ("zocal-cli verifica Zocal-dati-Rossi" ne mostra i risultati). Non
@@ -232,7 +234,8 @@ con il tipo di suolo 0 vi si digita il sigma ammissibile noto.
 
 I numeri si digitano con la virgola per i decimali (per esempio 0,30). Nelle
 caselle si accettano soltanto cifre, la virgola e il segno meno; un dato non
-valido viene segnalato e rifiutato. Digitando il segno + in una casella si
+valido viene segnalato e rifiutato, e un punto digitato viene tolto con un
+avviso (1.5 diventerebbe 15: va scritto 1,5). Digitando il segno + in una casella si
 copia il dato del piano precedente; cliccando sul numero d'ordine del piano si
 copiano tutti i dati del piano precedente.
 
@@ -253,8 +256,8 @@ cm a ogni clic e ricalcola subito, finché la fondazione non risulta
 
 Il pulsante "AIUTO" ricorda le regole di immissione; il pulsante "ABC" (o la
 voce "Controllo dati immessi" del menu Modifica) controlla che non manchino
-dati; "Cancella dati finestra" svuota la finestra per un nuovo lavoro, senza
-toccare i file archiviati.
+dati; "Cancella dati finestra", dopo una conferma, svuota la finestra per un
+nuovo lavoro, senza toccare i file archiviati.
 
 Il programma non considera le spinte orizzontali, come quelle sismiche: la
 verifica riguarda soltanto i carichi verticali.
