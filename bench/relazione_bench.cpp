@@ -90,6 +90,24 @@ void ripeti(const std::vector<zocal::Chiamata>& chiamate, zocal::ScrittoreRelazi
         case T::formatotabella:
             w.formatotabella(c.a);
             break;
+        case T::righeintestazione:
+            w.righeintestazione(c.a);
+            break;
+        case T::tieniinsieme:
+            w.tieniinsieme(c.a != 0);
+            break;
+        case T::lasciascorrere:
+            w.lasciascorrere();
+            break;
+        case T::campopagine:
+            w.campopagine();
+            break;
+        case T::numerapagine:
+            w.numerapagine();
+            break;
+        case T::proprieta:
+            w.proprieta(c.testo, c.autore);
+            break;
         case T::giustificatutto:
             w.giustificatutto();
             break;

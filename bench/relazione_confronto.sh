@@ -22,7 +22,7 @@ job="$work/Zocal-dati-pieno"
         done
     done
     printf '"1","1,8","0","30"\r\n'
-    printf '"fabbricato di nuova costruzione","in mattoni di cemento","buona","in travi di cls e pignatte","sono state eseguiti rilievi geognostici","il lotto \xe8 pianeggiante","2","saranno opportunamente incanalate","non esistono altri edifici","non esistono canali di scolo naturali","non esistono frane in atto","sabbioso","buono"\r\n'
+    printf '"fabbricato di nuova costruzione","in mattoni di cemento","buona","in travi di cls e pignatte","sono stati eseguiti rilievi geognostici","il lotto \xe8 pianeggiante","2","saranno opportunamente incanalate","non esistono altri edifici","non esistono canali di scolo naturali","non esistono frane in atto","sabbioso","buono"\r\n'
     printf '"Edificio residenziale di dieci piani","zona industriale","Impresa Edile Rossi","Potenza","luned\xec, 7 dic 2026","tavole da 1 a 12"\r\n'
 } >"$job"
 

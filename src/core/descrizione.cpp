@@ -20,8 +20,8 @@ constexpr std::string_view consistenza[] = {"ottima"sv, "buona"sv, "accettabile"
 constexpr std::string_view solai[] = {
     "in travi di legno e tavole"sv, "in travi di ferro e voltine"sv,
     "in travi di ferro e tavelloni"sv, "in travi di cls e pignatte"sv, "in lastre prefabbricate"sv};
-constexpr std::string_view zona[] = {"il fabbricato è modesto è ricade in zona già note"sv,
-                                     "sono state eseguiti rilievi geognostici"sv};
+constexpr std::string_view zona[] = {"il fabbricato è modesto e ricade in zone già note"sv,
+                                     "sono stati eseguiti rilievi geognostici"sv};
 constexpr std::string_view lotto[] = {
     "il lotto è pianeggiante"sv, "il lotto è in leggero declivio"sv,
     "il lotto verrà sbancato e saranno costruiti muri di sostegno"sv,
@@ -68,7 +68,7 @@ const std::array<CampoDescrizione, ndescrizione>& campidescrizione() {
         {Descrizione::lotto, "lotto", "pianeggiante o da sbancare", lotto},
         {Descrizione::altezza, "altezza massima dei fronti di scavo m.",
          "l'altezza massima dello sbancamento", altezza},
-        {Descrizione::acque, "acque supeficiali", "se sono o saranno incanalate", acque},
+        {Descrizione::acque, "acque superficiali", "se sono o saranno incanalate", acque},
         {Descrizione::vicinanze, "vicinanze", "se vi sono altri edifici e in quali condizioni",
          vicinanze},
         {Descrizione::canali, "canali di scolo", "se vi sono o meno", canali},

@@ -12,6 +12,14 @@ namespace zocal::blocchi {
 
 // Marks the paragraph that follows a table in the text.
 constexpr int seguetabella = QTextFormat::UserProperty + 1;
+// A paragraph, or a table row through its cells' paragraphs, that stays on
+// one page with what follows it.
+constexpr int tienisegue = QTextFormat::UserProperty + 2;
+// Text that stands for the document's page count.
+constexpr int campoconteggio = QTextFormat::UserProperty + 3;
+// A page break the keep rules put before a paragraph or a table: taken away
+// and placed again at every layout.
+constexpr int interruzionemobile = QTextFormat::UserProperty + 4;
 
 inline bool vuoto(const QTextBlock& b) {
     return b.length() <= 1;

@@ -179,6 +179,7 @@ void paginadescrizione(ScrittoreRelazione& w, const Lavoro& l) {
         ++r;
     }
     w.formatotabella(9);
+    w.righeintestazione(1);
 }
 
 void terreno(ScrittoreRelazione& w, const DatiCalcolo& d) {
@@ -186,7 +187,9 @@ void terreno(ScrittoreRelazione& w, const DatiCalcolo& d) {
     w.corpoparagrafo(16);
     w.testoparagrafo(ff + "Dati e risultati" + crx(4));
     w.corpoparagrafo(12);
+    w.tieniinsieme(false);
     w.testoparagrafo("Tipo di suolo:" + cr);
+    w.lasciascorrere();
 
     w.nuovatabella(5, 3);
     w.corpotabella(10);
@@ -197,10 +200,13 @@ void terreno(ScrittoreRelazione& w, const DatiCalcolo& d) {
         }
     }
     w.formatotabella(9);
+    w.righeintestazione(1);
 
     w.nuovoparagrafo();
     w.corpoparagrafo(12);
+    w.tieniinsieme(false);
     w.testoparagrafo(cr + "Terreno:");
+    w.lasciascorrere();
     w.nuovatabella(3, 4);
     w.corpotabella(10);
     cella(w, 1, 1, "tipo di suolo");
@@ -216,6 +222,7 @@ void terreno(ScrittoreRelazione& w, const DatiCalcolo& d) {
     cella(w, 3, 3, formatta(d.coes, "##0.00"));
     cella(w, 3, 4, numeroinchiaro(d.attr));
     w.formatotabella(9);
+    w.righeintestazione(2);
 }
 
 void tabellalegenda(ScrittoreRelazione& w) {
@@ -227,12 +234,16 @@ void tabellalegenda(ScrittoreRelazione& w) {
         cella(w, r + 1, 2, legenda[static_cast<std::size_t>(r)][1]);
     }
     w.formatotabella(9);
+    w.righeintestazione(1);
 }
 
 void fondazione(ScrittoreRelazione& w, const DatiCalcolo& d, int f) {
     const std::size_t fi = static_cast<std::size_t>(f);
+    // The heading never stays at the foot of a page without its table.
+    w.tieniinsieme(false);
     w.testoparagrafo(cr + "Fondazione n." + numeroinchiaro(f) + "  (" + d.verifica[fi].testo() +
                      ")" + cr);
+    w.lasciascorrere();
     const int npiani = d.npiani[fi] < 0 ? 0 : (d.npiani[fi] > maxpiani ? maxpiani : d.npiani[fi]);
     w.nuovatabella(npiani + 2, colonnefondazione);
     w.corpotabella(6);
@@ -264,17 +275,23 @@ void fondazione(ScrittoreRelazione& w, const DatiCalcolo& d, int f) {
         }
     }
     w.formatotabella(9);
+    // Symbols and units head the table on every page it runs onto.
+    w.righeintestazione(2);
 }
 
 void chiusura(ScrittoreRelazione& w, const Lavoro& l, const StudioTecnico& studio) {
     w.corpoparagrafo(12);
-    const int n = w.contapagine();
-    w.testoparagrafo(crx(2) + "La presente relazione è composta di n." + numeroinchiaro(n) +
-                     " pagine." + cr);
+    // On one page, with the end of the table before it; the count is that of
+    // the finished document, closing lines included.
+    w.tieniinsieme(true);
+    w.testoparagrafo(crx(2) + "La presente relazione è composta di n. ");
+    w.campopagine();
+    w.testoparagrafo(" pagine." + cr);
     w.testoparagrafo("Si allegano: " + l[Frontespizio::allegati] + crx(2));
     w.testoparagrafo(l[Frontespizio::luogo] + ": " + l[Frontespizio::data] + crx(2));
     w.testoparagrafo("il progettista" + cr);
     w.testoparagrafo("(" + studio.nome + ")");
+    w.lasciascorrere();
 }
 
 // Foundations the tables can hold: a count read from a damaged file must not
@@ -285,6 +302,26 @@ int fondazioniinuso(const DatiCalcolo& d) {
 
 } // namespace
 
+std::string passofinito(const std::string& docx, bool aperta) {
+    const std::filesystem::path p(docx);
+    return std::string(aperta ? "relazione salvata e aperta: " : "relazione salvata: ") +
+           p.filename().string() + " nella cartella " + p.parent_path().string() +
+           (aperta ? "" : " (mostrata in anteprima)");
+}
+
+std::optional<std::string> avvisosenzastudio(const StudioTecnico& studio,
+                                             const std::filesystem::path& configurazione) {
+    if (studio.nome.find_first_not_of(" \t") != std::string::npos) {
+        return std::nullopt;
+    }
+    return "Il nome dello studio tecnico non è impostato: nella relazione \"progettista:\" e "
+           "\"il progettista ()\" resteranno senza nome." +
+           cr +
+           "Per impostarlo scrivere il file di testo StudioZocal.TXT, di due righe (il nome "
+           "dello studio, poi l'indirizzo), nella cartella " +
+           configurazione.string() + ".";
+}
+
 void aggiornarisultati(DatiCalcolo& dati) {
     const int n = fondazioniinuso(dati);
     for (int f = 1; f <= n; ++f) {
@@ -293,6 +330,10 @@ void aggiornarisultati(DatiCalcolo& dati) {
 }
 
 void componirelazione(ScrittoreRelazione& w, const Lavoro& lavoro, const StudioTecnico& studio) {
+    const std::string& progetto = lavoro[Frontespizio::progetto];
+    w.proprieta("Relazione sulla fondazione" + (progetto.empty() ? "" : " - " + progetto),
+                studio.nome);
+    w.numerapagine();
     frontespizio(w, lavoro, studio);
     paginadichiarazioni(w);
     paginadescrizione(w, lavoro);

@@ -234,6 +234,58 @@ void ScrittoreDocumento::formatotabella(int formato) {
     }
 }
 
+void ScrittoreDocumento::righeintestazione(int righe) {
+    s_->cambiato = true;
+    s_->assesta();
+    QTextTable* t = s_->tabella;
+    if (t == nullptr || righe < 1) {
+        return;
+    }
+    righe = std::min(righe, t->rows());
+    QTextTableFormat tf = t->format();
+    tf.setHeaderRowCount(righe);
+    t->setFormat(tf);
+    QTextBlockFormat tieni;
+    tieni.setProperty(tienisegue, true);
+    Stato::zona(t, 0, 0, righe - 1, t->columns() - 1).mergeBlockFormat(tieni);
+}
+
+void ScrittoreDocumento::tieniinsieme(bool conprecedente) {
+    s_->cambiato = true;
+    s_->assesta();
+    s_->tieni = true;
+    if (conprecedente) {
+        s_->legaprecedente();
+    }
+}
+
+void ScrittoreDocumento::lasciascorrere() {
+    s_->tieni = false;
+}
+
+void ScrittoreDocumento::campopagine() {
+    s_->cambiato = true;
+    s_->materializza();
+    QTextCursor c = s_->fine();
+    QTextCharFormat f = s_->formato(s_->corpoparagrafo);
+    f.setProperty(campoconteggio, true);
+    // The count of the last layout stands in until the document is laid out.
+    const QString testo = QString::number(std::max(1, s_->pagine));
+    s_->inserisci(c, testo, f, false);
+    QTextCursor inizio(s_->doc.get());
+    inizio.setPosition(c.position() - static_cast<int>(testo.size()));
+    s_->campi.push_back(inizio);
+}
+
+void ScrittoreDocumento::numerapagine() {
+    s_->numerate = true;
+}
+
+void ScrittoreDocumento::proprieta(const std::string& titolo, const std::string& autore) {
+    s_->titolo = QString::fromStdString(titolo);
+    s_->autore = QString::fromStdString(autore);
+}
+
 int ScrittoreDocumento::contapagine() {
     s_->completa();
     s_->apriblocco();
@@ -278,7 +330,7 @@ std::optional<std::string> ScrittoreDocumento::salvacome(const std::string& perc
                "\": il documento supererebbe le 2.000 pagine che si possono comporre; "
                "accorciare i testi più lunghi";
     }
-    auto parti = partidocx(*s_->doc, s_->pagine);
+    auto parti = partidocx(*s_->doc, s_->proprieta());
     s_->apriblocco();
     // The DOCX is zipped on the other processor while this one draws the PDF.
     std::future<std::optional<QByteArray>> zip;
@@ -316,7 +368,7 @@ QByteArray ScrittoreDocumento::docx() {
         s_->apriblocco();
         return {};
     }
-    const QByteArray out = creadocx(*s_->doc, s_->pagine);
+    const QByteArray out = creadocx(*s_->doc, s_->proprieta());
     s_->apriblocco();
     return out;
 }
@@ -327,8 +379,10 @@ QByteArray ScrittoreDocumento::pdf() {
     buffer.open(QIODevice::WriteOnly);
     {
         QPdfWriter scrittore(&buffer);
+        // What filing portals ask of attachments to be signed.
+        scrittore.setPdfVersion(QPagedPaintDevice::PdfVersion_A1b);
         scrittore.setCreator("Zocal");
-        scrittore.setTitle(s_->doc->begin().text());
+        scrittore.setTitle(s_->proprieta().titolo);
         disegnapagine(scrittore);
     }
     return out;
@@ -340,7 +394,7 @@ void ScrittoreDocumento::disegnapagine(QPagedPaintDevice& dispositivo) {
         s_->apriblocco();
         return;
     }
-    const Pagine disegno(*s_->doc, s_->pagine);
+    const Pagine disegno(*s_->doc, s_->pagine, s_->numerate);
     dispositivo.setPageSize(QPageSize(QPageSize::A4));
     dispositivo.setPageMargins(QMarginsF(0, 0, 0, 0));
     QPainter p;
@@ -364,7 +418,7 @@ void ScrittoreDocumento::disegnapagine(QPagedPaintDevice& dispositivo) {
 void ScrittoreDocumento::disegnapagina(QPainter& pittore, int pagina) {
     s_->completa();
     if (!s_->troppolungo && pagina >= 0 && pagina < s_->pagine) {
-        Pagine(*s_->doc, s_->pagine).disegna(pittore, pagina);
+        Pagine(*s_->doc, s_->pagine, s_->numerate).disegna(pittore, pagina);
     }
     s_->apriblocco();
 }

@@ -1,6 +1,7 @@
 #include "docx.h"
 
 #include "archiviozip.h"
+#include "blocchi.h"
 #include "impaginazione.h"
 
 #include <QColor>
@@ -11,12 +12,16 @@
 
 #include <cmath>
 #include <map>
+#include <tuple>
 
 namespace zocal {
 
 namespace ip = impaginazione;
+using namespace blocchi;
 
 namespace {
+
+constexpr const char* idpiede = "rId3";
 
 constexpr const char* intestazionexml =
     "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\n";
@@ -104,8 +109,8 @@ QString famigliadi(const QTextCharFormat& f, const QString& predefinita) {
 
 class Documento {
   public:
-    explicit Documento(const QTextDocument& doc)
-        : doc_(doc), famiglia_(doc.defaultFont().family()),
+    Documento(const QTextDocument& doc, const ProprietaDocx& proprieta)
+        : doc_(doc), proprieta_(proprieta), famiglia_(doc.defaultFont().family()),
           punti_(doc.defaultFont().pointSizeF() > 0 ? doc.defaultFont().pointSizeF() : 12) {}
 
     QByteArray crea() {
@@ -146,11 +151,20 @@ class Documento {
                 paragrafo(e.blocco);
             }
         }
-        out_ += "<w:sectPr><w:pgSz w:w=\"" + numero(ip::larghezzatw) + "\" w:h=\"" +
-                numero(ip::altezzatw) + "\"/><w:pgMar w:top=\"" + numero(ip::marginetw) +
-                "\" w:right=\"" + numero(ip::marginetw) + "\" w:bottom=\"" + numero(ip::marginetw) +
-                "\" w:left=\"" + numero(ip::marginetw) +
-                "\" w:header=\"709\" w:footer=\"709\" w:gutter=\"0\"/></w:sectPr>";
+        out_ += "<w:sectPr>";
+        if (proprieta_.numerate) {
+            // The first page has a footer of its own, which is empty.
+            out_ += "<w:footerReference w:type=\"default\" r:id=\"" + QByteArray(idpiede) + "\"/>";
+        }
+        out_ += "<w:pgSz w:w=\"" + numero(ip::larghezzatw) + "\" w:h=\"" + numero(ip::altezzatw) +
+                "\"/><w:pgMar w:top=\"" + numero(ip::marginetw) + "\" w:right=\"" +
+                numero(ip::marginetw) + "\" w:bottom=\"" + numero(ip::marginetw) + "\" w:left=\"" +
+                numero(ip::marginetw) + "\" w:header=\"709\" w:footer=\"" + numero(ip::piedetw) +
+                "\" w:gutter=\"0\"/>";
+        if (proprieta_.numerate) {
+            out_ += "<w:titlePg/>";
+        }
+        out_ += "</w:sectPr>";
         out_ += "</w:body></w:document>";
         return out_;
     }
@@ -179,12 +193,16 @@ class Documento {
         return it->second;
     }
 
-    const QByteArray& proprietaparagrafo(const QTextBlock& b) {
-        const auto chiave = std::make_pair(b.blockFormatIndex(), b.charFormatIndex());
+    // `tieni`: kept with the next paragraph, and whole.
+    const QByteArray& proprietaparagrafo(const QTextBlock& b, bool tieni) {
+        const auto chiave = std::make_tuple(b.blockFormatIndex(), b.charFormatIndex(), tieni);
         auto it = paragrafi_.find(chiave);
         if (it == paragrafi_.end()) {
             const QTextBlockFormat bf = b.blockFormat();
             QByteArray out = "<w:pPr>";
+            if (tieni) {
+                out += "<w:keepNext/><w:keepLines/>";
+            }
             if (bf.pageBreakPolicy() & QTextFormat::PageBreak_AlwaysBefore) {
                 out += "<w:pageBreakBefore/>";
             }
@@ -204,11 +222,26 @@ class Documento {
         return it->second;
     }
 
+    // An empty paragraph kept with the next one only holds the run it
+    // belongs to: one that opens a run would carry its blank line along.
     void paragrafo(const QTextBlock& b) {
+        const bool tieni = b.blockFormat().boolProperty(tienisegue) &&
+                           (b.length() > 1 || tenuto_ || dentrotabella(b));
+        tenuto_ = b.blockFormat().boolProperty(tienisegue);
         out_ += "<w:p>";
-        out_ += proprietaparagrafo(b);
+        out_ += proprietaparagrafo(b, tieni);
         for (auto it = b.begin(); !it.atEnd(); ++it) {
             const QTextFragment fr = it.fragment();
+            if (fr.charFormat().hasProperty(campoconteggio)) {
+                // The count as a field: a word processor that lays the
+                // document out anew shows its own; the stored result is ours.
+                out_ += "<w:fldSimple w:instr=\" NUMPAGES \\* MERGEFORMAT \"><w:r>";
+                out_ += proprietadi(fr.charFormatIndex(), fr.charFormat());
+                out_ += "<w:t>";
+                testoxml(out_, fr.text());
+                out_ += "</w:t></w:r></w:fldSimple>";
+                continue;
+            }
             out_ += "<w:r>";
             out_ += proprietadi(fr.charFormatIndex(), fr.charFormat());
             const QString testo = fr.text();
@@ -279,8 +312,18 @@ class Documento {
             aperture.push_back("<w:tc><w:tcPr><w:tcW w:w=\"" + numero(l) + "\" w:type=\"dxa\"/>");
         }
         out_ += "</w:tblGrid>";
+        const int intestazione = tf.headerRowCount();
         for (int r = 0; r < t.rows(); ++r) {
             out_ += "<w:tr>";
+            const bool tenuta =
+                t.cellAt(r, 0).firstCursorPosition().block().blockFormat().boolProperty(tienisegue);
+            if (r < intestazione || tenuta) {
+                out_ += "<w:trPr><w:cantSplit/>";
+                if (r < intestazione) {
+                    out_ += "<w:tblHeader/>";
+                }
+                out_ += "</w:trPr>";
+            }
             for (int k = 0; k < colonne; ++k) {
                 const QTextTableCell c = t.cellAt(r, k);
                 out_ += aperture[static_cast<std::size_t>(k)];
@@ -304,16 +347,19 @@ class Documento {
                 out_ += "</w:tc>";
             }
             out_ += "</w:tr>";
+            tenuto_ = tenuta;
         }
         out_ += "</w:tbl>";
     }
 
     const QTextDocument& doc_;
+    const ProprietaDocx& proprieta_;
+    bool tenuto_ = false; // the paragraph or row before is kept with this one
     QString famiglia_;
     double punti_;
     QByteArray out_;
     std::map<int, QByteArray> caratteri_;
-    std::map<std::pair<int, int>, QByteArray> paragrafi_;
+    std::map<std::tuple<int, int, bool>, QByteArray> paragrafi_;
     std::map<QRgb, QByteArray> colori_;
 };
 
@@ -339,7 +385,7 @@ QByteArray impostazioni() {
            "w:val=\"doNotCompress\"/></w:settings>";
 }
 
-QByteArray tipi() {
+QByteArray tipi(bool piede) {
     return QByteArray(intestazionexml) +
            "<Types xmlns=\"http://schemas.openxmlformats.org/package/2006/content-types\">"
            "<Default Extension=\"rels\" "
@@ -353,7 +399,11 @@ QByteArray tipi() {
            "vnd.openxmlformats-officedocument.wordprocessingml.styles+xml\"/>"
            "<Override PartName=\"/word/settings.xml\" "
            "ContentType=\"application/"
-           "vnd.openxmlformats-officedocument.wordprocessingml.settings+xml\"/>"
+           "vnd.openxmlformats-officedocument.wordprocessingml.settings+xml\"/>" +
+           (piede ? QByteArray("<Override PartName=\"/word/footer1.xml\" "
+                               "ContentType=\"application/"
+                               "vnd.openxmlformats-officedocument.wordprocessingml.footer+xml\"/>")
+                  : QByteArray()) +
            "<Override PartName=\"/docProps/core.xml\" "
            "ContentType=\"application/vnd.openxmlformats-package.core-properties+xml\"/>"
            "<Override PartName=\"/docProps/app.xml\" "
@@ -378,7 +428,7 @@ QByteArray relazioni() {
            "</Relationships>";
 }
 
-QByteArray relazionidocumento() {
+QByteArray relazionidocumento(bool piede) {
     return QByteArray(intestazionexml) +
            "<Relationships "
            "xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\">"
@@ -387,11 +437,15 @@ QByteArray relazionidocumento() {
            "Target=\"styles.xml\"/>"
            "<Relationship Id=\"rId2\" "
            "Type=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships/"
-           "settings\" Target=\"settings.xml\"/>"
+           "settings\" Target=\"settings.xml\"/>" +
+           (piede ? "<Relationship Id=\"" + QByteArray(idpiede) +
+                        "\" Type=\"http://schemas.openxmlformats.org/officeDocument/2006/"
+                        "relationships/footer\" Target=\"footer1.xml\"/>"
+                  : QByteArray()) +
            "</Relationships>";
 }
 
-QByteArray nucleo(const QString& titolo) {
+QByteArray nucleo(const QString& titolo, const QString& autore) {
     const QByteArray ora =
         QDateTime::currentDateTimeUtc().toString("yyyy-MM-ddTHH:mm:ssZ").toLatin1();
     return QByteArray(intestazionexml) +
@@ -400,8 +454,10 @@ QByteArray nucleo(const QString& titolo) {
            "xmlns:dc=\"http://purl.org/dc/elements/1.1/\" "
            "xmlns:dcterms=\"http://purl.org/dc/terms/\" "
            "xmlns:xsi=\"http://www.w3.org/2001/XMLSchema-instance\"><dc:title>" +
-           attributo(titolo) +
-           "</dc:title><dc:creator>Zocal</dc:creator><dc:language>it-IT</dc:language>"
+           attributo(titolo) + "</dc:title>" +
+           (autore.isEmpty() ? QByteArray()
+                             : "<dc:creator>" + attributo(autore) + "</dc:creator>") +
+           "<dc:language>it-IT</dc:language>"
            "<dcterms:created xsi:type=\"dcterms:W3CDTF\">" +
            ora + "</dcterms:created><dcterms:modified xsi:type=\"dcterms:W3CDTF\">" + ora +
            "</dcterms:modified></cp:coreProperties>";
@@ -415,24 +471,51 @@ QByteArray applicazione(int pagine) {
            numero(pagine) + "</Pages></Properties>";
 }
 
+// "pag. N di M" in small type, centred, from the page's own fields.
+QByteArray piede(const QTextDocument& documento) {
+    const QByteArray fam = attributo(documento.defaultFont().family());
+    const QByteArray mezzi = numero(std::llround(ip::piedepunti * 2));
+    const QByteArray rpr = "<w:rPr><w:rFonts w:ascii=\"" + fam + "\" w:hAnsi=\"" + fam +
+                           "\" w:cs=\"" + fam + "\" w:eastAsia=\"" + fam + "\"/><w:sz w:val=\"" +
+                           mezzi + "\"/><w:szCs w:val=\"" + mezzi + "\"/></w:rPr>";
+    auto testo = [&](const char* t) {
+        return "<w:r>" + rpr + "<w:t xml:space=\"preserve\">" + QByteArray(t) + "</w:t></w:r>";
+    };
+    auto campo = [&](const char* istruzione, const char* risultato) {
+        return "<w:fldSimple w:instr=\" " + QByteArray(istruzione) + " \"><w:r>" + rpr + "<w:t>" +
+               QByteArray(risultato) + "</w:t></w:r></w:fldSimple>";
+    };
+    return QByteArray(intestazionexml) + "<w:ftr " + spaziow +
+           "><w:p><w:pPr><w:jc w:val=\"center\"/><w:spacing w:before=\"0\" w:after=\"0\" "
+           "w:line=\"240\" w:lineRule=\"auto\"/></w:pPr>" +
+           testo("pag. ") + campo("PAGE", "2") + testo(" di ") + campo("NUMPAGES", "2") +
+           "</w:p></w:ftr>";
+}
+
 } // namespace
 
 std::vector<std::pair<std::string, QByteArray>> partidocx(const QTextDocument& documento,
-                                                          int pagine) {
-    return {
-        {"[Content_Types].xml", tipi()},
+                                                          const ProprietaDocx& proprieta) {
+    std::vector<std::pair<std::string, QByteArray>> parti{
+        {"[Content_Types].xml", tipi(proprieta.numerate)},
         {"_rels/.rels", relazioni()},
-        {"word/document.xml", Documento(documento).crea()},
-        {"word/_rels/document.xml.rels", relazionidocumento()},
+        {"word/document.xml", Documento(documento, proprieta).crea()},
+        {"word/_rels/document.xml.rels", relazionidocumento(proprieta.numerate)},
         {"word/styles.xml", stili()},
         {"word/settings.xml", impostazioni()},
-        {"docProps/core.xml", nucleo(documento.begin().text())},
-        {"docProps/app.xml", applicazione(pagine)},
+        {"docProps/core.xml",
+         nucleo(proprieta.titolo.isEmpty() ? documento.begin().text() : proprieta.titolo,
+                proprieta.autore)},
+        {"docProps/app.xml", applicazione(proprieta.pagine)},
     };
+    if (proprieta.numerate) {
+        parti.emplace_back("word/footer1.xml", piede(documento));
+    }
+    return parti;
 }
 
-QByteArray creadocx(const QTextDocument& documento, int pagine) {
-    return comprimi(partidocx(documento, pagine)).value_or(QByteArray());
+QByteArray creadocx(const QTextDocument& documento, const ProprietaDocx& proprieta) {
+    return comprimi(partidocx(documento, proprieta)).value_or(QByteArray());
 }
 
 std::optional<QByteArray> comprimi(const std::vector<std::pair<std::string, QByteArray>>& parti,

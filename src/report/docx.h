@@ -12,15 +12,24 @@ class QTextDocument;
 
 namespace zocal {
 
+// What the document's own text does not say.
+struct ProprietaDocx {
+    int pagine = 1;        // of our layout, the stored value of the count fields
+    bool numerate = false; // "pag. N di M" at the foot of every page but the first
+    QString titolo;        // empty: the first paragraph
+    QString autore;
+};
+
 // The document as Office Open XML: one run per fragment with its face, size
-// and colour, paragraphs with their alignment and page breaks, tables with
-// their column widths, cell colours and borders, an A4 page with 2 cm margins.
-QByteArray creadocx(const QTextDocument& documento, int pagine);
+// and colour, paragraphs with their alignment, page breaks and keep rules,
+// tables with their column widths, cell colours, borders and heading rows,
+// an A4 page with 2 cm margins.
+QByteArray creadocx(const QTextDocument& documento, const ProprietaDocx& proprieta);
 
 // The parts of that archive, by name, before zipping: plain bytes, which
 // another thread may zip while this one goes on with the document.
 std::vector<std::pair<std::string, QByteArray>> partidocx(const QTextDocument& documento,
-                                                          int pagine);
+                                                          const ProprietaDocx& proprieta);
 
 // A zip archive of the named parts, in memory; nullopt with the reason when
 // it cannot be made.

@@ -8,6 +8,79 @@
 
 namespace zocal {
 
+namespace {
+
+// What the keep rules look at: a paragraph with text, or a table row.
+struct Unita {
+    double alto = 0;  // top of the first line
+    double basso = 0; // bottom of the last line
+    QTextBlock blocco;
+    QTextTable* tabella = nullptr;
+    int riga = 0;
+    bool tenuta = false; // stays with the next one
+};
+
+// Top of a block's first line and bottom of its last, as laid out.
+std::pair<double, double> righedi(QAbstractTextDocumentLayout* l, const QTextBlock& b) {
+    const QRectF r = l->blockBoundingRect(b);
+    const QTextLayout* tl = b.layout();
+    if (tl == nullptr || tl->lineCount() == 0) {
+        return {r.top(), r.bottom()};
+    }
+    const QTextLine prima = tl->lineAt(0);
+    const QTextLine ultima = tl->lineAt(tl->lineCount() - 1);
+    return {r.top() + prima.y(), r.top() + ultima.y() + ultima.height()};
+}
+
+// The height a block takes in the flow: its lines' spacing and its margins.
+double altezzadi(const QTextBlock& b) {
+    const QTextBlockFormat bf = b.blockFormat();
+    double h = bf.topMargin() + bf.bottomMargin();
+    if (const QTextLayout* tl = b.layout()) {
+        for (int i = 0; i < tl->lineCount(); ++i) {
+            h += bf.lineHeight(tl->lineAt(i).height(), 1.0);
+        }
+    }
+    return h;
+}
+
+bool forzata(const QTextBlock& b) {
+    return (b.blockFormat().pageBreakPolicy() & QTextFormat::PageBreak_AlwaysBefore) &&
+           !b.blockFormat().hasProperty(interruzionemobile);
+}
+
+std::vector<Unita> unita(QTextDocument& doc) {
+    QAbstractTextDocumentLayout* l = doc.documentLayout();
+    std::vector<Unita> out;
+    for (auto it = doc.rootFrame()->begin(); !it.atEnd(); ++it) {
+        if (auto* t = qobject_cast<QTextTable*>(it.currentFrame())) {
+            for (int r = 0; r < t->rows(); ++r) {
+                Unita u;
+                u.tabella = t;
+                u.riga = r;
+                const QTextBlock primo = t->cellAt(r, 0).firstCursorPosition().block();
+                u.alto = l->blockBoundingRect(primo).top();
+                u.basso = u.alto;
+                for (int c = 0; c < t->columns(); ++c) {
+                    const QTextBlock ultimo = t->cellAt(r, c).lastCursorPosition().block();
+                    u.basso = std::max(u.basso, righedi(l, ultimo).second);
+                }
+                u.tenuta = primo.blockFormat().boolProperty(tienisegue);
+                out.push_back(u);
+            }
+        } else if (const QTextBlock b = it.currentBlock(); b.isValid() && !vuoto(b)) {
+            Unita u;
+            u.blocco = b;
+            std::tie(u.alto, u.basso) = righedi(l, b);
+            u.tenuta = b.blockFormat().boolProperty(tienisegue);
+            out.push_back(u);
+        }
+    }
+    return out;
+}
+
+} // namespace
+
 double ScrittoreDocumento::Stato::spaziatura(const QTextCharFormat& f, double punti) {
     const QString famiglia = f.fontFamilies().toStringList().value(0, famiglia_predefinita());
     const auto chiave = std::make_pair(famiglia, punti);
@@ -129,6 +202,10 @@ bool ScrittoreDocumento::Stato::togliblanchi() {
             }
         }
     }
+    return togliparagrafi(posizioni);
+}
+
+bool ScrittoreDocumento::Stato::togliparagrafi(std::vector<int> posizioni) {
     if (posizioni.empty()) {
         return false;
     }
@@ -142,6 +219,201 @@ bool ScrittoreDocumento::Stato::togliblanchi() {
     }
     chiudiblocco();
     return true;
+}
+
+void ScrittoreDocumento::Stato::toglimobili() {
+    if (mobili == 0) {
+        return;
+    }
+    mobili = 0;
+    for (QTextBlock b = doc->begin(); b.isValid(); b = b.next()) {
+        if (b.blockFormat().hasProperty(interruzionemobile)) {
+            QTextBlockFormat bf = b.blockFormat();
+            bf.clearProperty(interruzionemobile);
+            bf.clearProperty(QTextFormat::PageBreakPolicy);
+            QTextCursor(b).setBlockFormat(bf);
+        }
+    }
+    for (QTextTable* t : tabelle) {
+        if (t->format().hasProperty(interruzionemobile)) {
+            QTextTableFormat tf = t->format();
+            tf.clearProperty(interruzionemobile);
+            tf.clearProperty(QTextFormat::PageBreakPolicy);
+            t->setFormat(tf);
+        }
+    }
+}
+
+bool ScrittoreDocumento::Stato::adattapagine() {
+    QAbstractTextDocumentLayout* l = doc->documentLayout();
+    const double h = doc->pageSize().height();
+    const double utile = h - 2 * ip::marginelogico * ip::dpi / 96.0;
+    const auto pagina = [h](double y) { return static_cast<int>(std::floor(y / h)); };
+    std::vector<int> posizioni;
+    // One page at a time: the paragraphs from a forced break to the next;
+    // pages with tables are left as they are.
+    const QTextFrame* radice = doc->rootFrame();
+    auto it = radice->begin();
+    while (!it.atEnd()) {
+        std::vector<QTextBlock> foglio;
+        bool tabella = false;
+        do {
+            if (it.currentFrame() != nullptr) {
+                tabella = true;
+            } else if (it.currentBlock().isValid()) {
+                foglio.push_back(it.currentBlock());
+            }
+            ++it;
+        } while (!it.atEnd() && !(it.currentFrame() == nullptr && it.currentBlock().isValid() &&
+                                  forzata(it.currentBlock())));
+        if (tabella || foglio.empty()) {
+            continue;
+        }
+        double totale = 0;
+        const QTextBlock* primo = nullptr;
+        const QTextBlock* ultimo = nullptr;
+        for (const QTextBlock& p : foglio) {
+            totale += altezzadi(p);
+            if (!vuoto(p)) {
+                primo = primo != nullptr ? primo : &p;
+                ultimo = &p;
+            }
+        }
+        if (primo == nullptr ||
+            pagina(righedi(l, *primo).first + 0.5) == pagina(righedi(l, *ultimo).second - 0.5)) {
+            continue;
+        }
+        // Runs of empty paragraphs; the first paragraph of the page carries
+        // its break and stays.
+        std::vector<std::vector<const QTextBlock*>> serie;
+        bool inserie = false;
+        for (std::size_t i = 1; i < foglio.size(); ++i) {
+            if (vuoto(foglio[i])) {
+                if (!inserie) {
+                    serie.emplace_back();
+                }
+                serie.back().push_back(&foglio[i]);
+                inserie = true;
+            } else {
+                inserie = false;
+            }
+        }
+        double disponibile = 0;
+        for (const auto& s : serie) {
+            for (const QTextBlock* e : s) {
+                disponibile += altezzadi(*e);
+            }
+        }
+        const double eccesso = totale - utile;
+        if (eccesso <= 0 || disponibile < eccesso) {
+            continue;
+        }
+        double tolto = 0;
+        while (tolto < eccesso) {
+            // The longest run gives first; of two alike, the later.
+            std::vector<const QTextBlock*>* piulunga = nullptr;
+            for (auto& s : serie) {
+                if (!s.empty() && (piulunga == nullptr || s.size() >= piulunga->size())) {
+                    piulunga = &s;
+                }
+            }
+            if (piulunga == nullptr) {
+                break;
+            }
+            const QTextBlock* e = piulunga->back();
+            piulunga->pop_back();
+            tolto += altezzadi(*e);
+            posizioni.push_back(e->position());
+        }
+    }
+    return togliparagrafi(posizioni);
+}
+
+bool ScrittoreDocumento::Stato::tienicatene() {
+    const double h = doc->pageSize().height();
+    const double utile = h - 2 * ip::marginelogico * ip::dpi / 96.0;
+    const auto pagina = [h](double y) { return static_cast<int>(std::floor(y / h)); };
+    const std::vector<Unita> u = unita(*doc);
+    const auto movibile = [](const Unita& x) { return x.tabella == nullptr || x.riga == 0; };
+    // First on its page: a break before it would move nothing.
+    const auto incima = [&](std::size_t k) {
+        return k == 0 || pagina(u[k - 1].basso - 0.5) < pagina(u[k].alto + 0.5);
+    };
+    for (std::size_t i = 0; i < u.size();) {
+        if (!u[i].tenuta) {
+            ++i;
+            continue;
+        }
+        std::size_t j = i;
+        while (j < u.size() && u[j].tenuta) {
+            ++j;
+        }
+        const std::size_t fine = j < u.size() ? j : j - 1;
+        const std::size_t inizio = i;
+        i = j;
+        // From the unit that moves: the first that can, with the rest of the
+        // run still fitting on one page.
+        for (std::size_t k = inizio; k < fine; ++k) {
+            if (pagina(u[k].alto + 0.5) == pagina(u[fine].basso - 0.5)) {
+                break; // from here on the run stands on one page
+            }
+            if (!movibile(u[k]) || incima(k)) {
+                continue;
+            }
+            double altezza = u[fine].basso - u[k].alto;
+            for (std::size_t m = k + 1; m <= fine; ++m) {
+                if (pagina(u[m].alto + 0.5) > pagina(u[m - 1].basso - 0.5)) {
+                    altezza -= u[m].alto - u[m - 1].basso;
+                }
+            }
+            if (altezza > utile) {
+                continue;
+            }
+            apriblocco();
+            if (u[k].tabella != nullptr) {
+                QTextTableFormat tf = u[k].tabella->format();
+                tf.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+                tf.setProperty(interruzionemobile, true);
+                u[k].tabella->setFormat(tf);
+            } else {
+                QTextBlockFormat bf;
+                bf.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+                bf.setProperty(interruzionemobile, true);
+                QTextCursor(u[k].blocco).mergeBlockFormat(bf);
+            }
+            chiudiblocco();
+            ++mobili;
+            return true;
+        }
+    }
+    return false;
+}
+
+bool ScrittoreDocumento::Stato::aggiornacampi() {
+    const QString testo = QString::number(pagine);
+    bool cambiati = false;
+    for (QTextCursor& c : campi) {
+        const int inizio = c.position();
+        const QTextBlock b = doc->findBlock(inizio);
+        for (auto it = b.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fr = it.fragment();
+            if (fr.position() != inizio) {
+                continue;
+            }
+            if (fr.charFormat().hasProperty(campoconteggio) && fr.text() != testo) {
+                apriblocco();
+                QTextCursor s(doc.get());
+                s.setPosition(inizio);
+                s.setPosition(inizio + fr.length(), QTextCursor::KeepAnchor);
+                s.insertText(testo, fr.charFormat());
+                chiudiblocco();
+                c.setPosition(inizio);
+                cambiati = true;
+            }
+            break;
+        }
+    }
+    return cambiati;
 }
 
 void ScrittoreDocumento::Stato::completa(bool definitivo) {
@@ -163,11 +435,28 @@ void ScrittoreDocumento::Stato::completa(bool definitivo) {
             return;
         }
         interlinea();
+        toglimobili();
     }
     chiudiblocco();
     doc->pageCount();
-    if (passi && togliblanchi()) {
-        doc->pageCount();
+    if (passi) {
+        if (adattapagine()) {
+            doc->pageCount();
+        }
+        if (togliblanchi()) {
+            doc->pageCount();
+        }
+        // The keep rules, then the page count fields; a count that changes
+        // the layout starts another round. It settles in one or two.
+        for (int giro = 0; giro < 8; ++giro) {
+            for (int mosse = 0; mosse < 200 && tienicatene(); ++mosse) {
+                doc->pageCount();
+            }
+            pagine = doc->pageCount();
+            if (!aggiornacampi()) {
+                break;
+            }
+        }
     }
     pagine = doc->pageCount();
 }

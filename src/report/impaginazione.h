@@ -31,6 +31,11 @@ inline constexpr int altezzatw = 16838;
 inline constexpr int marginetw = 1134;
 inline constexpr int testotw = larghezzatw - 2 * marginetw;
 
+// The page footer: its type size, and the distance of its last line from
+// the foot of the page.
+inline constexpr double piedepunti = 8.0;
+inline constexpr int piedetw = 709;
+
 // Single line spacing of the report's font, ascent plus descent, as a
 // multiple of the size: the layout keeps it whatever face stands in.
 inline constexpr double interlinea = 1.225;

@@ -13,9 +13,10 @@ namespace zocal {
 namespace ip = impaginazione;
 using namespace blocchi;
 
-Pagine::Pagine(QTextDocument& doc, int pagine)
-    : l_(*doc.documentLayout()), altezza_(doc.pageSize().height()),
-      larghezza_(doc.pageSize().width()), pagine_(static_cast<std::size_t>(std::max(0, pagine))) {
+Pagine::Pagine(QTextDocument& doc, int pagine, bool numerate)
+    : l_(*doc.documentLayout()), numerate_(numerate), carattere_(doc.defaultFont()),
+      altezza_(doc.pageSize().height()), larghezza_(doc.pageSize().width()),
+      pagine_(static_cast<std::size_t>(std::max(0, pagine))) {
     const QTextFrame* radice = doc.rootFrame();
     for (auto it = radice->begin(); !it.atEnd(); ++it) {
         if (auto* t = qobject_cast<QTextTable*>(it.currentFrame())) {
@@ -24,6 +25,16 @@ Pagine::Pagine(QTextDocument& doc, int pagine)
             aggiungi(b, l_.blockBoundingRect(b).topLeft() - b.layout()->position());
         }
     }
+}
+
+void Pagine::piede(QPainter& p, int i) const {
+    const double basso = (i + 1) * altezza_ - ip::piedetw / 1440.0 * ip::dpi;
+    const QString testo = QString("pag. %1 di %2").arg(i + 1).arg(pagine_.size());
+    p.setFont(carattere_);
+    p.setPen(QPen(Qt::black));
+    const double alto = basso - 2 * ip::piedepunti * ip::pxpunto;
+    p.drawText(QRectF(0, alto, larghezza_, basso - alto), Qt::AlignHCenter | Qt::AlignBottom,
+               testo);
 }
 
 void Pagine::disegna(QPainter& p, int i) const {
@@ -58,6 +69,9 @@ void Pagine::disegna(QPainter& p, int i) const {
                        b.blocco.blockFormat().background());
         }
         b.layout->draw(&p, b.origine, {}, vista);
+    }
+    if (numerate_ && i > 0 && static_cast<std::size_t>(i) < pagine_.size()) {
+        piede(p, i);
     }
     p.restore();
 }
@@ -168,6 +182,42 @@ void Pagine::griglia(QTextTable& t) {
         }
     }
 
+    // The rows drawn on each page: a table that runs onto a page draws its
+    // heading rows again above the first row there, as the layout left room.
+    struct Disegnata {
+        int r;
+        double alto;
+        double basso;
+    };
+    std::vector<std::vector<Disegnata>> gruppi;
+    const int intestazione = std::min(tf.headerRowCount(), righe);
+    for (int primo = 0; primo < righe;) {
+        const int p = pagina(alto[static_cast<std::size_t>(primo)]);
+        int ultimo = primo;
+        while (ultimo + 1 < righe && pagina(alto[static_cast<std::size_t>(ultimo) + 1]) == p) {
+            ++ultimo;
+        }
+        std::vector<Disegnata> gruppo;
+        if (intestazione > 0 && primo >= intestazione) {
+            const double dy = alto[static_cast<std::size_t>(primo)] -
+                              alto[static_cast<std::size_t>(intestazione)];
+            for (int r = 0; r < intestazione; ++r) {
+                const auto k = static_cast<std::size_t>(r);
+                gruppo.push_back({r, alto[k] + dy, basso[k] + dy});
+                for (int c = 0; c < colonne; ++c) {
+                    const QPointF origine(origx[static_cast<std::size_t>(c)], origy[k] + dy);
+                    blocchidi(t.cellAt(r, c), [&](const QTextBlock& b) { aggiungi(b, origine); });
+                }
+            }
+        }
+        for (int r = primo; r <= ultimo; ++r) {
+            const auto k = static_cast<std::size_t>(r);
+            gruppo.push_back({r, alto[k], basso[k]});
+        }
+        gruppi.push_back(std::move(gruppo));
+        primo = ultimo + 1;
+    }
+
     // Cell colours, a run of equal neighbours in one rectangle. Cells
     // of one format share their colour.
     std::map<int, QBrush> pennelli;
@@ -186,22 +236,23 @@ void Pagine::griglia(QTextTable& t) {
             (pagine_[static_cast<std::size_t>(p)].*strato)[colore].push_back(r);
         }
     };
-    for (int r = 0; r < righe; ++r) {
-        const auto k = static_cast<std::size_t>(r);
-        int c = 0;
-        while (c < colonne) {
-            const QBrush& colore = pennello(r, c);
-            int fine = c + 1;
-            while (fine < colonne && pennello(r, fine) == colore) {
-                ++fine;
+    for (const auto& gruppo : gruppi) {
+        for (const Disegnata& d : gruppo) {
+            int c = 0;
+            while (c < colonne) {
+                const QBrush& colore = pennello(d.r, c);
+                int fine = c + 1;
+                while (fine < colonne && pennello(d.r, fine) == colore) {
+                    ++fine;
+                }
+                if (colore.style() != Qt::NoBrush) {
+                    const double x0 = sinistra[static_cast<std::size_t>(c)];
+                    const double x1 = destra[static_cast<std::size_t>(fine) - 1];
+                    metti(&Pagina::sfondi, colore.color().rgba(),
+                          QRectF(x0, d.alto, x1 - x0, d.basso - d.alto));
+                }
+                c = fine;
             }
-            if (colore.style() != Qt::NoBrush) {
-                const double x0 = sinistra[static_cast<std::size_t>(c)];
-                const double x1 = destra[static_cast<std::size_t>(fine) - 1];
-                metti(&Pagina::sfondi, colore.color().rgba(),
-                      QRectF(x0, alto[k], x1 - x0, basso[k] - alto[k]));
-            }
-            c = fine;
         }
     }
 
@@ -211,33 +262,25 @@ void Pagine::griglia(QTextTable& t) {
     const QRgb colore = tf.borderBrush().style() != Qt::NoBrush ? tf.borderBrush().color().rgba()
                                                                 : QColor(Qt::darkGray).rgba();
     // The rows of each page, with their lines.
-    int primo = 0;
-    while (primo < righe) {
-        const int p = pagina(alto[static_cast<std::size_t>(primo)]);
-        int ultimo = primo;
-        while (ultimo + 1 < righe && pagina(alto[static_cast<std::size_t>(ultimo) + 1]) == p) {
-            ++ultimo;
-        }
+    for (const auto& gruppo : gruppi) {
         auto linea = [&](double x, double y, double w, double h) {
             metti(&Pagina::linee, colore, QRectF(x, y, w, h));
         };
         const double x0 = sinistra[0] - g;
         const double x1 = destra[static_cast<std::size_t>(colonne) - 1] + g;
-        const double y0 = alto[static_cast<std::size_t>(primo)] - g;
-        const double y1 = basso[static_cast<std::size_t>(ultimo)] + g;
+        const double y0 = gruppo.front().alto - g;
+        const double y1 = gruppo.back().basso + g;
         linea(x0, y0, x1 - x0, g);
-        for (int r = primo; r < ultimo; ++r) {
-            const auto k = static_cast<std::size_t>(r);
-            linea(x0, basso[k], x1 - x0, alto[k + 1] - basso[k]);
+        for (std::size_t i = 0; i + 1 < gruppo.size(); ++i) {
+            linea(x0, gruppo[i].basso, x1 - x0, gruppo[i + 1].alto - gruppo[i].basso);
         }
-        linea(x0, basso[static_cast<std::size_t>(ultimo)], x1 - x0, g);
+        linea(x0, gruppo.back().basso, x1 - x0, g);
         linea(x0, y0, g, y1 - y0);
         for (int c = 0; c + 1 < colonne; ++c) {
             const auto k = static_cast<std::size_t>(c);
             linea(destra[k], y0, sinistra[k + 1] - destra[k], y1 - y0);
         }
         linea(x1 - g, y0, g, y1 - y0);
-        primo = ultimo + 1;
     }
 }
 

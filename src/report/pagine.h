@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFont>
 #include <QPainter>
 #include <QPointF>
 #include <QRectF>
@@ -22,7 +23,9 @@ namespace zocal {
 // costs a state change on the device for every edge of every cell.
 class Pagine {
   public:
-    Pagine(QTextDocument& doc, int pagine);
+    // With `numerate`, every page but the first carries "pag. N di M" at its
+    // foot, as the DOCX's footer does.
+    Pagine(QTextDocument& doc, int pagine, bool numerate = false);
 
     // Page `i` (from 0) in the layout's coordinates, its top at 0.
     void disegna(QPainter& p, int i) const;
@@ -60,7 +63,12 @@ class Pagine {
     // lines fill the gaps between the areas and around them.
     void griglia(QTextTable& t);
 
+    // "pag. N di M" at the foot of page `i`.
+    void piede(QPainter& p, int i) const;
+
     QAbstractTextDocumentLayout& l_;
+    bool numerate_;
+    QFont carattere_;
     double altezza_;
     double larghezza_;
     std::vector<Blocco> blocchi_;

@@ -66,22 +66,44 @@ std::string nomerelazione(std::string_view committente) {
     return "Zocal-RelazioneZocal-" + nomesicuro(committente) + ".docx";
 }
 
-std::filesystem::path cartelladocumenti(const std::string& filedati) {
+std::filesystem::path cartelladocumenti(const std::filesystem::path& documenti,
+                                        const std::filesystem::path& casa, std::string* avviso) {
+    if (!documenti.empty()) {
+        // New accounts without the desktop's folders have none yet.
+        std::error_code ec;
+        std::filesystem::create_directories(documenti, ec);
+        if (std::filesystem::is_directory(documenti, ec)) {
+            return documenti;
+        }
+        if (avviso != nullptr) {
+            *avviso = "La cartella \"" + documenti.string() +
+                      "\" non esiste e non si è potuta creare: i documenti vanno nella cartella "
+                      "personale \"" +
+                      casa.string() + "\".";
+        }
+    }
+    return casa;
+}
+
+std::filesystem::path cartelladocumenti(const std::string& filedati, std::string* avviso) {
     if (!filedati.empty()) {
         std::filesystem::path p(filedati);
         std::error_code ec;
         const std::filesystem::path assoluto = std::filesystem::absolute(p, ec);
         return (ec ? p : assoluto).parent_path();
     }
-    QString documenti = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    if (documenti.isEmpty()) {
-        documenti = QDir::homePath();
-    }
-    return percorsoda(documenti);
+    return cartelladocumenti(
+        percorsoda(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)),
+        percorsoda(QDir::homePath()), avviso);
 }
 
-std::string percorsorelazione(const std::string& filedati, std::string_view committente) {
-    return (cartelladocumenti(filedati) / nomerelazione(committente)).string();
+std::string percorsorelazione(const std::string& filedati, std::string_view committente,
+                              std::string* avviso) {
+    return (cartelladocumenti(filedati, avviso) / nomerelazione(committente)).string();
+}
+
+std::filesystem::path cartellaconfigurazione() {
+    return percorsoda(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation));
 }
 
 std::string percorsopdf(const std::string& docx) {
@@ -102,8 +124,7 @@ std::vector<std::filesystem::path> percorsistudio() {
     const std::filesystem::path programma = QCoreApplication::instance() != nullptr
                                                 ? percorsoda(QCoreApplication::applicationDirPath())
                                                 : std::filesystem::path();
-    return zocal::percorsistudio(
-        percorsoda(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation)), programma);
+    return zocal::percorsistudio(cartellaconfigurazione(), programma);
 }
 
 } // namespace zocal

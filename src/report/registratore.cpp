@@ -67,6 +67,18 @@ std::string Chiamata::descrizione() const {
                ")";
     case T::formatotabella:
         return "formatotabella(" + std::to_string(a) + ")";
+    case T::righeintestazione:
+        return "righeintestazione(" + std::to_string(a) + ")";
+    case T::tieniinsieme:
+        return std::string("tieniinsieme(") + (a != 0 ? "true" : "false") + ")";
+    case T::lasciascorrere:
+        return "lasciascorrere()";
+    case T::campopagine:
+        return "campopagine()";
+    case T::numerapagine:
+        return "numerapagine()";
+    case T::proprieta:
+        return "proprieta(" + visibile(testo) + ", " + visibile(autore) + ")";
     case T::contapagine:
         return "contapagine()";
     case T::giustificatutto:
@@ -112,6 +124,27 @@ void ScrittoreRegistratore::cella(int riga, int colonna, const std::string& test
 void ScrittoreRegistratore::formatotabella(int formato) {
     chiamate.push_back(chiamata(Chiamata::Tipo::formatotabella, std::string(), 0, formato));
 }
+void ScrittoreRegistratore::righeintestazione(int righe) {
+    chiamate.push_back(chiamata(Chiamata::Tipo::righeintestazione, std::string(), 0, righe));
+}
+void ScrittoreRegistratore::tieniinsieme(bool conprecedente) {
+    chiamate.push_back(
+        chiamata(Chiamata::Tipo::tieniinsieme, std::string(), 0, conprecedente ? 1 : 0));
+}
+void ScrittoreRegistratore::lasciascorrere() {
+    chiamate.push_back(chiamata(Chiamata::Tipo::lasciascorrere));
+}
+void ScrittoreRegistratore::campopagine() {
+    chiamate.push_back(chiamata(Chiamata::Tipo::campopagine));
+}
+void ScrittoreRegistratore::numerapagine() {
+    chiamate.push_back(chiamata(Chiamata::Tipo::numerapagine));
+}
+void ScrittoreRegistratore::proprieta(const std::string& titolo, const std::string& autore) {
+    Chiamata c = chiamata(Chiamata::Tipo::proprieta, titolo);
+    c.autore = autore;
+    chiamate.push_back(std::move(c));
+}
 int ScrittoreRegistratore::contapagine() {
     chiamate.push_back(chiamata(Chiamata::Tipo::contapagine));
     return pagine;
@@ -155,6 +188,11 @@ std::vector<ScrittoreRegistratore::Tabella> ScrittoreRegistratore::tabelle() con
                 out.back().formato = c.a;
             }
             break;
+        case Chiamata::Tipo::righeintestazione:
+            if (!out.empty()) {
+                out.back().intestazione = c.a;
+            }
+            break;
         case Chiamata::Tipo::cella:
             if (!out.empty() && c.a >= 1 && c.a <= out.back().righe && c.b >= 1 &&
                 c.b <= out.back().colonne) {
@@ -175,6 +213,8 @@ std::string ScrittoreRegistratore::testo() const {
     for (const Chiamata& c : chiamate) {
         if (c.tipo == Chiamata::Tipo::scrivi || c.tipo == Chiamata::Tipo::testoparagrafo) {
             out += c.testo;
+        } else if (c.tipo == Chiamata::Tipo::campopagine) {
+            out += std::to_string(pagine);
         }
     }
     return out;

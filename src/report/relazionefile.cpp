@@ -8,6 +8,7 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <filesystem>
 #include <iostream>
@@ -47,7 +48,12 @@ EsitoRelazione relazionedafile(const std::string& filelavoro, const std::string&
     const std::string percorso =
         docx.empty() ? percorsorelazione(filelavoro, lavoro[Frontespizio::committente]) : docx;
     ScrittoreDocumento scrittore;
-    return scrivirelazione(scrittore, lavoro, s, percorso);
+    EsitoRelazione esito = scrivirelazione(scrittore, lavoro, s, percorso);
+    if (auto avviso = avvisosenzastudio(s, cartellaconfigurazione())) {
+        std::replace(avviso->begin(), avviso->end(), CR, '\n');
+        esito.avviso = *avviso + "\nIn alternativa indicarlo con --studio.";
+    }
+    return esito;
 }
 
 int comandorelazione(const std::vector<std::string>& argomenti, std::ostream& out,
@@ -123,6 +129,9 @@ int comandorelazione(const std::vector<std::string>& argomenti, std::ostream& ou
     if (!esito.riuscita()) {
         err << "zocal-cli: " << esito.errore << "\n";
         return 2;
+    }
+    if (!esito.avviso.empty()) {
+        err << "zocal-cli: attenzione: " << esito.avviso << "\n";
     }
     out << "relazione: " << esito.docx << "\n"
         << "PDF: " << esito.pdf << "\n"

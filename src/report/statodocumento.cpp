@@ -26,6 +26,7 @@ void ScrittoreDocumento::Stato::scarta() {
     troppolungo = false;
     altezzaminima = 0;
     rifiutato = false;
+    campi.clear();
     selezione = QTextCursor();
     doc.reset();
 }
@@ -49,6 +50,11 @@ void ScrittoreDocumento::Stato::nuovo() {
     interruzione = false;
     pendente = false;
     cambiato = true;
+    tieni = false;
+    numerate = false;
+    mobili = 0;
+    titolo.clear();
+    autore.clear();
     selezione = QTextCursor(doc.get());
     selezione.setBlockCharFormat(formato(corposelezione));
     apriblocco();
@@ -113,6 +119,11 @@ void ScrittoreDocumento::Stato::inserisci(QTextCursor& c, const QString& testo,
         return;
     }
     const double riga = puntidi(f, doc->defaultFont().pointSizeF()) * ip::interlinea * ip::pxpunto;
+    if (tieni && !incella && !c.blockFormat().hasProperty(tienisegue)) {
+        QTextBlockFormat k;
+        k.setProperty(tienisegue, true);
+        c.mergeBlockFormat(k);
+    }
     QString pezzo;
     auto scarica = [&] {
         if (!pezzo.isEmpty()) {
@@ -141,6 +152,14 @@ void ScrittoreDocumento::Stato::inserisci(QTextCursor& c, const QString& testo,
             QTextBlockFormat bf = c.blockFormat();
             bf.clearProperty(QTextFormat::PageBreakPolicy);
             bf.clearProperty(seguetabella);
+            bf.clearProperty(interruzionemobile);
+            if (!incella) {
+                if (tieni) {
+                    bf.setProperty(tienisegue, true);
+                } else {
+                    bf.clearProperty(tienisegue);
+                }
+            }
             c.insertBlock(bf, f);
         } else if (ch == u'\f') {
             scarica();
@@ -152,6 +171,42 @@ void ScrittoreDocumento::Stato::inserisci(QTextCursor& c, const QString& testo,
         }
     }
     scarica();
+}
+
+ProprietaDocx ScrittoreDocumento::Stato::proprieta() const {
+    ProprietaDocx p;
+    p.pagine = pagine;
+    p.numerate = numerate;
+    p.titolo = titolo.isEmpty() ? doc->begin().text() : titolo;
+    p.autore = autore;
+    return p;
+}
+
+void ScrittoreDocumento::Stato::legaprecedente() {
+    // The table a position lies in, from the writer's own list: while the
+    // edit block is open Qt does not tell a cell's block from another.
+    const auto tabelladi = [this](int posizione) -> QTextTable* {
+        for (auto it = tabelle.rbegin(); it != tabelle.rend(); ++it) {
+            if ((*it)->firstPosition() <= posizione && posizione <= (*it)->lastPosition()) {
+                return *it;
+            }
+        }
+        return nullptr;
+    };
+    QTextBlock b = doc->lastBlock();
+    while (b.isValid() && vuoto(b) && tabelladi(b.position()) == nullptr) {
+        b = b.previous();
+    }
+    if (!b.isValid()) {
+        return;
+    }
+    QTextBlockFormat k;
+    k.setProperty(tienisegue, true);
+    if (QTextTable* t = tabelladi(b.position())) {
+        zona(t, 0, 0, t->rows() - 1, t->columns() - 1).mergeBlockFormat(k);
+    } else {
+        QTextCursor(b).mergeBlockFormat(k);
+    }
 }
 
 QTextTableCell ScrittoreDocumento::Stato::cella(QTextTable* t, int r, int c) const {

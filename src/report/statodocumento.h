@@ -1,6 +1,7 @@
 #pragma once
 
 #include "blocchi.h"
+#include "docx.h"
 #include "impaginazione.h"
 #include "zocal/report/documento.h"
 
@@ -63,6 +64,16 @@ struct ScrittoreDocumento::Stato {
     // too tall, the rest of the text is not even kept.
     double altezzaminima = 0;
     bool rifiutato = false;
+    // Paragraphs appended now stay with what follows them.
+    bool tieni = false;
+    // "pag. N di M" at the foot of every page but the first.
+    bool numerate = false;
+    // Where each page count field starts; cursors follow the edits before them.
+    std::vector<QTextCursor> campi;
+    // Page breaks placed by the keep rules at the last layout.
+    int mobili = 0;
+    QString titolo;
+    QString autore;
 
     // Formats carry only what differs from the document's font: every
     // property is copied again and again while laying out and drawing.
@@ -91,6 +102,10 @@ struct ScrittoreDocumento::Stato {
     // before the text that follows (not inside tables), other control
     // characters have no place in a document and are dropped.
     void inserisci(QTextCursor& c, const QString& testo, const QTextCharFormat& f, bool incella);
+
+    // The last lines, or the whole table, before the end of the document
+    // stay with what is appended next.
+    void legaprecedente();
 
     // The caller's cell (r, c), from 1, wherever rows added before it put it.
     QTextTableCell cella(QTextTable* t, int r, int c) const;
@@ -148,6 +163,29 @@ struct ScrittoreDocumento::Stato {
     // own (a long title-page text pushes the last ones over) are dropped: a
     // blank page in a report is never wanted. Needs a laid-out document.
     bool togliblanchi();
+
+    // What the saved files carry beside the text.
+    ProprietaDocx proprieta() const;
+
+    // The empty paragraphs starting at those positions go; false when none.
+    bool togliparagrafi(std::vector<int> posizioni);
+
+    // The keep rules' page breaks taken away, before a new layout.
+    void toglimobili();
+
+    // A page of paragraphs alone that runs over onto the next page by
+    // lines its empty paragraphs can give up keeps to one page: they go,
+    // the longest run of them first. Needs a laid-out document.
+    bool adattapagine();
+
+    // The first run of paragraphs and table rows held together that a page
+    // boundary cuts goes to the next page whole, by a page break before it.
+    // False when none is cut (or none can move). Needs a laid-out document.
+    bool tienicatene();
+
+    // Every page count field takes the count of the last layout; true when
+    // one changed.
+    bool aggiornacampi();
 
     // The document ready for counting or output, laid out; the caller
     // reopens the edit block. After alignments alone the layout stands and

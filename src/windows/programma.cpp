@@ -440,14 +440,24 @@ void Programma::passorelazione(const char* testo) {
 
 void Programma::relazione() {
     frontespizio* f = finestrafrontespizio();
+    // A report signed by nobody is asked for, never made unawares.
+    if (const auto avviso = avvisosenzastudio(studio_, cartellaconfigurazione())) {
+        const Messaggio domanda{*avviso + "\rProdurre comunque la relazione?", Icona::domanda,
+                                modzocal().titolocontrollo};
+        if (dialoghi_.chiedi(domanda, true) != Risposta::si) {
+            return;
+        }
+    }
     passorelazione(passoincorso);
     finestracalcolo()->aggiornarisultati();
     const Lavoro l = lavoro();
     auto documento = std::make_unique<ScrittoreDocumento>();
     EsitoRelazione esito;
+    std::string avvisocartella;
     try {
         const std::string percorso = percorsorelazione(
-            filedati(), l.frontespizio[static_cast<std::size_t>(Frontespizio::committente)]);
+            filedati(), l.frontespizio[static_cast<std::size_t>(Frontespizio::committente)],
+            &avvisocartella);
         esito = scrivirelazione(*documento, l, studio_, percorso);
     } catch (const std::exception& e) {
         esito.errore = std::string("Impossibile produrre la relazione: ") + e.what();
@@ -457,8 +467,12 @@ void Programma::relazione() {
         dialoghi_.avvisa({esito.errore, Icona::stop, modzocal().titolocontrollo});
         return;
     }
-    passorelazione(passofinito);
-    if (!visore_.apri(esito.docx)) {
+    if (!avvisocartella.empty()) {
+        dialoghi_.avvisa({avvisocartella, Icona::informazione, modzocal().titolocontrollo});
+    }
+    const bool aperta = visore_.apri(esito.docx);
+    passorelazione(passofinito(esito.docx, aperta).c_str());
+    if (!aperta) {
         visore_.anteprima(std::move(documento), f, titoloanteprimarelazione);
     }
 }

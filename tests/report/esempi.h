@@ -1,5 +1,6 @@
 #pragma once
 
+#include "zocal/archive/studio.h"
 #include "zocal/core/lavoro.h"
 
 #include <QCoreApplication>
@@ -9,6 +10,7 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <vector>
 
 // Jobs and helpers shared by the report tests.
 namespace esempi {
@@ -60,6 +62,75 @@ inline zocal::Lavoro lavoropieno(int fondazioni, int piani) {
     }
     d.contadati();
     return l;
+}
+
+inline const zocal::StudioTecnico studiosweep{"Studio Tecnico Bianchi", "via Appia 12, Potenza"};
+
+struct Lavorazione {
+    std::string nome;
+    zocal::Lavoro lavoro;
+    zocal::StudioTecnico studio;
+};
+
+// `s` repeated to `lunghezza` characters (of UTF-8 text).
+inline std::string ripeti(const std::string& s, std::size_t lunghezza) {
+    std::vector<std::string> caratteri;
+    for (unsigned char c : s) {
+        // Continuation bytes belong to the character before them.
+        if ((c & 0xC0) == 0x80 && !caratteri.empty()) {
+            caratteri.back() += static_cast<char>(c);
+        } else {
+            caratteri.emplace_back(1, static_cast<char>(c));
+        }
+    }
+    std::string out;
+    for (std::size_t i = 0; i < lunghezza; ++i) {
+        out += caratteri[i % caratteri.size()];
+    }
+    return out;
+}
+
+// 1 to 10 foundations of 1, 2, 3, 5 and 10 storeys, then jobs with texts at
+// and beyond the recommended lengths, accents, no studio, soil type 0.
+inline std::vector<Lavorazione> sweep() {
+    std::vector<Lavorazione> out;
+    for (int f = 1; f <= 10; ++f) {
+        for (int p : {1, 2, 3, 5, 10}) {
+            out.push_back(
+                {std::to_string(f) + "x" + std::to_string(p), lavoropieno(f, p), studiosweep});
+        }
+    }
+    using F = zocal::Frontespizio;
+    auto lunghi = [](int f, int p) {
+        zocal::Lavoro l = lavoropieno(f, p);
+        // 60 characters each, wide letters: every title-page line wraps.
+        for (F campo : {F::progetto, F::localita, F::committente, F::luogo, F::data}) {
+            l[campo] = ripeti("Costruzione di un fabbricato MMWW à è ì ò ù ", 60);
+        }
+        l[F::allegati] = ripeti("tavole grafiche, relazione geologica, ", 300);
+        for (auto& d : l.descrizione) {
+            d = ripeti("il fabbricato è modesto e ricade in zone già note ", 65);
+        }
+        return l;
+    };
+    for (int f : {1, 3, 7, 10}) {
+        for (int p : {2, 10}) {
+            out.push_back({"lunghi " + std::to_string(f) + "x" + std::to_string(p),
+                           lunghi(f, p),
+                           {ripeti("Studio Tecnico Associato Ing. Bianchi ", 60),
+                            ripeti("via Appia 12, 85100 Potenza ", 60)}});
+        }
+    }
+    zocal::Lavoro zero = lavoropieno(4, 3);
+    zero.dati.tiposuolo = "0";
+    for (int f = 1; f <= 4; ++f) {
+        zero.dati.sigmat[static_cast<std::size_t>(f)] = "2";
+    }
+    out.push_back({"suolo 0", zero, studiosweep});
+    out.push_back({"senza studio", lavoropieno(6, 5), {}});
+    out.push_back({"senza fondazioni", lavoroesempio(), studiosweep});
+    out.back().lavoro.dati = zocal::DatiCalcolo{};
+    return out;
 }
 
 // A fresh folder, removed with everything in it at the end of the test.

@@ -58,7 +58,12 @@ Lavoro lavoroconrisultati() {
 
 TEST(Frontespizio, CallsAndTextsInOrder) {
     const ScrittoreRegistratore w = componi(esempi::lavoroesempio());
+    Chiamata proprieta = fai(T::proprieta, "Relazione sulla fondazione - Costruzione di un "
+                                           "fabbricato per civile abitazione");
+    proprieta.autore = "Studio Tecnico Bianchi";
     std::vector<Chiamata> attese{
+        proprieta,
+        fai(T::numerapagine),
         fai(T::carattere, "Century Gothic"),
         fai(T::corpo, {}, 20),
         fai(T::scrivi, "RELAZIONE SULLA FONDAZIONE\r"),
@@ -298,22 +303,55 @@ TEST(Fondazioni, DamagedCountsStayInsideTheTables) {
     EXPECT_EQ(tabelle.at(4).righe, 12);
 }
 
-TEST(Chiusura, PageCountBeforeTheClosingLines) {
+TEST(Chiusura, HeldTogetherWithTheCountOfTheFinishedDocument) {
     const ScrittoreRegistratore w = componi(lavoroconrisultati(), 7);
     const auto& c = w.chiamate;
-    const auto conta = std::find(c.begin(), c.end(), fai(T::contapagine));
-    ASSERT_NE(conta, c.end());
-    EXPECT_EQ(w.solo(T::contapagine).size(), 1u);
-    EXPECT_EQ(*(conta - 1), fai(T::corpoparagrafo, {}, 12));
+    // No count taken while composing: the writer keeps the field true.
+    EXPECT_TRUE(w.solo(T::contapagine).empty());
+    const auto tieni = std::find(c.begin(), c.end(), fai(T::tieniinsieme, {}, 0, 1));
+    ASSERT_NE(tieni, c.end());
+    EXPECT_EQ(*(tieni - 1), fai(T::corpoparagrafo, {}, 12));
     const std::vector<Chiamata> attese{
-        fai(T::contapagine),
-        fai(T::testoparagrafo, "\r\rLa presente relazione è composta di n. 7 pagine.\r"),
+        fai(T::tieniinsieme, {}, 0, 1),
+        fai(T::testoparagrafo, "\r\rLa presente relazione è composta di n. "),
+        fai(T::campopagine),
+        fai(T::testoparagrafo, " pagine.\r"),
         fai(T::testoparagrafo, "Si allegano: tavole da 1 a 5\r\r"),
         fai(T::testoparagrafo, "Potenza: martedì, 6 mar 2001\r\r"),
         fai(T::testoparagrafo, "il progettista\r"),
         fai(T::testoparagrafo, "(Studio Tecnico Bianchi)"),
+        fai(T::lasciascorrere),
     };
-    EXPECT_EQ(righe(std::vector<Chiamata>(conta, c.end())), righe(attese));
+    EXPECT_EQ(righe(std::vector<Chiamata>(tieni, c.end())), righe(attese));
+    EXPECT_NE(w.testo().find("La presente relazione è composta di n. 7 pagine.\r"),
+              std::string::npos);
+}
+
+TEST(Chiusura, HeadingsKeepWithTablesAndTablesRepeatTheirHeadingRows) {
+    Lavoro l = esempi::lavoropieno(3, 2);
+    aggiornarisultati(l.dati);
+    const ScrittoreRegistratore w = componi(l);
+    const auto& c = w.chiamate;
+    // Every page numbered but the title page; title and author for the files.
+    EXPECT_EQ(w.solo(T::numerapagine).size(), 1u);
+    ASSERT_EQ(w.solo(T::proprieta).size(), 1u);
+    EXPECT_EQ(w.solo(T::proprieta)[0].testo,
+              "Relazione sulla fondazione - Costruzione di un fabbricato per civile abitazione");
+    EXPECT_EQ(w.solo(T::proprieta)[0].autore, "Studio Tecnico Bianchi");
+    std::vector<int> intestazioni;
+    for (const auto& t : w.tabelle()) {
+        intestazioni.push_back(t.intestazione);
+    }
+    EXPECT_EQ(intestazioni, (std::vector<int>{1, 1, 2, 1, 2, 2, 2}));
+    for (int f = 1; f <= 3; ++f) {
+        const Chiamata titolo =
+            fai(T::testoparagrafo, "\rFondazione n. " + std::to_string(f) + "  (verificata)\r");
+        const auto it = std::find(c.begin(), c.end(), titolo);
+        ASSERT_NE(it, c.end()) << f;
+        EXPECT_EQ(*(it - 1), fai(T::tieniinsieme, {}, 0, 0));
+        EXPECT_EQ(*(it + 1), fai(T::lasciascorrere));
+        EXPECT_EQ(*(it + 2), fai(T::nuovatabella, {}, 0, 4, 18));
+    }
 }
 
 TEST(Chiusura, EmptyEnclosuresStillGetTheirLine) {
@@ -383,12 +421,31 @@ TEST(Scrittura, OrderAroundTheSave) {
     const auto giustifica = std::find(c.begin(), c.end(), fai(T::giustificatutto));
     ASSERT_NE(giustifica, c.end());
     // Justified after the last text, aligned, then saved once with the alignment.
-    EXPECT_EQ(*(giustifica - 1), fai(T::testoparagrafo, "(Studio Tecnico Bianchi)"));
+    EXPECT_EQ(*(giustifica - 2), fai(T::testoparagrafo, "(Studio Tecnico Bianchi)"));
     EXPECT_EQ(*(giustifica + 1), fai(T::allineadestra, {}, 0, 3, 1));
     EXPECT_EQ(c[c.size() - 3], fai(T::allineadestra, {}, 0, 5, 18));
     EXPECT_EQ(c[c.size() - 2], fai(T::salvacome, "/tmp/x/rel.docx"));
     EXPECT_EQ(w.solo(T::salvacome).size(), 1u);
     EXPECT_EQ(c.back(), fai(T::contapagine));
+}
+
+TEST(Scrittura, StatusAfterTheReportSaysWhereItWent) {
+    EXPECT_EQ(passofinito("/home/anna/lavori/Zocal-RelazioneZocal-Rossi.docx", true),
+              "relazione salvata e aperta: Zocal-RelazioneZocal-Rossi.docx nella cartella "
+              "/home/anna/lavori");
+    EXPECT_EQ(passofinito("/tmp/r.docx", false),
+              "relazione salvata: r.docx nella cartella /tmp (mostrata in anteprima)");
+}
+
+TEST(Scrittura, MissingStudioNameIsToldWithHowToSetIt) {
+    EXPECT_FALSE(avvisosenzastudio(studio, "/home/anna/.config/Zocal").has_value());
+    for (const StudioTecnico& vuoto : {StudioTecnico{}, StudioTecnico{"  ", "via Roma 1"}}) {
+        const auto avviso = avvisosenzastudio(vuoto, "/home/anna/.config/Zocal");
+        ASSERT_TRUE(avviso.has_value());
+        EXPECT_NE(avviso->find("StudioZocal.TXT"), std::string::npos);
+        EXPECT_NE(avviso->find("/home/anna/.config/Zocal"), std::string::npos);
+        EXPECT_NE(avviso->find("il progettista ()"), std::string::npos);
+    }
 }
 
 TEST(Scrittura, AFailedSaveIsReported) {

@@ -11,6 +11,7 @@
 
 #include <map>
 #include <regex>
+#include <sstream>
 
 using namespace zocal;
 
@@ -255,4 +256,95 @@ TEST(LibreOffice, OpensTheDocxAndMakesAPdf) {
         EXPECT_NE(testo.find(atteso), std::string::npos) << atteso;
     }
     EXPECT_GE(esempi::paginepdf(pdf), 4);
+}
+
+TEST(Docx, PageCountFieldFootersAndProperties) {
+    Relazione r(esempi::lavoropieno(4, 5));
+    const int pagine = r.scrittore.contapagine();
+    // The count is a field whose stored result is our count.
+    std::smatch m;
+    ASSERT_TRUE(std::regex_search(r.xml, m,
+                                  std::regex("composta di n\\. </w:t></w:r><w:fldSimple "
+                                             "w:instr=\" NUMPAGES [^\"]*\"><w:r>.*?<w:t>([0-9]+)"
+                                             "</w:t></w:r></w:fldSimple>")));
+    EXPECT_EQ(std::stoi(m[1]), pagine);
+    // "pag. N di M" from the page's fields, the first page without it.
+    ASSERT_EQ(r.zip.count("word/footer1.xml"), 1u);
+    const std::string& piede = r.zip["word/footer1.xml"];
+    EXPECT_TRUE(benformato(piede));
+    EXPECT_NE(piede.find(">pag. </w:t>"), std::string::npos);
+    EXPECT_NE(piede.find("w:instr=\" PAGE \""), std::string::npos);
+    EXPECT_NE(piede.find("w:instr=\" NUMPAGES \""), std::string::npos);
+    EXPECT_NE(r.xml.find("<w:footerReference w:type=\"default\" r:id=\"rId3\"/>"),
+              std::string::npos);
+    EXPECT_NE(r.xml.find("<w:titlePg/>"), std::string::npos);
+    EXPECT_NE(r.zip["word/_rels/document.xml.rels"].find("Id=\"rId3\""), std::string::npos);
+    EXPECT_NE(r.zip["word/_rels/document.xml.rels"].find("Target=\"footer1.xml\""),
+              std::string::npos);
+    EXPECT_NE(r.zip["[Content_Types].xml"].find("/word/footer1.xml"), std::string::npos);
+    // Title, author and date of the document.
+    const std::string& nucleo = r.zip["docProps/core.xml"];
+    EXPECT_NE(nucleo.find("<dc:title>Relazione sulla fondazione - Costruzione di un fabbricato "
+                          "per civile abitazione</dc:title>"),
+              std::string::npos)
+        << nucleo;
+    EXPECT_NE(nucleo.find("<dc:creator>Studio Tecnico Bianchi</dc:creator>"), std::string::npos);
+    EXPECT_TRUE(std::regex_search(nucleo, std::regex("<dcterms:created [^>]*>20[0-9]{2}-")));
+    EXPECT_NE(r.zip["docProps/app.xml"].find("<Pages>" + std::to_string(pagine) + "</Pages>"),
+              std::string::npos);
+}
+
+TEST(Docx, HeadingsKeepWithTablesWhoseHeadingRowsRepeat) {
+    Relazione r(esempi::lavoropieno(3, 4));
+    // Each foundation heading keeps with the next paragraph.
+    for (int f = 1; f <= 3; ++f) {
+        const std::string titolo = ">Fondazione n. " + std::to_string(f) + "  (";
+        const auto dove = r.xml.find(titolo);
+        ASSERT_NE(dove, std::string::npos) << titolo;
+        const auto p = r.xml.rfind("<w:p>", dove);
+        EXPECT_NE(r.xml.substr(p, dove - p).find("<w:keepNext/>"), std::string::npos) << titolo;
+    }
+    // Two heading rows in each foundation table, one in the description,
+    // soil type and legend tables, two in the soil data.
+    std::vector<std::size_t> intestazioni;
+    for (auto a = r.xml.find("<w:tbl>"); a != std::string::npos; a = r.xml.find("<w:tbl>", a + 1)) {
+        const auto b = r.xml.find("</w:tbl>", a);
+        intestazioni.push_back(conta(r.xml.substr(a, b - a), "<w:tblHeader/>"));
+    }
+    EXPECT_EQ(intestazioni, (std::vector<std::size_t>{1, 1, 2, 1, 2, 2, 2}));
+    // The closing keeps together, with the whole last table before it.
+    const std::string ultima = r.xml.substr(r.xml.rfind("<w:tbl>"));
+    EXPECT_EQ(conta(ultima.substr(0, ultima.find("</w:tbl>")), "<w:cantSplit/>"), 6u);
+    const auto chiusura = r.xml.find(">La presente relazione");
+    const auto firma = r.xml.find(">(Studio Tecnico Bianchi)");
+    ASSERT_NE(chiusura, std::string::npos);
+    const std::string tratto = r.xml.substr(r.xml.rfind("<w:p>", chiusura), firma - chiusura);
+    EXPECT_EQ(conta(tratto, "<w:p>"), conta(tratto, "<w:keepNext/>"));
+}
+
+TEST(Pdf, ArchivalPdfWithEmbeddedFonts) {
+    Relazione r(esempi::lavoroesempio());
+    const std::string pdf = r.pdf.toStdString();
+    EXPECT_NE(pdf.find("pdfaid:part=\"1\""), std::string::npos);
+    EXPECT_NE(pdf.find("pdfaid:conformance=\"B\""), std::string::npos);
+    EXPECT_NE(pdf.find("/OutputIntents"), std::string::npos);
+    EXPECT_NE(pdf.find("Relazione sulla fondazione - Costruzione di un fabbricato"),
+              std::string::npos);
+    if (!esempi::disponibile("pdffonts")) {
+        return;
+    }
+    esempi::Cartella c;
+    esempi::scrivi(c.percorso() / "r.pdf", pdf);
+    const std::string font = esempi::esegui("pdffonts " + esempi::virgolette(c / "r.pdf"));
+    std::istringstream righe(font);
+    std::string riga;
+    int caratteri = 0;
+    while (std::getline(righe, riga)) {
+        if (riga.find("TrueType") != std::string::npos ||
+            riga.find("Type 1") != std::string::npos || riga.find("CID") != std::string::npos) {
+            ++caratteri;
+            EXPECT_NE(riga.find(" yes "), std::string::npos) << "not embedded: " << riga;
+        }
+    }
+    EXPECT_GT(caratteri, 0) << font;
 }

@@ -54,6 +54,25 @@ TEST(Cartella, JobFolderElseDocuments) {
     EXPECT_EQ(cartelladocumenti("").string(), documenti.toStdString());
 }
 
+TEST(Cartella, MissingDocumentsFolderIsCreatedElseHomeAndSaid) {
+    esempi::Cartella c;
+    std::string avviso;
+    // An account without the desktop's folders: made at the first report.
+    const std::filesystem::path documenti = c.percorso() / "Documenti";
+    EXPECT_EQ(cartelladocumenti(documenti, c.percorso(), &avviso), documenti);
+    EXPECT_TRUE(std::filesystem::is_directory(documenti));
+    EXPECT_TRUE(avviso.empty());
+    EXPECT_EQ(cartelladocumenti(documenti, c.percorso(), &avviso), documenti);
+    EXPECT_TRUE(avviso.empty());
+    // A file stands where the folder should be: the home folder, and why.
+    esempi::scrivi(c.percorso() / "file", "x");
+    const std::filesystem::path impossibile = c.percorso() / "file" / "Documenti";
+    EXPECT_EQ(cartelladocumenti(impossibile, c.percorso(), &avviso), c.percorso());
+    EXPECT_NE(avviso.find(impossibile.string()), std::string::npos) << avviso;
+    EXPECT_NE(avviso.find("\"" + c.percorso().string() + "\""), std::string::npos) << avviso;
+    EXPECT_EQ(cartelladocumenti(impossibile, c.percorso()), c.percorso());
+}
+
 TEST(Studio, LookedUpInConfigurationThenProgramFolder) {
     const auto percorsi = percorsistudio();
     ASSERT_GE(percorsi.size(), 2u);

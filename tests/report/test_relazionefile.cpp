@@ -4,6 +4,7 @@
 #include "zocal/report/percorsi.h"
 
 #include "esempi.h"
+#include "zipletto.h"
 
 #include <gtest/gtest.h>
 
@@ -72,6 +73,46 @@ TEST(Comando, ExplicitOutputAndOptionForms) {
     ASSERT_EQ(e.stato, 0) << e.err;
     EXPECT_TRUE(std::filesystem::exists(docx));
     EXPECT_TRUE(std::filesystem::exists(c / "uscita/rel.pdf"));
+}
+
+TEST(Comando, MissingStudioNameIsWarnedAndTheReportStillWritten) {
+    esempi::Cartella c;
+    const std::string lavoro = salva(c, esempi::lavoroesempio(), "Zocal-dati-esempio");
+    const Esito e = esegui({lavoro, "-o", c / "rel.docx", "--studio", " ", "--indirizzo", "I"});
+    ASSERT_EQ(e.stato, 0) << e.err;
+    EXPECT_TRUE(std::filesystem::exists(c / "rel.docx"));
+    EXPECT_TRUE(std::filesystem::exists(c / "rel.pdf"));
+    EXPECT_EQ(e.err.rfind("zocal-cli: attenzione: ", 0), 0u) << e.err;
+    EXPECT_NE(e.err.find("StudioZocal.TXT"), std::string::npos) << e.err;
+    EXPECT_NE(e.err.find(cartellaconfigurazione().string()), std::string::npos) << e.err;
+    EXPECT_NE(e.err.find("--studio"), std::string::npos) << e.err;
+    EXPECT_NE(e.out.find("relazione: "), std::string::npos);
+}
+
+TEST(Comando, ExamplesStateTheirTruePageCount) {
+    if (!esempi::disponibile("pdftotext") || !esempi::disponibile("pdfinfo")) {
+        GTEST_SKIP() << "pdftotext or pdfinfo missing";
+    }
+    esempi::Cartella c;
+    for (const char* nome :
+         {"Zocal-dati-esempio", "Zocal-dati-due-fondazioni", "Zocal-dati-sigma"}) {
+        SCOPED_TRACE(nome);
+        const std::string docx = c / (std::string(nome) + ".docx");
+        const EsitoRelazione e = relazionedafile(ZOCAL_ESEMPI "/" + std::string(nome), docx,
+                                                 "Studio Tecnico", "via Roma 1");
+        ASSERT_TRUE(e.riuscita()) << e.errore;
+        const int pagine = esempi::paginepdf(e.pdf);
+        EXPECT_EQ(pagine, e.pagine);
+        EXPECT_NE(
+            esempi::testopdf(e.pdf).find("composta di n. " + std::to_string(pagine) + " pagine."),
+            std::string::npos);
+        // A phrase stored before its spelling was mended prints as stored.
+        const std::string xml = leggizip(esempi::leggi(docx))["word/document.xml"].dati;
+        EXPECT_NE(xml.find(std::string(nome) == "Zocal-dati-esempio"
+                               ? ">il fabbricato è modesto e ricade in zone già note<"
+                               : ">il fabbricato è modesto è ricade in zona già note<"),
+                  std::string::npos);
+    }
 }
 
 TEST(Comando, WrongArgumentsGiveUsage) {

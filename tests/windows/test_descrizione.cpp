@@ -82,7 +82,7 @@ TEST_F(Descrizione_, SiApreVuotaConLeListeEDidascalie) {
     EXPECT_EQ(w->giudizio->itemText(3), "scadente (occorrerebbero opere di consolidamento)");
     EXPECT_EQ(w->acque->toolTip(),
               "cliccare sulla freccia per visualizzare una lista di opzioni tra cui scegliere");
-    EXPECT_EQ(w->didascalie[7]->text(), "acque supeficiali");
+    EXPECT_EQ(w->didascalie[7]->text(), "acque superficiali");
     EXPECT_EQ(w->didascalie[7]->toolTip(), "se sono o saranno incanalate");
     EXPECT_EQ(w->didascalie[0]->text(), "tipo di fabbricato");
     EXPECT_EQ(w->passo->toolTip(), "indicazioni sulla corretta procedura di immissione dei dati");
@@ -252,6 +252,18 @@ TEST_F(Descrizione_, ITestiCaricatiPassanoPerLoStessoControllo) {
     EXPECT_EQ(w->testi(), t);
     w->impostatesti({});
     EXPECT_EQ(passo(), vuota);
+}
+
+TEST_F(Descrizione_, FrasiCorretteEITestiArchiviatiComeErano) {
+    EXPECT_EQ(w->zona->itemText(0), "il fabbricato è modesto e ricade in zone già note");
+    EXPECT_EQ(w->zona->itemText(1), "sono stati eseguiti rilievi geognostici");
+    // A job saved with an earlier phrase opens with it, word for word.
+    zocal::DatiDescrizione t;
+    t[4] = "il fabbricato è modesto è ricade in zona già note";
+    t[7] = "sono state eseguiti rilievi geognostici";
+    w->impostatesti(t);
+    EXPECT_EQ(w->testi(), t);
+    EXPECT_EQ(w->zona->count(), 2);
 }
 
 TEST_F(Descrizione_, AiutoETastiCheConduconoAltrove) {

@@ -306,11 +306,11 @@ TEST_F(Shell, ToolbarPrintCheckAndClearReachEachWindowsOwnCommands) {
     posizione(2, 6)->trigger();
     EXPECT_GE(stampante.registratore.rigadi("DESCRIZIONE DEL FABBRICATO"), 0);
     EXPECT_EQ(visore.aperti.size(), 0u);
+    p->impostastudio({"Studio Bianchi", "via Roma 1"}, "");
     posizione(3, 6)->trigger();
     EXPECT_EQ(visore.aperti.size(), 1u) << "the title page's print button is the full report";
     EXPECT_EQ(stampante.richieste, 2);
 
-    p->impostastudio({"Studio Bianchi", "via Roma 1"}, "");
     p->barra(3)->file->actions().at(7)->menu()->actions().at(0)->trigger();
     EXPECT_EQ(stampante.richieste, 3) << "the menu's \"&Dati finestra\" prints one page";
     EXPECT_GE(stampante.registratore.rigadi("Studio Bianchi"), 0);
@@ -732,6 +732,7 @@ TEST_F(Shell, CancellingEveryDialogChangesNothing) {
 
 TEST_F(Shell, ReportOfTheWorkedExampleIsSavedBesideTheJobAndOpened) {
     riempi();
+    p->impostastudio({"Studio Bianchi", "via Roma 1"}, "");
     salva("Zocal-dati-rossi");
     calc().mostrafondazione(1);
     p->dati().coeff[1] = zocal::Cella(); // a stale result the report must not print
@@ -740,9 +741,12 @@ TEST_F(Shell, ReportOfTheWorkedExampleIsSavedBesideTheJobAndOpened) {
                      [&stati](const QString& t) { stati.push_back(t.toStdString()); });
 
     QTest::mouseClick(front().stampa, Qt::LeftButton);
+    // The status says where the report went, not which program showed it.
+    const std::string dove = "Zocal-RelazioneZocal-Rossi Mario.docx nella cartella " +
+                             std::filesystem::path(percorso("x")).parent_path().string();
     EXPECT_EQ(stati, (std::vector<std::string>{"sto caricando WORD",
-                                               "ho visualizzato la relazione su WORD"}));
-    EXPECT_EQ(front().passo->text(), "ho visualizzato la relazione su WORD");
+                                               "relazione salvata e aperta: " + dove}));
+    EXPECT_EQ(front().passo->text().toStdString(), "relazione salvata e aperta: " + dove);
     const std::string docx = percorso("Zocal-RelazioneZocal-Rossi Mario.docx");
     EXPECT_TRUE(std::filesystem::file_size(docx) > 0);
     EXPECT_TRUE(std::filesystem::file_size(percorso("Zocal-RelazioneZocal-Rossi Mario.pdf")) > 0);
@@ -757,10 +761,45 @@ TEST_F(Shell, ReportOfTheWorkedExampleIsSavedBesideTheJobAndOpened) {
     EXPECT_EQ(visore.anteprime, 1);
     EXPECT_EQ(visore.titoli, std::vector<std::string>{"Zocal: anteprima della relazione"});
     EXPECT_GE(visore.paginetemporanee, 4);
+    EXPECT_EQ(front().passo->text().toStdString(),
+              "relazione salvata: " + dove + " (mostrata in anteprima)");
+}
+
+TEST_F(Shell, ReportWithoutTheStudioNameIsAskedForFirst) {
+    riempi();
+    salva("Zocal-dati-rossi");
+    const QString passo = front().passo->text();
+    const std::string docx = percorso("Zocal-RelazioneZocal-Rossi Mario.docx");
+    // No: nothing is written and nothing changes.
+    dialoghi.risposte.push_back(zocal::Risposta::no);
+    p->relazione();
+    ASSERT_EQ(dialoghi.mostrati.size(), 1u);
+    const zocal::Messaggio& domanda = dialoghi.mostrati[0];
+    EXPECT_EQ(domanda.icona, Icona::domanda);
+    EXPECT_EQ(domanda.titolo, "Zocal: controllo dati immessi nella finestra attiva");
+    EXPECT_NE(domanda.testo.find("StudioZocal.TXT"), std::string::npos) << domanda.testo;
+    EXPECT_NE(domanda.testo.find("Produrre comunque la relazione?"), std::string::npos);
+    ASSERT_FALSE(dialoghi.nopredefinito.empty());
+    EXPECT_TRUE(dialoghi.nopredefinito.back()) << "No is the default";
+    EXPECT_FALSE(std::filesystem::exists(docx));
+    EXPECT_EQ(front().passo->text(), passo);
+    EXPECT_TRUE(visore.aperti.empty());
+    // Yes: the report is made as it stands.
+    dialoghi.risposte.push_back(zocal::Risposta::si);
+    p->relazione();
+    EXPECT_TRUE(std::filesystem::exists(docx));
+    EXPECT_EQ(visore.aperti, std::vector<std::string>{docx});
+    // With the name set nobody is asked.
+    p->impostastudio({"Studio Bianchi", "via Roma 1"}, "");
+    dialoghi.mostrati.clear();
+    p->relazione();
+    EXPECT_TRUE(dialoghi.mostrati.empty());
+    EXPECT_EQ(visore.aperti.size(), 2u);
 }
 
 TEST_F(Shell, ReportThatCannotBeSavedIsToldAndTheStatusSaysSo) {
     riempi();
+    p->impostastudio({"Studio Bianchi", "via Roma 1"}, "");
     std::filesystem::create_directory(percorso("lavori"));
     salva("lavori/Zocal-dati-rossi");
     std::filesystem::remove_all(percorso("lavori"));

@@ -5,14 +5,26 @@
 #include "zocal/core/lavoro.h"
 #include "zocal/report/scrittore.h"
 
+#include <filesystem>
+#include <optional>
 #include <string>
 
 namespace zocal {
 
 inline constexpr const char* carattererelazione = "Century Gothic";
-// The status line of the title-page window while the report is written and after.
+// The status line of the title-page window while the report is written.
 inline constexpr const char* passoincorso = "sto caricando WORD";
-inline constexpr const char* passofinito = "ho visualizzato la relazione su WORD";
+
+// The status line after the report: saved, and where; opened with the
+// desktop's program for it, or shown in the program's own preview.
+std::string passofinito(const std::string& docx, bool aperta);
+
+// Without the technical office's name the report prints "progettista:" and
+// "il progettista ()" with nothing: what the user is told, with how to set
+// the name (`configurazione` is the folder of StudioZocal.TXT); nullopt
+// when the name is there.
+std::optional<std::string> avvisosenzastudio(const StudioTecnico& studio,
+                                             const std::filesystem::path& configurazione);
 
 // Results of every foundation 1..nfond recomputed by the engine, as the
 // calculation window's walk through its foundations leaves them.
@@ -27,6 +39,7 @@ void allineacolonne(ScrittoreRelazione& scrittore, const DatiCalcolo& dati);
 
 struct EsitoRelazione {
     std::string errore; // Italian, naming the file; empty on success
+    std::string avviso; // Italian: what the user should know of a written report
     std::string docx;
     std::string pdf;
     int pagine = 0; // pages of the finished document

@@ -37,6 +37,12 @@ class ScrittoreDocumento : public ScrittoreRelazione {
     void corpotabella(double punti) override;
     void cella(int riga, int colonna, const std::string& testo) override;
     void formatotabella(int formato) override;
+    void righeintestazione(int righe) override;
+    void tieniinsieme(bool conprecedente) override;
+    void lasciascorrere() override;
+    void campopagine() override;
+    void numerapagine() override;
+    void proprieta(const std::string& titolo, const std::string& autore) override;
     int contapagine() override;
     void giustificatutto() override;
     void allineadestra(int tabella, int colonna) override;
@@ -50,6 +56,7 @@ class ScrittoreDocumento : public ScrittoreRelazione {
     const std::vector<QTextTable*>& tabelle() const;
 
     QByteArray docx();
+    // PDF/A-1b: fonts embedded, title and dates in its metadata.
     QByteArray pdf();
     // Draws every page on a printer or a PDF, scaled to its resolution.
     void disegnapagine(QPagedPaintDevice& dispositivo);

@@ -22,16 +22,23 @@ struct Chiamata {
         corpotabella,
         cella,
         formatotabella,
+        righeintestazione,
+        tieniinsieme,
+        lasciascorrere,
+        campopagine,
+        numerapagine,
+        proprieta,
         contapagine,
         giustificatutto,
         allineadestra,
         salvacome,
     };
     Tipo tipo = Tipo::avvia;
-    std::string testo; // carattere, scrivi, testoparagrafo, cella, salvacome
-    double punti = 0;  // corpo, corpoparagrafo, corpotabella
-    int a = 0;         // rows, row, format, table
-    int b = 0;         // columns, column
+    std::string testo;       // carattere, scrivi, testoparagrafo, cella, salvacome, proprieta
+    double punti = 0;        // corpo, corpoparagrafo, corpotabella
+    int a = 0;               // rows, row, format, table, heading rows, with the text before
+    int b = 0;               // columns, column
+    std::string autore = {}; // proprieta
 
     bool operator==(const Chiamata&) const = default;
     // Readable form for test messages: cella(3, 2, "1,80").
@@ -47,6 +54,7 @@ class ScrittoreRegistratore : public ScrittoreRelazione {
         int colonne = 0;
         double punti = 0;
         int formato = 0;
+        int intestazione = 0;                        // heading rows
         std::vector<std::vector<std::string>> celle; // [riga-1][colonna-1]
     };
 
@@ -67,6 +75,12 @@ class ScrittoreRegistratore : public ScrittoreRelazione {
     void corpotabella(double punti) override;
     void cella(int riga, int colonna, const std::string& testo) override;
     void formatotabella(int formato) override;
+    void righeintestazione(int righe) override;
+    void tieniinsieme(bool conprecedente) override;
+    void lasciascorrere() override;
+    void campopagine() override;
+    void numerapagine() override;
+    void proprieta(const std::string& titolo, const std::string& autore) override;
     int contapagine() override;
     void giustificatutto() override;
     void allineadestra(int tabella, int colonna) override;
@@ -75,7 +89,8 @@ class ScrittoreRegistratore : public ScrittoreRelazione {
     // The tables as the calls built them, in document order. Cells out of
     // range are dropped, as a real table would refuse them.
     std::vector<Tabella> tabelle() const;
-    // Every text typed or appended, in call order.
+    // Every text typed or appended, in call order; a page count field reads
+    // as what contapagine answers.
     std::string testo() const;
     // The calls of one kind.
     std::vector<Chiamata> solo(Chiamata::Tipo tipo) const;

@@ -38,6 +38,25 @@ class ScrittoreRelazione {
     virtual void cella(int riga, int colonna, const std::string& testo) = 0;
     // Predefined table look; the report always asks for 9.
     virtual void formatotabella(int formato) = 0;
+    // The first `righe` rows of the current table are its heading: repeated
+    // at the top of every page the table runs onto, and never left at the
+    // foot of a page without the row after them.
+    virtual void righeintestazione(int righe) = 0;
+
+    // Paragraphs appended from now on stay on one page with the paragraph
+    // or table row that follows them (a heading with its table) and are not
+    // split. With `conprecedente` the last lines, or the whole table, before
+    // them go with them too, so that they never stand alone on a page.
+    virtual void tieniinsieme(bool conprecedente) = 0;
+    // Paragraphs appended from now on flow freely again.
+    virtual void lasciascorrere() = 0;
+    // Appends through the current paragraph the number of pages of the
+    // finished document, as a field that the writer keeps true.
+    virtual void campopagine() = 0;
+    // Every page but the first carries "pag. N di M" at its foot.
+    virtual void numerapagine() = 0;
+    // Title and author kept in the saved files' properties.
+    virtual void proprieta(const std::string& titolo, const std::string& autore) = 0;
 
     // Pages of the document as it stands.
     virtual int contapagine() = 0;
