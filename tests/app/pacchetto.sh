@@ -37,7 +37,8 @@ attesi=(usr/bin/zocal-cli usr/share/applications/zocal.desktop
     usr/share/mime/packages/zocal.xml usr/share/icons/hicolor/scalable/apps/zocal.svg
     usr/share/icons/hicolor/48x48/apps/zocal.png usr/share/man/man1/zocal.1.gz
     usr/share/man/man1/zocal-cli.1.gz usr/share/zocal/esempi/Zocal-dati-esempio
-    usr/share/doc/zocal/copyright usr/share/doc/zocal/changelog.Debian.gz)
+    usr/share/doc/zocal/copyright usr/share/doc/zocal/changelog.Debian.gz
+    usr/share/fontconfig/conf.avail/30-zocal-century-gothic.conf)
 if [ $gui -eq 1 ]; then
     # The windows' program and the data files it looks for in share/zocal.
     attesi+=(usr/bin/zocal usr/libexec/zocal/zocal-documenti usr/share/zocal/Internet.mid
@@ -51,6 +52,19 @@ for f in "${attesi[@]}"; do
     fi
 done
 [ $manca -eq 0 ] || exit 1
+
+# The reports' "Century Gothic" is URW Gothic, the face of their PDF, for
+# every program that asks fontconfig: the alias is enabled where fontconfig
+# reads its configuration.
+alias=usr/share/fontconfig/conf.avail/30-zocal-century-gothic.conf
+[ "$(readlink "$work/root/etc/fonts/conf.d/30-zocal-century-gothic.conf")" = "/$alias" ] ||
+    fallito "l'alias dei caratteri non è attivato in /etc/fonts/conf.d"
+if command -v fc-match >/dev/null; then
+    printf '<?xml version="1.0"?>\n<fontconfig><include>%s</include><include>/etc/fonts/fonts.conf</include></fontconfig>\n' \
+        "$work/root/$alias" >"$work/fonts.conf"
+    faccia=$(FONTCONFIG_FILE="$work/fonts.conf" fc-match -f '%{family[0]}' "Century Gothic")
+    [ "$faccia" = "URW Gothic" ] || fallito "Century Gothic diventa $faccia, non URW Gothic"
+fi
 
 # Programs without symbols or debug sections: what users download is what runs.
 while IFS= read -r -d '' f; do
