@@ -95,7 +95,7 @@ class Verifica {
 
     // Characteristic loads per metre of wall, in kg: G1 structural, G2
     // non-structural permanent, Q variable.
-    void carichi(double B, double D, double& G1, double& G2, double& Q) const {
+    void carichi(double B, double D, double& G1, double& G2, double& Q) {
         const int n = std::clamp(d_.npiani[f_], 0, maxpiani);
         if (n < 1) {
             throw Mancanza{"Mancano i piani della fondazione: digitare il peso del solaio."};
@@ -112,6 +112,9 @@ class Verifica {
             const auto p = leggipiano(d_, i, f_, nota);
             if (!p) {
                 throw Mancanza{nota};
+            }
+            if (i == 1) {
+                v_.spessoremuro = p->W;
             }
             G1 += p->P * p->L + p->H * p->W * p->G;
             G2 += p->F * p->L + p->T;
@@ -314,6 +317,34 @@ std::vector<RigaNtc> righeazioni(const VerificaNtc& v) {
         riga("Qk", "kN/m", v.Qk, decimalikN),   riga("γQ", "", v.gQ, decimalifattori),
         riga("Ed", "kN/m", v.Ed, decimalikN),
     };
+}
+
+const std::vector<std::string>& intestazionintc() {
+    static const std::vector<std::string> intestazioni = {
+        "n.",        "B (m)",      "D (m)",     "G1k (kN/m)", "G2k (kN/m)", "Qk (kN/m)",
+        "Ed (kN/m)", "qlim (kPa)", "Rd (kN/m)", "Ed/Rd",      "esito",      "note"};
+    return intestazioni;
+}
+
+std::vector<std::string> rigantc(const VerificaNtc& v) {
+    std::vector<std::string> r{std::to_string(v.numero)};
+    const std::pair<double, int> numeri[] = {
+        {v.B, decimalimetri}, {v.D, decimalimetri}, {v.G1k, decimalikN},   {v.G2k, decimalikN},
+        {v.Qk, decimalikN},   {v.Ed, decimalikN},   {v.qlim, decimalikPa}, {v.Rd, decimalikN}};
+    for (const auto& [valore, decimali] : numeri) {
+        r.push_back(v.calcolata ? scrividecimali(valore, decimali) : "");
+    }
+    r.push_back(testoEdRd(v));
+    r.push_back(v.esito());
+    r.push_back(v.nota);
+    return r;
+}
+
+std::string sintesintc(const VerificaNtc& v) {
+    if (!v.calcolata) {
+        return "NTC 2018: " + v.nota;
+    }
+    return "NTC 2018: " + v.esito() + ", Ed/Rd = " + testoEdRd(v);
 }
 
 std::string descriviopzioni(const OpzioniNtc& o) {

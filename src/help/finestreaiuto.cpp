@@ -35,19 +35,11 @@ FinestreAiuto::~FinestreAiuto() {
 }
 
 const std::vector<std::string>& FinestreAiuto::nomi() {
-    static const std::vector<std::string> elenco{"sommario",
-                                                 "manuale",
-                                                 "guidacalcolo",
-                                                 "guidadescrizione",
-                                                 "guidafrontespizio",
-                                                 "guidastampa",
-                                                 "guidaarchivio",
-                                                 "guidafunzionamento",
-                                                 "frmTip",
-                                                 "licenza",
-                                                 "prodotti",
-                                                 "supportoclienti",
-                                                 "informa"};
+    static const std::vector<std::string> elenco{
+        "sommario",           "manuale",  "guidacalcolo", "guidadescrizione",
+        "guidafrontespizio",  "guidantc", "guidastampa",  "guidaarchivio",
+        "guidafunzionamento", "frmTip",   "licenza",      "prodotti",
+        "supportoclienti",    "informa"};
     return elenco;
 }
 

@@ -350,6 +350,66 @@ non le si accetta, il programma va rimosso e, entro trenta giorni
 dall'acquisto, restituito al rivenditore per il rimborso.
 )";
 
+constexpr std::string_view ntc = R"testo(
+La finestra "Verifica agli stati limite (NTC 2018)" affianca alla verifica
+tradizionale (tensioni ammissibili, coefficiente di sicurezza almeno 3) la
+verifica allo stato limite ultimo di collasso per carico limite
+dell'insieme fondazione-terreno richiesta dalle Norme Tecniche per le
+Costruzioni (D.M. 17 gennaio 2018, par. 6.4.2.1, con la Circolare n. 7 del
+21 gennaio 2019). Si apre dal menu Visualizza di ogni finestra di lavoro o
+dal pulsante "NTC" della barra degli strumenti e si aggiorna mentre si
+digitano i dati nella finestra Calcolo, che mostra in alto l'esito e il
+rapporto Ed/Rd della fondazione visualizzata. La verifica tradizionale resta
+com'era: le due verifiche sono indipendenti.
+
+Metodo. Si usa l'approccio 2, combinazione A1+M1+R3: le azioni si
+moltiplicano per i coefficienti parziali A1 (Tab. 6.2.I), i parametri del
+terreno restano quelli caratteristici (M1, tutti i coefficienti uguali a 1,
+Tab. 6.2.II) e la resistenza si divide per il coefficiente R3 = 2,3 (Tab.
+6.4.I). La fondazione è verificata quando Ed non supera Rd.
+
+Azioni, per un metro di muro e in kN (1 kg = 9,80665 N): G1 (permanenti
+strutturali) = somma sui piani di (peso solaio · lunghezza solaio +
+interasse · spessore muro · peso specifico muro) più il peso della
+fondazione (peso specifico del muro del piano 1 · B · D); G2 (permanenti non
+strutturali) = somma di (peso pavimento · lunghezza solaio + tramezzi); Q
+(variabili) = somma di (sovraccarico · lunghezza solaio). Ed = 1,3 · G1 +
+1,5 · G2 + 1,5 · Q; con l'opzione "carichi permanenti non strutturali
+compiutamente definiti" il coefficiente di G2 è 1,3.
+
+Resistenza (formula di Brinch-Hansen per fondazione nastriforme con carico
+verticale centrato): qlim = c · Nc · dc + q · Nq · dq + 0,5 · γ · B · Nγ ·
+dγ, con q = γ · D, γ peso specifico del terreno (1 t/mc = 9,80665 kN/mc) e c
+coesione (1 t/mq = 9,80665 kPa). Nq = e^(π · tanφ) · tan²(45° + φ/2); Nc =
+(Nq − 1) · cotφ; Nγ secondo la formula scelta: Brinch-Hansen 1,5 · (Nq − 1) ·
+tanφ (predefinita), Vesic 2 · (Nq + 1) · tanφ, EC7 2 · (Nq − 1) · tanφ. Con
+φ = 0 (analisi in tensioni totali, c è la coesione non drenata) Nc = 2 + π,
+Nq = 1, Nγ = 0. Fattori di profondità, con k = D/B se D/B ≤ 1, altrimenti
+arctan(D/B): dq = 1 + 2 · tanφ · (1 − sinφ)² · k, dc = 1 + 0,4 · k, dγ = 1;
+togliendo la spunta "fattori di profondità" valgono tutti 1. I fattori di
+forma e di inclinazione valgono 1. Rd = qlim · B / 2,3, in kN/m.
+
+Dati. Servono, oltre ai dati dei piani, la profondità e la larghezza della
+fondazione (senza larghezza si usano 0,50 m come nella verifica
+tradizionale), il peso specifico del terreno, la coesione e l'angolo di
+attrito, che deve essere compreso tra 0 e 50 gradi. Il tipo di suolo della
+verifica tradizionale non interviene. Se un dato manca la tabella lo dice
+nella colonna "note" e la fondazione resta senza esito.
+
+La tabella mostra tutte le fondazioni; sotto compaiono le azioni, i fattori e
+i tre termini della fondazione visualizzata nella finestra Calcolo e la
+sezione: il muro, la fondazione B × D sotto il piano di campagna con le sue
+misure, il carico Ed come freccia e le due barre della pressione di progetto
+Ed/B e della resistenza Rd/B, verdi se la verifica è soddisfatta, rosse se
+non lo è. Le opzioni si salvano con il lavoro.
+
+Questa verifica non considera lo scorrimento sul piano di posa, la stabilità
+globale (approccio 1, A2+M2+R2), i cedimenti e gli stati limite di esercizio,
+la combinazione sismica, la presenza di una falda e i carichi eccentrici o
+inclinati: il progettista li valuta a parte e resta responsabile del
+giudizio sui risultati.
+)testo";
+
 std::vector<PaginaTesto> crea() {
     return {
         {"manuale", "MANUALE D'USO RAPIDO", paragrafi(manuale)},
@@ -359,6 +419,7 @@ std::vector<PaginaTesto> crea() {
         {"guidacalcolo", "FINESTRA CALCOLO", paragrafi(calcolo)},
         {"guidadescrizione", "DESCRIZIONE DEL FABBRICATO", paragrafi(descrizione)},
         {"guidafrontespizio", "FINESTRA FRONTESPIZIO", paragrafi(frontespizio)},
+        {"guidantc", "VERIFICA NTC 2018", paragrafi(ntc)},
     };
 }
 

@@ -117,6 +117,8 @@ BarraComune installabarra(QMainWindow& w, const ComandiFinestra& c) {
             });
         }
     }
+    b.ntc = comando(w, "&Verifica agli stati limite (NTC 2018)",
+                    "visualizza la verifica agli stati limite (NTC 2018)", 22);
     b.guida = comando(w, "&Guida in linea", "guida in linea", 14);
     b.suggerimenti = comando(w, "&Suggerimenti...", "suggerimenti", 15);
     b.supporto = comando(w, "Supporto &prodotto", "supporto prodotto", 16);
@@ -157,6 +159,8 @@ BarraComune installabarra(QMainWindow& w, const ComandiFinestra& c) {
     for (int n = 1; n <= 3; ++n) {
         b.visualizza->addAction(b.finestre[static_cast<std::size_t>(n)]);
     }
+    b.visualizza->addSeparator();
+    b.visualizza->addAction(b.ntc);
 
     b.aiuto = barra->addMenu(QStringLiteral("&?"));
     b.aiuto->addAction(b.guida);
@@ -179,9 +183,10 @@ BarraComune installabarra(QMainWindow& w, const ComandiFinestra& c) {
     b.strumenti->setFloatable(false);
     b.strumenti->setIconSize(QSize(24, 24));
     b.strumenti->setContextMenuPolicy(Qt::PreventContextMenu);
+    // Position 11, a gap in the original bar, holds the limit-state check.
     const QList<QAction*> posizioni{
         b.apri,      b.salva,       b.salvanome,    b.elimina,     nullptr,        c.stampabarra,
-        nullptr,     b.finestre[1], b.finestre[2],  b.finestre[3], nullptr,        b.colore,
+        nullptr,     b.finestre[1], b.finestre[2],  b.finestre[3], b.ntc,          b.colore,
         nullptr,     b.guida,       b.suggerimenti, b.supporto,    b.informazioni, nullptr,
         c.controlla, c.cancella,    b.esci};
     for (QAction* a : posizioni) {

@@ -7,6 +7,7 @@
 #include "zocal/core/immissione.h"
 #include "zocal/core/modzocal.h"
 #include "zocal/core/regole.h"
+#include "zocal/report/sezionentc.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -174,6 +175,14 @@ void calcolo::costruisci() {
     Text1 = casella(superficie, "Text1", 8040, 600, 1335, 285, nullptr);
     Text1->setReadOnly(true);
     Text1->setFocusPolicy(Qt::ClickFocus);
+    // The limit-state verdict in the free band above the top line.
+    ntc = new QLabel(superficie);
+    ntc->setObjectName(QStringLiteral("ntc"));
+    ntc->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    ntc->setToolTip(QString::fromUtf8(
+        "verifica agli stati limite ultimi (NTC 2018, A1+M1+R3) della fondazione visualizzata: "
+        "menu Visualizza, \"Verifica agli stati limite (NTC 2018)\""));
+    posa(ntc, 3600, 150, 5775, 345);
 
     // The storey grid.
     griglia = new QGroupBox(QStringLiteral("Dati e risultati sui muri portanti "), superficie);
@@ -512,6 +521,21 @@ void calcolo::calcola() {
     if (esito.aggiornagriglia) {
         VScroll1_Change();
     }
+    aggiornantc();
+}
+
+void calcolo::aggiornantc() {
+    const VerificaNtc v = verificantc(dati_, std::max(fondcorrente_, 1), *opzionintc_);
+    imposta(ntc, qs(sintesintc(v)));
+    const QColor colore = !v.calcolata   ? QColor(90, 90, 90)
+                          : v.verificata ? coloreverificata
+                                         : colorenonverificata;
+    if (ntc->palette().color(QPalette::WindowText) != colore) {
+        QPalette p = ntc->palette();
+        p.setColor(QPalette::WindowText, colore);
+        ntc->setPalette(p);
+    }
+    emit risultatiCambiati();
 }
 
 // While the user is typing a sigma ("1," on the way to "1,5") the box is not
@@ -672,6 +696,7 @@ void calcolo::cancella_click() {
     // 6.
     imposta(note, QString::fromUtf8(notacancellati));
     indicazioni();
+    aggiornantc();
 }
 
 void calcolo::aiuto_Click() {

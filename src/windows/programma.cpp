@@ -10,6 +10,7 @@
 #include "zocal/windows/frontespizio.h"
 #include "zocal/windows/lettore.h"
 #include "zocal/windows/splash.h"
+#include "zocal/windows/statilimite.h"
 #include "zocal/windows/visore.h"
 
 #include <QAction>
@@ -20,6 +21,7 @@
 #include <QLineEdit>
 #include <QMainWindow>
 
+#include <algorithm>
 #include <exception>
 #include <utility>
 
@@ -78,6 +80,7 @@ calcolo* Programma::finestracalcolo() {
         comandi.esci = QStringLiteral("Es&ci");
         preparafinestra(w, comandi);
         connect(&w, &calcolo::avantiRichiesto, this, &Programma::mostradescrizione);
+        w.impostaopzionintc(ntc_);
     }
     return calcolo_.get();
 }
@@ -117,6 +120,28 @@ frontespizio* Programma::finestrafrontespizio() {
         connect(&w, &frontespizio::stampaRichiesta, this, &Programma::relazione);
     }
     return frontespizio_.get();
+}
+
+statilimite* Programma::finestrantc() {
+    if (!statilimite_) {
+        calcolo* c = finestracalcolo();
+        statilimite_ = std::make_unique<statilimite>(dati_, ntc_);
+        statilimite* w = statilimite_.get();
+        // Every change in the calculation window reaches the open window at once.
+        connect(c, &calcolo::risultatiCambiati, w, [c, w] { w->aggiorna(c->fondcorrente()); });
+        connect(w, &statilimite::opzioniCambiate, c, &calcolo::aggiornantc);
+        connect(w, &statilimite::guidaRichiesta, this, [this] { mostraausiliaria("guidantc"); });
+    }
+    return statilimite_.get();
+}
+
+void Programma::mostrantc() {
+    statilimite* w = finestrantc();
+    w->aggiorna(std::max(finestracalcolo()->fondcorrente(), 1));
+    w->setWindowState(w->windowState() & ~Qt::WindowMinimized);
+    w->show();
+    w->raise();
+    w->activateWindow();
 }
 
 QMainWindow* Programma::finestra(int numero) {
@@ -182,6 +207,7 @@ void Programma::preparafinestra(FinestraLavoro& w, ComandiFinestra comandi) {
     connect(b.supporto, &QAction::triggered, this, [this] { mostraausiliaria("supportoclienti"); });
     connect(b.informazioni, &QAction::triggered, this, [this] { mostraausiliaria("informa"); });
     connect(b.finestra, &QAction::triggered, this, [this, numero] { guidafinestra(numero); });
+    connect(b.ntc, &QAction::triggered, this, &Programma::mostrantc);
     barre_[static_cast<std::size_t>(numero)] = b;
     // The three working windows start light grey.
     impostasfondo(w, grigiochiaro);
@@ -329,6 +355,9 @@ void Programma::uscita() {
             w->close();
         }
     }
+    if (statilimite_) {
+        statilimite_->close();
+    }
     for (const std::string& nome : nomiausiliarie()) {
         if (QWidget* w = ausiliaria(nome)) {
             w->close();
@@ -357,6 +386,7 @@ Lavoro Programma::lavoro() {
     l.dati = dati_;
     l.descrizione = finestradescrizione()->testi();
     l.frontespizio = finestrafrontespizio()->testi();
+    l.ntc = ntc_;
     return l;
 }
 
@@ -364,6 +394,10 @@ void Programma::mostralavoro(const Lavoro& l) {
     calcolo* c = finestracalcolo();
     c->cancella_click();
     dati_ = l.dati;
+    ntc_ = l.ntc;
+    if (statilimite_) {
+        statilimite_->mostraopzioni();
+    }
     // The soil fields as typed: each stores its text and recalculates.
     c->Combo1->setEditText(QString::fromStdString(dati_.tiposuolo.testo()));
     c->pesos->setText(QString::fromStdString(dati_.pesos.testo()));

@@ -57,6 +57,7 @@ TEST(Ntc, WorkedExampleActionsResistanceAndVerdict) {
     EXPECT_DOUBLE_EQ(v.gG2, 1.5);
     EXPECT_DOUBLE_EQ(v.gQ, 1.5);
     EXPECT_DOUBLE_EQ(v.gR, 2.3);
+    EXPECT_DOUBLE_EQ(v.spessoremuro, 0.3);
 }
 
 TEST(Ntc, WorkedExampleShownTexts) {
@@ -103,6 +104,29 @@ TEST(Ntc, NgammaFormulas) {
     // Nc and Nq do not depend on the choice.
     EXPECT_DOUBLE_EQ(e.Nc, v.Nc);
     EXPECT_DOUBLE_EQ(e.Nq, v.Nq);
+}
+
+TEST(Ntc, SummaryRows) {
+    EXPECT_EQ(intestazionintc().size(), 12u);
+    EXPECT_EQ(rigantc(esempio()),
+              (std::vector<std::string>{"1", "0,60", "1,00", "63,94", "10,49", "13,73", "119,45",
+                                        "501,2", "130,76", "0,914", "VERIFICATA", ""}));
+    DatiCalcolo d = esempiolavorato();
+    d.attr = "";
+    EXPECT_EQ(rigantc(verificantc(d, 1, {})),
+              (std::vector<std::string>{"1", "", "", "", "", "", "", "", "", "", "",
+                                        "Manca l'angolo di attrito del terreno."}));
+}
+
+TEST(Ntc, OneLineForTheCalculationWindow) {
+    EXPECT_EQ(sintesintc(esempio()), "NTC 2018: VERIFICATA, Ed/Rd = 0,914");
+    OpzioniNtc senza = vesic();
+    senza.profondita = false;
+    EXPECT_EQ(sintesintc(esempio(senza)), "NTC 2018: NON VERIFICATA, Ed/Rd = 1,033");
+    DatiCalcolo d = esempiolavorato();
+    d.attr = "";
+    EXPECT_EQ(sintesintc(verificantc(d, 1, {})),
+              "NTC 2018: Manca l'angolo di attrito del terreno.");
 }
 
 TEST(Ntc, OtherSoilsFromTheSameLoads) {

@@ -61,16 +61,16 @@ TEST_F(Documenti, TermsPageUsesItsOwnTitleInTheSameLayout) {
 TEST_F(Documenti, AllPagesInContentsOrderEachButTheLastEndingInAPageBreak) {
     ScrittoreRegistratore r;
     const std::vector<PaginaTesto>& pagine = pagineguida();
-    ASSERT_EQ(pagine.size(), 7u);
+    ASSERT_EQ(pagine.size(), 8u);
     guidacompleta(r, pagine);
 
     const std::vector<Chiamata> scritte = r.solo(T::scrivi);
     // Program name and subtitle, then a heading and a text for each page.
     ASSERT_EQ(scritte.size(), 2 + 2 * pagine.size());
-    const char* titoli[] = {"MANUALE D'USO RAPIDO", "FUNZIONAMENTO DEL PROGRAMMA",
-                            "ARCHIVIO DATI",        "COME STAMPARE",
-                            "FINESTRA CALCOLO",     "DESCRIZIONE DEL FABBRICATO",
-                            "FINESTRA FRONTESPIZIO"};
+    const char* titoli[] = {"MANUALE D'USO RAPIDO",  "FUNZIONAMENTO DEL PROGRAMMA",
+                            "ARCHIVIO DATI",         "COME STAMPARE",
+                            "FINESTRA CALCOLO",      "DESCRIZIONE DEL FABBRICATO",
+                            "FINESTRA FRONTESPIZIO", "VERIFICA NTC 2018"};
     for (std::size_t i = 0; i < pagine.size(); ++i) {
         EXPECT_EQ(scritte[2 + 2 * i].testo, std::string("Guida: ") + titoli[i] + "\r\r");
         const std::string& testo = scritte[3 + 2 * i].testo;
@@ -87,9 +87,9 @@ TEST_F(Documenti, AllPagesInContentsOrderEachButTheLastEndingInAPageBreak) {
     ASSERT_NE(primo, r.chiamate.end());
     EXPECT_EQ(*(primo + 1), corpo(12));
     EXPECT_EQ(r.chiamate.back().tipo, T::giustificatutto);
-    // Exactly six page breaks in the whole document.
+    // Exactly one page break between pages.
     const std::string tutto = r.testo();
-    EXPECT_EQ(std::count(tutto.begin(), tutto.end(), '\f'), 6);
+    EXPECT_EQ(std::count(tutto.begin(), tutto.end(), '\f'), 7);
 }
 
 TEST_F(Documenti, PriceListTableWithGroupedPricesRightAligned) {

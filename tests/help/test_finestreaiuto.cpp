@@ -46,7 +46,7 @@ TEST_F(Finestre, OneOfEachNamedWindowMadeOnFirstUse) {
         EXPECT_EQ(aiuto.finestra(nome), w) << nome;
         EXPECT_EQ(w->objectName().toStdString(), nome);
     }
-    EXPECT_EQ(FinestreAiuto::nomi().size(), 13u);
+    EXPECT_EQ(FinestreAiuto::nomi().size(), 14u);
     EXPECT_EQ(aiuto.finestra("calcolo"), nullptr);
     EXPECT_EQ(aiuto.finestra(""), nullptr);
 }

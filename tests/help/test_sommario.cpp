@@ -135,12 +135,12 @@ TEST_F(Sommario, PrintGivesTheWholeGuideSavedBesideTheJobFile) {
             titoli.push_back(c.testo);
         }
     }
-    EXPECT_EQ(
-        titoli,
-        (std::vector<std::string>{
-            "Guida: MANUALE D'USO RAPIDO\r\r", "Guida: FUNZIONAMENTO DEL PROGRAMMA\r\r",
-            "Guida: ARCHIVIO DATI\r\r", "Guida: COME STAMPARE\r\r", "Guida: FINESTRA CALCOLO\r\r",
-            "Guida: DESCRIZIONE DEL FABBRICATO\r\r", "Guida: FINESTRA FRONTESPIZIO\r\r"}));
+    EXPECT_EQ(titoli,
+              (std::vector<std::string>{
+                  "Guida: MANUALE D'USO RAPIDO\r\r", "Guida: FUNZIONAMENTO DEL PROGRAMMA\r\r",
+                  "Guida: ARCHIVIO DATI\r\r", "Guida: COME STAMPARE\r\r",
+                  "Guida: FINESTRA CALCOLO\r\r", "Guida: DESCRIZIONE DEL FABBRICATO\r\r",
+                  "Guida: FINESTRA FRONTESPIZIO\r\r", "Guida: VERIFICA NTC 2018\r\r"}));
     EXPECT_EQ(r.chiamate.back(), (Chiamata{Chiamata::Tipo::salvacome, "/lavori/Zocal-guida.docx"}));
     // No page window is needed for the document.
     EXPECT_EQ(aiuto.esistente("manuale"), nullptr);

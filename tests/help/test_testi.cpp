@@ -14,11 +14,11 @@ TEST(Testi, SourceLinesJoinIntoParagraphsSeparatedByOneEmptyLine) {
     EXPECT_EQ(paragrafi(""), "");
 }
 
-TEST(Testi, SevenPagesInContentsOrderEachARealPage) {
+TEST(Testi, EightPagesInContentsOrderEachARealPage) {
     const auto& pagine = pagineguida();
     const std::vector<std::string> nomi{
-        "manuale",      "guidafunzionamento", "guidaarchivio",    "guidastampa",
-        "guidacalcolo", "guidadescrizione",   "guidafrontespizio"};
+        "manuale",      "guidafunzionamento", "guidaarchivio",     "guidastampa",
+        "guidacalcolo", "guidadescrizione",   "guidafrontespizio", "guidantc"};
     ASSERT_EQ(pagine.size(), nomi.size());
     for (std::size_t i = 0; i < nomi.size(); ++i) {
         EXPECT_EQ(pagine[i].nome, nomi[i]);
@@ -47,5 +47,34 @@ TEST(Testi, WorkingPageStatesTheThreeFormulasAsComputed) {
           "carico limite = 9 · ps · pf + 4 · cs + 9 · ps · bf", "carico limite diviso 30",
           "almeno 3", "10 fondazioni", "10 piani"}) {
         EXPECT_NE(t.find(formula), std::string::npos) << formula;
+    }
+}
+
+TEST(Testi, LimitStatePageStatesTheMethodItsFactorsAndWhatItLeavesOut) {
+    const PaginaTesto* p = paginaguida("guidantc");
+    ASSERT_NE(p, nullptr);
+    EXPECT_EQ(p->titolo, "VERIFICA NTC 2018");
+    for (const char* parte : {"A1+M1+R3",
+                              "Tab. 6.2.I",
+                              "Tab. 6.4.I",
+                              "Ed = 1,3 · G1 + 1,5 · G2 + 1,5 · Q",
+                              "Nq = e^(π · tanφ) · tan²(45° + φ/2)",
+                              "Nc = (Nq − 1) · cotφ",
+                              "Nc = 2 + π",
+                              "Brinch-Hansen 1,5 · (Nq − 1)",
+                              "Vesic 2 · (Nq + 1)",
+                              "EC7 2 · (Nq − 1)",
+                              "dc = 1 + 0,4 · k",
+                              "arctan(D/B)",
+                              "Rd = qlim · B / 2,3",
+                              "9,80665",
+                              "tra 0 e 50 gradi",
+                              "scorrimento",
+                              "stabilità globale",
+                              "cedimenti",
+                              "sismica",
+                              "falda",
+                              "eccentrici"}) {
+        EXPECT_NE(p->testo.find(parte), std::string::npos) << parte;
     }
 }

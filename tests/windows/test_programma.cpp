@@ -217,7 +217,8 @@ TEST_F(Shell, TheThreeWindowsShareOneMenuBarWithTheirOwnEntries) {
                                             "C&ancella dati finestra"}));
         EXPECT_EQ(voci(b.visualizza),
                   (std::vector<std::string>{"Finestra Calcolo", "Finestra Descrizione",
-                                            "Finestra Frontespizio"}));
+                                            "Finestra Frontespizio", "-",
+                                            "&Verifica agli stati limite (NTC 2018)"}));
         const char* tasti[] = {"", "Ctrl+A", "Ctrl+B", "Ctrl+C"};
         for (int k = 1; k <= 3; ++k) {
             const QAction* a = b.finestre[static_cast<std::size_t>(k)];
@@ -250,7 +251,7 @@ TEST_F(Shell, TheToolbarHasTwentyOnePositionsAlikeInEveryWindow) {
                                           "visualizza finestra 'Calcolo'",
                                           "visualizza finestra 'Descrizione'",
                                           "visualizza finestra 'Frontespizio'",
-                                          "-",
+                                          "visualizza la verifica agli stati limite (NTC 2018)",
                                           "colore di sfondo",
                                           "-",
                                           "guida in linea",
@@ -294,7 +295,7 @@ TEST_F(Shell, EveryToolbarPictureIsItsOwnAndSharedByTheWindows) {
                 << "window " << n << " position " << k;
         }
     }
-    EXPECT_EQ(immagini.size(), 16u);
+    EXPECT_EQ(immagini.size(), 17u);
 }
 
 TEST_F(Shell, ToolbarPrintCheckAndClearReachEachWindowsOwnCommands) {

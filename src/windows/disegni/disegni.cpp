@@ -230,6 +230,27 @@ QImage iconabarra(int posizione) {
             p.drawLine(QPointF(24, 11), QPointF(29, 16));
             p.drawLine(QPointF(24, 21), QPointF(29, 16));
         });
+    case 22: // the limit-state check: a footing under a load, and "NTC"
+        return disegna([](QPainter& p) {
+            p.setPen(QPen(contorno, 1.2));
+            p.setBrush(QColor(190, 190, 190));
+            p.drawRect(QRectF(8, 19, 16, 6));
+            p.setBrush(QColor(200, 110, 80));
+            p.drawRect(QRectF(13, 12, 6, 7));
+            p.setPen(QPen(QColor(150, 110, 70), 1.5));
+            p.drawLine(QPointF(2, 19), QPointF(30, 19));
+            p.setPen(QPen(QColor(0, 140, 60), 2.5, Qt::SolidLine, Qt::FlatCap));
+            p.drawLine(QPointF(16, 1), QPointF(16, 8));
+            p.setPen(Qt::NoPen);
+            p.setBrush(QColor(0, 140, 60));
+            QPainterPath punta;
+            punta.moveTo(16, 12);
+            punta.lineTo(12, 7);
+            punta.lineTo(20, 7);
+            punta.closeSubpath();
+            p.drawPath(punta);
+            scritta(p, QRectF(0, 24, 32, 8), QStringLiteral("NTC"), 8, QColor(0, 0, 128));
+        });
     default:
         return {};
     }

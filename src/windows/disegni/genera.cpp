@@ -34,7 +34,7 @@ int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
 
     std::vector<std::pair<std::string, QImage>> immagini;
-    for (int n = 1; n <= 21; ++n) {
+    for (int n = 1; n <= 22; ++n) {
         QImage i = zocal::disegni::iconabarra(n);
         if (!i.isNull()) {
             char nome[16];

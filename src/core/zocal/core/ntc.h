@@ -56,8 +56,10 @@ struct VerificaNtc {
     bool calcolata = false;
     std::string nota;
 
-    // Geometry and soil as read (m, degrees, kN/m3, kPa).
+    // Geometry and soil as read (m, degrees, kN/m3, kPa); the wall is
+    // storey 1's, for the drawing.
     double B = 0, D = 0, phi = 0, gamma = 0, c = 0;
+    double spessoremuro = 0;
     // Characteristic actions and the design action, kN/m.
     double G1k = 0, G2k = 0, Qk = 0;
     double gG1 = gammaG1, gG2 = gammaG2, gQ = gammaQ;
@@ -107,6 +109,16 @@ struct RigaNtc {
 std::vector<RigaNtc> righeresistenza(const VerificaNtc& v);
 // G1k, G2k, Qk with their factors, and Ed.
 std::vector<RigaNtc> righeazioni(const VerificaNtc& v);
+
+// The summary table of every foundation: its headings, and one row of shown
+// texts (n., B, D, G1k, G2k, Qk, Ed, qlim, Rd, Ed/Rd, verdict, note); the
+// numbers are empty when the check was not made.
+const std::vector<std::string>& intestazionintc();
+std::vector<std::string> rigantc(const VerificaNtc& v);
+
+// One line for the calculation window: "NTC 2018: VERIFICATA, Ed/Rd = 0,914",
+// or the note when the check was not made.
+std::string sintesintc(const VerificaNtc& v);
 
 // The options in words, for the displays and the report:
 // "Nγ di Brinch-Hansen, fattori di profondità, γG2 = 1,5".

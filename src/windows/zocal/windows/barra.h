@@ -37,6 +37,8 @@ struct BarraComune {
     QAction* esci = nullptr;
     QAction* colore = nullptr;
     std::array<QAction*, 4> finestre{}; // 1..3
+    // "Verifica agli stati limite (NTC 2018)", after the three windows.
+    QAction* ntc = nullptr;
     QAction* guida = nullptr;
     QAction* suggerimenti = nullptr;
     QAction* supporto = nullptr;

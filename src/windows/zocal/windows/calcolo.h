@@ -1,6 +1,7 @@
 #pragma once
 
 #include "zocal/core/daticalcolo.h"
+#include "zocal/core/ntc.h"
 #include "zocal/windows/finestralavoro.h"
 
 #include <array>
@@ -89,9 +90,20 @@ class calcolo : public FinestraLavoro {
     // The guidance prompt, and the calculation of the shown foundation.
     void indicazioni();
     void calcola();
+    // The limit-state verdict of the shown foundation, with the job's choices.
+    void aggiornantc();
+
+  public:
+    // The job's choices for the limit-state check; the defaults until given.
+    void impostaopzionintc(const OpzioniNtc& opzioni) { opzionintc_ = &opzioni; }
+    const OpzioniNtc& opzionintc() const { return *opzionintc_; }
+    // The limit-state verdict and Ed/Rd of the shown foundation.
+    QLabel* ntc = nullptr;
 
   signals:
     void avantiRichiesto();
+    // The data or the shown foundation changed: the results shown elsewhere follow.
+    void risultatiCambiati();
 
   protected:
     bool eventFilter(QObject* oggetto, QEvent* evento) override;
@@ -110,6 +122,8 @@ class calcolo : public FinestraLavoro {
     void sigmat_LostFocus();
 
     DatiCalcolo& dati_;
+    OpzioniNtc ntcpredefinite_;
+    const OpzioniNtc* opzionintc_ = &ntcpredefinite_;
     int fondcorrente_ = 0;
     int primopiano_ = 1;
     // [voce][row 1..5]

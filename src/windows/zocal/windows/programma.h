@@ -31,6 +31,7 @@ class calcolo;
 class descrizione;
 class frmSplash;
 class frontespizio;
+class statilimite;
 struct EsitoStampa;
 
 // The whole program: the job's verification data, the start-up screen, the
@@ -62,6 +63,11 @@ class Programma : public QObject, public SportelloLavoro {
     calcolo* finestracalcolo();
     descrizione* finestradescrizione();
     frontespizio* finestrafrontespizio();
+    // "Verifica agli stati limite (NTC 2018)", made when first asked for.
+    statilimite* finestrantc();
+    statilimite* finestrantcesistente() const { return statilimite_.get(); }
+    // The job's choices for the limit-state check.
+    const OpzioniNtc& opzionintc() const { return ntc_; }
     QMainWindow* finestra(int numero); // 1..3
     // Without making them: null when not made yet.
     QMainWindow* finestraesistente(int numero) const;
@@ -99,6 +105,7 @@ class Programma : public QObject, public SportelloLavoro {
     void impostafileiniziale(std::string percorso) { fileiniziale_ = std::move(percorso); }
     void mostradescrizione();
     void mostrafrontespizio();
+    void mostrantc();
     // Window switching from window `da`: another window comes to the front;
     // the window itself asks whether its help page is wanted.
     void visualizza(int numero, int da);
@@ -145,6 +152,7 @@ class Programma : public QObject, public SportelloLavoro {
     LettoreMusica& lettore_;
     Visore& visore_;
     DatiCalcolo dati_;
+    OpzioniNtc ntc_;
     ComandiArchivio archivio_;
     unsigned ultimocolore_ = 0;
     StudioTecnico studio_;
@@ -157,6 +165,7 @@ class Programma : public QObject, public SportelloLavoro {
     std::unique_ptr<calcolo> calcolo_;
     std::unique_ptr<descrizione> descrizione_;
     std::unique_ptr<frontespizio> frontespizio_;
+    std::unique_ptr<statilimite> statilimite_;
     std::array<BarraComune, 4> barre_{};
     std::map<std::string, QPointer<QWidget>> ausiliarie_;
 };

@@ -1,0 +1,203 @@
+#include "zocal/report/sezionentc.h"
+
+#include "zocal/core/regole.h"
+
+#include <QPainter>
+#include <QPainterPath>
+
+#include <algorithm>
+#include <cmath>
+
+namespace zocal {
+
+namespace {
+
+QString metri(const char* nome, double valore) {
+    return QString::fromUtf8(nome) + QStringLiteral(" = ") +
+           QString::fromStdString(scrividecimali(valore, decimalimetri)) + QStringLiteral(" m");
+}
+
+QString kpa(double valore) {
+    return QString::fromStdString(scrividecimali(valore, decimalikPa)) + QStringLiteral(" kPa");
+}
+
+} // namespace
+
+SezioneNtc geometriasezione(const VerificaNtc& v, const QRectF& area) {
+    SezioneNtc s;
+    const double w = area.width();
+    const double h = area.height();
+    s.corpo = std::clamp(h * 0.045, 7.0, 18.0);
+    const double riga = s.corpo * 1.5;
+    if (!v.calcolata) {
+        s.colore = QColor(90, 90, 90);
+        s.testi.push_back({QRectF(area.left(), area.top() + h * 0.35, w, riga),
+                           QStringLiteral("Verifica NTC 2018 non eseguita"), Qt::AlignCenter});
+        s.testi.push_back(
+            {QRectF(area.left() + w * 0.05, area.top() + h * 0.35 + riga, w * 0.9, riga * 3),
+             QString::fromStdString(v.nota), Qt::AlignHCenter | Qt::AlignTop});
+        return s;
+    }
+    s.calcolata = true;
+    s.colore = v.verificata ? coloreverificata : colorenonverificata;
+
+    // The section takes the left 60%, the bars the right, the verdict the bottom line.
+    const QRectF sezione(area.left() + w * 0.03, area.top() + h * 0.04, w * 0.57, h * 0.80);
+    const double suolo = sezione.top() + sezione.height() * 0.45;
+    const double sotto = sezione.bottom() - riga * 2; // room for the width's dimension
+    const double B = v.B;
+    const double D = v.D;
+    // One scale both ways, so that the footing keeps its proportions.
+    double scala = sezione.width() * 0.55 / B;
+    if (D > 0) {
+        scala = std::min(scala, (sotto - suolo) / D);
+    }
+    const double larga = B * scala;
+    const double alta = std::max(D * scala, 2.0);
+    const double centro = sezione.left() + sezione.width() * 0.42;
+    s.fondazione = QRectF(centro - larga / 2, suolo, larga, alta);
+    const double spessore =
+        std::clamp(v.spessoremuro > 0 ? v.spessoremuro * scala : larga * 0.5, 2.0, larga);
+    const double cima = sezione.top() + sezione.height() * 0.18;
+    s.muro = QRectF(centro - spessore / 2, cima, spessore, suolo - cima);
+    s.terreno = QLineF(sezione.left(), suolo, sezione.right(), suolo);
+    s.freccia = QLineF(centro, sezione.top(), centro, cima);
+    s.testi.push_back({QRectF(centro + riga * 0.5, sezione.top(), sezione.right() - centro, riga),
+                       QStringLiteral("Ed = ") +
+                           QString::fromStdString(scrividecimali(v.Ed, decimalikN)) +
+                           QStringLiteral(" kN/m"),
+                       Qt::AlignLeft | Qt::AlignVCenter});
+
+    const double yB = s.fondazione.bottom() + riga * 0.6;
+    s.quotaB = QLineF(s.fondazione.left(), yB, s.fondazione.right(), yB);
+    s.testi.push_back(
+        {QRectF(centro - sezione.width() / 2, yB + riga * 0.15, sezione.width(), riga),
+         metri("B", B), Qt::AlignHCenter | Qt::AlignTop});
+    const double xD = s.fondazione.right() + riga * 0.6;
+    s.quotaD = QLineF(xD, suolo, xD, s.fondazione.bottom());
+    s.testi.push_back(
+        {QRectF(xD + riga * 0.3, suolo, sezione.right() - xD, alta).adjusted(0, -riga, 0, riga),
+         metri("D", D), Qt::AlignLeft | Qt::AlignVCenter});
+
+    // The bars: the design pressure against the design resistance, one scale.
+    const double Ed = v.Ed / B;
+    const double Rd = v.Rd / B;
+    const double massimo = std::max({Ed, Rd, 1e-12});
+    const double base = area.top() + h * 0.78;
+    const double tetto = area.top() + h * 0.10 + riga;
+    const double larghezzabarra = w * 0.10;
+    const double x1 = area.left() + w * 0.66;
+    const double x2 = area.left() + w * 0.83;
+    auto barra = [&](double x, double valore) {
+        const double altezza = std::max(0.0, valore) / massimo * (base - tetto);
+        return QRectF(x, base - altezza, larghezzabarra, altezza);
+    };
+    s.barraEd = barra(x1, Ed);
+    s.barraRd = barra(x2, Rd);
+    const auto etichette = [&](const QRectF& b, const char* nome, double valore) {
+        s.testi.push_back({QRectF(b.center().x() - w * 0.09, b.top() - riga, w * 0.18, riga),
+                           kpa(valore), Qt::AlignHCenter | Qt::AlignBottom});
+        s.testi.push_back({QRectF(b.center().x() - w * 0.09, base, w * 0.18, riga),
+                           QString::fromUtf8(nome), Qt::AlignHCenter | Qt::AlignTop});
+    };
+    etichette(s.barraEd, "Ed/B", Ed);
+    etichette(s.barraRd, "Rd/B", Rd);
+
+    s.testi.push_back({QRectF(area.left(), area.bottom() - riga * 1.2, w, riga),
+                       QString::fromStdString(v.esito()) + QStringLiteral("   Ed/Rd = ") +
+                           QString::fromStdString(testoEdRd(v)),
+                       Qt::AlignCenter});
+    return s;
+}
+
+void disegnasezione(QPainter& p, const QRectF& area, const VerificaNtc& v) {
+    const SezioneNtc s = geometriasezione(v, area);
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    QFont f(QStringLiteral("Liberation Sans"));
+    f.setPixelSize(std::max(1, static_cast<int>(std::lround(s.corpo))));
+    p.setFont(f);
+    const QColor nero(30, 30, 30);
+    const double tratto = std::max(1.0, s.corpo / 10);
+
+    if (s.calcolata) {
+        // Ground: the line and its hatching on the soil side, broken by the wall.
+        p.setPen(QPen(QColor(120, 80, 40), tratto * 1.5));
+        p.drawLine(s.terreno);
+        p.setPen(QPen(QColor(150, 110, 70), tratto * 0.8));
+        const double passo = s.corpo * 0.8;
+        for (double x = s.terreno.x1(); x + passo < s.terreno.x2(); x += passo) {
+            if (x + passo > s.fondazione.left() && x < s.fondazione.right()) {
+                continue;
+            }
+            p.drawLine(QPointF(x + passo, s.terreno.y1()), QPointF(x, s.terreno.y1() + passo));
+        }
+        // The footing in concrete grey, the wall in brick.
+        p.setPen(QPen(nero, tratto));
+        p.setBrush(QColor(190, 190, 190));
+        p.drawRect(s.fondazione);
+        p.setBrush(QColor(200, 110, 80));
+        p.drawRect(s.muro);
+
+        // Dimensions.
+        p.setPen(QPen(nero, tratto * 0.8));
+        p.drawLine(s.quotaB);
+        p.drawLine(s.quotaD);
+        const double t = s.corpo * 0.3;
+        for (const QPointF& q : {s.quotaB.p1(), s.quotaB.p2()}) {
+            p.drawLine(q + QPointF(0, -t), q + QPointF(0, t));
+        }
+        for (const QPointF& q : {s.quotaD.p1(), s.quotaD.p2()}) {
+            p.drawLine(q + QPointF(-t, 0), q + QPointF(t, 0));
+        }
+
+        // The design load.
+        p.setPen(QPen(s.colore, tratto * 2.5, Qt::SolidLine, Qt::FlatCap));
+        const QPointF punta = s.freccia.p2();
+        const double testa = s.corpo * 0.8;
+        p.drawLine(s.freccia.p1(), punta - QPointF(0, testa * 0.8));
+        QPainterPath triangolo;
+        triangolo.moveTo(punta);
+        triangolo.lineTo(punta + QPointF(-testa * 0.5, -testa));
+        triangolo.lineTo(punta + QPointF(testa * 0.5, -testa));
+        triangolo.closeSubpath();
+        p.setPen(Qt::NoPen);
+        p.setBrush(s.colore);
+        p.drawPath(triangolo);
+
+        // The bars: the pressure solid, the resistance lighter, both in the verdict's colour.
+        p.setPen(QPen(nero, tratto * 0.8));
+        p.setBrush(s.colore);
+        p.drawRect(s.barraEd);
+        QColor chiaro = s.colore;
+        chiaro.setAlpha(90);
+        p.setBrush(chiaro);
+        p.drawRect(s.barraRd);
+        p.drawLine(QPointF(s.barraEd.left() - t, s.barraEd.bottom()),
+                   QPointF(s.barraRd.right() + t, s.barraRd.bottom()));
+    }
+
+    p.setBrush(Qt::NoBrush);
+    for (std::size_t k = 0; k < s.testi.size(); ++k) {
+        const TestoSezione& ts = s.testi[k];
+        // The last line of a computed section is the verdict.
+        const bool esito = s.calcolata && k + 1 == s.testi.size();
+        QFont g = f;
+        g.setBold(esito || !s.calcolata);
+        p.setFont(g);
+        p.setPen(esito || !s.calcolata ? s.colore : nero);
+        p.drawText(ts.dove, ts.allineamento | Qt::TextWordWrap, ts.testo);
+    }
+    p.restore();
+}
+
+QImage immaginesezione(const VerificaNtc& v, int larghezza, int altezza) {
+    QImage im(std::max(1, larghezza), std::max(1, altezza), QImage::Format_RGB32);
+    im.fill(Qt::white);
+    QPainter p(&im);
+    disegnasezione(p, QRectF(0, 0, im.width(), im.height()), v);
+    p.end();
+    return im;
+}
+
+} // namespace zocal

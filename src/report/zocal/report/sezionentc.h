@@ -1,0 +1,54 @@
+#pragma once
+
+#include "zocal/core/ntc.h"
+
+#include <QColor>
+#include <QImage>
+#include <QLineF>
+#include <QRectF>
+#include <QString>
+
+#include <vector>
+
+class QPainter;
+
+namespace zocal {
+
+// The section of a strip footing under the limit-state check, as the window,
+// the PDF and the DOCX show it: the wall, the footing B x D below ground
+// level with its dimensions, the design load as an arrow, and the design
+// pressure Ed/B against the design resistance Rd/B as two bars coloured by
+// the verdict.
+
+inline const QColor coloreverificata(0, 140, 60);
+inline const QColor colorenonverificata(200, 30, 30);
+
+struct TestoSezione {
+    QRectF dove;
+    QString testo;
+    int allineamento = 0; // Qt::Alignment
+};
+
+// Where everything goes in `area`; a foundation that was not computed has
+// only its texts (why not).
+struct SezioneNtc {
+    bool calcolata = false;
+    QLineF terreno;
+    QRectF muro, fondazione;
+    QLineF freccia; // from its tail down to its tip on the wall
+    QLineF quotaB, quotaD;
+    QRectF barraEd, barraRd;
+    QColor colore;
+    std::vector<TestoSezione> testi;
+    double corpo = 10; // pixel size of the texts
+};
+
+SezioneNtc geometriasezione(const VerificaNtc& v, const QRectF& area);
+
+// Draws the section in `area` of any paint device.
+void disegnasezione(QPainter& pittore, const QRectF& area, const VerificaNtc& v);
+
+// The section as a picture on white, for documents.
+QImage immaginesezione(const VerificaNtc& v, int larghezza, int altezza);
+
+} // namespace zocal

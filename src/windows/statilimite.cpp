@@ -1,0 +1,229 @@
+#include "zocal/windows/statilimite.h"
+
+#include "zocal/report/sezionentc.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace zocal {
+
+namespace {
+
+constexpr FormulaNgamma formule[] = {FormulaNgamma::brinchhansen, FormulaNgamma::vesic,
+                                     FormulaNgamma::ec7};
+
+QString qs(const std::string& s) {
+    return QString::fromStdString(s);
+}
+
+// Only a changed text is set: the table is refreshed on every keystroke.
+void cella(QTableWidget* t, int riga, int colonna, const QString& testo, bool destra = true) {
+    QTableWidgetItem* it = t->item(riga, colonna);
+    if (it == nullptr) {
+        it = new QTableWidgetItem;
+        it->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+        it->setTextAlignment(destra ? (Qt::AlignRight | Qt::AlignVCenter)
+                                    : (Qt::AlignLeft | Qt::AlignVCenter));
+        t->setItem(riga, colonna, it);
+    }
+    if (it->text() != testo) {
+        it->setText(testo);
+    }
+}
+
+void righe(QTableWidget* t, int n) {
+    if (t->rowCount() != n) {
+        t->setRowCount(n);
+    }
+}
+
+} // namespace
+
+DisegnoSezione::DisegnoSezione(QWidget* parent) : QWidget(parent) {
+    setMinimumSize(320, 220);
+    setAutoFillBackground(true);
+    QPalette p = palette();
+    p.setColor(QPalette::Window, Qt::white);
+    setPalette(p);
+}
+
+void DisegnoSezione::imposta(const VerificaNtc& v) {
+    v_ = v;
+    update();
+}
+
+void DisegnoSezione::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    disegnasezione(p, QRectF(rect()), v_);
+}
+
+statilimite::statilimite(const DatiCalcolo& dati, OpzioniNtc& opzioni, QWidget* parent)
+    : QWidget(parent, Qt::Window), dati_(dati), opzioni_(opzioni) {
+    setWindowTitle(QString::fromUtf8(titolo));
+    setObjectName(QStringLiteral("statilimite"));
+
+    auto* scelte = new QGroupBox(QStringLiteral("Opzioni della verifica (approccio 2: A1+M1+R3)"));
+    auto* rigascelte = new QHBoxLayout(scelte);
+    rigascelte->addWidget(new QLabel(QString::fromUtf8("formula di Nγ:")));
+    ngamma = new QComboBox;
+    ngamma->setObjectName(QStringLiteral("ngamma"));
+    for (FormulaNgamma f : formule) {
+        ngamma->addItem(qs(std::string(nomengamma(f))));
+    }
+    ngamma->setToolTip(QString::fromUtf8("Brinch-Hansen 1,5·(Nq−1)·tanφ; Vesic 2·(Nq+1)·tanφ; "
+                                         "EC7 2·(Nq−1)·tanφ"));
+    rigascelte->addWidget(ngamma);
+    profondita = new QCheckBox(QString::fromUtf8("fattori di profondità dc, dq"));
+    profondita->setObjectName(QStringLiteral("profondita"));
+    rigascelte->addWidget(profondita);
+    g2definiti = new QCheckBox(
+        QString::fromUtf8("carichi permanenti non strutturali compiutamente definiti (γG2 = 1,3)"));
+    g2definiti->setObjectName(QStringLiteral("g2definiti"));
+    rigascelte->addWidget(g2definiti);
+    rigascelte->addStretch();
+
+    tabella = new QTableWidget(0, static_cast<int>(intestazionintc().size()));
+    tabella->setObjectName(QStringLiteral("tabella"));
+    QStringList intestazioni;
+    for (const std::string& t : intestazionintc()) {
+        intestazioni << qs(t);
+    }
+    tabella->setHorizontalHeaderLabels(intestazioni);
+    tabella->verticalHeader()->hide();
+    tabella->setSelectionBehavior(QAbstractItemView::SelectRows);
+    tabella->setSelectionMode(QAbstractItemView::SingleSelection);
+    tabella->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    tabella->horizontalHeader()->setStretchLastSection(true);
+    tabella->setMinimumHeight(160);
+
+    titolofondazione = new QLabel;
+    titolofondazione->setObjectName(QStringLiteral("titolofondazione"));
+    QFont grassetto = titolofondazione->font();
+    grassetto.setBold(true);
+    titolofondazione->setFont(grassetto);
+    fattori = new QTableWidget(0, 3);
+    fattori->setObjectName(QStringLiteral("fattori"));
+    fattori->setHorizontalHeaderLabels(
+        {QStringLiteral("grandezza"), QStringLiteral("valore"), QStringLiteral("unità")});
+    fattori->verticalHeader()->hide();
+    fattori->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    fattori->setSelectionMode(QAbstractItemView::NoSelection);
+    fattori->horizontalHeader()->setStretchLastSection(true);
+    fattori->setMinimumWidth(300);
+    sezione = new DisegnoSezione;
+    sezione->setObjectName(QStringLiteral("sezione"));
+
+    auto* dettagli = new QVBoxLayout;
+    dettagli->addWidget(titolofondazione);
+    dettagli->addWidget(fattori);
+    auto* sotto = new QHBoxLayout;
+    sotto->addLayout(dettagli, 2);
+    sotto->addWidget(sezione, 3);
+
+    guida = new QPushButton(QStringLiteral("&Guida"));
+    guida->setToolTip(QStringLiteral("il metodo, le formule e i coefficienti della verifica"));
+    chiudi = new QPushButton(QStringLiteral("&Chiudi"));
+    auto* tasti = new QHBoxLayout;
+    tasti->addWidget(new QLabel(QString::fromUtf8(
+        "Non verificati: scorrimento, stabilità globale, cedimenti (SLE), sisma, falda, "
+        "carichi eccentrici o inclinati.")));
+    tasti->addStretch();
+    tasti->addWidget(guida);
+    tasti->addWidget(chiudi);
+
+    auto* tutto = new QVBoxLayout(this);
+    tutto->addWidget(scelte);
+    tutto->addWidget(tabella, 2);
+    tutto->addLayout(sotto, 3);
+    tutto->addLayout(tasti);
+    resize(980, 680);
+
+    mostraopzioni();
+    connect(ngamma, &QComboBox::currentIndexChanged, this, &statilimite::leggiopzioni);
+    connect(profondita, &QCheckBox::toggled, this, &statilimite::leggiopzioni);
+    connect(g2definiti, &QCheckBox::toggled, this, &statilimite::leggiopzioni);
+    connect(guida, &QPushButton::clicked, this, &statilimite::guidaRichiesta);
+    connect(chiudi, &QPushButton::clicked, this, &QWidget::close);
+}
+
+void statilimite::mostraopzioni() {
+    mostrando_ = true;
+    const auto i = std::find(std::begin(formule), std::end(formule), opzioni_.ngamma);
+    ngamma->setCurrentIndex(static_cast<int>(i - std::begin(formule)));
+    profondita->setChecked(opzioni_.profondita);
+    g2definiti->setChecked(opzioni_.g2definiti);
+    mostrando_ = false;
+    aggiorna(fondazione_);
+}
+
+void statilimite::leggiopzioni() {
+    if (mostrando_) {
+        return;
+    }
+    const int i = std::clamp(ngamma->currentIndex(), 0, 2);
+    opzioni_.ngamma = formule[i];
+    opzioni_.profondita = profondita->isChecked();
+    opzioni_.g2definiti = g2definiti->isChecked();
+    aggiorna(fondazione_);
+    emit opzioniCambiate();
+}
+
+void statilimite::aggiorna(int f) {
+    fondazione_ = std::clamp(f, 1, maxfond);
+    if (!isVisible()) {
+        return;
+    }
+    verifiche_ = verificatutte(dati_, opzioni_);
+    riempi();
+}
+
+void statilimite::riempi() {
+    const int n = static_cast<int>(verifiche_.size());
+    righe(tabella, n);
+    for (int r = 0; r < n; ++r) {
+        const std::vector<std::string> testi = rigantc(verifiche_[static_cast<std::size_t>(r)]);
+        for (int c = 0; c < static_cast<int>(testi.size()); ++c) {
+            cella(tabella, r, c, qs(testi[static_cast<std::size_t>(c)]), c < 10);
+        }
+    }
+    // The shown foundation may lie past the last one in use.
+    const VerificaNtc v = fondazione_ <= n ? verifiche_[static_cast<std::size_t>(fondazione_ - 1)]
+                                           : verificantc(dati_, fondazione_, opzioni_);
+    if (fondazione_ <= n && tabella->currentRow() != fondazione_ - 1) {
+        tabella->selectRow(fondazione_ - 1);
+    }
+    const QString intestazione = QStringLiteral("Fondazione n. %1: ").arg(fondazione_) +
+                                 (v.calcolata ? qs(v.esito()) : qs(v.nota));
+    if (titolofondazione->text() != intestazione) {
+        titolofondazione->setText(intestazione);
+    }
+    std::vector<RigaNtc> tutte = righeazioni(v);
+    for (RigaNtc& r : righeresistenza(v)) {
+        tutte.push_back(std::move(r));
+    }
+    righe(fattori, static_cast<int>(tutte.size()));
+    for (int r = 0; r < static_cast<int>(tutte.size()); ++r) {
+        const RigaNtc& riga = tutte[static_cast<std::size_t>(r)];
+        cella(fattori, r, 0, qs(riga.nome), false);
+        cella(fattori, r, 1, qs(riga.valore));
+        cella(fattori, r, 2, qs(riga.unita), false);
+    }
+    sezione->imposta(v);
+}
+
+void statilimite::showEvent(QShowEvent* evento) {
+    QWidget::showEvent(evento);
+    aggiorna(fondazione_);
+}
+
+} // namespace zocal

@@ -1,0 +1,83 @@
+#pragma once
+
+#include "zocal/core/daticalcolo.h"
+#include "zocal/core/ntc.h"
+
+#include <QWidget>
+
+#include <vector>
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QPushButton;
+class QTableWidget;
+
+namespace zocal {
+
+// The section drawing of one foundation, repainted on demand.
+class DisegnoSezione : public QWidget {
+  public:
+    explicit DisegnoSezione(QWidget* parent = nullptr);
+    void imposta(const VerificaNtc& v);
+    const VerificaNtc& verifica() const { return v_; }
+
+  protected:
+    void paintEvent(QPaintEvent* evento) override;
+
+  private:
+    VerificaNtc v_;
+};
+
+// "Verifica agli stati limite (NTC 2018)": the three choices of the job, the
+// check of every foundation in a table, the factors and terms of the
+// foundation the calculation window shows, and its section. It follows the
+// calculation window as the user types; the rules are the engine's.
+class statilimite : public QWidget {
+    Q_OBJECT
+  public:
+    static constexpr const char* titolo = "Verifica agli stati limite (NTC 2018)";
+
+    statilimite(const DatiCalcolo& dati, OpzioniNtc& opzioni, QWidget* parent = nullptr);
+
+    QComboBox* ngamma;
+    QCheckBox* profondita;
+    QCheckBox* g2definiti;
+    QTableWidget* tabella; // every foundation
+    QLabel* titolofondazione;
+    QTableWidget* fattori; // actions, factors and terms of the shown foundation
+    DisegnoSezione* sezione;
+    QPushButton* guida;
+    QPushButton* chiudi;
+
+    // The checks as last shown, foundation 1 first.
+    const std::vector<VerificaNtc>& verifiche() const { return verifiche_; }
+    int fondazione() const { return fondazione_; }
+
+  public slots:
+    // Recomputes every foundation and shows foundation f's details. Does
+    // nothing while the window is hidden; showing it brings it up to date.
+    void aggiorna(int f);
+    // The choices as the job holds them (after a job is opened).
+    void mostraopzioni();
+
+  signals:
+    // The user changed a choice: the job's options are already updated.
+    void opzioniCambiate();
+    void guidaRichiesta();
+
+  protected:
+    void showEvent(QShowEvent* evento) override;
+
+  private:
+    void leggiopzioni();
+    void riempi();
+
+    const DatiCalcolo& dati_;
+    OpzioniNtc& opzioni_;
+    std::vector<VerificaNtc> verifiche_;
+    int fondazione_ = 1;
+    bool mostrando_ = false;
+};
+
+} // namespace zocal
