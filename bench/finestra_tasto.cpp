@@ -1,7 +1,9 @@
 // One keystroke in the wall-thickness field of a full job (ten foundations of
-// ten storeys): entry handling, calculation and the window's refresh.
+// ten storeys): entry handling, calculation and the window's refresh; also
+// with the limit-state window open, which follows every keystroke.
 #include "zocal/core/daticalcolo.h"
 #include "zocal/windows/calcolo.h"
+#include "zocal/windows/statilimite.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -49,14 +51,25 @@ void riempi(zocal::DatiCalcolo& d) {
 struct Banco {
     zocal::DatiCalcolo dati;
     Muti dialoghi;
+    zocal::OpzioniNtc opzioni;
     zocal::calcolo* w = nullptr;
+    zocal::statilimite* ntc = nullptr;
     QLineEdit* spess = nullptr;
 
-    Banco() {
+    explicit Banco(bool conntc) {
         riempi(dati);
         w = new zocal::calcolo(dati, dialoghi);
+        w->impostaopzionintc(opzioni);
         w->show();
         (void)QTest::qWaitForWindowExposed(w);
+        if (conntc) {
+            // Wired as the program wires it.
+            ntc = new zocal::statilimite(dati, opzioni);
+            QObject::connect(w, &zocal::calcolo::risultatiCambiati, ntc,
+                             [this] { ntc->aggiorna(w->fondcorrente()); });
+            ntc->show();
+            (void)QTest::qWaitForWindowExposed(ntc);
+        }
         w->Combo1->setEditText("1");
         w->pesos->setText("1,8");
         w->coes->setText("0");
@@ -66,13 +79,16 @@ struct Banco {
         spess->setFocus();
         spess->end(false);
     }
-    ~Banco() { delete w; }
+    ~Banco() {
+        delete ntc;
+        delete w;
+    }
 };
 
 // A digit typed at the end of "0,3", then taken back: one keystroke an
 // iteration, the two kinds in turn.
-void tasto(benchmark::State& stato, bool disegna) {
-    Banco b;
+void tasto(benchmark::State& stato, bool disegna, bool conntc = false) {
+    Banco b(conntc);
     bool cifra = true;
     for (auto _ : stato) {
         if (cifra) {
@@ -91,6 +107,10 @@ void tasto(benchmark::State& stato, bool disegna) {
     if (b.dati.spess(3, 5).testo() != "0,3" || b.dati.verifica[5].vuota()) {
         stato.SkipWithError("il tasto non ha raggiunto i dati");
     }
+    if (conntc && (b.ntc->verifiche().size() != 10 || b.ntc->fondazione() != 5 ||
+                   !b.ntc->verifiche()[4].calcolata)) {
+        stato.SkipWithError("la finestra NTC non ha seguito il tasto");
+    }
 }
 
 void BM_TastoSpessore(benchmark::State& stato) {
@@ -100,8 +120,17 @@ void BM_TastoSpessoreConDisegno(benchmark::State& stato) {
     tasto(stato, true);
 }
 
+void BM_TastoSpessoreConNtc(benchmark::State& stato) {
+    tasto(stato, false, true);
+}
+void BM_TastoSpessoreConNtcEDisegno(benchmark::State& stato) {
+    tasto(stato, true, true);
+}
+
 BENCHMARK(BM_TastoSpessore)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_TastoSpessoreConDisegno)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_TastoSpessoreConNtc)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_TastoSpessoreConNtcEDisegno)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

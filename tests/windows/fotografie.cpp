@@ -1,10 +1,11 @@
-// Pictures of the start-up screen and of the three working windows with the
-// worked example, for the documentation: zocal_fotografie OUT_DIR JOB_FILE.
+// Pictures of the start-up screen, of the three working windows and of the
+// limit-state window with the worked example, for the documentation: zocal_fotografie OUT_DIR JOB_FILE.
 // Run under a real display (xvfb-run), so the windows are drawn as users see them.
 #include "shellfinti.h"
 #include "zocal/printouts/registratore.h"
 #include "zocal/windows/programma.h"
 #include "zocal/windows/splash.h"
+#include "zocal/windows/statilimite.h"
 
 #include <QApplication>
 #include <QDir>
@@ -62,6 +63,11 @@ int main(int argc, char** argv) {
         riuscito = fotografa(w, cartella.filePath(QString::fromLatin1(nomi[n]))) && riuscito;
         w->hide();
     }
+    programma.mostrantc();
+    zocal::statilimite* ntc = programma.finestrantcesistente();
+    ntc->move(20, 20);
+    riuscito = fotografa(ntc, cartella.filePath(QStringLiteral("zocal-ntc.png"))) && riuscito;
+    ntc->hide();
     if (!riuscito) {
         std::cerr << "non tutte le immagini sono state salvate\n";
         return 2;
