@@ -103,6 +103,9 @@ statilimite::statilimite(const DatiCalcolo& dati, OpzioniNtc& opzioni, QWidget* 
     tabella->setSelectionBehavior(QAbstractItemView::SelectRows);
     tabella->setSelectionMode(QAbstractItemView::SingleSelection);
     tabella->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // Eleven narrow columns of numbers; the note takes what is left.
+    tabella->horizontalHeader()->setDefaultSectionSize(78);
+    tabella->horizontalHeader()->resizeSection(10, 118);
     tabella->horizontalHeader()->setStretchLastSection(true);
     tabella->setMinimumHeight(160);
 
@@ -146,7 +149,7 @@ statilimite::statilimite(const DatiCalcolo& dati, OpzioniNtc& opzioni, QWidget* 
     tutto->addWidget(tabella, 2);
     tutto->addLayout(sotto, 3);
     tutto->addLayout(tasti);
-    resize(980, 680);
+    resize(1040, 680);
 
     mostraopzioni();
     connect(ngamma, &QComboBox::currentIndexChanged, this, &statilimite::leggiopzioni);
