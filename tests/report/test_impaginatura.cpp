@@ -197,3 +197,58 @@ TEST(Impaginatura, FootersAndRepeatedHeadingsInThePdf) {
         }
     }
 }
+
+TEST(Impaginatura, CountFieldSettlesWhenItsDigitsChange) {
+    // Documents of 8 to 12 pages: the field's own width never leaves it
+    // stating a count the document does not have.
+    const std::string riga(60, 'x');
+    for (int righe = 340; righe <= 560; righe += 20) {
+        SCOPED_TRACE(righe);
+        ScrittoreDocumento w;
+        w.carattere("Century Gothic");
+        w.nuovoparagrafo();
+        w.corpoparagrafo(12);
+        for (int i = 0; i < righe; ++i) {
+            w.testoparagrafo(riga + "\r");
+        }
+        w.tieniinsieme(true);
+        w.testoparagrafo("composta di n. ");
+        w.campopagine();
+        w.testoparagrafo(" pagine.");
+        w.lasciascorrere();
+        const int pagine = w.contapagine();
+        const QString ultimo = w.documento()->lastBlock().text();
+        EXPECT_EQ(ultimo, QString("composta di n. %1 pagine.").arg(pagine));
+    }
+}
+
+TEST(Impaginatura, AHeadingNeverEndsAPageWhereverTheTextPutsIt) {
+    // The same heading and table pushed down a line at a time across the
+    // foot of the first page.
+    int spostate = 0;
+    for (int righe = 30; righe <= 60; ++righe) {
+        SCOPED_TRACE(righe);
+        ScrittoreDocumento w;
+        w.carattere("Century Gothic");
+        w.nuovoparagrafo();
+        w.corpoparagrafo(12);
+        for (int i = 0; i < righe; ++i) {
+            w.testoparagrafo("riga\r");
+        }
+        w.tieniinsieme(false);
+        w.testoparagrafo("\rTitolo\r");
+        w.lasciascorrere();
+        w.nuovatabella(6, 3);
+        w.corpotabella(10);
+        for (int r = 1; r <= 6; ++r) {
+            w.cella(r, 1, "c" + std::to_string(r));
+        }
+        w.righeintestazione(2);
+        const Esame e(w);
+        const QTextBlock titolo = e.cerca("Titolo");
+        QTextTable* t = w.tabelle().at(0);
+        EXPECT_EQ(e.pagina(e.righe(titolo).alto), e.pagina(e.riga(t, 2).alto));
+        spostate += e.pagina(e.righe(titolo).alto) == 1;
+    }
+    EXPECT_GT(spostate, 0) << "the heading never reached the foot of the page";
+}
