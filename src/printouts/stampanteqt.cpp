@@ -1,6 +1,6 @@
 #include "zocal/printouts/stampanteqt.h"
 
-#include "zocal/archive/archivio.h"
+#include "zocal/archive/salvataggio.h"
 
 #include <QFontMetricsF>
 #include <QMarginsF>
@@ -8,10 +8,8 @@
 #include <QPageSize>
 #include <QPrintDialog>
 
-#include <atomic>
 #include <cmath>
 #include <system_error>
-#include <unistd.h>
 
 namespace zocal {
 
@@ -162,13 +160,14 @@ void impostapagina(QPrinter& printer, bool formatoA4) {
 }
 
 StampantePdf::StampantePdf(std::filesystem::path destinazione)
-    : destinazione_(std::move(destinazione)), printer_(QPrinter::HighResolution) {
-    static std::atomic<unsigned> contatore{0};
-    provvisorio_ = destinazione_;
-    provvisorio_.replace_filename("." + destinazione_.filename().string() + ".zocal-" +
-                                  std::to_string(::getpid()) + "-" + std::to_string(contatore++));
+    : destinazione_(std::move(destinazione)),
+      salvataggio_(std::make_unique<SalvataggioSicuro>(destinazione_)),
+      printer_(QPrinter::HighResolution) {
     printer_.setOutputFormat(QPrinter::PdfFormat);
-    printer_.setOutputFileName(QString::fromStdString(percorsoutf8(provvisorio_)));
+    if (salvataggio_->riuscito()) {
+        printer_.setOutputFileName(
+            QString::fromStdString(percorsoutf8(salvataggio_->temporaneo())));
+    }
     printer_.setCreator(QStringLiteral("Zocal"));
     impostapagina(printer_, true);
     interna_ =
@@ -180,17 +179,28 @@ StampantePdf::~StampantePdf() {
 }
 
 void StampantePdf::abbandona() {
+    // The printer lets go of the file before it is removed.
     interna_.reset();
     if (!consegnata_) {
-        std::error_code ec;
-        std::filesystem::remove(provvisorio_, ec);
+        salvataggio_.reset();
     }
 }
 
+std::string StampantePdf::nonsalvato() const {
+    return "Stampa non riuscita: impossibile salvare il file \"" + percorsoutf8(destinazione_) +
+           "\": " + (salvataggio_ ? salvataggio_->motivo() : std::string("stampa interrotta")) +
+           ".";
+}
+
 template <typename Operazione> void StampantePdf::protetta(Operazione&& operazione) {
-    if (!interna_) {
+    if (!interna_ || !salvataggio_) {
         throw GuastoStampante("Stampa interrotta: il file \"" + percorsoutf8(destinazione_) +
                               "\" non è stato scritto.");
+    }
+    if (!salvataggio_->riuscito()) {
+        const std::string errore = nonsalvato();
+        abbandona();
+        throw GuastoStampante(errore);
     }
     try {
         operazione(*interna_);
@@ -228,12 +238,11 @@ double StampantePdf::colonne() const {
 void StampantePdf::fine() {
     protetta([&](StampanteQt& s) {
         s.fine();
-        std::error_code ec;
-        std::filesystem::rename(provvisorio_, destinazione_, ec);
-        if (ec) {
-            throw GuastoStampante("Stampa non riuscita: impossibile salvare il file \"" +
-                                  percorsoutf8(destinazione_) +
-                                  "\": " + descrivierrore(ec.value()) + ".");
+        // The printer does not tell when the disk refused its bytes: the
+        // file must be there whole, up to the PDF's closing mark, before it
+        // takes the old one's place.
+        if (!salvataggio_->verifica("%%EOF\n") || !salvataggio_->sostituisci()) {
+            throw GuastoStampante(nonsalvato());
         }
         consegnata_ = true;
     });

@@ -345,10 +345,8 @@ std::optional<std::string> ScrittoreDocumento::salvacome(const std::string& perc
         return "Impossibile salvare il file \"" + percorso +
                "\": il documento non si è potuto comporre";
     }
-    if (auto errore = scrivifile(percorso, d)) {
-        return errore;
-    }
-    return scrivifile(percorsopdf(percorso), p);
+    // A pair: neither replaces its old file unless both are whole.
+    return salvainsieme({{percorso, vista(d)}, {percorsopdf(percorso), vista(p)}});
 }
 
 QTextDocument* ScrittoreDocumento::documento() {

@@ -1,18 +1,16 @@
 #pragma once
 
-#include "zocal/archive/archivio.h"
+#include "zocal/archive/salvataggio.h"
 
 #include <QByteArray>
 
-#include <optional>
-#include <string>
+#include <string_view>
 
 namespace zocal {
 
-// A document reaches its file the way a job file does: whole, or not at all.
-inline std::optional<std::string> scrivifile(const std::string& percorso, const QByteArray& byte) {
-    return salvabyte(percorso,
-                     std::string_view(byte.constData(), static_cast<std::size_t>(byte.size())));
+// The bytes of a document, for the safe save of the archive.
+inline std::string_view vista(const QByteArray& byte) {
+    return {byte.constData(), static_cast<std::size_t>(byte.size())};
 }
 
 } // namespace zocal

@@ -1,5 +1,5 @@
-#include <array>
-#include <cstdio>
+#include "cli.h"
+
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -9,35 +9,9 @@
 
 namespace {
 
-struct Uscita {
-    std::string testo;
-    int stato = -1;
-};
-
-// Runs the batch tool with a shell command line tail; stderr joins stdout when
-// asked. `davanti` goes before the tool (another user, another environment).
-Uscita esegui(const std::string& argomenti, bool conerrori = false,
-              const std::string& davanti = "") {
-    const std::string comando =
-        davanti + std::string(ZOCAL_CLI) + " " + argomenti + (conerrori ? " 2>&1" : " 2>/dev/null");
-    Uscita u;
-    FILE* p = popen(comando.c_str(), "r");
-    if (p == nullptr) {
-        return u;
-    }
-    std::array<char, 4096> buf{};
-    std::size_t n = 0;
-    while ((n = fread(buf.data(), 1, buf.size(), p)) > 0) {
-        u.testo.append(buf.data(), n);
-    }
-    const int s = pclose(p);
-    u.stato = WIFEXITED(s) ? WEXITSTATUS(s) : -1;
-    return u;
-}
-
-std::string esempio(const char* nome) {
-    return std::string(ZOCAL_ESEMPI) + "/" + nome;
-}
+using cli::esegui;
+using cli::esempio;
+using cli::Uscita;
 
 std::filesystem::path scrivi(const std::string& nome, const std::string& byte) {
     const auto cartella = std::filesystem::temp_directory_path() / "zocal-cli-test";

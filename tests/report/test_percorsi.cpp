@@ -86,10 +86,10 @@ TEST(Studio, LookedUpInConfigurationThenProgramFolder) {
 TEST(Salvataggio, ReplacesWholeOrNotAtAll) {
     esempi::Cartella c;
     const std::string file = c / "relazione.docx";
-    ASSERT_FALSE(scrivifile(file, "prima versione").has_value());
+    ASSERT_FALSE(salvabyte(file, "prima versione").has_value());
     EXPECT_EQ(esempi::leggi(file), "prima versione");
     ::chmod(file.c_str(), 0640);
-    ASSERT_FALSE(scrivifile(file, "seconda").has_value());
+    ASSERT_FALSE(salvabyte(file, "seconda").has_value());
     EXPECT_EQ(esempi::leggi(file), "seconda");
     struct stat st {};
     ::stat(file.c_str(), &st);
@@ -104,17 +104,17 @@ TEST(Salvataggio, ReplacesWholeOrNotAtAll) {
 TEST(Salvataggio, FailuresAreItalianAndNameTheFile) {
     esempi::Cartella c;
     const std::string mancante = c / "manca/relazione.docx";
-    auto errore = scrivifile(mancante, "x");
+    auto errore = salvabyte(mancante, "x");
     ASSERT_TRUE(errore.has_value());
     EXPECT_EQ(*errore, "Impossibile salvare il file \"" + mancante + "\": cartella inesistente");
 
     std::filesystem::create_directory(c / "cartella.docx");
-    errore = scrivifile(c / "cartella.docx", "x");
+    errore = salvabyte(c / "cartella.docx", "x");
     ASSERT_TRUE(errore.has_value());
     EXPECT_NE(errore->find("il percorso indica una cartella"), std::string::npos) << *errore;
 
     esempi::scrivi(c / "file", "x");
-    errore = scrivifile(c / "file/relazione.docx", "x");
+    errore = salvabyte(c / "file/relazione.docx", "x");
     ASSERT_TRUE(errore.has_value());
     EXPECT_NE(errore->find("non è una cartella"), std::string::npos) << *errore;
 }
@@ -123,7 +123,7 @@ TEST(Salvataggio, NeverReplacesAPipeOrFollowsALinkAway) {
     esempi::Cartella c;
     const std::string tubo = c / "tubo.docx";
     ASSERT_EQ(::mkfifo(tubo.c_str(), 0600), 0);
-    const auto errore = scrivifile(tubo, "dati");
+    const auto errore = salvabyte(tubo, "dati");
     ASSERT_TRUE(errore.has_value());
     EXPECT_EQ(*errore, "Impossibile salvare il file \"" + tubo + "\": non è un file ordinario");
     struct stat st {};
@@ -134,7 +134,7 @@ TEST(Salvataggio, NeverReplacesAPipeOrFollowsALinkAway) {
     std::filesystem::create_directory(c / "vera");
     esempi::scrivi(c / "vera/rel.docx", "vecchio");
     std::filesystem::create_symlink(c / "vera/rel.docx", c / "collegamento.docx");
-    ASSERT_FALSE(scrivifile(c / "collegamento.docx", "nuovo").has_value());
+    ASSERT_FALSE(salvabyte(c / "collegamento.docx", "nuovo").has_value());
     EXPECT_TRUE(std::filesystem::is_symlink(c / "collegamento.docx"));
     EXPECT_EQ(esempi::leggi(c / "vera/rel.docx"), "nuovo");
 }

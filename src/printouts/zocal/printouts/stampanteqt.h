@@ -1,5 +1,6 @@
 #pragma once
 
+#include "zocal/archive/salvataggio.h"
 #include "zocal/printouts/stampante.h"
 
 #include <QFont>
@@ -62,9 +63,11 @@ class StampanteQt : public Stampante {
 // side margins narrow enough for the listing's 120 columns at 8 points.
 void impostapagina(QPrinter& printer, bool formatoA4);
 
-// A PDF file that appears whole when the document ends: until then the
-// pages go to a hidden file beside it, which a fault removes, so an earlier
-// file of that name is never left half overwritten.
+// A PDF file that appears whole when the document ends, saved as a job file
+// is (SalvataggioSicuro): until then the pages go to a hidden file beside
+// it, which a fault removes, so an earlier file of that name is never left
+// half overwritten, and a device, a pipe, a folder or a read-only file is
+// never replaced.
 class StampantePdf : public Stampante {
   public:
     explicit StampantePdf(std::filesystem::path destinazione);
@@ -84,9 +87,11 @@ class StampantePdf : public Stampante {
     // Runs one operation; on a fault the hidden file goes at once.
     template <typename Operazione> void protetta(Operazione&& operazione);
     void abbandona();
+    // The message of a save that failed.
+    std::string nonsalvato() const;
 
     std::filesystem::path destinazione_;
-    std::filesystem::path provvisorio_;
+    std::unique_ptr<SalvataggioSicuro> salvataggio_;
     QPrinter printer_;
     std::unique_ptr<StampanteQt> interna_;
     bool consegnata_ = false;

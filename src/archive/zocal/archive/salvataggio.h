@@ -1,0 +1,79 @@
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+namespace zocal {
+
+// A file that takes the place of `percorso` only once it is whole: it is
+// written to a new file in the same folder (a short name of our own prefix,
+// whatever the target's name), every write and the close checked, brought
+// to the disk, and only then renamed over the target, whose permissions it
+// keeps. A symbolic link is followed, so the link stays and points at the
+// new file; a folder, a device, a pipe or a read-only file is never
+// replaced. Temporary files of an earlier save that was killed (our prefix,
+// older than an hour) are removed from the folder. Until the new file is
+// delivered, the old one is untouched; an undelivered new file is removed.
+class SalvataggioSicuro {
+  public:
+    explicit SalvataggioSicuro(const std::filesystem::path& percorso);
+    ~SalvataggioSicuro();
+    SalvataggioSicuro(const SalvataggioSicuro&) = delete;
+    SalvataggioSicuro& operator=(const SalvataggioSicuro&) = delete;
+
+    // False once anything failed; errore() then tells why.
+    bool riuscito() const { return errore_.empty(); }
+    // In Italian, naming the file: "Impossibile salvare il file "…": …".
+    const std::string& errore() const { return errore_; }
+    // Only the reason ("disco pieno"...).
+    const std::string& motivo() const { return motivo_; }
+
+    // The file the data go to, for a writer that opens it by name.
+    const std::filesystem::path& temporaneo() const { return temporaneo_; }
+
+    // Appends bytes to the new file.
+    bool scrivi(std::string_view byte);
+    // For a file another writer filled through temporaneo(): it must not be
+    // empty and must end with `coda` (a writer that met a full disk and
+    // went on silently leaves it short).
+    bool verifica(std::string_view coda);
+    // The data on the disk: permissions, fsync, close.
+    bool chiudi();
+    // The new file takes the target's place (closing it first if needed).
+    bool sostituisci();
+
+  private:
+    bool guasto(std::string motivo);
+
+    std::filesystem::path percorso_;  // as given, for the messages
+    std::filesystem::path bersaglio_; // the file replaced, links followed
+    std::filesystem::path temporaneo_;
+    int fd_ = -1;
+    unsigned modo_ = 0;
+    bool consegnato_ = false;
+    std::string errore_;
+    std::string motivo_;
+};
+
+// Writes the bytes to `percorso` the safe way above. The reason of a fault,
+// in Italian and naming the file; nullopt on success.
+std::optional<std::string> salvabyte(const std::filesystem::path& percorso, std::string_view byte);
+
+// Several files that belong together (a report's DOCX and PDF): all are
+// written and brought to the disk before any replaces its old file; if one
+// cannot be written, none is replaced.
+std::optional<std::string>
+salvainsieme(const std::vector<std::pair<std::filesystem::path, std::string_view>>& file);
+
+// Whether two paths name the same file (same device and inode, links
+// followed); false when either does not exist.
+bool stessofile(const std::filesystem::path& a, const std::filesystem::path& b);
+
+// Italian words for a system error number ("permesso negato", "disco pieno"...).
+std::string descrivierrore(int numero);
+
+} // namespace zocal
