@@ -307,4 +307,14 @@ bool stessofile(const std::filesystem::path& a, const std::filesystem::path& b) 
            sa.st_ino == sb.st_ino;
 }
 
+std::optional<std::string> sullavoro(const std::filesystem::path& uscita,
+                                     const std::filesystem::path& lavoro) {
+    if (!stessofile(uscita, lavoro)) {
+        return std::nullopt;
+    }
+    return "Impossibile salvare il file \"" + uscita.string() +
+           "\": è il file dei dati del lavoro " +
+           "da cui si scrive il documento, che non va sostituito; indicare un altro nome";
+}
+
 } // namespace zocal

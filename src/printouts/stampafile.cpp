@@ -151,6 +151,10 @@ int stampadariga(int argc, char** argv) {
         if (const std::string avviso = letto.avviso(); !avviso.empty()) {
             std::cerr << "zocal-cli: " << *r.file << ": " << avviso << "\n";
         }
+        if (const auto errore = sullavoro(*r.uscita, *r.file)) {
+            std::cerr << "zocal-cli: " << *errore << "\n";
+            return 2;
+        }
     }
 
     // Fonts and the PDF printer need the Qt application object.

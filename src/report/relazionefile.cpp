@@ -47,12 +47,20 @@ EsitoRelazione relazionedafile(const std::string& filelavoro, const std::string&
     }
     const std::string percorso =
         docx.empty() ? percorsorelazione(filelavoro, lavoro[Frontespizio::committente]) : docx;
+    for (const std::string& uscita : {percorso, percorsopdf(percorso)}) {
+        if (auto errore = sullavoro(uscita, filelavoro)) {
+            EsitoRelazione esito;
+            esito.errore = std::move(*errore);
+            return esito;
+        }
+    }
     ScrittoreDocumento scrittore;
     EsitoRelazione esito = scrivirelazione(scrittore, lavoro, s, percorso);
     if (auto avviso = avvisosenzastudio(s, cartellaconfigurazione())) {
         std::replace(avviso->begin(), avviso->end(), CR, '\n');
         esito.avviso = *avviso + "\nIn alternativa indicarlo con --studio.";
     }
+    esito.avvisolavoro = lettura.avviso();
     return esito;
 }
 
@@ -126,6 +134,9 @@ int comandorelazione(const std::vector<std::string>& argomenti, std::ostream& ou
         }
     }
     const EsitoRelazione esito = relazionedafile(*file, uscita.value_or(""), studio, indirizzo);
+    if (!esito.avvisolavoro.empty()) {
+        err << "zocal-cli: " << *file << ": " << esito.avvisolavoro << "\n";
+    }
     if (!esito.riuscita()) {
         err << "zocal-cli: " << esito.errore << "\n";
         return 2;

@@ -71,10 +71,9 @@ class DocumentiSicuri : public ::testing::Test {
                                      fs::perms::group_exec | fs::perms::others_read |
                                      fs::perms::others_exec);
         fs::copy_file(esempio("Zocal-dati-esempio"), lavori_ / "Zocal-dati-esempio");
-        fs::permissions(lavori_ / "Zocal-dati-esempio", fs::perms::owner_read |
-                                                            fs::perms::owner_write |
-                                                            fs::perms::group_read |
-                                                            fs::perms::others_read);
+        fs::permissions(lavori_ / "Zocal-dati-esempio",
+                        fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read |
+                            fs::perms::others_read);
     }
     void TearDown() override {
         std::error_code ec;
@@ -101,8 +100,8 @@ class DocumentiSicuri : public ::testing::Test {
     }
     // The file the document goes to, in a folder of its own.
     fs::path uscita(const Documento& d) const {
-        return cartella_ / (std::string(d.nome) + (d.nome == std::string("relazione") ? ".docx"
-                                                                                      : ".pdf"));
+        return cartella_ /
+               (std::string(d.nome) + (d.nome == std::string("relazione") ? ".docx" : ".pdf"));
     }
     // Runs the document and expects it refused: status 2, the message
     // naming the file and telling `perche`.
@@ -269,6 +268,55 @@ TEST_F(DocumentiSicuri, TheReportsTwoFilesAreReplacedBothOrNeither) {
     nessuno("il file è in sola lettura");
     EXPECT_EQ(leggi(pdf), "vecchio pdf");
     EXPECT_EQ(nomi(), (std::vector<std::string>{"r.docx", "r.pdf"}));
+}
+
+TEST_F(DocumentiSicuri, TheJobFileIsNeverTheOutput) {
+    const fs::path lavoro = lavori_ / "Zocal-dati-esempio";
+    const std::string prima = leggi(lavoro);
+    fs::create_symlink(lavoro, cartella_ / "collegamento");
+    fs::create_hard_link(lavoro, lavori_ / "fisso.pdf");
+    for (const Documento& d : documenti()) {
+        if (d.nome == std::string("modello")) {
+            continue; // made from no job
+        }
+        SCOPED_TRACE(d.nome);
+        for (const fs::path& p : {lavoro, cartella_ / "collegamento", lavori_ / "fisso.pdf"}) {
+            const Uscita u = esegui(comando(d, p), true);
+            EXPECT_EQ(u.stato, 2) << u.testo;
+            EXPECT_NE(u.testo.find("è il file dei dati del lavoro"), std::string::npos) << u.testo;
+            EXPECT_EQ(leggi(lavoro), prima);
+        }
+    }
+    // The report's PDF, beside the DOCX named, would be the job.
+    const Uscita u = esegui(comando(documenti().front(), lavori_ / "fisso.docx"), true);
+    EXPECT_EQ(u.stato, 2) << u.testo;
+    EXPECT_NE(u.testo.find("fisso.pdf\": è il file dei dati del lavoro"), std::string::npos)
+        << u.testo;
+    EXPECT_FALSE(fs::exists(lavori_ / "fisso.docx"));
+    EXPECT_EQ(leggi(lavoro), prima);
+}
+
+TEST_F(DocumentiSicuri, AJobWithoutDescriptionAndTitlePageIsToldAndStillPrinted) {
+    // The calculation data only: the last two records are missing.
+    std::string troncato = leggi(lavori_ / "Zocal-dati-esempio");
+    for (int i = 0; i < 2; ++i) {
+        troncato.erase(troncato.rfind("\r\n", troncato.size() - 3) + 2);
+    }
+    const fs::path lavoro = lavori_ / "Zocal-dati-troncato";
+    scrivi(lavoro, troncato);
+    for (const Documento& d : documenti()) {
+        if (d.nome == std::string("modello")) {
+            continue;
+        }
+        SCOPED_TRACE(d.nome);
+        const Uscita u = esegui(::comando(d, lavoro, uscita(d)), true);
+        EXPECT_EQ(u.stato, 0) << u.testo;
+        EXPECT_NE(u.testo.find(lavoro.string() +
+                               ": Il file non contiene la descrizione e il frontespizio"),
+                  std::string::npos)
+            << u.testo;
+        EXPECT_TRUE(fs::is_regular_file(uscita(d)));
+    }
 }
 
 TEST_F(DocumentiSicuri, ALongNameIsNoFault) {

@@ -59,8 +59,8 @@ TEST_F(Salvataggi, FilesThatBelongTogetherAreReplacedAllOrNone) {
     ASSERT_EQ(::chmod(b.c_str(), 0444), 0);
     const auto errore = salvainsieme({{a, "terzo a"}, {b, "terzo b"}});
     ASSERT_TRUE(errore.has_value());
-    EXPECT_EQ(*errore, "Impossibile salvare il file \"" + b.string() +
-                           "\": il file è in sola lettura");
+    EXPECT_EQ(*errore,
+              "Impossibile salvare il file \"" + b.string() + "\": il file è in sola lettura");
     EXPECT_EQ(leggi(a), "nuovo a");
     EXPECT_EQ(leggi(b), "nuovo b");
     EXPECT_EQ(nomi(), (std::vector<std::string>{"a.docx", "a.pdf"}));

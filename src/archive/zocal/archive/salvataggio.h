@@ -73,6 +73,11 @@ salvainsieme(const std::vector<std::pair<std::filesystem::path, std::string_view
 // followed); false when either does not exist.
 bool stessofile(const std::filesystem::path& a, const std::filesystem::path& b);
 
+// The refusal to save a document over the job file it is made from (the
+// same file, also through links); nullopt when `uscita` is another file.
+std::optional<std::string> sullavoro(const std::filesystem::path& uscita,
+                                     const std::filesystem::path& lavoro);
+
 // Italian words for a system error number ("permesso negato", "disco pieno"...).
 std::string descrivierrore(int numero);
 

@@ -43,6 +43,9 @@ struct EsitoRelazione {
     std::string docx;
     std::string pdf;
     int pagine = 0; // pages of the finished document
+    // What the job file lacks (its description or title page), in Italian;
+    // the report is written all the same.
+    std::string avvisolavoro;
 
     bool riuscita() const { return errore.empty(); }
 };
