@@ -109,7 +109,8 @@ TEST_F(StampaDaRiga, CartellaDiUscitaInesistente) {
     const std::string uscita = (cartella / "manca" / "a.pdf").string();
     const Esito e = esegui({"--modello", "-o", uscita});
     EXPECT_EQ(e.stato, 2);
-    EXPECT_NE(e.errori.find("impossibile creare il file \"" + uscita + "\""), std::string::npos)
+    EXPECT_NE(e.errori.find("impossibile salvare il file \"" + uscita + "\": cartella inesistente"),
+              std::string::npos)
         << e.errori;
 }
 

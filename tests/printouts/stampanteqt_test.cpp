@@ -238,7 +238,7 @@ TEST(StampantePdf, CartellaInesistenteGuastoSenzaResidui) {
     const EsitoStampa e = stampamodello(scelta);
     EXPECT_EQ(e.stato, EsitoStampa::Stato::guasto);
     EXPECT_NE(e.errore.find(pdf.string()), std::string::npos) << e.errore;
-    EXPECT_NE(e.errore.find("impossibile creare"), std::string::npos) << e.errore;
+    EXPECT_NE(e.errore.find("cartella inesistente"), std::string::npos) << e.errore;
     EXPECT_FALSE(fs::exists(pdf));
     EXPECT_TRUE(cartella.file().empty());
 }
