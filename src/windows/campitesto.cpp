@@ -15,6 +15,11 @@
 
 namespace zocal::campitesto {
 
+void senzalimite(QLineEdit* campo) {
+    // A job file is at most 16 MB, so no text of it is longer.
+    campo->setMaxLength(16 * 1024 * 1024);
+}
+
 void posa(QWidget* w, int left, int top, int width, int height) {
     w->setGeometry(pixel(left), pixel(top), pixel(width), pixel(height));
 }
@@ -67,7 +72,7 @@ QLabel* nuovopasso(QWidget* superficie, int left, int width) {
 
 namespace {
 
-constexpr int liberi = 4;        // pixels kept free across each line
+constexpr int liberi = 4;         // pixels kept free across each line
 constexpr double minimopunti = 6; // smaller is not readable on a screen
 
 QRect spaziotesto(const QLabel* l) {

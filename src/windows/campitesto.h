@@ -51,6 +51,11 @@ bool stanelriquadro(const QLabel* l);
 // window's family first, then smaller sizes, down to a floor.
 void adattadidascalia(QLabel* l);
 
+// Lets a text field hold whatever a job file can carry: the toolkit's own
+// limit (32,767 characters) would cut a loaded text without a word, and the
+// cut text would be saved.
+void senzalimite(QLineEdit* campo);
+
 // Sets a label's text only when it differs, so nothing repaints for nothing.
 void imposta(QLabel* l, const QString& testo);
 

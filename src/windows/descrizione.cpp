@@ -92,6 +92,7 @@ void descrizione::costruisci() {
         // no typed text added to it.
         e->setCompleter(nullptr);
         e->setInsertPolicy(QComboBox::NoInsert);
+        senzalimite(e->lineEdit());
         e->setMaxVisibleItems(12);
         for (std::string_view f : c.frasi) {
             e->addItem(QString::fromUtf8(f.data(), static_cast<qsizetype>(f.size())));

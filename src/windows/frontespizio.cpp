@@ -111,6 +111,7 @@ void frontespizio::costruisci() {
             didascalia(QStringLiteral("didascalia_") + nome, c.didascalia, c.suggerimento, top);
         auto* e = new QLineEdit(superficie);
         e->setObjectName(nome);
+        senzalimite(e);
         QPalette p = e->palette();
         p.setColor(QPalette::Base, bianco);
         e->setPalette(p);

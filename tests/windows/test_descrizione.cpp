@@ -254,6 +254,19 @@ TEST_F(Descrizione_, ITestiCaricatiPassanoPerLoStessoControllo) {
     EXPECT_EQ(passo(), vuota);
 }
 
+TEST_F(Descrizione_, UnTestoLungoCaricatoResta) {
+    // Past the toolkit's default limit of 32,767 characters: kept whole, so
+    // saving gives back what was loaded.
+    std::string lungo;
+    while (lungo.size() < 100000) {
+        lungo += "parola " + std::to_string(lungo.size()) + " ";
+    }
+    zocal::DatiDescrizione t = tutti(lungo);
+    t[12] = lungo + "fine";
+    w->impostatesti(t);
+    EXPECT_EQ(w->testi(), t);
+}
+
 TEST_F(Descrizione_, FrasiCorretteEITestiArchiviatiComeErano) {
     EXPECT_EQ(w->zona->itemText(0), "il fabbricato è modesto e ricade in zone già note");
     EXPECT_EQ(w->zona->itemText(1), "sono stati eseguiti rilievi geognostici");

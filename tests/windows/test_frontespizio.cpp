@@ -222,6 +222,25 @@ TEST_F(Frontespizio_, ITestiCaricatiSostituisconoLaDataEPassanoPerIlControllo) {
               "digitare tutti i dati necessari per la stampa della relazione sulla fondazione");
 }
 
+TEST_F(Frontespizio_, UnTestoLungoCaricatoResta) {
+    // Past the toolkit's default limit of 32,767 characters: kept whole, so
+    // saving gives back what was loaded.
+    zocal::DatiFrontespizio t{};
+    std::string lungo;
+    while (lungo.size() < 100000) {
+        lungo += "tavola " + std::to_string(lungo.size()) + ", ";
+    }
+    t[0] = lungo;
+    t[5] = lungo + "fine";
+    w->impostatesti(t);
+    EXPECT_EQ(w->testi(), t);
+    // Typed at the end of it, too.
+    w->allegati->setFocus();
+    w->allegati->end(false);
+    QTest::keyClicks(w->allegati, "X");
+    EXPECT_EQ(w->testi()[5], lungo + "fineX");
+}
+
 TEST_F(Frontespizio_, LoStudioSiMostraSoltantoConLaSuaProvenienza) {
     // Before the program says anything: empty, and the tooltip says where
     // the file goes.
