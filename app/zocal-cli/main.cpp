@@ -24,7 +24,10 @@ constexpr const char* uso =
     "                              legge ogni file dati (Zocal-dati-...), calcola tutte le\n"
     "                              fondazioni e stampa carichi, sigma, coefficiente di\n"
     "                              sicurezza ed esito della verifica; con --json stampa un\n"
-    "                              oggetto JSON per file, uno per riga\n"
+    "                              oggetto JSON; con più file un solo documento JSON,\n"
+    "                              {\"file\": [{\"nome\": ..., \"verifica\": {...}}, ...]},\n"
+    "                              con \"errore\" al posto di \"verifica\" per un file\n"
+    "                              che non si è potuto leggere\n"
     "      --ntc                   aggiunge la verifica agli stati limite NTC 2018\n"
     "                              (approccio 2, A1+M1+R3) con le opzioni del lavoro\n"
     "      --ngamma brinch-hansen|vesic|ec7\n"
@@ -39,6 +42,8 @@ constexpr const char* uso =
     "                              ('zocal-cli relazione --help' e 'zocal-cli stampa --help'\n"
     "                              ne descrivono le opzioni)\n"
     "  --help, -h                  mostra questo aiuto\n"
+    "  --                          termina le opzioni: quel che segue sono file, anche se\n"
+    "                              il nome comincia con \"-\"\n"
     "\n"
     "Stato di uscita: 0 se tutti i file sono stati letti, 2 se un file non è leggibile,\n"
     "1 per un comando o un'opzione non validi.\n";
@@ -100,9 +105,14 @@ int verifica(const std::vector<std::string>& argomenti) {
     bool json = false;
     SceltaNtc ntc;
     std::vector<std::string> file;
+    bool finopzioni = false;
     for (std::size_t n = 0; n < argomenti.size(); ++n) {
         const std::string& a = argomenti[n];
-        if (a == "--json") {
+        if (finopzioni) {
+            file.push_back(a);
+        } else if (a == "--") {
+            finopzioni = true;
+        } else if (a == "--json") {
             json = true;
         } else if (a == "--ntc") {
             ntc.richiesta = true;
@@ -135,12 +145,25 @@ int verifica(const std::vector<std::string>& argomenti) {
     if (file.empty()) {
         return errore_uso("verifica: indicare almeno un file dati");
     }
+    // With several files the JSON is one document that names each file and
+    // carries the error of a file that could not be read.
+    const bool elenco = json && file.size() > 1;
+    if (elenco) {
+        std::cout << "{\"file\": [";
+    }
     int stato = 0;
-    for (const std::string& percorso : file) {
+    for (std::size_t n = 0; n < file.size(); ++n) {
+        const std::string& percorso = file[n];
+        if (elenco) {
+            std::cout << (n ? ", " : "") << "{\"nome\": " << zocal::testojson(percorso) << ", ";
+        }
         zocal::Lavoro lavoro;
         const zocal::EsitoLettura letto = zocal::aprilavoro(percorso, lavoro);
         if (!letto.riuscita()) {
             std::cerr << "zocal-cli: " << percorso << ": " << letto.errore << "\n";
+            if (elenco) {
+                std::cout << "\"errore\": " << zocal::testojson(letto.errore) << "}";
+            }
             stato = 2;
             continue;
         }
@@ -149,12 +172,18 @@ int verifica(const std::vector<std::string>& argomenti) {
         const auto fondazioni = zocal::calcolatutte(lavoro.dati);
         const zocal::OpzioniNtc opzioni = ntc.applica(lavoro.ntc);
         const zocal::OpzioniNtc* conntc = ntc.richiesta ? &opzioni : nullptr;
-        if (json) {
+        if (elenco) {
+            std::cout << "\"verifica\": " << zocal::prospettojson(lavoro.dati, fondazioni, conntc)
+                      << "}";
+        } else if (json) {
             std::cout << zocal::prospettojson(lavoro.dati, fondazioni, conntc) << "\n";
         } else {
             std::cout << "File: " << percorso << "\n\n"
                       << zocal::prospetto(lavoro.dati, fondazioni, conntc);
         }
+    }
+    if (elenco) {
+        std::cout << "]}\n";
     }
     return stato;
 }
@@ -178,6 +207,9 @@ int main(int argc, char** argv) {
         return documenti(argv);
     }
     for (const std::string& a : argomenti) {
+        if (a == "--") {
+            break;
+        }
         if (a == "--help" || a == "-h") {
             mostrauso(std::cout);
             return 0;

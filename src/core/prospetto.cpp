@@ -16,33 +16,8 @@ std::vector<FondazioneCalcolata> calcolatutte(DatiCalcolo& dati) {
     return fondazioni;
 }
 
-namespace {
-
-std::string nota(const FondazioneCalcolata& fc) {
-    return fc.esito.note.value_or("");
-}
-
-// Column widths count characters, not UTF-8 bytes.
-std::size_t caratteri(const std::string& testo) {
-    std::size_t n = 0;
-    for (unsigned char c : testo) {
-        n += (c & 0xC0) != 0x80;
-    }
-    return n;
-}
-
-std::string adestra(const std::string& testo, std::size_t larghezza) {
-    const std::size_t n = caratteri(testo);
-    return n >= larghezza ? testo : std::string(larghezza - n, ' ') + testo;
-}
-
-std::string asinistra(const std::string& testo, std::size_t larghezza) {
-    const std::size_t n = caratteri(testo);
-    return n >= larghezza ? testo + ' ' : testo + std::string(larghezza - n, ' ');
-}
-
-// Escaped into one string first: the stream's per-character path is slow.
-void json(std::ostream& out, const std::string& testo) {
+// Escaped into one string: the stream's per-character path is slow.
+std::string testojson(const std::string& testo) {
     std::string t;
     t.reserve(testo.size() + 2);
     t += '"';
@@ -75,7 +50,36 @@ void json(std::ostream& out, const std::string& testo) {
         }
     }
     t += '"';
-    out << t;
+    return t;
+}
+
+namespace {
+
+std::string nota(const FondazioneCalcolata& fc) {
+    return fc.esito.note.value_or("");
+}
+
+// Column widths count characters, not UTF-8 bytes.
+std::size_t caratteri(const std::string& testo) {
+    std::size_t n = 0;
+    for (unsigned char c : testo) {
+        n += (c & 0xC0) != 0x80;
+    }
+    return n;
+}
+
+std::string adestra(const std::string& testo, std::size_t larghezza) {
+    const std::size_t n = caratteri(testo);
+    return n >= larghezza ? testo : std::string(larghezza - n, ' ') + testo;
+}
+
+std::string asinistra(const std::string& testo, std::size_t larghezza) {
+    const std::size_t n = caratteri(testo);
+    return n >= larghezza ? testo + ' ' : testo + std::string(larghezza - n, ' ');
+}
+
+void json(std::ostream& out, const std::string& testo) {
+    out << testojson(testo);
 }
 
 void bloccontc(std::ostream& out, const VerificaNtc& v) {

@@ -72,10 +72,18 @@ std::optional<std::string> valore(int argc, char** argv, int& i) {
 
 // An empty text when the command line is right, else why it is not.
 std::string leggiriga(int argc, char** argv, Richiesta& r) {
+    bool finopzioni = false;
     for (int i = 2; i < argc; ++i) {
         const std::string a = argv[i];
         std::optional<Documento> documento;
-        if (a == "--help" || a == "-h") {
+        if (finopzioni) {
+            if (r.file) {
+                return "indicare un solo file dati (in più: " + a + ")";
+            }
+            r.file = a;
+        } else if (a == "--") {
+            finopzioni = true;
+        } else if (a == "--help" || a == "-h") {
             r.aiuto = true;
             return {};
         } else if (a == "--modello") {

@@ -71,8 +71,13 @@ int comandorelazione(const std::vector<std::string>& argomenti, std::ostream& ou
         err << "zocal-cli: " << perche << "\n" << usorelazione;
         return 1;
     };
+    bool finopzioni = false;
     for (std::size_t i = 0; i < argomenti.size(); ++i) {
         const std::string& a = argomenti[i];
+        if (!finopzioni && a == "--") {
+            finopzioni = true;
+            continue;
+        }
         auto valore = [&](const std::string& nome,
                           std::optional<std::string>& dove) -> std::optional<int> {
             if (dove) {
@@ -92,7 +97,12 @@ int comandorelazione(const std::vector<std::string>& argomenti, std::ostream& ou
             return a == nome || a.compare(0, nome.size() + 1, nome + "=") == 0;
         };
         std::optional<int> esito;
-        if (a == "-h" || a == "--help" || a == "--aiuto") {
+        if (finopzioni) {
+            if (file) {
+                return sbagliato("indicare un solo file dati: " + a);
+            }
+            file = a;
+        } else if (a == "-h" || a == "--help" || a == "--aiuto") {
             out << usorelazione;
             return 0;
         } else if (a == "-o" || eopzione("--output")) {

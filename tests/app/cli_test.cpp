@@ -1,5 +1,6 @@
 #include "cli.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -109,6 +110,48 @@ TEST(Verifica, UnreadableFileGivesStatusTwoAndNamesFileAndLine) {
     const Uscita mancante = esegui("verifica /nonesiste/Zocal-dati-x", true);
     EXPECT_EQ(mancante.stato, 2);
     EXPECT_NE(mancante.testo.find("/nonesiste/Zocal-dati-x"), std::string::npos);
+}
+
+// Several files give one JSON document naming each file, in the order
+// given, with the error of the one that could not be read; one file keeps
+// its bare object.
+TEST(Verifica, SeveralFilesAsOneJsonDocument) {
+    const auto cattivo = scrivi("cattivo \"q\"", "1\r\n\"1\",\"0,6\",x,\"\"\r\n");
+    const std::string buono = esempio("Zocal-dati-esempio");
+    const Uscita solo = esegui("verifica --json " + buono);
+    const std::string oggetto = solo.testo.substr(0, solo.testo.size() - 1);
+
+    const Uscita u = esegui("verifica --json " + buono + " '" + cattivo.string() + "' " + buono);
+    EXPECT_EQ(u.stato, 2);
+    std::string atteso = "{\"file\": [{\"nome\": \"" + buono + "\", \"verifica\": " + oggetto +
+                         "}, {\"nome\": \"" + cattivo.parent_path().string() +
+                         "/cattivo \\\"q\\\"\", \"errore\": \"";
+    EXPECT_EQ(u.testo.substr(0, atteso.size()), atteso) << u.testo;
+    EXPECT_NE(u.testo.find("riga 2"), std::string::npos);
+    EXPECT_EQ(u.testo.substr(u.testo.size() - oggetto.size() - 4), oggetto + "}]}\n");
+    EXPECT_EQ(std::count(u.testo.begin(), u.testo.end(), '\n'), 1);
+}
+
+// After "--" every argument is a file, even one named like an option.
+TEST(Verifica, DoubleDashEndsTheOptions) {
+    const auto cartella = std::filesystem::temp_directory_path() / "zocal-cli-trattino";
+    std::filesystem::remove_all(cartella);
+    std::filesystem::create_directories(cartella);
+    std::filesystem::copy_file(esempio("Zocal-dati-esempio"), cartella / "-h");
+    const std::string qui = "cd " + cartella.string() + " && ";
+
+    const Uscita v = esegui("verifica --json -- -h", false, qui);
+    EXPECT_EQ(v.stato, 0);
+    EXPECT_EQ(v.testo, esegui("verifica --json " + esempio("Zocal-dati-esempio")).testo);
+    EXPECT_EQ(esegui("verifica -h", false, qui).testo.substr(0, 4), "Uso:");
+
+    const Uscita r = esegui("relazione --studio Prova -o r.docx -- -h", false, qui);
+    EXPECT_EQ(r.stato, 0) << r.testo;
+    EXPECT_TRUE(std::filesystem::is_regular_file(cartella / "r.pdf"));
+    const Uscita s = esegui("stampa --dati -o d.pdf -- -h", false, qui);
+    EXPECT_EQ(s.stato, 0) << s.testo;
+    EXPECT_TRUE(std::filesystem::is_regular_file(cartella / "d.pdf"));
+    std::filesystem::remove_all(cartella);
 }
 
 // The value after "nome": in a JSON listing, as text.

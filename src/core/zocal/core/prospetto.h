@@ -31,4 +31,7 @@ std::string prospettojson(const DatiCalcolo& dati,
                           const std::vector<FondazioneCalcolata>& fondazioni,
                           const OpzioniNtc* ntc = nullptr);
 
+// `testo` as a JSON string, quotes included.
+std::string testojson(const std::string& testo);
+
 } // namespace zocal
