@@ -2,6 +2,8 @@
 
 #include "lavori.h"
 
+#include "cartellaprova.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -19,40 +21,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class Archivio : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        std::string modello = (fs::temp_directory_path() / "zocal-archivio-XXXXXX").string();
-        ASSERT_NE(::mkdtemp(modello.data()), nullptr);
-        cartella_ = modello;
-    }
-    void TearDown() override {
-        std::error_code ec;
-        fs::permissions(cartella_, fs::perms::owner_all, fs::perm_options::add, ec);
-        fs::remove_all(cartella_, ec);
-    }
-
-    static std::string contenuto(const fs::path& p) {
-        std::ifstream in(p, std::ios::binary);
-        std::ostringstream s;
-        s << in.rdbuf();
-        return s.str();
-    }
-    static void scrivi(const fs::path& p, const std::string& byte) {
-        std::ofstream(p, std::ios::binary) << byte;
-    }
-    // Every name in the folder, so a leftover temporary file shows.
-    std::vector<std::string> nomi() const {
-        std::vector<std::string> out;
-        for (const auto& e : fs::directory_iterator(cartella_)) {
-            out.push_back(e.path().filename().string());
-        }
-        std::sort(out.begin(), out.end());
-        return out;
-    }
-
-    fs::path cartella_;
-};
+using Archivio = CartellaProva;
 
 TEST_F(Archivio, SalvaERiapre) {
     const fs::path p = cartella_ / "Zocal-dati-Rossi";

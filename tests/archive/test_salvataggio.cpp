@@ -1,5 +1,7 @@
 #include "zocal/archive/salvataggio.h"
 
+#include "cartellaprova.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -14,37 +16,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class Salvataggi : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        std::string modello = (fs::temp_directory_path() / "zocal-salvataggi-XXXXXX").string();
-        ASSERT_NE(::mkdtemp(modello.data()), nullptr);
-        cartella_ = modello;
-    }
-    void TearDown() override {
-        std::error_code ec;
-        fs::remove_all(cartella_, ec);
-    }
-    static std::string leggi(const fs::path& p) {
-        std::ifstream in(p, std::ios::binary);
-        std::ostringstream s;
-        s << in.rdbuf();
-        return s.str();
-    }
-    static void scrivi(const fs::path& p, const std::string& byte) {
-        std::ofstream(p, std::ios::binary) << byte;
-    }
-    std::vector<std::string> nomi() const {
-        std::vector<std::string> out;
-        for (const auto& e : fs::directory_iterator(cartella_)) {
-            out.push_back(e.path().filename().string());
-        }
-        std::sort(out.begin(), out.end());
-        return out;
-    }
-
-    fs::path cartella_;
-};
+using Salvataggi = CartellaProva;
 
 TEST_F(Salvataggi, FilesThatBelongTogetherAreReplacedAllOrNone) {
     const fs::path a = cartella_ / "a.docx";
@@ -52,8 +24,8 @@ TEST_F(Salvataggi, FilesThatBelongTogetherAreReplacedAllOrNone) {
     scrivi(a, "vecchio a");
     scrivi(b, "vecchio b");
     ASSERT_FALSE(salvainsieme({{a, "nuovo a"}, {b, "nuovo b"}}).has_value());
-    EXPECT_EQ(leggi(a), "nuovo a");
-    EXPECT_EQ(leggi(b), "nuovo b");
+    EXPECT_EQ(contenuto(a), "nuovo a");
+    EXPECT_EQ(contenuto(b), "nuovo b");
 
     // The second cannot be written: the first keeps its old bytes.
     ASSERT_EQ(::chmod(b.c_str(), 0444), 0);
@@ -61,8 +33,8 @@ TEST_F(Salvataggi, FilesThatBelongTogetherAreReplacedAllOrNone) {
     ASSERT_TRUE(errore.has_value());
     EXPECT_EQ(*errore,
               "Impossibile salvare il file \"" + b.string() + "\": il file è in sola lettura");
-    EXPECT_EQ(leggi(a), "nuovo a");
-    EXPECT_EQ(leggi(b), "nuovo b");
+    EXPECT_EQ(contenuto(a), "nuovo a");
+    EXPECT_EQ(contenuto(b), "nuovo b");
     EXPECT_EQ(nomi(), (std::vector<std::string>{"a.docx", "a.pdf"}));
 }
 
@@ -78,7 +50,7 @@ TEST_F(Salvataggi, AFileWrittenByAnotherWriterIsCheckedBeforeItTakesThePlace) {
         EXPECT_FALSE(s.sostituisci());
         EXPECT_EQ(s.motivo(), "il documento non è stato scritto per intero (disco pieno?)");
     }
-    EXPECT_EQ(leggi(p), "vecchio");
+    EXPECT_EQ(contenuto(p), "vecchio");
     EXPECT_EQ(nomi(), std::vector<std::string>{"p.pdf"});
     {
         SalvataggioSicuro s(p);
@@ -90,7 +62,7 @@ TEST_F(Salvataggi, AFileWrittenByAnotherWriterIsCheckedBeforeItTakesThePlace) {
         EXPECT_TRUE(s.verifica("%%EOF\n"));
         EXPECT_TRUE(s.sostituisci()) << s.errore();
     }
-    EXPECT_EQ(leggi(p), "%PDF-1.4\n%%EOF\n");
+    EXPECT_EQ(contenuto(p), "%PDF-1.4\n%%EOF\n");
     EXPECT_EQ(nomi(), std::vector<std::string>{"p.pdf"});
 }
 
@@ -101,7 +73,7 @@ TEST_F(Salvataggi, AReadOnlyFileStaysEvenForTheAdministrator) {
     const auto errore = salvabyte(p, "nuovo");
     ASSERT_TRUE(errore.has_value());
     EXPECT_NE(errore->find("il file è in sola lettura"), std::string::npos) << *errore;
-    EXPECT_EQ(leggi(p), "vecchio");
+    EXPECT_EQ(contenuto(p), "vecchio");
 }
 
 TEST_F(Salvataggi, LeftoversOfAKilledSaveGoAtTheNextSave) {
@@ -129,7 +101,7 @@ TEST_F(Salvataggi, TheTemporaryNameIsShortWhateverTheTarget) {
     EXPECT_LE(s.temporaneo().filename().string().size(), 13u);
     EXPECT_TRUE(s.scrivi("x"));
     EXPECT_TRUE(s.sostituisci()) << s.errore();
-    EXPECT_EQ(leggi(p), "x");
+    EXPECT_EQ(contenuto(p), "x");
 }
 
 TEST_F(Salvataggi, TheSameFileThroughLinks) {
