@@ -50,7 +50,7 @@ int main(int argc, char** argv) {
     zocal::DialoghiQt dialoghi;
     zocal::SceltaStampanteQt stampante;
     zocal::LettoreFluidSynth lettore;
-    zocal::VisoreQt visore;
+    zocal::VisoreQt visore(dialoghi);
     zocal::Programma programma(dialoghi, stampante, lettore, visore);
 
     // Help and information windows; their documents open like the report.

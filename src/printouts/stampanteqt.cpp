@@ -159,7 +159,7 @@ void impostapagina(QPrinter& printer, bool formatoA4) {
     printer.setPageMargins(QMarginsF(3, 5, 3, 5), QPageLayout::Millimeter);
 }
 
-StampantePdf::StampantePdf(std::filesystem::path destinazione)
+StampantePdf::StampantePdf(std::filesystem::path destinazione, const QPageLayout* pagina)
     : destinazione_(std::move(destinazione)),
       salvataggio_(std::make_unique<SalvataggioSicuro>(destinazione_)),
       printer_(QPrinter::HighResolution) {
@@ -169,7 +169,11 @@ StampantePdf::StampantePdf(std::filesystem::path destinazione)
             QString::fromStdString(percorsoutf8(salvataggio_->temporaneo())));
     }
     printer_.setCreator(QStringLiteral("Zocal"));
-    impostapagina(printer_, true);
+    if (pagina != nullptr) {
+        printer_.setPageLayout(*pagina);
+    } else {
+        impostapagina(printer_, true);
+    }
     interna_ =
         std::make_unique<StampanteQt>(printer_, "il file \"" + percorsoutf8(destinazione_) + "\"");
 }
@@ -248,16 +252,32 @@ void StampantePdf::fine() {
     });
 }
 
+bool dialogostampaqt(QPrinter& printer, QWidget* genitore) {
+    QPrintDialog dialogo(&printer, genitore);
+    dialogo.setWindowTitle(QStringLiteral("Stampa"));
+    return dialogo.exec() == QDialog::Accepted;
+}
+
 Stampante* SceltaStampanteQt::scegli() {
     if (!printer_) {
         printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
         impostapagina(*printer_, false);
     }
     stampante_.reset();
-    QPrintDialog dialogo(printer_.get(), genitore_.data());
-    dialogo.setWindowTitle(QStringLiteral("Stampa"));
-    if (dialogo.exec() != QDialog::Accepted) {
+    if (!dialogo_(*printer_, genitore_.data())) {
         return nullptr;
+    }
+    // Printing to a file: the pages go through the safe save, not straight
+    // over whatever the name holds.
+    if (printer_->outputFormat() == QPrinter::PdfFormat) {
+        const QString nome = printer_->outputFileName();
+        if (nome.isEmpty()) {
+            throw GuastoStampante("Stampa non riuscita: manca il nome del file PDF.");
+        }
+        const QPageLayout pagina = printer_->pageLayout();
+        stampante_ =
+            std::make_unique<StampantePdf>(std::filesystem::path(nome.toStdString()), &pagina);
+        return stampante_.get();
     }
     if (!printer_->isValid()) {
         throw GuastoStampante("Stampa non riuscita: non è disponibile alcuna stampante.");

@@ -349,6 +349,16 @@ std::optional<std::string> ScrittoreDocumento::salvacome(const std::string& perc
     return salvainsieme({{percorso, vista(d)}, {percorsopdf(percorso), vista(p)}});
 }
 
+std::optional<std::string> ScrittoreDocumento::salvapdf(const std::string& percorso) {
+    // Nothing is drawn for a document too long to lay out.
+    const QByteArray p = pdf();
+    if (p.isEmpty()) {
+        return "Impossibile salvare il file \"" + percorso +
+               "\": il documento non si è potuto comporre";
+    }
+    return salvabyte(percorso, vista(p));
+}
+
 QTextDocument* ScrittoreDocumento::documento() {
     s_->completa(true);
     s_->apriblocco();

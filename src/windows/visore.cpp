@@ -1,5 +1,8 @@
 #include "zocal/windows/visore.h"
 
+#include "zocal/core/dialoghi.h"
+#include "zocal/core/modzocal.h"
+#include "zocal/printouts/documenti.h"
 #include "zocal/report/documento.h"
 
 #include <QDesktopServices>
@@ -22,8 +25,22 @@ void VisoreQt::anteprima(std::unique_ptr<ScrittoreDocumento> documento, QWidget*
     finestra->setWindowTitle(QString::fromStdString(titolo));
     // The preview owns the document and the printer for as long as it is open.
     ScrittoreDocumento* scrittore = documento.release();
-    QObject::connect(finestra, &QPrintPreviewDialog::paintRequested, finestra,
-                     [scrittore](QPrinter* p) { scrittore->disegnapagine(*p); });
+    Dialoghi* dialoghi = &dialoghi_;
+    QObject::connect(
+        finestra, &QPrintPreviewDialog::paintRequested, finestra,
+        [scrittore, dialoghi](QPrinter* p) {
+            // Printing to a file: the PDF replaces an older file only
+            // once whole, and never a device, a pipe or a read-only file.
+            if (p->outputFormat() == QPrinter::PdfFormat && !p->outputFileName().isEmpty()) {
+                const auto errore = scrittore->salvapdf(p->outputFileName().toStdString());
+                if (errore) {
+                    dialoghi->avvisa(
+                        *avvisostampa({EsitoStampa::Stato::guasto, *errore}, ModZocal{}));
+                }
+                return;
+            }
+            scrittore->disegnapagine(*p);
+        });
     QObject::connect(finestra, &QObject::destroyed, [scrittore, printer] {
         delete scrittore;
         delete printer;

@@ -12,6 +12,7 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
 
@@ -281,6 +282,54 @@ TEST(StampantePdf, SostituisceUnFilePrecedenteSoloAStampaFinita) {
     nuovo.read(inizio.data(), 5);
     EXPECT_EQ(inizio, "%PDF-");
     EXPECT_EQ(cartella.file().size(), 1u);
+}
+
+std::string contenuto(const fs::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// The printer dialog as a user answers it when choosing to print to `file`.
+DialogoStampa stampasufile(const fs::path& file) {
+    return [file](QPrinter& p, QWidget*) {
+        p.setOutputFormat(QPrinter::PdfFormat);
+        p.setOutputFileName(QString::fromStdString(file.string()));
+        return true;
+    };
+}
+
+TEST(SceltaStampanteQt, FilePdfSceltoNelDialogoSalvatoComeUnLavoro) {
+    CartellaProvvisoria cartella;
+    const fs::path nuovo = cartella.percorso / "nuovo.pdf";
+    SceltaStampanteQt scelta(nullptr, stampasufile(nuovo));
+    ASSERT_TRUE(stampamodello(scelta).stampata());
+    const std::string pdf = contenuto(nuovo);
+    EXPECT_EQ(pdf.substr(0, 5), "%PDF-");
+    EXPECT_TRUE(pdf.ends_with("%%EOF\n"));
+
+    // A read-only file keeps its bytes, whatever the rights of the user.
+    const fs::path bloccato = cartella.percorso / "bloccato.pdf";
+    std::ofstream(bloccato) << "vecchio";
+    fs::permissions(bloccato, fs::perms::owner_read | fs::perms::group_read);
+    SceltaStampanteQt sola(nullptr, stampasufile(bloccato));
+    EsitoStampa e = stampamodello(sola);
+    EXPECT_EQ(e.stato, EsitoStampa::Stato::guasto);
+    EXPECT_EQ(e.errore, "Stampa non riuscita: impossibile salvare il file \"" + bloccato.string() +
+                            "\": il file è in sola lettura.");
+    EXPECT_EQ(contenuto(bloccato), "vecchio");
+
+    // A pipe is never opened, so nothing waits for a reader, nor replaced.
+    const fs::path tubo = cartella.percorso / "tubo.pdf";
+    ASSERT_EQ(::mkfifo(tubo.c_str(), 0644), 0);
+    SceltaStampanteQt fifo(nullptr, stampasufile(tubo));
+    e = stampamodello(fifo);
+    EXPECT_EQ(e.errore, "Stampa non riuscita: impossibile salvare il file \"" + tubo.string() +
+                            "\": non è un file ordinario.");
+    EXPECT_TRUE(fs::is_fifo(tubo));
+    EXPECT_EQ(cartella.file().size(), 3u) << "no temporary file is left behind";
+
+    SceltaStampanteQt annullata(nullptr, [](QPrinter&, QWidget*) { return false; });
+    EXPECT_EQ(stampamodello(annullata).stato, EsitoStampa::Stato::annullata);
 }
 
 } // namespace

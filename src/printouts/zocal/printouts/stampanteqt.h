@@ -4,6 +4,7 @@
 #include "zocal/printouts/stampante.h"
 
 #include <QFont>
+#include <QPageLayout>
 #include <QPainter>
 #include <QPointer>
 #include <QPrinter>
@@ -11,6 +12,7 @@
 #include <QWidget>
 
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -70,7 +72,8 @@ void impostapagina(QPrinter& printer, bool formatoA4);
 // never replaced.
 class StampantePdf : public Stampante {
   public:
-    explicit StampantePdf(std::filesystem::path destinazione);
+    // A4 unless `pagina` gives the page the user chose in the dialog.
+    explicit StampantePdf(std::filesystem::path destinazione, const QPageLayout* pagina = nullptr);
     ~StampantePdf() override;
 
     void carattere(std::string_view nome) override;
@@ -98,18 +101,25 @@ class StampantePdf : public Stampante {
     int pagine_ = 0;
 };
 
-// The printer dialog (QPrintDialog). The printer chosen is kept for the
-// next printout.
+// Shows the printer dialog on `printer`; true when the user accepted.
+using DialogoStampa = std::function<bool(QPrinter& printer, QWidget* genitore)>;
+// Qt's own dialog (QPrintDialog).
+bool dialogostampaqt(QPrinter& printer, QWidget* genitore);
+
+// The printer dialog. The printer chosen is kept for the next printout; a
+// PDF file chosen there is saved as StampantePdf saves it.
 class SceltaStampanteQt : public SceltaStampante {
   public:
-    explicit SceltaStampanteQt(QWidget* genitore = nullptr) : genitore_(genitore) {}
+    explicit SceltaStampanteQt(QWidget* genitore = nullptr, DialogoStampa dialogo = dialogostampaqt)
+        : genitore_(genitore), dialogo_(std::move(dialogo)) {}
     void impostaGenitore(QWidget* genitore) { genitore_ = genitore; }
     Stampante* scegli() override;
 
   private:
     QPointer<QWidget> genitore_;
+    DialogoStampa dialogo_;
     std::unique_ptr<QPrinter> printer_;
-    std::unique_ptr<StampanteQt> stampante_;
+    std::unique_ptr<Stampante> stampante_;
 };
 
 // No dialog: every printout goes to this PDF file.

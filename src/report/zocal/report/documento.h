@@ -49,6 +49,8 @@ class ScrittoreDocumento : public ScrittoreRelazione {
     // Writes the DOCX at `percorso` and the PDF beside it (percorsopdf); each
     // file replaces an older one only once it is complete.
     std::optional<std::string> salvacome(const std::string& percorso) override;
+    // Only the PDF, at `percorso`, saved the same safe way.
+    std::optional<std::string> salvapdf(const std::string& percorso);
 
     // The document as it stands, laid out; owned by the writer until the next avvia.
     QTextDocument* documento();

@@ -7,6 +7,7 @@ class QWidget;
 
 namespace zocal {
 
+class Dialoghi;
 class ScrittoreDocumento;
 
 // How a finished document reaches the user's eyes.
@@ -23,12 +24,18 @@ class Visore {
                            const std::string& titolo) = 0;
 };
 
-// The desktop's default application, and Qt's print preview.
+// The desktop's default application, and Qt's print preview. A PDF file
+// chosen in the preview's printer dialog is saved the safe way; a fault is
+// shown in a message box.
 class VisoreQt : public Visore {
   public:
+    explicit VisoreQt(Dialoghi& dialoghi) : dialoghi_(dialoghi) {}
     bool apri(const std::string& percorso) override;
     void anteprima(std::unique_ptr<ScrittoreDocumento> documento, QWidget* genitore,
                    const std::string& titolo) override;
+
+  private:
+    Dialoghi& dialoghi_;
 };
 
 } // namespace zocal
