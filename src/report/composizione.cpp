@@ -1,8 +1,15 @@
 #include "zocal/report/composizione.h"
 
 #include "zocal/core/calcola.h"
+#include "zocal/core/modzocal.h"
+#include "zocal/core/ntc.h"
+#include "zocal/core/regole.h"
 #include "zocal/report/numeri.h"
 #include "zocal/report/percorsi.h"
+#include "zocal/report/sezionentc.h"
+
+#include <QBuffer>
+#include <QImage>
 
 #include <array>
 #include <string_view>
@@ -279,6 +286,138 @@ void fondazione(ScrittoreRelazione& w, const DatiCalcolo& d, int f) {
     w.righeintestazione(2);
 }
 
+// The limit-state section: method, partial factors, then each foundation's
+// actions, resistance and section drawing, the note on automatic calculation
+// and what the check leaves out.
+constexpr int colonnentc = 3;
+
+void tabellantc(ScrittoreRelazione& w, const std::vector<std::array<std::string, 3>>& righe) {
+    w.nuovatabella(static_cast<int>(righe.size()), colonnentc);
+    w.corpotabella(10);
+    for (std::size_t r = 0; r < righe.size(); ++r) {
+        for (std::size_t c = 0; c < righe[r].size(); ++c) {
+            w.cella(static_cast<int>(r) + 1, static_cast<int>(c) + 1, righe[r][c]);
+        }
+    }
+    w.formatotabella(9);
+    w.righeintestazione(1);
+}
+
+void titolontc(ScrittoreRelazione& w, const std::string& titolo) {
+    w.nuovoparagrafo();
+    w.corpoparagrafo(12);
+    w.tieniinsieme(false);
+    w.testoparagrafo(cr + titolo + cr);
+    w.lasciascorrere();
+}
+
+std::vector<std::array<std::string, 3>> righefattori(const OpzioniNtc& o) {
+    auto f = [](double v) { return scrividecimali(v, decimalifattori); };
+    return {
+        {"coefficiente parziale", "simbolo", "valore"},
+        {"azioni permanenti strutturali (A1)", "γG1", f(gammaG1)},
+        {std::string("azioni permanenti non strutturali (A1") +
+             (o.g2definiti ? ", compiutamente definite)" : ")"),
+         "γG2", f(o.g2definiti ? gammaG2definiti : gammaG2)},
+        {"azioni variabili (A1)", "γQ", f(gammaQ)},
+        {"tangente dell'angolo di attrito (M1)", "γφ′", f(1)},
+        {"coesione efficace (M1)", "γc′", f(1)},
+        {"resistenza non drenata (M1)", "γcu", f(1)},
+        {"peso dell'unità di volume (M1)", "γγ", f(1)},
+        {"capacità portante (R3)", "γR", f(gammaR)},
+    };
+}
+
+std::vector<std::array<std::string, 3>> righedi(const std::vector<RigaNtc>& righe) {
+    std::vector<std::array<std::string, 3>> out{{"grandezza", "unità", "valore"}};
+    for (const RigaNtc& r : righe) {
+        out.push_back({r.nome, r.unita, r.valore});
+    }
+    return out;
+}
+
+// The section drawing as a PNG, drawn at twice its size for print.
+std::string pngsezione(const VerificaNtc& v, int larghezza, int altezza) {
+    QImage im = immaginesezione(v, larghezza * 2, altezza * 2, 2.0);
+    QByteArray png;
+    QBuffer buffer(&png);
+    if (!buffer.open(QIODevice::WriteOnly) || !im.save(&buffer, "PNG")) {
+        return {};
+    }
+    return std::string(png.constData(), static_cast<std::size_t>(png.size()));
+}
+
+void sezionentc(ScrittoreRelazione& w, const Lavoro& l) {
+    const OpzioniNtc& o = l.ntc;
+    w.nuovoparagrafo();
+    w.corpoparagrafo(16);
+    w.testoparagrafo(ff + "Verifica agli stati limite ultimi (NTC 2018)" + crx(2));
+    w.corpoparagrafo(12);
+    w.testoparagrafo(
+        "Oltre alla verifica alle tensioni ammissibili riportata nelle pagine precedenti, per "
+        "ogni fondazione si esegue la verifica allo stato limite ultimo di collasso per carico "
+        "limite dell'insieme fondazione-terreno (GEO) secondo le Norme Tecniche per le "
+        "Costruzioni (D.M. 17/01/2018, §6.4.2.1), con l'Approccio 2: combinazione A1+M1+R3. "
+        "La fondazione è trattata come nastro di lunghezza unitaria con carico verticale "
+        "centrato; la verifica è soddisfatta quando Ed ≤ Rd." +
+        cr);
+    w.testoparagrafo(
+        "Le azioni per metro di muro sono i pesi propri strutturali G1k (solai, muri e base "
+        "fondale), i permanenti non strutturali G2k (pavimenti e tramezzi) e i variabili Qk "
+        "(sovraccarichi), con Ed = γG1·G1k + γG2·G2k + γQ·Qk; 1 kg = 9,80665 N." +
+        cr);
+    w.testoparagrafo(
+        "La resistenza è Rd = qlim·B/γR con qlim = c·Nc·dc + q·Nq·dq + ½·γ·B·Nγ·dγ, dove "
+        "Nq = e^(π·tanφ)·tan²(45° + φ/2), Nc = (Nq − 1)·cotφ (con φ = 0: Nc = 2 + π, Nq = 1, "
+        "Nγ = 0, analisi non drenata) e q = γ·D; dc = 1 + 0,4·k, dq = 1 + 2·tanφ·(1 − "
+        "sinφ)²·k, dγ = 1, con k = D/B, o arctan(D/B) quando D/B > 1. Nγ secondo "
+        "Brinch-Hansen: 1,5·(Nq − 1)·tanφ; Vesic: 2·(Nq + 1)·tanφ; EC7: 2·(Nq − 1)·tanφ. "
+        "Opzioni di questo lavoro: " +
+        descriviopzioni(o) + "." + cr);
+    titolontc(w, "Coefficienti parziali (Tab. 6.2.I, 6.2.II e 6.4.I):");
+    tabellantc(w, righefattori(o));
+
+    for (const VerificaNtc& v : verificatutte(l.dati, o)) {
+        const std::string nome = "fondazione n." + numeroinchiaro(v.numero);
+        if (!v.calcolata) {
+            titolontc(w, "Verifica NTC 2018 non eseguita per la " + nome + ":");
+            w.testoparagrafo(v.nota + cr);
+            continue;
+        }
+        titolontc(w, "Azioni di progetto, " + nome + ":");
+        tabellantc(w, righedi(righeazioni(v)));
+        titolontc(w, "Resistenza di progetto, " + nome + ":");
+        auto resistenza = righedi(righeresistenza(v));
+        resistenza.push_back({"esito", "", v.esito()});
+        tabellantc(w, resistenza);
+        if (const std::string png = pngsezione(v, larghezzasezione, altezzasezione); !png.empty()) {
+            titolontc(w, "Sezione della " + nome + ":");
+            w.immagine(png, larghezzasezione * 0.75, altezzasezione * 0.75);
+        }
+    }
+
+    ModZocal& m = modzocal();
+    m.inizializza();
+    titolontc(w, "Elaborazione automatica (NTC 2018, §10.2)");
+    w.testoparagrafo(
+        "Programma di calcolo: " + m.nomeprogramma + ", versione " + m.versione +
+        ". Tipo di analisi: verifica allo stato limite ultimo di carico limite di fondazioni "
+        "nastriformi sotto carico verticale centrato, in forma chiusa, senza analisi numeriche "
+        "del terreno. Validazione del codice: il programma riproduce gli esempi di calcolo "
+        "svolti, ricalcolati in modo indipendente (tra questi il caso con φ = 30°: qlim = "
+        "501,23 kPa, Rd = 130,76 kN/m, Ed/Rd = 0,914 con Nγ di Brinch-Hansen)." +
+        cr);
+    w.testoparagrafo("Giudizio motivato del progettista sull'accettabilità dei risultati: "
+                     "______________________________________________" +
+                     cr);
+    titolontc(w, "Limiti della verifica");
+    w.testoparagrafo(
+        "Questa verifica non comprende: lo scorrimento sul piano di posa, la stabilità globale "
+        "(A2+M2+R2), i cedimenti (SLE), la combinazione sismica, la presenza di una falda, i "
+        "carichi eccentrici o inclinati. Tali verifiche, dove richieste, vanno svolte a parte." +
+        cr);
+}
+
 void chiusura(ScrittoreRelazione& w, const Lavoro& l, const StudioTecnico& studio) {
     w.corpoparagrafo(12);
     // On one page, with the end of the table before it; the count is that of
@@ -329,7 +468,8 @@ void aggiornarisultati(DatiCalcolo& dati) {
     }
 }
 
-void componirelazione(ScrittoreRelazione& w, const Lavoro& lavoro, const StudioTecnico& studio) {
+void componirelazione(ScrittoreRelazione& w, const Lavoro& lavoro, const StudioTecnico& studio,
+                      bool conntc) {
     const std::string& progetto = lavoro[Frontespizio::progetto];
     w.proprieta("Relazione sulla fondazione" + (progetto.empty() ? "" : " - " + progetto),
                 studio.nome);
@@ -344,10 +484,13 @@ void componirelazione(ScrittoreRelazione& w, const Lavoro& lavoro, const StudioT
     for (int f = 1; f <= n; ++f) {
         fondazione(w, lavoro.dati, f);
     }
+    if (conntc) {
+        sezionentc(w, lavoro);
+    }
     chiusura(w, lavoro, studio);
 }
 
-void allineacolonne(ScrittoreRelazione& w, const DatiCalcolo& dati) {
+void allineacolonne(ScrittoreRelazione& w, const DatiCalcolo& dati, const OpzioniNtc* ntc) {
     for (int c = 1; c <= 4; ++c) {
         w.allineadestra(3, c);
     }
@@ -357,15 +500,27 @@ void allineacolonne(ScrittoreRelazione& w, const DatiCalcolo& dati) {
             w.allineadestra(4 + f, c);
         }
     }
+    if (ntc == nullptr) {
+        return;
+    }
+    // The values of the limit-state tables: the factors, then two a computed foundation.
+    int tabelle = 1;
+    for (const VerificaNtc& v : verificatutte(dati, *ntc)) {
+        tabelle += v.calcolata ? 2 : 0;
+    }
+    for (int t = 1; t <= tabelle; ++t) {
+        w.allineadestra(4 + n + t, colonnentc);
+    }
 }
 
 EsitoRelazione scrivirelazione(ScrittoreRelazione& w, const Lavoro& lavoro,
-                               const StudioTecnico& studio, const std::string& percorso) {
+                               const StudioTecnico& studio, const std::string& percorso,
+                               bool conntc) {
     EsitoRelazione esito;
     w.avvia();
-    componirelazione(w, lavoro, studio);
+    componirelazione(w, lavoro, studio, conntc);
     w.giustificatutto();
-    allineacolonne(w, lavoro.dati);
+    allineacolonne(w, lavoro.dati, conntc ? &lavoro.ntc : nullptr);
     // One save, of the finished document: the file is what the user sees.
     const auto errore = w.salvacome(percorso);
     esito.pagine = w.contapagine();

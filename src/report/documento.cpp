@@ -9,10 +9,12 @@
 
 #include <QBuffer>
 #include <QDesktopServices>
+#include <QImage>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTextImageFormat>
 #include <QTextTable>
 #include <QUrl>
 
@@ -183,6 +185,39 @@ void ScrittoreDocumento::cella(int riga, int colonna, const std::string& testo) 
     QTextCursor c = Stato::contenuto(cl);
     c.removeSelectedText();
     s_->inserisci(c, QString::fromStdString(testo), s_->formato(s_->corpotabella), true);
+}
+
+void ScrittoreDocumento::immagine(const std::string& png, double larghezza, double altezza) {
+    QImage figura;
+    if (larghezza <= 0 || altezza <= 0 ||
+        !figura.loadFromData(reinterpret_cast<const uchar*>(png.data()),
+                             static_cast<int>(png.size()), "PNG")) {
+        return;
+    }
+    s_->cambiato = true;
+    s_->materializza();
+    QTextCursor c = s_->fine();
+    const QTextCharFormat f = s_->formato(s_->corpoparagrafo);
+    if (c.positionInBlock() > 0) {
+        s_->inserisci(c, QStringLiteral("\r"), f, false);
+    }
+    s_->applicainterruzione(c);
+    if (s_->tieni && !c.blockFormat().hasProperty(tienisegue)) {
+        QTextBlockFormat k;
+        k.setProperty(tienisegue, true);
+        c.mergeBlockFormat(k);
+    }
+    const QString nome = QStringLiteral("zocal-immagine-%1.png").arg(++s_->immagini);
+    s_->doc->addResource(QTextDocument::ImageResource, QUrl(nome), figura);
+    QTextImageFormat fi;
+    fi.merge(f);
+    fi.setName(nome);
+    // In the pixels of a 96 dpi screen, which the layout scales to its own.
+    fi.setWidth(larghezza * ip::logicopunto);
+    fi.setHeight(altezza * ip::logicopunto);
+    c.insertImage(fi);
+    s_->altezzaminima += altezza * ip::pxpunto;
+    s_->inserisci(c, QStringLiteral("\r"), f, false);
 }
 
 void ScrittoreDocumento::formatotabella(int formato) {

@@ -4,11 +4,15 @@
 #include "blocchi.h"
 #include "impaginazione.h"
 
+#include <QBuffer>
 #include <QColor>
 #include <QDateTime>
+#include <QImage>
 #include <QTextBlock>
 #include <QTextDocument>
+#include <QTextImageFormat>
 #include <QTextTable>
+#include <QUrl>
 
 #include <cmath>
 #include <map>
@@ -28,6 +32,16 @@ constexpr const char* intestazionexml =
 constexpr const char* spaziow =
     "xmlns:w=\"http://schemas.openxmlformats.org/wordprocessingml/2006/main\" "
     "xmlns:r=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships\"";
+
+constexpr const char* spazidisegno =
+    "xmlns:wp=\"http://schemas.openxmlformats.org/drawingml/2006/wordprocessingDrawing\" "
+    "xmlns:a=\"http://schemas.openxmlformats.org/drawingml/2006/main\" "
+    "xmlns:pic=\"http://schemas.openxmlformats.org/drawingml/2006/picture\"";
+
+// The relationship of the n-th picture (from 1).
+QByteArray idimmagine(std::size_t n) {
+    return "rIdImmagine" + QByteArray::number(static_cast<qulonglong>(n));
+}
 
 // Characters XML cannot carry, and surrogates without their partner.
 bool scartato(const QString& s, qsizetype i) {
@@ -116,7 +130,7 @@ class Documento {
     QByteArray crea() {
         out_.reserve(1 << 20);
         out_ += intestazionexml;
-        out_ += "<w:document " + QByteArray(spaziow) + "><w:body>";
+        out_ += "<w:document " + QByteArray(spaziow) + " " + spazidisegno + "><w:body>";
         struct Elemento {
             QTextTable* tabella = nullptr;
             QTextBlock blocco;
@@ -232,6 +246,10 @@ class Documento {
         out_ += proprietaparagrafo(b, tieni);
         for (auto it = b.begin(); !it.atEnd(); ++it) {
             const QTextFragment fr = it.fragment();
+            if (fr.charFormat().isImageFormat()) {
+                figura(fr.charFormat().toImageFormat());
+                continue;
+            }
             if (fr.charFormat().hasProperty(campoconteggio)) {
                 // The count as a field: a word processor that lays the
                 // document out anew shows its own; the stored result is ours.
@@ -267,6 +285,38 @@ class Documento {
             out_ += "</w:r>";
         }
         out_ += "</w:p>";
+    }
+
+    // A picture of the document inline in its run, its PNG a part of the
+    // archive; a picture the document does not hold is left out.
+    void figura(const QTextImageFormat& f) {
+        const QImage im =
+            doc_.resource(QTextDocument::ImageResource, QUrl(f.name())).value<QImage>();
+        QByteArray png;
+        QBuffer buffer(&png);
+        if (im.isNull() || !buffer.open(QIODevice::WriteOnly) || !im.save(&buffer, "PNG")) {
+            return;
+        }
+        immagini_.push_back(png);
+        const QByteArray n = numero(static_cast<long long>(immagini_.size()));
+        // Widths in 1/96 inch, in EMU (914400 an inch).
+        const QByteArray cx = numero(std::llround(f.width() * 9525));
+        const QByteArray cy = numero(std::llround(f.height() * 9525));
+        out_ += "<w:r><w:drawing><wp:inline distT=\"0\" distB=\"0\" distL=\"0\" distR=\"0\">"
+                "<wp:extent cx=\"" +
+                cx + "\" cy=\"" + cy + "\"/><wp:docPr id=\"" + n + "\" name=\"Immagine " + n +
+                "\"/><wp:cNvGraphicFramePr><a:graphicFrameLocks noChangeAspect=\"1\"/>"
+                "</wp:cNvGraphicFramePr><a:graphic><a:graphicData "
+                "uri=\"http://schemas.openxmlformats.org/drawingml/2006/picture\"><pic:pic>"
+                "<pic:nvPicPr><pic:cNvPr id=\"" +
+                n + "\" name=\"immagine" + n +
+                ".png\"/><pic:cNvPicPr/></pic:nvPicPr><pic:blipFill><a:blip r:embed=\"" +
+                idimmagine(immagini_.size()) +
+                "\"/><a:stretch><a:fillRect/></a:stretch></pic:blipFill><pic:spPr><a:xfrm>"
+                "<a:off x=\"0\" y=\"0\"/><a:ext cx=\"" +
+                cx + "\" cy=\"" + cy +
+                "\"/></a:xfrm><a:prstGeom prst=\"rect\"><a:avLst/></a:prstGeom></pic:spPr>"
+                "</pic:pic></a:graphicData></a:graphic></wp:inline></w:drawing></w:r>";
     }
 
     const QByteArray& colore(const QColor& c) {
@@ -361,6 +411,10 @@ class Documento {
     std::map<int, QByteArray> caratteri_;
     std::map<std::tuple<int, int, bool>, QByteArray> paragrafi_;
     std::map<QRgb, QByteArray> colori_;
+
+  public:
+    // The PNG of every picture, in document order, once crea has run.
+    std::vector<QByteArray> immagini_;
 };
 
 QByteArray stili() {
@@ -391,6 +445,7 @@ QByteArray tipi(bool piede) {
            "<Default Extension=\"rels\" "
            "ContentType=\"application/vnd.openxmlformats-package.relationships+xml\"/>"
            "<Default Extension=\"xml\" ContentType=\"application/xml\"/>"
+           "<Default Extension=\"png\" ContentType=\"image/png\"/>"
            "<Override PartName=\"/word/document.xml\" "
            "ContentType=\"application/"
            "vnd.openxmlformats-officedocument.wordprocessingml.document.main+xml\"/>"
@@ -428,7 +483,14 @@ QByteArray relazioni() {
            "</Relationships>";
 }
 
-QByteArray relazionidocumento(bool piede) {
+QByteArray relazionidocumento(bool piede, std::size_t immagini) {
+    QByteArray figure;
+    for (std::size_t n = 1; n <= immagini; ++n) {
+        figure += "<Relationship Id=\"" + idimmagine(n) +
+                  "\" Type=\"http://schemas.openxmlformats.org/officeDocument/2006/"
+                  "relationships/image\" Target=\"media/immagine" +
+                  QByteArray::number(static_cast<qulonglong>(n)) + ".png\"/>";
+    }
     return QByteArray(intestazionexml) +
            "<Relationships "
            "xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\">"
@@ -442,7 +504,7 @@ QByteArray relazionidocumento(bool piede) {
                         "\" Type=\"http://schemas.openxmlformats.org/officeDocument/2006/"
                         "relationships/footer\" Target=\"footer1.xml\"/>"
                   : QByteArray()) +
-           "</Relationships>";
+           figure + "</Relationships>";
 }
 
 QByteArray nucleo(const QString& titolo, const QString& autore) {
@@ -496,11 +558,14 @@ QByteArray piede(const QTextDocument& documento) {
 
 std::vector<std::pair<std::string, QByteArray>> partidocx(const QTextDocument& documento,
                                                           const ProprietaDocx& proprieta) {
+    Documento corpo(documento, proprieta);
+    QByteArray testo = corpo.crea();
     std::vector<std::pair<std::string, QByteArray>> parti{
         {"[Content_Types].xml", tipi(proprieta.numerate)},
         {"_rels/.rels", relazioni()},
-        {"word/document.xml", Documento(documento, proprieta).crea()},
-        {"word/_rels/document.xml.rels", relazionidocumento(proprieta.numerate)},
+        {"word/document.xml", std::move(testo)},
+        {"word/_rels/document.xml.rels",
+         relazionidocumento(proprieta.numerate, corpo.immagini_.size())},
         {"word/styles.xml", stili()},
         {"word/settings.xml", impostazioni()},
         {"docProps/core.xml",
@@ -510,6 +575,10 @@ std::vector<std::pair<std::string, QByteArray>> partidocx(const QTextDocument& d
     };
     if (proprieta.numerate) {
         parti.emplace_back("word/footer1.xml", piede(documento));
+    }
+    for (std::size_t n = 1; n <= corpo.immagini_.size(); ++n) {
+        parti.emplace_back("word/media/immagine" + std::to_string(n) + ".png",
+                           corpo.immagini_[n - 1]);
     }
     return parti;
 }

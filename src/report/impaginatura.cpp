@@ -113,8 +113,10 @@ void ScrittoreDocumento::Stato::interlinea() {
         // The largest text of the block sets its lines; an empty block
         // takes its own format's.
         const std::pair<double, double>* scelta = nullptr;
+        bool figura = false;
         for (auto it = b.begin(); !it.atEnd(); ++it) {
             const QTextFragment fr = it.fragment();
+            figura = figura || fr.charFormat().isImageFormat();
             const auto& candidata =
                 interlineadi(fr.charFormatIndex(), predefinito, [&] { return fr.charFormat(); });
             if (scelta == nullptr || candidata.first > scelta->first) {
@@ -125,7 +127,8 @@ void ScrittoreDocumento::Stato::interlinea() {
             scelta =
                 &interlineadi(b.charFormatIndex(), predefinito, [&] { return b.charFormat(); });
         }
-        const double percento = scelta->second;
+        // A picture's line is as tall as the picture: neither cut nor spaced.
+        const double percento = figura ? 100.0 : scelta->second;
         const QTextBlockFormat bf = b.blockFormat();
         if (bf.lineHeightType() != QTextBlockFormat::ProportionalHeight ||
             std::abs(bf.lineHeight() - percento) > 1e-6) {

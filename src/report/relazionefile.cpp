@@ -17,16 +17,18 @@ namespace zocal {
 
 const char* const usorelazione =
     "Uso: zocal-cli relazione FILE [-o OUT.docx] [--studio NOME] [--indirizzo INDIRIZZO]\n"
+    "                         [--senza-ntc]\n"
     "  Scrive la relazione sulla fondazione del lavoro FILE (Zocal-dati-...)\n"
     "  in formato DOCX e, accanto, in PDF.\n"
     "  -o OUT.docx             file della relazione; senza, nella cartella di FILE\n"
     "                          con il nome Zocal-RelazioneZocal-<committente>.docx\n"
     "  --studio NOME           nome dello studio tecnico; senza, da StudioZocal.TXT\n"
-    "  --indirizzo INDIRIZZO   indirizzo dello studio tecnico; senza, da StudioZocal.TXT\n";
+    "  --indirizzo INDIRIZZO   indirizzo dello studio tecnico; senza, da StudioZocal.TXT\n"
+    "  --senza-ntc             senza la verifica agli stati limite ultimi (NTC 2018)\n";
 
 EsitoRelazione relazionedafile(const std::string& filelavoro, const std::string& docx,
                                const std::optional<std::string>& studio,
-                               const std::optional<std::string>& indirizzo) {
+                               const std::optional<std::string>& indirizzo, bool conntc) {
     Lavoro lavoro;
     const EsitoLettura lettura = aprilavoro(filelavoro, lavoro);
     if (!lettura.riuscita()) {
@@ -55,7 +57,7 @@ EsitoRelazione relazionedafile(const std::string& filelavoro, const std::string&
         }
     }
     ScrittoreDocumento scrittore;
-    EsitoRelazione esito = scrivirelazione(scrittore, lavoro, s, percorso);
+    EsitoRelazione esito = scrivirelazione(scrittore, lavoro, s, percorso, conntc);
     if (auto avviso = avvisosenzastudio(s, cartellaconfigurazione())) {
         std::replace(avviso->begin(), avviso->end(), CR, '\n');
         esito.avviso = *avviso + "\nIn alternativa indicarlo con --studio.";
@@ -67,6 +69,7 @@ EsitoRelazione relazionedafile(const std::string& filelavoro, const std::string&
 int comandorelazione(const std::vector<std::string>& argomenti, std::ostream& out,
                      std::ostream& err) {
     std::optional<std::string> file, uscita, studio, indirizzo;
+    bool conntc = true;
     auto sbagliato = [&](const std::string& perche) {
         err << "zocal-cli: " << perche << "\n" << usorelazione;
         return 1;
@@ -111,6 +114,8 @@ int comandorelazione(const std::vector<std::string>& argomenti, std::ostream& ou
             esito = valore("--studio", studio);
         } else if (eopzione("--indirizzo")) {
             esito = valore("--indirizzo", indirizzo);
+        } else if (a == "--senza-ntc") {
+            conntc = false;
         } else if (a.size() > 1 && a[0] == '-') {
             return sbagliato("opzione sconosciuta: " + a);
         } else if (file) {
@@ -143,7 +148,8 @@ int comandorelazione(const std::vector<std::string>& argomenti, std::ostream& ou
             return 2;
         }
     }
-    const EsitoRelazione esito = relazionedafile(*file, uscita.value_or(""), studio, indirizzo);
+    const EsitoRelazione esito =
+        relazionedafile(*file, uscita.value_or(""), studio, indirizzo, conntc);
     if (!esito.avvisolavoro.empty()) {
         err << "zocal-cli: " << *file << ": " << esito.avvisolavoro << "\n";
     }

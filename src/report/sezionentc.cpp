@@ -191,11 +191,15 @@ void disegnasezione(QPainter& p, const QRectF& area, const VerificaNtc& v) {
     p.restore();
 }
 
-QImage immaginesezione(const VerificaNtc& v, int larghezza, int altezza) {
+QImage immaginesezione(const VerificaNtc& v, int larghezza, int altezza, double scala) {
     QImage im(std::max(1, larghezza), std::max(1, altezza), QImage::Format_RGB32);
     im.fill(Qt::white);
     QPainter p(&im);
-    disegnasezione(p, QRectF(0, 0, im.width(), im.height()), v);
+    if (scala <= 0) {
+        scala = 1;
+    }
+    p.scale(scala, scala);
+    disegnasezione(p, QRectF(0, 0, im.width() / scala, im.height() / scala), v);
     p.end();
     return im;
 }

@@ -72,6 +72,8 @@ struct ScrittoreDocumento::Stato {
     std::vector<QTextCursor> campi;
     // Page breaks placed by the keep rules at the last layout.
     int mobili = 0;
+    // Pictures put into the document, naming each one's resource.
+    int immagini = 0;
     QString titolo;
     QString autore;
 

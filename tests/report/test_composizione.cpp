@@ -1,9 +1,15 @@
+#include "zocal/core/modzocal.h"
 #include "zocal/report/composizione.h"
 #include "zocal/report/registratore.h"
+#include "zocal/report/sezionentc.h"
 
 #include "esempi.h"
 
+#include <QImage>
+
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 using namespace zocal;
 using T = Chiamata::Tipo;
@@ -145,9 +151,12 @@ TEST(Tabelle, SizesFontSizesAndFormatInOrder) {
     Lavoro l = esempi::lavoropieno(3, 4);
     l.dati.npiani[2] = 7;
     const auto tabelle = componi(l).tabelle();
-    ASSERT_EQ(tabelle.size(), 7u);
-    const int attese[7][3] = {{14, 2, 10}, {5, 3, 10}, {3, 4, 10}, {19, 2, 10},
-                              {6, 18, 6},  {9, 18, 6}, {6, 18, 6}};
+    // Then the limit-state factors, and actions and resistance of the two
+    // foundations with every storey filled (the second one lacks storeys 5-7).
+    ASSERT_EQ(tabelle.size(), 12u);
+    const int attese[12][3] = {{14, 2, 10}, {5, 3, 10},  {3, 4, 10}, {19, 2, 10},
+                               {6, 18, 6},  {9, 18, 6},  {6, 18, 6}, {9, 3, 10},
+                               {8, 3, 10},  {17, 3, 10}, {8, 3, 10}, {17, 3, 10}};
     for (std::size_t i = 0; i < tabelle.size(); ++i) {
         SCOPED_TRACE("tabella " + std::to_string(i + 1));
         EXPECT_EQ(tabelle[i].righe, attese[i][0]);
@@ -273,9 +282,10 @@ TEST(Fondazioni, TenFoundationsTenStoreys) {
     aggiornarisultati(l.dati);
     const ScrittoreRegistratore w = componi(l);
     const auto tabelle = w.tabelle();
-    ASSERT_EQ(tabelle.size(), 14u);
-    EXPECT_EQ(tabelle.back().righe, 12);
-    EXPECT_EQ(tabelle.back().celle[11][0], " 10");
+    // 4 + 10 foundations, then the limit-state factors and 2 a foundation.
+    ASSERT_EQ(tabelle.size(), 35u);
+    EXPECT_EQ(tabelle.at(13).righe, 12);
+    EXPECT_EQ(tabelle.at(13).celle[11][0], " 10");
     const std::string t = w.testo();
     EXPECT_NE(t.find("\rFondazione n. 10  ("), std::string::npos);
     EXPECT_EQ(t.find("Fondazione n. 11"), std::string::npos);
@@ -284,7 +294,8 @@ TEST(Fondazioni, TenFoundationsTenStoreys) {
 TEST(Fondazioni, NoneStillWritesTheLegend) {
     Lavoro l;
     ScrittoreRegistratore w = componi(l);
-    EXPECT_EQ(w.tabelle().size(), 4u);
+    // And the limit-state factors.
+    EXPECT_EQ(w.tabelle().size(), 5u);
     EXPECT_EQ(w.testo().find("Fondazione n."), std::string::npos);
     allineacolonne(w, l.dati);
     const auto allineate = w.solo(T::allineadestra);
@@ -299,7 +310,7 @@ TEST(Fondazioni, DamagedCountsStayInsideTheTables) {
     l.dati.nfond = 40;
     l.dati.npiani[1] = 25;
     const auto tabelle = componi(l).tabelle();
-    EXPECT_EQ(tabelle.size(), 14u);
+    EXPECT_EQ(tabelle.size(), 14u + 1u + 20u);
     EXPECT_EQ(tabelle.at(4).righe, 12);
 }
 
@@ -342,7 +353,7 @@ TEST(Chiusura, HeadingsKeepWithTablesAndTablesRepeatTheirHeadingRows) {
     for (const auto& t : w.tabelle()) {
         intestazioni.push_back(t.intestazione);
     }
-    EXPECT_EQ(intestazioni, (std::vector<int>{1, 1, 2, 1, 2, 2, 2}));
+    EXPECT_EQ(intestazioni, (std::vector<int>{1, 1, 2, 1, 2, 2, 2, 1, 1, 1, 1, 1, 1, 1}));
     for (int f = 1; f <= 3; ++f) {
         const Chiamata titolo =
             fai(T::testoparagrafo, "\rFondazione n. " + std::to_string(f) + "  (verificata)\r");
@@ -423,7 +434,8 @@ TEST(Scrittura, OrderAroundTheSave) {
     // Justified after the last text, aligned, then saved once with the alignment.
     EXPECT_EQ(*(giustifica - 2), fai(T::testoparagrafo, "(Studio Tecnico Bianchi)"));
     EXPECT_EQ(*(giustifica + 1), fai(T::allineadestra, {}, 0, 3, 1));
-    EXPECT_EQ(c[c.size() - 3], fai(T::allineadestra, {}, 0, 5, 18));
+    EXPECT_EQ(c[c.size() - 4], fai(T::allineadestra, {}, 0, 7, 3));
+    EXPECT_EQ(c[c.size() - 3], fai(T::allineadestra, {}, 0, 8, 3));
     EXPECT_EQ(c[c.size() - 2], fai(T::salvacome, "/tmp/x/rel.docx"));
     EXPECT_EQ(w.solo(T::salvacome).size(), 1u);
     EXPECT_EQ(c.back(), fai(T::contapagine));
@@ -456,4 +468,163 @@ TEST(Scrittura, AFailedSaveIsReported) {
     EXPECT_EQ(esito.errore, *w.erroresalvataggio);
     EXPECT_TRUE(esito.docx.empty());
     EXPECT_EQ(w.solo(T::salvacome).size(), 1u);
+}
+
+namespace {
+
+// The cell of `t` whose first column reads `nome`, column `c`; "" when none.
+std::string valore(const ScrittoreRegistratore::Tabella& t, const std::string& nome, int c = 3) {
+    for (const auto& riga : t.celle) {
+        if (!riga.empty() && riga[0] == nome) {
+            return riga[static_cast<std::size_t>(c - 1)];
+        }
+    }
+    return {};
+}
+
+} // namespace
+
+TEST(SezioneNtc, OwnPageAfterTheFoundationsAndBeforeTheClosing) {
+    const std::string t = componi(esempi::lavoroesempio()).testo();
+    const auto sezione = t.find("\fVerifica agli stati limite ultimi (NTC 2018)");
+    ASSERT_NE(sezione, std::string::npos);
+    EXPECT_GT(sezione, t.find("Fondazione n. 1  ("));
+    EXPECT_LT(sezione, t.find("La presente relazione è composta di n."));
+    for (const char* atteso : {"Approccio 2", "A1+M1+R3", "Nγ di Brinch-Hansen",
+                               "con fattori di profondità", "γG2 = 1,5"}) {
+        EXPECT_NE(t.find(atteso, sezione), std::string::npos) << atteso;
+    }
+}
+
+TEST(SezioneNtc, WorkedExampleTablesShowTheRoundedValues) {
+    Lavoro l = esempi::lavoroesempio();
+    aggiornarisultati(l.dati);
+    const auto tabelle = componi(l).tabelle();
+    // Legacy tables (4 + 1 foundation), the factors, then actions and resistance.
+    ASSERT_EQ(tabelle.size(), 8u);
+    const auto& fattori = tabelle[5];
+    EXPECT_EQ(valore(fattori, "azioni permanenti strutturali (A1)"), "1,30");
+    EXPECT_EQ(valore(fattori, "azioni permanenti non strutturali (A1)"), "1,50");
+    EXPECT_EQ(valore(fattori, "azioni variabili (A1)"), "1,50");
+    EXPECT_EQ(valore(fattori, "capacità portante (R3)"), "2,30");
+    EXPECT_EQ(valore(fattori, "coesione efficace (M1)"), "1,00");
+    const auto& azioni = tabelle[6];
+    EXPECT_EQ(valore(azioni, "G1k"), "63,94");
+    EXPECT_EQ(valore(azioni, "G2k"), "10,49");
+    EXPECT_EQ(valore(azioni, "Qk"), "13,73");
+    EXPECT_EQ(valore(azioni, "Ed"), "119,45");
+    EXPECT_EQ(valore(azioni, "Ed", 2), "kN/m");
+    const auto& resistenza = tabelle[7];
+    EXPECT_EQ(valore(resistenza, "Nc"), "30,14");
+    EXPECT_EQ(valore(resistenza, "Nq"), "18,40");
+    EXPECT_EQ(valore(resistenza, "Nγ"), "15,07");
+    EXPECT_EQ(valore(resistenza, "dc"), "1,412");
+    EXPECT_EQ(valore(resistenza, "dq"), "1,297");
+    EXPECT_EQ(valore(resistenza, "q·Nq·dq"), "421,4");
+    EXPECT_EQ(valore(resistenza, "½·γ·B·Nγ·dγ"), "79,8");
+    EXPECT_EQ(valore(resistenza, "qlim"), "501,2");
+    EXPECT_EQ(valore(resistenza, "Rd = qlim·B/γR"), "130,76");
+    EXPECT_EQ(valore(resistenza, "Ed/Rd"), "0,914");
+    EXPECT_EQ(valore(resistenza, "esito"), "VERIFICATA");
+    for (std::size_t i = 5; i < 8; ++i) {
+        EXPECT_EQ(tabelle[i].formato, 9);
+        EXPECT_EQ(tabelle[i].intestazione, 1);
+        EXPECT_EQ(tabelle[i].celle[0][0], i == 5 ? "coefficiente parziale" : "grandezza");
+    }
+}
+
+TEST(SezioneNtc, SectionDrawingAsAPngInTheVerdictsColour) {
+    const ScrittoreRegistratore w = componi(esempi::lavoroesempio());
+    const auto figure = w.solo(T::immagine);
+    ASSERT_EQ(figure.size(), 1u);
+    EXPECT_DOUBLE_EQ(figure[0].punti, larghezzasezione * 0.75);
+    EXPECT_DOUBLE_EQ(figure[0].altezza, altezzasezione * 0.75);
+    QImage im;
+    ASSERT_TRUE(im.loadFromData(reinterpret_cast<const uchar*>(figure[0].testo.data()),
+                                static_cast<int>(figure[0].testo.size()), "PNG"));
+    EXPECT_EQ(im.width(), 2 * larghezzasezione);
+    EXPECT_EQ(im.height(), 2 * altezzasezione);
+    int verdi = 0;
+    for (int y = 0; y < im.height(); y += 2) {
+        for (int x = 0; x < im.width(); x += 2) {
+            verdi += QColor(im.pixel(x, y)) == coloreverificata ? 1 : 0;
+        }
+    }
+    EXPECT_GT(verdi, 100);
+    // The heading before it stays with it.
+    const auto it = std::find(w.chiamate.begin(), w.chiamate.end(), figure[0]);
+    const std::string prima = (it - 2)->testo;
+    EXPECT_NE(prima.find("Sezione della fondazione n. 1:"), std::string::npos) << prima;
+}
+
+TEST(SezioneNtc, AFoundationWithoutVerdictShowsItsNoteInstead) {
+    Lavoro l = esempi::lavoropieno(2, 1);
+    aggiornarisultati(l.dati);
+    l.dati.attr = "";
+    const ScrittoreRegistratore w = componi(l);
+    // Only the factors: no foundation has a verdict.
+    EXPECT_EQ(w.tabelle().size(), 4u + 2u + 1u);
+    EXPECT_TRUE(w.solo(T::immagine).empty());
+    const std::string t = w.testo();
+    const std::string nota = verificantc(l.dati, 2, l.ntc).nota;
+    ASSERT_FALSE(nota.empty());
+    EXPECT_NE(t.find("Verifica NTC 2018 non eseguita per la fondazione n. 2:"), std::string::npos);
+    EXPECT_NE(t.find(nota), std::string::npos);
+}
+
+TEST(SezioneNtc, TheJobsOptionsAreNamedAndApplied) {
+    Lavoro l = esempi::lavoroesempio();
+    l.ntc.ngamma = FormulaNgamma::vesic;
+    l.ntc.g2definiti = true;
+    const ScrittoreRegistratore w = componi(l);
+    const auto tabelle = w.tabelle();
+    ASSERT_EQ(tabelle.size(), 8u);
+    EXPECT_EQ(valore(tabelle[5], "azioni permanenti non strutturali (A1, compiutamente definite)"),
+              "1,30");
+    EXPECT_EQ(valore(tabelle[6], "γG2"), "1,30");
+    EXPECT_EQ(valore(tabelle[7], "qlim"), "540,1");
+    EXPECT_NE(w.testo().find("Nγ di Vesic"), std::string::npos);
+}
+
+TEST(SezioneNtc, AutomaticCalculationParagraphAndWhatIsNotChecked) {
+    const std::string t = componi(esempi::lavoroesempio()).testo();
+    const auto p = t.find("Elaborazione automatica (NTC 2018, §10.2)");
+    ASSERT_NE(p, std::string::npos);
+    modzocal().inizializza();
+    for (const std::string& atteso :
+         {"versione " + modzocal().versione, std::string("Tipo di analisi"),
+          std::string("ricalcolati in modo indipendente"), std::string("Giudizio motivato")}) {
+        EXPECT_NE(t.find(atteso, p), std::string::npos) << atteso;
+    }
+    const auto limiti = t.find("Limiti della verifica", p);
+    ASSERT_NE(limiti, std::string::npos);
+    for (const char* atteso : {"scorrimento", "stabilità globale", "A2+M2+R2", "cedimenti (SLE)",
+                               "combinazione sismica", "falda", "eccentrici o inclinati"}) {
+        EXPECT_NE(t.find(atteso, limiti), std::string::npos) << atteso;
+    }
+}
+
+TEST(SezioneNtc, LeftOutOnRequest) {
+    ScrittoreRegistratore w;
+    componirelazione(w, esempi::lavoroesempio(), studio, false);
+    EXPECT_EQ(w.testo().find("NTC 2018"), std::string::npos);
+    EXPECT_TRUE(w.solo(T::immagine).empty());
+    EXPECT_EQ(w.tabelle().size(), 5u);
+    EXPECT_NE(w.testo().find("La presente relazione è composta di n."), std::string::npos);
+}
+
+TEST(SezioneNtc, ValueColumnsRightAlignedAfterTheFoundations) {
+    Lavoro l = esempi::lavoropieno(2, 1);
+    l.dati.prof[2] = "";
+    ASSERT_FALSE(verificantc(l.dati, 2, l.ntc).calcolata);
+    ScrittoreRegistratore w;
+    allineacolonne(w, l.dati, &l.ntc);
+    auto allineate = w.solo(T::allineadestra);
+    // Soil 4, foundations 2 x 18, then the factors and the two tables of
+    // the one foundation with a verdict.
+    ASSERT_EQ(allineate.size(), 4u + 36u + 3u);
+    for (int t = 0; t < 3; ++t) {
+        EXPECT_EQ(allineate[static_cast<std::size_t>(40 + t)],
+                  fai(T::allineadestra, {}, 0, 7 + t, 3));
+    }
 }

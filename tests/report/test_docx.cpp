@@ -3,12 +3,16 @@
 
 #include "esempi.h"
 
+#include <QImage>
 #include <QXmlStreamReader>
 
 #include "zipletto.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
 #include <map>
 #include <regex>
 #include <sstream>
@@ -70,12 +74,12 @@ struct Relazione {
     std::map<std::string, std::string> zip;
     QByteArray pdf;
 
-    explicit Relazione(Lavoro l) {
+    explicit Relazione(Lavoro l, bool conntc = true) {
         aggiornarisultati(l.dati);
         scrittore.avvia();
-        componirelazione(scrittore, l, studio);
+        componirelazione(scrittore, l, studio, conntc);
         scrittore.giustificatutto();
-        allineacolonne(scrittore, l.dati);
+        allineacolonne(scrittore, l.dati, conntc ? &l.ntc : nullptr);
         zip = parti(scrittore.docx());
         xml = zip["word/document.xml"];
         pdf = scrittore.pdf();
@@ -104,8 +108,13 @@ TEST(Docx, ZipWithTheOfficeOpenXmlParts) {
 
 TEST(Docx, TablesRowsAndColumnsAsBuilt) {
     Relazione r(esempi::lavoropieno(3, 2));
-    EXPECT_EQ(conta(r.xml, "<w:tbl>"), 7u);
-    const std::string ultima = r.xml.substr(r.xml.rfind("<w:tbl>"));
+    // 4 + 3 foundations, then the limit-state factors and 2 a foundation.
+    EXPECT_EQ(conta(r.xml, "<w:tbl>"), 14u);
+    auto settima = r.xml.find("<w:tbl>");
+    for (int i = 1; i < 7; ++i) {
+        settima = r.xml.find("<w:tbl>", settima + 1);
+    }
+    const std::string ultima = r.xml.substr(settima, r.xml.find("</w:tbl>", settima) - settima);
     EXPECT_EQ(conta(ultima, "<w:tr>"), 4u);
     EXPECT_EQ(conta(ultima, "<w:gridCol "), 18u);
     EXPECT_EQ(conta(ultima, "<w:tc>"), 4u * 18u);
@@ -133,10 +142,13 @@ TEST(Docx, FontSizesPageBreaksAndAlignment) {
     EXPECT_EQ(mezzipunti(r.xml, "significato"), 20);
     EXPECT_EQ(mezzipunti(r.xml, "kg/cmq"), 12);
     EXPECT_EQ(mezzipunti(r.xml, "il progettista"), 24);
-    EXPECT_EQ(conta(r.xml, "<w:pageBreakBefore/>"), 3u);
+    // Three pages opened by their headings, the limit-state section's, and
+    // the one the closing takes with the last lines before it.
+    EXPECT_EQ(conta(r.xml, "<w:pageBreakBefore/>"), 5u);
     // Justified everywhere but in the right-aligned columns: table 3 (12
-    // cells) and the foundation table (4 rows of 18).
-    EXPECT_EQ(conta(r.xml, "<w:jc w:val=\"right\"/>"), 12u + 4u * 18u);
+    // cells) and the foundation table (4 rows of 18); the value column of the
+    // limit-state factors (9 rows), actions (8) and resistance (17).
+    EXPECT_EQ(conta(r.xml, "<w:jc w:val=\"right\"/>"), 12u + 4u * 18u + 9u + 8u + 17u);
     EXPECT_EQ(conta(r.xml, "<w:jc w:val=\"both\"/>") + conta(r.xml, "<w:jc w:val=\"right\"/>"),
               conta(r.xml, "<w:p>"));
 }
@@ -311,9 +323,12 @@ TEST(Docx, HeadingsKeepWithTablesWhoseHeadingRowsRepeat) {
         const auto b = r.xml.find("</w:tbl>", a);
         intestazioni.push_back(conta(r.xml.substr(a, b - a), "<w:tblHeader/>"));
     }
-    EXPECT_EQ(intestazioni, (std::vector<std::size_t>{1, 1, 2, 1, 2, 2, 2}));
-    // The closing keeps together, with the whole last table before it.
-    const std::string ultima = r.xml.substr(r.xml.rfind("<w:tbl>"));
+    // One in each limit-state table.
+    EXPECT_EQ(intestazioni, (std::vector<std::size_t>{1, 1, 2, 1, 2, 2, 2, 1, 1, 1, 1, 1, 1, 1}));
+    // Without the limit-state section the closing keeps together with the
+    // whole last foundation table before it.
+    const Relazione senza(esempi::lavoropieno(3, 4), false);
+    const std::string ultima = senza.xml.substr(senza.xml.rfind("<w:tbl>"));
     EXPECT_EQ(conta(ultima.substr(0, ultima.find("</w:tbl>")), "<w:cantSplit/>"), 6u);
     const auto chiusura = r.xml.find(">La presente relazione");
     const auto firma = r.xml.find(">(Studio Tecnico Bianchi)");
@@ -347,4 +362,97 @@ TEST(Pdf, ArchivalPdfWithEmbeddedFonts) {
         }
     }
     EXPECT_GT(caratteri, 0) << font;
+}
+
+TEST(Docx, SectionDrawingEmbeddedAsAPicture) {
+    Relazione r(esempi::lavoroesempio());
+    ASSERT_EQ(r.zip.count("word/media/immagine1.png"), 1u);
+    QImage im;
+    const std::string& png = r.zip["word/media/immagine1.png"];
+    ASSERT_TRUE(im.loadFromData(reinterpret_cast<const uchar*>(png.data()),
+                                static_cast<int>(png.size()), "PNG"));
+    EXPECT_EQ(im.width(), 2 * larghezzasezione);
+    EXPECT_NE(r.zip["[Content_Types].xml"].find("Extension=\"png\" ContentType=\"image/png\""),
+              std::string::npos);
+    const std::string& rels = r.zip["word/_rels/document.xml.rels"];
+    EXPECT_NE(rels.find("Id=\"rIdImmagine1\""), std::string::npos) << rels;
+    EXPECT_NE(rels.find("Target=\"media/immagine1.png\""), std::string::npos) << rels;
+    std::string errore;
+    EXPECT_TRUE(benformato(rels, &errore)) << errore;
+    EXPECT_TRUE(benformato(r.xml, &errore)) << errore;
+    EXPECT_EQ(conta(r.xml, "<w:drawing>"), 1u);
+    EXPECT_NE(r.xml.find("<a:blip r:embed=\"rIdImmagine1\"/>"), std::string::npos);
+    // Its size in EMU, 12700 a point.
+    const std::string estensione =
+        "<wp:extent cx=\"" + std::to_string(std::llround(larghezzasezione * 0.75 * 12700)) +
+        "\" cy=\"" + std::to_string(std::llround(altezzasezione * 0.75 * 12700));
+    EXPECT_NE(r.xml.find(estensione), std::string::npos) << estensione;
+    // The picture comes after its heading.
+    EXPECT_LT(r.xml.find(">Sezione della fondazione n. 1:<"), r.xml.find("<w:drawing>"));
+    // Without the section, no picture at all.
+    const Relazione senza(esempi::lavoroesempio(), false);
+    EXPECT_EQ(senza.zip.count("word/media/immagine1.png"), 0u);
+    EXPECT_EQ(senza.xml.find("<w:drawing>"), std::string::npos);
+}
+
+TEST(Pdf, WorkedExampleHasTheSectionWithItsPicture) {
+    if (!esempi::disponibile("pdftotext") || !esempi::disponibile("pdfimages")) {
+        GTEST_SKIP() << "pdftotext/pdfimages non disponibili";
+    }
+    Relazione r(esempi::lavoroesempio());
+    esempi::Cartella c;
+    const std::string pdf = c / "relazione.pdf";
+    esempi::scrivi(pdf, r.pdf.toStdString());
+    const int pagine = r.scrittore.contapagine();
+    EXPECT_EQ(esempi::paginepdf(pdf), pagine);
+    const std::string testo = esempi::testopdf(pdf);
+    EXPECT_NE(testo.find("\fVerifica agli stati limite ultimi (NTC 2018)"), std::string::npos);
+    EXPECT_NE(testo.find("composta di n. " + std::to_string(pagine) + " pagine."),
+              std::string::npos);
+    for (const char* atteso : {"119,45", "501,2", "130,76", "0,914", "VERIFICATA"}) {
+        EXPECT_NE(testo.find(atteso), std::string::npos) << atteso;
+    }
+    // One picture, on the page of its heading.
+    const std::string elenco = esempi::esegui("pdfimages -list " + esempi::virgolette(pdf));
+    std::istringstream righe(elenco);
+    std::string riga;
+    std::vector<int> pagineimmagini;
+    while (std::getline(righe, riga)) {
+        int pagina = 0;
+        if (std::sscanf(riga.c_str(), "%d", &pagina) == 1) {
+            pagineimmagini.push_back(pagina);
+        }
+    }
+    ASSERT_EQ(pagineimmagini.size(), 1u) << elenco;
+    const auto fine = testo.find("Sezione della fondazione n. 1:");
+    ASSERT_NE(fine, std::string::npos);
+    EXPECT_EQ(pagineimmagini[0], 1 + std::count(testo.begin(), testo.begin() + fine, '\f'));
+}
+
+TEST(LibreOffice, ShowsTheSectionDrawingOfTheDocx) {
+    if (!esempi::disponibile("soffice") || !esempi::disponibile("pdfimages")) {
+        GTEST_SKIP() << "soffice/pdfimages non disponibili";
+    }
+    Relazione r(esempi::lavoroesempio());
+    esempi::Cartella c;
+    esempi::scrivi(c / "relazione.docx", r.scrittore.docx().toStdString());
+    int stato = -1;
+    const std::string uscita = esempi::esegui(
+        "cd " + esempi::virgolette(c.percorso().string()) +
+            " && timeout 180 soffice -env:UserInstallation=file://" + c.percorso().string() +
+            "/profilo --headless --convert-to pdf --outdir " +
+            esempi::virgolette(c.percorso().string()) + " relazione.docx 2>&1",
+        &stato);
+    ASSERT_EQ(stato, 0) << uscita;
+    const std::string elenco =
+        esempi::esegui("pdfimages -list " + esempi::virgolette(c / "relazione.pdf"));
+    // A heading line, a rule, then one line a picture.
+    std::istringstream righe(elenco);
+    std::string riga;
+    int immagini = 0;
+    while (std::getline(righe, riga)) {
+        int pagina = 0;
+        immagini += std::sscanf(riga.c_str(), "%d", &pagina) == 1 ? 1 : 0;
+    }
+    EXPECT_EQ(immagini, 1) << elenco;
 }

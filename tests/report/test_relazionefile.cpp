@@ -166,3 +166,34 @@ TEST(Comando, RelazioneDaFileCountsAsTheWindowDoes) {
         EXPECT_EQ(esempi::paginepdf(e.pdf), e.pagine);
     }
 }
+
+TEST(Comando, SenzaNtcLeavesOutTheLimitStateSection) {
+    if (!esempi::disponibile("pdftotext") || !esempi::disponibile("pdfinfo")) {
+        GTEST_SKIP() << "pdftotext or pdfinfo missing";
+    }
+    esempi::Cartella c;
+    const std::string lavoro = salva(c, esempi::lavoroesempio(), "Zocal-dati-esempio");
+    auto pagine = [](const std::string& out) {
+        const auto p = out.find("pagine: ");
+        return p == std::string::npos ? -1 : std::atoi(out.c_str() + p + 8);
+    };
+    const Esito con = esegui({lavoro, "-o", c / "con.docx", "--studio", "S", "--indirizzo", "I"});
+    ASSERT_EQ(con.stato, 0) << con.err;
+    const Esito senza = esegui(
+        {lavoro, "-o", c / "senza.docx", "--senza-ntc", "--studio", "S", "--indirizzo", "I"});
+    ASSERT_EQ(senza.stato, 0) << senza.err;
+    const std::string testocon = esempi::testopdf(c / "con.pdf");
+    const std::string testosenza = esempi::testopdf(c / "senza.pdf");
+    EXPECT_NE(testocon.find("Verifica agli stati limite ultimi (NTC 2018)"), std::string::npos);
+    EXPECT_EQ(testosenza.find("NTC 2018"), std::string::npos);
+    EXPECT_EQ(esempi::paginepdf(c / "con.pdf"), pagine(con.out));
+    EXPECT_EQ(esempi::paginepdf(c / "senza.pdf"), pagine(senza.out));
+    EXPECT_GT(pagine(con.out), pagine(senza.out));
+    EXPECT_NE(testosenza.find("composta di n. " + std::to_string(pagine(senza.out))),
+              std::string::npos);
+    const auto zip = leggizip(esempi::leggi(c / "senza.docx"));
+    EXPECT_EQ(zip.count("word/media/immagine1.png"), 0u);
+    EXPECT_EQ(leggizip(esempi::leggi(c / "con.docx")).count("word/media/immagine1.png"), 1u);
+    // The usage names the option.
+    EXPECT_NE(std::string(usorelazione).find("--senza-ntc"), std::string::npos);
+}

@@ -30,12 +30,19 @@ std::optional<std::string> avvisosenzastudio(const StudioTecnico& studio,
 // calculation window's walk through its foundations leaves them.
 void aggiornarisultati(DatiCalcolo& dati);
 
-// The whole content, title page to signature line, through an open writer.
-void componirelazione(ScrittoreRelazione& scrittore, const Lavoro& lavoro,
-                      const StudioTecnico& studio);
+// Size of the section drawing in the report, in pixels of a 96 dpi screen.
+inline constexpr int larghezzasezione = 560;
+inline constexpr int altezzasezione = 320;
 
-// Right-aligns the soil data columns and every column of every foundation table.
-void allineacolonne(ScrittoreRelazione& scrittore, const DatiCalcolo& dati);
+// The whole content, title page to signature line, through an open writer;
+// with `conntc` the limit-state section follows the foundations' tables.
+void componirelazione(ScrittoreRelazione& scrittore, const Lavoro& lavoro,
+                      const StudioTecnico& studio, bool conntc = true);
+
+// Right-aligns the soil data columns, every column of every foundation table
+// and, given the options of the limit-state section, its value columns.
+void allineacolonne(ScrittoreRelazione& scrittore, const DatiCalcolo& dati,
+                    const OpzioniNtc* ntc = nullptr);
 
 struct EsitoRelazione {
     std::string errore; // Italian, naming the file; empty on success
@@ -54,6 +61,7 @@ struct EsitoRelazione {
 // and saves it at `percorso` (the PDF beside it). The saved files carry the
 // right-aligned columns too: here the saved file is what the user sees.
 EsitoRelazione scrivirelazione(ScrittoreRelazione& scrittore, const Lavoro& lavoro,
-                               const StudioTecnico& studio, const std::string& percorso);
+                               const StudioTecnico& studio, const std::string& percorso,
+                               bool conntc = true);
 
 } // namespace zocal

@@ -21,6 +21,7 @@ struct Chiamata {
         nuovatabella,
         corpotabella,
         cella,
+        immagine,
         formatotabella,
         righeintestazione,
         tieniinsieme,
@@ -39,6 +40,7 @@ struct Chiamata {
     int a = 0;               // rows, row, format, table, heading rows, with the text before
     int b = 0;               // columns, column
     std::string autore = {}; // proprieta
+    double altezza = 0;      // immagine: its width is `punti`, its PNG `testo`
 
     bool operator==(const Chiamata&) const = default;
     // Readable form for test messages: cella(3, 2, "1,80").
@@ -74,6 +76,7 @@ class ScrittoreRegistratore : public ScrittoreRelazione {
     void nuovatabella(int righe, int colonne) override;
     void corpotabella(double punti) override;
     void cella(int riga, int colonna, const std::string& testo) override;
+    void immagine(const std::string& png, double larghezza, double altezza) override;
     void formatotabella(int formato) override;
     void righeintestazione(int righe) override;
     void tieniinsieme(bool conprecedente) override;

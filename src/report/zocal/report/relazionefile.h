@@ -15,11 +15,13 @@ extern const char* const usorelazione;
 // The report of a job file, as the title-page window's print command makes
 // it: counts and results refreshed first, then the DOCX at `docx` (empty:
 // beside the job file, named after the committente) and the PDF beside it.
-// The technical office is read from "StudioZocal.TXT" unless given.
+// The technical office is read from "StudioZocal.TXT" unless given; without
+// `conntc` the report leaves out the limit-state section.
 // Needs a QGuiApplication.
 EsitoRelazione relazionedafile(const std::string& filelavoro, const std::string& docx = {},
                                const std::optional<std::string>& studio = std::nullopt,
-                               const std::optional<std::string>& indirizzo = std::nullopt);
+                               const std::optional<std::string>& indirizzo = std::nullopt,
+                               bool conntc = true);
 
 // "zocal-cli relazione" with its arguments (those after "relazione"): prints
 // the two paths and the page count, or the reason on `err`. Returns the exit

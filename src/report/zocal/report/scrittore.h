@@ -36,6 +36,10 @@ class ScrittoreRelazione {
     virtual void nuovatabella(int righe, int colonne) = 0;
     virtual void corpotabella(double punti) = 0;
     virtual void cella(int riga, int colonna, const std::string& testo) = 0;
+    // Appends at the end of the document, as a paragraph of its own, a PNG
+    // picture shown `larghezza` x `altezza` points; the text typed or
+    // appended after it starts a new paragraph.
+    virtual void immagine(const std::string& png, double larghezza, double altezza) = 0;
     // Predefined table look; the report always asks for 9.
     virtual void formatotabella(int formato) = 0;
     // The first `righe` rows of the current table are its heading: repeated

@@ -48,7 +48,8 @@ SezioneNtc geometriasezione(const VerificaNtc& v, const QRectF& area);
 // Draws the section in `area` of any paint device.
 void disegnasezione(QPainter& pittore, const QRectF& area, const VerificaNtc& v);
 
-// The section as a picture on white, for documents.
-QImage immaginesezione(const VerificaNtc& v, int larghezza, int altezza);
+// The section as a picture on white, for documents; `scala` draws it that
+// many times finer than its size in pixels / scala.
+QImage immaginesezione(const VerificaNtc& v, int larghezza, int altezza, double scala = 1.0);
 
 } // namespace zocal
