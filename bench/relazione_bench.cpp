@@ -114,6 +114,9 @@ void ripeti(const std::vector<zocal::Chiamata>& chiamate, zocal::ScrittoreRelazi
         case T::allineadestra:
             w.allineadestra(c.a, c.b);
             break;
+        case T::immagine:
+            w.immagine(c.testo, c.punti, c.altezza);
+            break;
         case T::contapagine:
             break;
         case T::salvacome:

@@ -14,6 +14,7 @@
 #include <QTextTable>
 #include <QUrl>
 
+#include <algorithm>
 #include <cmath>
 #include <map>
 #include <tuple>
@@ -107,6 +108,12 @@ QByteArray attributo(const QString& s) {
 
 QByteArray numero(long long n) {
     return QByteArray::number(n);
+}
+
+// Paragraph spacing: none before or after, lines exactly `riga` twips apart.
+QByteArray spaziatura(long long riga) {
+    return "<w:spacing w:before=\"0\" w:after=\"0\" w:line=\"" + numero(riga) +
+           "\" w:lineRule=\"exact\"/>";
 }
 
 QByteArray esadecimale(const QColor& c) {
@@ -207,9 +214,30 @@ class Documento {
         return it->second;
     }
 
+    // The height of the block's lines in twips, as the layout makes them:
+    // single spacing of the report's font at the block's largest size. Given
+    // exactly, a word processor breaks the pages where the layout did,
+    // whatever face stands in for the font. 0 for a picture's line, which is
+    // as tall as the picture.
+    long long interlineatw(const QTextBlock& b) const {
+        double punti = 0;
+        for (auto it = b.begin(); !it.atEnd(); ++it) {
+            const QTextCharFormat f = it.fragment().charFormat();
+            if (f.isImageFormat()) {
+                return 0;
+            }
+            punti = std::max(punti, blocchi::puntidi(f, punti_));
+        }
+        if (punti == 0) {
+            punti = blocchi::puntidi(b.charFormat(), punti_);
+        }
+        return std::llround(punti * ip::interlinea * 20);
+    }
+
     // `tieni`: kept with the next paragraph, and whole.
     const QByteArray& proprietaparagrafo(const QTextBlock& b, bool tieni) {
-        const auto chiave = std::make_tuple(b.blockFormatIndex(), b.charFormatIndex(), tieni);
+        const long long riga = interlineatw(b);
+        const auto chiave = std::make_tuple(b.blockFormatIndex(), b.charFormatIndex(), tieni, riga);
         auto it = paragrafi_.find(chiave);
         if (it == paragrafi_.end()) {
             const QTextBlockFormat bf = b.blockFormat();
@@ -220,7 +248,9 @@ class Documento {
             if (bf.pageBreakPolicy() & QTextFormat::PageBreak_AlwaysBefore) {
                 out += "<w:pageBreakBefore/>";
             }
-            out += "<w:spacing w:before=\"0\" w:after=\"0\" w:line=\"240\" w:lineRule=\"auto\"/>";
+            out += riga > 0 ? spaziatura(riga)
+                            : QByteArray("<w:spacing w:before=\"0\" w:after=\"0\" w:line=\"240\" "
+                                         "w:lineRule=\"auto\"/>");
             const Qt::Alignment a = bf.alignment() & Qt::AlignHorizontal_Mask;
             if (a & Qt::AlignJustify) {
                 out += "<w:jc w:val=\"both\"/>";
@@ -409,7 +439,7 @@ class Documento {
     double punti_;
     QByteArray out_;
     std::map<int, QByteArray> caratteri_;
-    std::map<std::tuple<int, int, bool>, QByteArray> paragrafi_;
+    std::map<std::tuple<int, int, bool, long long>, QByteArray> paragrafi_;
     std::map<QRgb, QByteArray> colori_;
 
   public:
@@ -548,8 +578,8 @@ QByteArray piede(const QTextDocument& documento) {
                QByteArray(risultato) + "</w:t></w:r></w:fldSimple>";
     };
     return QByteArray(intestazionexml) + "<w:ftr " + spaziow +
-           "><w:p><w:pPr><w:jc w:val=\"center\"/><w:spacing w:before=\"0\" w:after=\"0\" "
-           "w:line=\"240\" w:lineRule=\"auto\"/></w:pPr>" +
+           "><w:p><w:pPr><w:jc w:val=\"center\"/>" +
+           spaziatura(std::llround(ip::piedepunti * ip::interlinea * 20)) + "</w:pPr>" +
            testo("pag. ") + campo("PAGE", "2") + testo(" di ") + campo("NUMPAGES", "2") +
            "</w:p></w:ftr>";
 }

@@ -395,6 +395,37 @@ TEST(Docx, SectionDrawingEmbeddedAsAPicture) {
     EXPECT_EQ(senza.xml.find("<w:drawing>"), std::string::npos);
 }
 
+// The spacing of the paragraph that holds `testo`, as "line rule".
+std::string spaziaturadi(const std::string& xml, const std::string& testo) {
+    const auto dove = xml.find(testo);
+    if (dove == std::string::npos) {
+        return "";
+    }
+    const auto inizio = xml.rfind("<w:p>", dove);
+    const std::string p = xml.substr(inizio, dove - inizio);
+    std::smatch m;
+    if (!std::regex_search(p, m, std::regex("w:line=\"([0-9]+)\" w:lineRule=\"([a-z]+)\""))) {
+        return "";
+    }
+    return m[1].str() + " " + m[2].str();
+}
+
+// Lines stand as far apart in a word processor as in our layout, whatever
+// face it takes for the font: LibreOffice's stand-in makes single spacing
+// 1.2 times the size, ours 1.225, and long tables ran onto another page.
+TEST(Docx, LinesExactlyAsTallAsInTheLayout) {
+    Relazione r(esempi::lavoropieno(2, 3));
+    EXPECT_EQ(spaziaturadi(r.xml, ">kg/cmq<"), "147 exact");                     // 6 pt
+    EXPECT_EQ(spaziaturadi(r.xml, ">significato<"), "245 exact");                // 10 pt
+    EXPECT_EQ(spaziaturadi(r.xml, ">Tipo di suolo:<"), "294 exact");             // 12 pt
+    EXPECT_EQ(spaziaturadi(r.xml, ">RELAZIONE SULLA FONDAZIONE<"), "490 exact"); // 20 pt
+    // A picture's line is as tall as the picture.
+    EXPECT_EQ(spaziaturadi(r.xml, "<w:drawing>"), "240 auto");
+    EXPECT_EQ(conta(r.xml, "w:lineRule=\"auto\""), conta(r.xml, "<w:drawing>"));
+    // The footer's 8 pt line too: it sets where the text of a page ends.
+    EXPECT_EQ(spaziaturadi(r.zip["word/footer1.xml"], ">pag. <"), "196 exact");
+}
+
 TEST(Pdf, WorkedExampleHasTheSectionWithItsPicture) {
     if (!esempi::disponibile("pdftotext") || !esempi::disponibile("pdfimages")) {
         GTEST_SKIP() << "pdftotext/pdfimages non disponibili";
