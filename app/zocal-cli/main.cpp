@@ -148,21 +148,36 @@ int verifica(const std::vector<std::string>& argomenti) {
     // With several files the JSON is one document that names each file and
     // carries the error of a file that could not be read.
     const bool elenco = json && file.size() > 1;
+    // The output is gathered in one buffer and written in large blocks.
+    std::string out;
+    const auto scarica = [&out](std::size_t soglia) {
+        if (out.size() >= soglia) {
+            std::cout.write(out.data(), static_cast<std::streamsize>(out.size()));
+            out.clear();
+        }
+    };
     if (elenco) {
-        std::cout << "{\"file\": [";
+        out += "{\"file\": [";
     }
     int stato = 0;
     for (std::size_t n = 0; n < file.size(); ++n) {
         const std::string& percorso = file[n];
         if (elenco) {
-            std::cout << (n ? ", " : "") << "{\"nome\": " << zocal::testojson(percorso) << ", ";
+            out += n ? ", {\"nome\": " : "{\"nome\": ";
+            zocal::aggiungijson(out, percorso);
+            out += ", ";
         }
         zocal::Lavoro lavoro;
         const zocal::EsitoLettura letto = zocal::aprilavoro(percorso, lavoro);
         if (!letto.riuscita()) {
+            // What came before reaches stdout before the message reaches stderr.
+            scarica(0);
+            std::cout.flush();
             std::cerr << "zocal-cli: " << percorso << ": " << letto.errore << "\n";
             if (elenco) {
-                std::cout << "\"errore\": " << zocal::testojson(letto.errore) << "}";
+                out += "\"errore\": ";
+                zocal::aggiungijson(out, letto.errore);
+                out += '}';
             }
             stato = 2;
             continue;
@@ -173,18 +188,22 @@ int verifica(const std::vector<std::string>& argomenti) {
         const zocal::OpzioniNtc opzioni = ntc.applica(lavoro.ntc);
         const zocal::OpzioniNtc* conntc = ntc.richiesta ? &opzioni : nullptr;
         if (elenco) {
-            std::cout << "\"verifica\": " << zocal::prospettojson(lavoro.dati, fondazioni, conntc)
-                      << "}";
+            out += "\"verifica\": ";
+            zocal::prospettojson(out, lavoro.dati, fondazioni, conntc);
+            out += '}';
         } else if (json) {
-            std::cout << zocal::prospettojson(lavoro.dati, fondazioni, conntc) << "\n";
+            zocal::prospettojson(out, lavoro.dati, fondazioni, conntc);
+            out += '\n';
         } else {
-            std::cout << "File: " << percorso << "\n\n"
-                      << zocal::prospetto(lavoro.dati, fondazioni, conntc);
+            out += "File: " + percorso + "\n\n";
+            out += zocal::prospetto(lavoro.dati, fondazioni, conntc);
         }
+        scarica(1 << 16);
     }
     if (elenco) {
-        std::cout << "]}\n";
+        out += "]}\n";
     }
+    scarica(0);
     return stato;
 }
 

@@ -5,9 +5,10 @@
 #include "zocal/core/regole.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <optional>
-#include <vector>
+#include <type_traits>
 
 namespace zocal {
 
@@ -17,7 +18,7 @@ struct Valore {
     enum class Tipo { niente, testo, nudo };
     enum class Fine { virgola, riga, file };
     Tipo tipo = Tipo::niente;
-    std::string contenuto; // bytes as in the file, quotes removed
+    std::string_view contenuto; // bytes as in the file, quotes removed
     Fine fine = Fine::file;
 };
 
@@ -79,7 +80,7 @@ class Lettore {
                 return std::nullopt;
             }
             v.tipo = Valore::Tipo::testo;
-            v.contenuto = std::string(s_.substr(pos_ + 1, chiusura - pos_ - 1));
+            v.contenuto = s_.substr(pos_ + 1, chiusura - pos_ - 1);
             // A text may hold line ends; keep the count of lines right.
             for (std::size_t p = pos_ + 1; p < chiusura; ++p) {
                 if (s_[p] == '\n' || (s_[p] == '\r' && (p + 1 >= chiusura || s_[p + 1] != '\n'))) {
@@ -103,7 +104,7 @@ class Lettore {
             while (fine > pos_ && spazio(s_[fine - 1])) {
                 --fine;
             }
-            v.contenuto = std::string(s_.substr(pos_, fine - pos_));
+            v.contenuto = s_.substr(pos_, fine - pos_);
             v.tipo = v.contenuto.empty() ? Valore::Tipo::niente : Valore::Tipo::nudo;
             pos_ = p;
         }
@@ -137,37 +138,50 @@ class Lettore {
     int riga_ = 1;
 };
 
+// The values of one record, read in place from the file's bytes.
 struct Record {
-    std::vector<Valore> valori;
+    std::array<Valore, 16> valori;
     int riga = 0;
 };
+static_assert(ndescrizione <= 16 && nfrontespizio <= 16);
+
+// The words of a message are put together only when there is a message to
+// give: `nome` is a text or a function that makes it.
+template <typename Nome> std::string testodi(const Nome& nome) {
+    if constexpr (std::is_invocable_v<const Nome&>) {
+        return nome();
+    } else {
+        return std::string(nome);
+    }
+}
 
 // One record: n values on one line (a quoted text may span lines). nullopt
 // when the file ends before the record is complete.
-std::optional<Record> leggirecord(Lettore& l, int n, const std::string& perche) {
+template <typename Perche>
+std::optional<Record> leggirecord(Lettore& l, int n, const Perche& perche) {
     if (!l.avanzaarecord()) {
         return std::nullopt;
     }
     Record r;
     r.riga = l.riga();
-    for (int k = 0; k < n; ++k) {
-        if (k > 0 && r.valori.back().fine != Valore::Fine::virgola) {
-            if (r.valori.back().fine == Valore::Fine::file || l.soloSpazi()) {
+    for (std::size_t k = 0; k < static_cast<std::size_t>(n); ++k) {
+        if (k > 0 && r.valori[k - 1].fine != Valore::Fine::virgola) {
+            if (r.valori[k - 1].fine == Valore::Fine::file || l.soloSpazi()) {
                 return std::nullopt;
             }
             // Taking the next line's values would shift every later record.
-            throw Guasto{r.riga, "mancano valori " + perche + " (ne sono attesi " +
+            throw Guasto{r.riga, "mancano valori " + testodi(perche) + " (ne sono attesi " +
                                      std::to_string(n) + ", trovati " + std::to_string(k) + ")"};
         }
         auto v = l.leggi();
         if (!v) {
             return std::nullopt;
         }
-        r.valori.push_back(std::move(*v));
+        r.valori[k] = *v;
     }
-    if (r.valori.back().fine == Valore::Fine::virgola) {
-        throw Guasto{r.riga,
-                     "troppi valori " + perche + " (ne sono attesi " + std::to_string(n) + ")"};
+    if (r.valori[static_cast<std::size_t>(n) - 1].fine == Valore::Fine::virgola) {
+        throw Guasto{r.riga, "troppi valori " + testodi(perche) + " (ne sono attesi " +
+                                 std::to_string(n) + ")"};
     }
     return r;
 }
@@ -176,7 +190,7 @@ std::optional<int> conteggio(const Valore& v) {
     if (v.tipo != Valore::Tipo::nudo) {
         return std::nullopt;
     }
-    const std::string& t = v.contenuto;
+    const std::string_view t = v.contenuto;
     int n = 0;
     auto [fine, ec] = std::from_chars(t.data(), t.data() + t.size(), n);
     if (ec != std::errc() || fine != t.data() + t.size() || n < 0 || n > 10) {
@@ -185,25 +199,26 @@ std::optional<int> conteggio(const Valore& v) {
     return n;
 }
 
-Cella ingresso(const Valore& v, int riga, const std::string& dato) {
+template <typename Dato> Cella ingresso(const Valore& v, int riga, const Dato& dato) {
     switch (v.tipo) {
     case Valore::Tipo::niente:
         return Cella();
     case Valore::Tipo::testo:
         if (!archivio::testoingresso(v.contenuto)) {
-            throw Guasto{riga, "il dato " + dato +
+            throw Guasto{riga, "il dato " + testodi(dato) +
                                    " deve contenere solo cifre, la virgola e il segno meno"};
         }
-        return Cella(v.contenuto);
+        return Cella(std::string(v.contenuto));
     case Valore::Tipo::nudo:
         break;
     }
     const auto numero = leggipunto(v.contenuto);
     if (!numero) {
-        throw Guasto{riga, "il dato " + dato + " non è un numero valido"};
+        throw Guasto{riga, "il dato " + testodi(dato) + " non è un numero valido"};
     }
     if (!archivio::numeroarchiviabile(*numero)) {
-        throw Guasto{riga, "il dato " + dato + " è un numero fuori dall'intervallo ammesso"};
+        throw Guasto{riga,
+                     "il dato " + testodi(dato) + " è un numero fuori dall'intervallo ammesso"};
     }
     return Cella(*numero);
 }
@@ -212,7 +227,7 @@ std::string testo(const Valore& v, int riga, const std::string& campo, bool utf8
     if (v.tipo == Valore::Tipo::nudo) {
         throw Guasto{riga, "il testo " + campo + " deve essere tra virgolette"};
     }
-    return utf8 ? v.contenuto : dacp1252(v.contenuto);
+    return utf8 ? std::string(v.contenuto) : dacp1252(v.contenuto);
 }
 
 // A file saved as UTF-8 by another editor: well-formed UTF-8 holding at
@@ -223,12 +238,12 @@ bool inutf8(std::string_view byte) {
     return alti && utf8valido(byte);
 }
 
-Record necessario(Lettore& l, int n, const std::string& perche) {
+template <typename Perche> Record necessario(Lettore& l, int n, const Perche& perche) {
     auto r = leggirecord(l, n, perche);
     if (!r) {
         throw Guasto{l.riga(), "il file termina prima della fine dei dati di calcolo (mancano i "
                                "valori " +
-                                   perche + ")"};
+                                   testodi(perche) + ")"};
     }
     return std::move(*r);
 }
@@ -242,24 +257,27 @@ void leggidati(Lettore& l, DatiCalcolo& d) {
     d.nfond = *nfond;
 
     for (int f = 1; f <= d.nfond; ++f) {
-        const std::string fond = "della fondazione " + std::to_string(f);
-        const Record r2 = necessario(l, 4, "per la fondazione " + std::to_string(f));
+        const auto fond = [f] { return "della fondazione " + std::to_string(f); };
+        const Record r2 =
+            necessario(l, 4, [f] { return "per la fondazione " + std::to_string(f); });
         const auto npiani = conteggio(r2.valori[2]);
         if (!npiani) {
             throw Guasto{r2.riga, "il numero dei piani deve essere un numero intero da 0 a 10"};
         }
-        d.prof[f] = ingresso(r2.valori[0], r2.riga, "prof " + fond);
-        d.largh[f] = ingresso(r2.valori[1], r2.riga, "largh " + fond);
+        d.prof[f] = ingresso(r2.valori[0], r2.riga, [&] { return "prof " + fond(); });
+        d.largh[f] = ingresso(r2.valori[1], r2.riga, [&] { return "largh " + fond(); });
         d.npiani[f] = *npiani;
-        d.sigmat[f] = ingresso(r2.valori[3], r2.riga, "sigmat " + fond);
+        d.sigmat[f] = ingresso(r2.valori[3], r2.riga, [&] { return "sigmat " + fond(); });
 
         for (int i = 1; i <= d.npiani[f]; ++i) {
-            const std::string piano = "del piano " + std::to_string(i) + " " + fond;
-            const Record r3 = necessario(l, 8, "per il piano " + std::to_string(i) + " " + fond);
+            const Record r3 = necessario(
+                l, 8, [&] { return "per il piano " + std::to_string(i) + " " + fond(); });
             for (std::size_t k = 0; k < vociingresso.size(); ++k) {
                 const Voce v = vociingresso[k];
-                d.piano(v, i, f) =
-                    ingresso(r3.valori[k], r3.riga, std::string(nomevoce(v)) + " " + piano);
+                d.piano(v, i, f) = ingresso(r3.valori[k], r3.riga, [&] {
+                    return std::string(nomevoce(v)) + " del piano " + std::to_string(i) + " " +
+                           fond();
+                });
             }
         }
     }

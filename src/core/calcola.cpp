@@ -79,7 +79,7 @@ class Calcolo {
 
     bool tipozero() const { return !d_.tiposuolo.vuota() && leggidecimale(d_.tiposuolo) == 0.0; }
 
-    [[noreturn]] void illeggibile(const Cella& c, const std::string& dove, int passo) {
+    [[noreturn]] void illeggibile(const Cella& c, const char* dove, int passo) {
         esito_.note = notaillegibile(c, dove);
         throw Arresto{passo};
     }
@@ -94,7 +94,7 @@ class Calcolo {
         return valore;
     }
 
-    double decimale(const Cella& c, const std::string& dove, int passo) {
+    double decimale(const Cella& c, const char* dove, int passo) {
         const auto v = leggidecimale(c);
         if (!v) {
             illeggibile(c, dove, passo);
@@ -263,7 +263,7 @@ std::optional<PianoLetto> leggipiano(const DatiCalcolo& d, int i, int f, std::st
     const Voce vocipesi[5] = {Voce::pesol, Voce::sovr, Voce::pepav, Voce::tram, Voce::spem};
     for (int k = 0; k < 5; ++k) {
         const Cella& c = d.piano(vocipesi[k], i, f);
-        if (!benformato(c.testo())) {
+        if (!benformato(c)) {
             return illeggibile(vocipesi[k]);
         }
         pesi[k] = leggiintero(c);

@@ -16,40 +16,49 @@ std::vector<FondazioneCalcolata> calcolatutte(DatiCalcolo& dati) {
     return fondazioni;
 }
 
-// Escaped into one string: the stream's per-character path is slow.
+void aggiungijson(std::string& out, std::string_view testo) {
+    out += '"';
+    std::size_t da = 0;
+    for (std::size_t p = 0; p < testo.size(); ++p) {
+        const auto c = static_cast<unsigned char>(testo[p]);
+        if (c >= 0x20 && c != '"' && c != '\\') {
+            continue;
+        }
+        // Runs of plain characters go in whole.
+        out.append(testo.substr(da, p - da));
+        da = p + 1;
+        switch (c) {
+        case '"':
+            out += "\\\"";
+            break;
+        case '\\':
+            out += "\\\\";
+            break;
+        case '\n':
+            out += "\\n";
+            break;
+        case '\r':
+            out += "\\r";
+            break;
+        case '\t':
+            out += "\\t";
+            break;
+        default: {
+            static constexpr char esadecimali[] = "0123456789abcdef";
+            out += "\\u00";
+            out += esadecimali[c >> 4];
+            out += esadecimali[c & 0xF];
+        }
+        }
+    }
+    out.append(testo.substr(da));
+    out += '"';
+}
+
 std::string testojson(const std::string& testo) {
     std::string t;
     t.reserve(testo.size() + 2);
-    t += '"';
-    for (unsigned char c : testo) {
-        switch (c) {
-        case '"':
-            t += "\\\"";
-            break;
-        case '\\':
-            t += "\\\\";
-            break;
-        case '\n':
-            t += "\\n";
-            break;
-        case '\r':
-            t += "\\r";
-            break;
-        case '\t':
-            t += "\\t";
-            break;
-        default:
-            if (c < 0x20) {
-                static constexpr char esadecimali[] = "0123456789abcdef";
-                t += "\\u00";
-                t += esadecimali[c >> 4];
-                t += esadecimali[c & 0xF];
-            } else {
-                t += static_cast<char>(c);
-            }
-        }
-    }
-    t += '"';
+    aggiungijson(t, testo);
     return t;
 }
 
@@ -78,8 +87,10 @@ std::string asinistra(const std::string& testo, std::size_t larghezza) {
     return n >= larghezza ? testo + ' ' : testo + std::string(larghezza - n, ' ');
 }
 
-void json(std::ostream& out, const std::string& testo) {
-    out << testojson(testo);
+void intero(std::string& out, int n) {
+    char buf[16];
+    const auto fine = std::to_chars(buf, buf + sizeof buf, n).ptr;
+    out.append(buf, fine);
 }
 
 void bloccontc(std::ostream& out, const VerificaNtc& v) {
@@ -97,18 +108,18 @@ void bloccontc(std::ostream& out, const VerificaNtc& v) {
 }
 
 // Shortest text that reads back to the same double; null when not finite.
-void numerojson(std::ostream& out, double valore) {
+void numerojson(std::string& out, double valore) {
     if (!std::isfinite(valore)) {
-        out << "null";
+        out += "null";
         return;
     }
     char buf[32];
     const auto [fine, ec] = std::to_chars(buf, buf + sizeof buf, valore);
-    out << (ec == std::errc() ? std::string_view(buf, static_cast<std::size_t>(fine - buf))
-                              : std::string_view("null"));
+    out += ec == std::errc() ? std::string_view(buf, static_cast<std::size_t>(fine - buf))
+                             : std::string_view("null");
 }
 
-void oggettontc(std::ostream& out, const VerificaNtc& v) {
+void oggettontc(std::string& out, const VerificaNtc& v) {
     const std::pair<const char*, double> numeri[] = {
         {"G1k", v.G1k},
         {"G2k", v.G2k},
@@ -128,22 +139,24 @@ void oggettontc(std::ostream& out, const VerificaNtc& v) {
         {"Rd", v.Rd},
         {"EdRd", v.EdRd},
     };
-    out << "{";
+    out += '{';
     bool primo = true;
     for (const auto& [nome, valore] : numeri) {
-        out << (primo ? "\"" : ", \"") << nome << "\": ";
+        out += primo ? "\"" : ", \"";
+        out += nome;
+        out += "\": ";
         primo = false;
         if (v.calcolata) {
             numerojson(out, valore);
         } else {
-            out << "null";
+            out += "null";
         }
     }
-    out << ", \"esito\": ";
-    json(out, v.esito());
-    out << ", \"nota\": ";
-    json(out, v.nota);
-    out << "}";
+    out += ", \"esito\": ";
+    aggiungijson(out, v.esito());
+    out += ", \"nota\": ";
+    aggiungijson(out, v.nota);
+    out += '}';
 }
 
 } // namespace
@@ -195,53 +208,65 @@ std::string prospetto(const DatiCalcolo& d, const std::vector<FondazioneCalcolat
     return out.str();
 }
 
-std::string prospettojson(const DatiCalcolo& d, const std::vector<FondazioneCalcolata>& fondazioni,
-                          const OpzioniNtc* ntc) {
-    std::ostringstream out;
-    out.imbue(std::locale::classic());
-    out << "{\"nfond\": " << d.nfond;
+void prospettojson(std::string& out, const DatiCalcolo& d,
+                   const std::vector<FondazioneCalcolata>& fondazioni, const OpzioniNtc* ntc) {
+    out += "{\"nfond\": ";
+    intero(out, d.nfond);
     if (ntc) {
-        out << ", \"opzioni_ntc\": {\"ngamma\": ";
-        json(out, std::string(chiavengamma(ntc->ngamma)));
-        out << ", \"profondita\": " << (ntc->profondita ? "true" : "false")
-            << ", \"g2_definiti\": " << (ntc->g2definiti ? "true" : "false") << "}";
+        out += ", \"opzioni_ntc\": {\"ngamma\": ";
+        aggiungijson(out, chiavengamma(ntc->ngamma));
+        out += ", \"profondita\": ";
+        out += ntc->profondita ? "true" : "false";
+        out += ", \"g2_definiti\": ";
+        out += ntc->g2definiti ? "true" : "false";
+        out += '}';
     }
-    out << ", \"fondazioni\": [";
+    out += ", \"fondazioni\": [";
     bool prima = true;
     for (const FondazioneCalcolata& fc : fondazioni) {
         const int f = fc.numero;
-        out << (prima ? "" : ", ") << "{\"numero\": " << f << ", \"npiani\": " << d.npiani[f]
-            << ", \"piani\": [";
+        out += prima ? "{\"numero\": " : ", {\"numero\": ";
+        intero(out, f);
+        out += ", \"npiani\": ";
+        intero(out, d.npiani[f]);
+        out += ", \"piani\": [";
         prima = false;
         for (int i = 1; i <= d.npiani[f]; ++i) {
-            out << (i > 1 ? ", " : "") << "{\"numero\": " << i << ", \"scar\": ";
-            json(out, d.scar(i, f).testo());
-            out << ", \"scartot\": ";
-            json(out, d.scartot(i, f).testo());
-            out << "}";
+            out += i > 1 ? ", {\"numero\": " : "{\"numero\": ";
+            intero(out, i);
+            out += ", \"scar\": ";
+            aggiungijson(out, d.scar(i, f).testo());
+            out += ", \"scartot\": ";
+            aggiungijson(out, d.scartot(i, f).testo());
+            out += '}';
         }
-        out << "]";
-        const std::pair<const char*, std::string> valori[] = {
-            {"carlim", d.carlim[f].testo()},
-            {"sigmat", d.sigmat[f].testo()},
-            {"scater", d.scater[f].testo()},
-            {"siglav", d.siglav[f].testo()},
-            {"coeff", d.coeff[f].testo()},
-            {"verifica", d.verifica[f].testo()},
-            {"note", nota(fc)},
+        out += ']';
+        const std::pair<const char*, const Cella*> celle[] = {
+            {"carlim", &d.carlim[f]}, {"sigmat", &d.sigmat[f]}, {"scater", &d.scater[f]},
+            {"siglav", &d.siglav[f]}, {"coeff", &d.coeff[f]},   {"verifica", &d.verifica[f]},
         };
-        for (const auto& [nome, valore] : valori) {
-            out << ", \"" << nome << "\": ";
-            json(out, valore);
+        for (const auto& [nome, cella] : celle) {
+            out += ", \"";
+            out += nome;
+            out += "\": ";
+            aggiungijson(out, cella->testo());
         }
+        out += ", \"note\": ";
+        aggiungijson(out, fc.esito.note ? std::string_view(*fc.esito.note) : std::string_view());
         if (ntc) {
-            out << ", \"ntc\": ";
+            out += ", \"ntc\": ";
             oggettontc(out, verificantc(d, f, *ntc));
         }
-        out << "}";
+        out += '}';
     }
-    out << "]}";
-    return out.str();
+    out += "]}";
+}
+
+std::string prospettojson(const DatiCalcolo& d, const std::vector<FondazioneCalcolata>& fondazioni,
+                          const OpzioniNtc* ntc) {
+    std::string out;
+    prospettojson(out, d, fondazioni, ntc);
+    return out;
 }
 
 } // namespace zocal

@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
+#include <iterator>
 
 namespace zocal {
 
@@ -15,34 +17,87 @@ bool cifra(char c) {
 
 } // namespace
 
+namespace {
+
+// Exact powers of ten as doubles (10^22 is the last one a double holds exactly).
+constexpr double potenze[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                              1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                              1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+
+// The digits of r (1 <= r < 10^15), trailing zeros removed; the count of
+// digits before the removal.
+int cifredi(std::uint64_t r, std::string& cifre) {
+    char buf[16];
+    char* fine = buf + sizeof buf;
+    char* p = fine;
+    while (r != 0) {
+        *--p = static_cast<char>('0' + r % 10);
+        r /= 10;
+    }
+    const int n = static_cast<int>(fine - p);
+    while (fine[-1] == '0') {
+        --fine;
+    }
+    cifre.assign(p, fine);
+    return n;
+}
+
+// A value that is the double nearest to a decimal of at most 15 significant
+// digits, r / 10^k: the decimal is its rounding to 15 digits, since the
+// double lies within half a unit of its last place of it, far closer than
+// half a step of the 15th digit. Most values the program meets are such
+// decimals (typed entries, results rounded to cents), and finding r costs
+// less than the exact conversion below.
+bool cifrebrevi(double assoluto, Cifre15& d) {
+    for (int k = 0; k < static_cast<int>(std::size(potenze)); ++k) {
+        const double scalato = assoluto * potenze[k];
+        if (scalato >= 1e15) {
+            return false;
+        }
+        const double r = std::nearbyint(scalato);
+        if (r >= 1 && r / potenze[k] == assoluto) {
+            const int n = cifredi(static_cast<std::uint64_t>(r), d.cifre);
+            d.esponente = n - 1 - k;
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
 Cifre15 cifre15(double valore) {
     Cifre15 d;
     if (!std::isfinite(valore) || valore == 0.0) {
         return d;
     }
+    d.negativo = std::signbit(valore);
+    if (cifrebrevi(std::fabs(valore), d)) {
+        return d;
+    }
+    // Any other value: the exact decimal expansion, rounded to 15 digits.
     char buf[64];
     auto [fine, ec] =
-        std::to_chars(buf, buf + sizeof buf, valore, std::chars_format::scientific, 14);
+        std::to_chars(buf, buf + sizeof buf, std::fabs(valore), std::chars_format::scientific, 14);
     (void)ec;
-    std::string_view s(buf, static_cast<std::size_t>(fine - buf));
-    if (s.front() == '-') {
-        d.negativo = true;
-        s.remove_prefix(1);
-    }
+    const std::string_view s(buf, static_cast<std::size_t>(fine - buf));
     const auto e = s.find('e');
+    char cifre[16];
+    std::size_t n = 0;
     for (char c : s.substr(0, e)) {
         if (cifra(c)) {
-            d.cifre.push_back(c);
+            cifre[n++] = c;
         }
     }
+    while (n > 0 && cifre[n - 1] == '0') {
+        --n;
+    }
+    d.cifre.assign(cifre, n);
     std::string_view esp = s.substr(e + 1);
     if (!esp.empty() && esp.front() == '+') {
         esp.remove_prefix(1);
     }
     std::from_chars(esp.data(), esp.data() + esp.size(), d.esponente);
-    while (!d.cifre.empty() && d.cifre.back() == '0') {
-        d.cifre.pop_back();
-    }
     return d;
 }
 
@@ -74,7 +129,7 @@ std::string scrivi(double valore, char separatore) {
     return out;
 }
 
-std::optional<double> converti(std::string testo) {
+std::optional<double> converti(std::string_view testo) {
     double valore = 0;
     const char* inizio = testo.data();
     const char* fine = inizio + testo.size();
@@ -83,6 +138,19 @@ std::optional<double> converti(std::string testo) {
         return std::nullopt;
     }
     return valore;
+}
+
+// What leggiintero reads from the text scrivinumero writes, without the text.
+double parteintera(const Cifre15& d) {
+    double valore = 0;
+    const int intere = d.esponente + 1;
+    if (!d.cifre.empty()) {
+        for (int k = 0; k < intere; ++k) {
+            const auto i = static_cast<std::size_t>(k);
+            valore = valore * 10 + (i < d.cifre.size() ? d.cifre[i] - '0' : 0);
+        }
+    }
+    return d.negativo ? -valore : valore;
 }
 
 } // namespace
@@ -130,11 +198,21 @@ double leggiintero(std::string_view testo) {
 }
 
 double leggiintero(const Cella& cella) {
-    return leggiintero(cella.testo());
+    if (cella.eNumero()) {
+        return parteintera(cifre15(cella.numero()));
+    }
+    const std::string* testo = cella.testoGrezzo();
+    return testo != nullptr ? leggiintero(std::string_view(*testo)) : 0.0;
 }
 
 bool benformato(std::string_view testo) {
     return leggidecimale(testo).has_value();
+}
+
+bool benformato(const Cella& cella) {
+    // The writing rule always gives a readable text.
+    const std::string* testo = cella.testoGrezzo();
+    return testo == nullptr || benformato(std::string_view(*testo));
 }
 
 std::optional<double> leggidecimale(std::string_view testo) {
@@ -146,16 +224,15 @@ std::optional<double> leggidecimale(std::string_view testo) {
         pos = 1;
     }
     std::size_t cifre = 0;
-    bool virgola = false;
-    std::string normale(testo.substr(0, pos));
-    for (; pos < testo.size(); ++pos) {
-        const char c = testo[pos];
+    std::size_t virgola = std::string_view::npos;
+    std::uint64_t mantissa = 0;
+    for (std::size_t p = pos; p < testo.size(); ++p) {
+        const char c = testo[p];
         if (cifra(c)) {
             ++cifre;
-            normale += c;
-        } else if (c == ',' && !virgola) {
-            virgola = true;
-            normale += '.';
+            mantissa = mantissa * 10 + static_cast<std::uint64_t>(c - '0');
+        } else if (c == ',' && virgola == std::string_view::npos) {
+            virgola = p;
         } else {
             return std::nullopt;
         }
@@ -163,14 +240,38 @@ std::optional<double> leggidecimale(std::string_view testo) {
     if (cifre == 0) {
         return std::nullopt;
     }
-    return converti(std::move(normale));
+    // Up to 15 digits the digits and the power of ten are exact doubles, so
+    // one division rounds the decimal to the nearest double, which is what
+    // the full conversion gives too.
+    if (cifre <= 15) {
+        const std::size_t decimali =
+            virgola == std::string_view::npos ? 0 : testo.size() - virgola - 1;
+        const double valore = static_cast<double>(mantissa) / potenze[decimali];
+        return pos == 1 ? -valore : valore;
+    }
+    if (virgola == std::string_view::npos) {
+        return converti(testo);
+    }
+    // The conversion reads a point; a short text is copied on the stack.
+    char breve[64];
+    std::string lungo;
+    char* normale = breve;
+    if (testo.size() > sizeof breve) {
+        lungo.assign(testo);
+        normale = lungo.data();
+    } else {
+        testo.copy(breve, testo.size());
+    }
+    normale[virgola] = '.';
+    return converti(std::string_view(normale, testo.size()));
 }
 
 std::optional<double> leggidecimale(const Cella& cella) {
     if (cella.eNumero()) {
         return cella.numero();
     }
-    return leggidecimale(cella.testo());
+    const std::string* testo = cella.testoGrezzo();
+    return testo != nullptr ? leggidecimale(std::string_view(*testo)) : 0.0;
 }
 
 std::optional<double> leggicm(const Cella& cella) {
@@ -178,7 +279,7 @@ std::optional<double> leggicm(const Cella& cella) {
     if (!metri) {
         return std::nullopt;
     }
-    return leggiintero(scrivinumero(*metri * 100)) / 100;
+    return parteintera(cifre15(*metri * 100)) / 100;
 }
 
 std::optional<double> leggipunto(std::string_view testo) {
@@ -225,7 +326,7 @@ std::optional<double> leggipunto(std::string_view testo) {
             return std::nullopt;
         }
     }
-    return converti(std::move(normale));
+    return converti(normale);
 }
 
 } // namespace zocal

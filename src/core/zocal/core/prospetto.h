@@ -4,6 +4,7 @@
 #include "zocal/core/ntc.h"
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace zocal {
@@ -30,8 +31,14 @@ std::string prospetto(const DatiCalcolo& dati, const std::vector<FondazioneCalco
 std::string prospettojson(const DatiCalcolo& dati,
                           const std::vector<FondazioneCalcolata>& fondazioni,
                           const OpzioniNtc* ntc = nullptr);
+// The same, added at the end of `out`.
+void prospettojson(std::string& out, const DatiCalcolo& dati,
+                   const std::vector<FondazioneCalcolata>& fondazioni,
+                   const OpzioniNtc* ntc = nullptr);
 
 // `testo` as a JSON string, quotes included.
 std::string testojson(const std::string& testo);
+// The same, added at the end of `out`.
+void aggiungijson(std::string& out, std::string_view testo);
 
 } // namespace zocal

@@ -60,6 +60,13 @@ std::optional<double> leggicm(const Cella& cella);
 
 // Whether leggidecimale can read the text (an empty text can).
 bool benformato(std::string_view testo);
+bool benformato(const Cella& cella);
+inline bool benformato(const std::string& testo) {
+    return benformato(std::string_view(testo));
+}
+inline bool benformato(const char* testo) {
+    return benformato(std::string_view(testo));
+}
 
 // A job-file number with "." as separator: "2", ".5", "-.5", "1.25", "1E+20".
 std::optional<double> leggipunto(std::string_view testo);
