@@ -160,6 +160,9 @@ int verifica(const std::vector<std::string>& argomenti) {
         out += "{\"file\": [";
     }
     int stato = 0;
+    // One job at a time; a file that cannot be read leaves it as it was,
+    // and nothing of it is used then.
+    zocal::Lavoro lavoro;
     for (std::size_t n = 0; n < file.size(); ++n) {
         const std::string& percorso = file[n];
         if (elenco) {
@@ -167,7 +170,6 @@ int verifica(const std::vector<std::string>& argomenti) {
             zocal::aggiungijson(out, percorso);
             out += ", ";
         }
-        zocal::Lavoro lavoro;
         const zocal::EsitoLettura letto = zocal::aprilavoro(percorso, lavoro);
         if (!letto.riuscita()) {
             // What came before reaches stdout before the message reaches stderr.

@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <cstdint>
+#include <cstring>
 #include <optional>
 #include <type_traits>
 
@@ -67,26 +69,30 @@ class Lettore {
         return true;
     }
 
-    // The next value and what ended it; nullopt when the file ends inside
-    // a quoted text.
-    std::optional<Valore> leggi() {
+    // The next value and what ended it, in `v`; false when the file ends
+    // inside a quoted text.
+    bool leggi(Valore& v) {
         while (pos_ < s_.size() && spazio(s_[pos_])) {
             ++pos_;
         }
-        Valore v;
         if (pos_ < s_.size() && s_[pos_] == '"') {
-            const std::size_t chiusura = s_.find('"', pos_ + 1);
-            if (chiusura == std::string_view::npos) {
-                return std::nullopt;
-            }
-            v.tipo = Valore::Tipo::testo;
-            v.contenuto = s_.substr(pos_ + 1, chiusura - pos_ - 1);
-            // A text may hold line ends; keep the count of lines right.
-            for (std::size_t p = pos_ + 1; p < chiusura; ++p) {
-                if (s_[p] == '\n' || (s_[p] == '\r' && (p + 1 >= chiusura || s_[p + 1] != '\n'))) {
-                    ++riga_;
+            // To the closing quote; a text may hold line ends, and the count
+            // of lines must stay right.
+            std::size_t chiusura = pos_ + 1;
+            int righe = 0;
+            for (; chiusura < s_.size() && s_[chiusura] != '"'; ++chiusura) {
+                const char c = s_[chiusura];
+                if (c == '\n' ||
+                    (c == '\r' && (chiusura + 1 == s_.size() || s_[chiusura + 1] != '\n'))) {
+                    ++righe;
                 }
             }
+            if (chiusura == s_.size()) {
+                return false;
+            }
+            riga_ += righe;
+            v.tipo = Valore::Tipo::testo;
+            v.contenuto = s_.substr(pos_ + 1, chiusura - pos_ - 1);
             pos_ = chiusura + 1;
             while (pos_ < s_.size() && spazio(s_[pos_])) {
                 ++pos_;
@@ -117,7 +123,7 @@ class Lettore {
             v.fine = Valore::Fine::riga;
             finediriga();
         }
-        return v;
+        return true;
     }
 
   private:
@@ -155,35 +161,31 @@ template <typename Nome> std::string testodi(const Nome& nome) {
     }
 }
 
-// One record: n values on one line (a quoted text may span lines). nullopt
-// when the file ends before the record is complete.
-template <typename Perche>
-std::optional<Record> leggirecord(Lettore& l, int n, const Perche& perche) {
+// One record: n values on one line (a quoted text may span lines), in `r`.
+// False when the file ends before the record is complete.
+template <typename Perche> bool leggirecord(Lettore& l, int n, const Perche& perche, Record& r) {
     if (!l.avanzaarecord()) {
-        return std::nullopt;
+        return false;
     }
-    Record r;
     r.riga = l.riga();
     for (std::size_t k = 0; k < static_cast<std::size_t>(n); ++k) {
         if (k > 0 && r.valori[k - 1].fine != Valore::Fine::virgola) {
             if (r.valori[k - 1].fine == Valore::Fine::file || l.soloSpazi()) {
-                return std::nullopt;
+                return false;
             }
             // Taking the next line's values would shift every later record.
             throw Guasto{r.riga, "mancano valori " + testodi(perche) + " (ne sono attesi " +
                                      std::to_string(n) + ", trovati " + std::to_string(k) + ")"};
         }
-        auto v = l.leggi();
-        if (!v) {
-            return std::nullopt;
+        if (!l.leggi(r.valori[k])) {
+            return false;
         }
-        r.valori[k] = *v;
     }
     if (r.valori[static_cast<std::size_t>(n) - 1].fine == Valore::Fine::virgola) {
         throw Guasto{r.riga, "troppi valori " + testodi(perche) + " (ne sono attesi " +
                                  std::to_string(n) + ")"};
     }
-    return r;
+    return true;
 }
 
 std::optional<int> conteggio(const Valore& v) {
@@ -199,16 +201,19 @@ std::optional<int> conteggio(const Valore& v) {
     return n;
 }
 
-template <typename Dato> Cella ingresso(const Valore& v, int riga, const Dato& dato) {
+// The value into `cella` (built in place: a text is copied once).
+template <typename Dato> void ingresso(Cella& cella, const Valore& v, int riga, const Dato& dato) {
     switch (v.tipo) {
     case Valore::Tipo::niente:
-        return Cella();
+        cella.svuota();
+        return;
     case Valore::Tipo::testo:
         if (!archivio::testoingresso(v.contenuto)) {
             throw Guasto{riga, "il dato " + testodi(dato) +
                                    " deve contenere solo cifre, la virgola e il segno meno"};
         }
-        return Cella(std::string(v.contenuto));
+        cella.impostatesto(v.contenuto);
+        return;
     case Valore::Tipo::nudo:
         break;
     }
@@ -220,12 +225,13 @@ template <typename Dato> Cella ingresso(const Valore& v, int riga, const Dato& d
         throw Guasto{riga,
                      "il dato " + testodi(dato) + " è un numero fuori dall'intervallo ammesso"};
     }
-    return Cella(*numero);
+    cella = Cella(*numero);
 }
 
-std::string testo(const Valore& v, int riga, const std::string& campo, bool utf8) {
+template <typename Campo>
+std::string testo(const Valore& v, int riga, bool utf8, const Campo& campo) {
     if (v.tipo == Valore::Tipo::nudo) {
-        throw Guasto{riga, "il testo " + campo + " deve essere tra virgolette"};
+        throw Guasto{riga, "il testo " + campo() + " deve essere tra virgolette"};
     }
     return utf8 ? std::string(v.contenuto) : dacp1252(v.contenuto);
 }
@@ -234,47 +240,58 @@ std::string testo(const Valore& v, int riga, const std::string& campo, bool utf8
 // least one multi-byte sequence. Accented Windows-1252 text is almost never
 // well-formed UTF-8, and plain ASCII reads the same either way.
 bool inutf8(std::string_view byte) {
-    const bool alti = std::any_of(byte.begin(), byte.end(), [](char c) { return (c & 0x80) != 0; });
-    return alti && utf8valido(byte);
+    // Eight bytes at a time: most files are plain ASCII.
+    std::size_t p = 0;
+    std::uint64_t alti = 0;
+    for (; p + 8 <= byte.size(); p += 8) {
+        std::uint64_t otto = 0;
+        std::memcpy(&otto, byte.data() + p, 8);
+        alti |= otto;
+    }
+    for (; p < byte.size(); ++p) {
+        alti |= static_cast<unsigned char>(byte[p]);
+    }
+    return (alti & 0x8080808080808080ULL) != 0 && utf8valido(byte);
 }
 
-template <typename Perche> Record necessario(Lettore& l, int n, const Perche& perche) {
-    auto r = leggirecord(l, n, perche);
-    if (!r) {
+template <typename Perche> void necessario(Lettore& l, int n, const Perche& perche, Record& r) {
+    if (!leggirecord(l, n, perche, r)) {
         throw Guasto{l.riga(), "il file termina prima della fine dei dati di calcolo (mancano i "
                                "valori " +
                                    testodi(perche) + ")"};
     }
-    return std::move(*r);
 }
 
 void leggidati(Lettore& l, DatiCalcolo& d) {
-    const Record r1 = necessario(l, 1, "per il numero delle fondazioni");
+    Record r1;
+    necessario(l, 1, "per il numero delle fondazioni", r1);
     const auto nfond = conteggio(r1.valori[0]);
     if (!nfond) {
         throw Guasto{r1.riga, "il numero delle fondazioni deve essere un numero intero da 0 a 10"};
     }
     d.nfond = *nfond;
 
+    Record r2;
+    Record r3;
     for (int f = 1; f <= d.nfond; ++f) {
         const auto fond = [f] { return "della fondazione " + std::to_string(f); };
-        const Record r2 =
-            necessario(l, 4, [f] { return "per la fondazione " + std::to_string(f); });
+        necessario(
+            l, 4, [f] { return "per la fondazione " + std::to_string(f); }, r2);
         const auto npiani = conteggio(r2.valori[2]);
         if (!npiani) {
             throw Guasto{r2.riga, "il numero dei piani deve essere un numero intero da 0 a 10"};
         }
-        d.prof[f] = ingresso(r2.valori[0], r2.riga, [&] { return "prof " + fond(); });
-        d.largh[f] = ingresso(r2.valori[1], r2.riga, [&] { return "largh " + fond(); });
+        ingresso(d.prof[f], r2.valori[0], r2.riga, [&] { return "prof " + fond(); });
+        ingresso(d.largh[f], r2.valori[1], r2.riga, [&] { return "largh " + fond(); });
         d.npiani[f] = *npiani;
-        d.sigmat[f] = ingresso(r2.valori[3], r2.riga, [&] { return "sigmat " + fond(); });
+        ingresso(d.sigmat[f], r2.valori[3], r2.riga, [&] { return "sigmat " + fond(); });
 
         for (int i = 1; i <= d.npiani[f]; ++i) {
-            const Record r3 = necessario(
-                l, 8, [&] { return "per il piano " + std::to_string(i) + " " + fond(); });
+            necessario(
+                l, 8, [&] { return "per il piano " + std::to_string(i) + " " + fond(); }, r3);
             for (std::size_t k = 0; k < vociingresso.size(); ++k) {
                 const Voce v = vociingresso[k];
-                d.piano(v, i, f) = ingresso(r3.valori[k], r3.riga, [&] {
+                ingresso(d.piano(v, i, f), r3.valori[k], r3.riga, [&] {
                     return std::string(nomevoce(v)) + " del piano " + std::to_string(i) + " " +
                            fond();
                 });
@@ -282,11 +299,11 @@ void leggidati(Lettore& l, DatiCalcolo& d) {
         }
     }
 
-    const Record r4 = necessario(l, 4, "per il terreno");
-    d.tiposuolo = ingresso(r4.valori[0], r4.riga, "tiposuolo del terreno");
-    d.pesos = ingresso(r4.valori[1], r4.riga, "pesos del terreno");
-    d.coes = ingresso(r4.valori[2], r4.riga, "coes del terreno");
-    d.attr = ingresso(r4.valori[3], r4.riga, "attr del terreno");
+    necessario(l, 4, "per il terreno", r2);
+    ingresso(d.tiposuolo, r2.valori[0], r2.riga, "tiposuolo del terreno");
+    ingresso(d.pesos, r2.valori[1], r2.riga, "pesos del terreno");
+    ingresso(d.coes, r2.valori[2], r2.riga, "coes del terreno");
+    ingresso(d.attr, r2.valori[3], r2.riga, "attr del terreno");
 }
 
 // "1" or "0", quoted or bare.
@@ -306,30 +323,32 @@ void leggiopzioni(Lettore& l, OpzioniNtc& o) {
     if (!l.avanzaarecord()) {
         return;
     }
-    std::optional<Valore> primo;
+    Valore primo;
     try {
         Lettore prova = l;
-        primo = prova.leggi();
+        if (!prova.leggi(primo)) {
+            return;
+        }
     } catch (const Guasto&) {
         return;
     }
-    if (!primo || primo->contenuto != archivio::recordntc) {
+    if (primo.contenuto != archivio::recordntc) {
         return;
     }
     const int riga = l.riga();
-    auto r = leggirecord(l, 4, "per le opzioni NTC 2018");
-    if (!r) {
+    Record r;
+    if (!leggirecord(l, 4, "per le opzioni NTC 2018", r)) {
         throw Guasto{riga, "il record delle opzioni NTC 2018 è incompleto (sono attesi 4 valori)"};
     }
-    const auto formula = formulangamma(r->valori[1].contenuto);
+    const auto formula = formulangamma(r.valori[1].contenuto);
     if (!formula) {
-        throw Guasto{r->riga, "formula di Nγ sconosciuta nelle opzioni NTC 2018 (\"" +
-                                  dacp1252(r->valori[1].contenuto) +
-                                  "\"; sono ammesse Brinch-Hansen, Vesic, EC7)"};
+        throw Guasto{r.riga, "formula di Nγ sconosciuta nelle opzioni NTC 2018 (\"" +
+                                 dacp1252(r.valori[1].contenuto) +
+                                 "\"; sono ammesse Brinch-Hansen, Vesic, EC7)"};
     }
     o.ngamma = *formula;
-    o.profondita = scelta(r->valori[2], r->riga, "dei fattori di profondità");
-    o.g2definiti = scelta(r->valori[3], r->riga, "dei carichi non strutturali definiti");
+    o.profondita = scelta(r.valori[2], r.riga, "dei fattori di profondità");
+    o.g2definiti = scelta(r.valori[3], r.riga, "dei carichi non strutturali definiti");
 }
 
 } // namespace
@@ -364,21 +383,20 @@ EsitoLettura leggilavoro(std::string_view byte, Lavoro& lavoro) {
         }
         leggidati(l, nuovo.dati);
 
-        if (auto r5 = leggirecord(l, ndescrizione, "per la descrizione")) {
+        Record r;
+        if (leggirecord(l, ndescrizione, "per la descrizione", r)) {
             for (int k = 0; k < ndescrizione; ++k) {
-                nuovo.descrizione[k] =
-                    testo(r5->valori[k], r5->riga,
-                          std::string(nomedescrizione(static_cast<Descrizione>(k))) +
-                              " della descrizione",
-                          utf8);
+                nuovo.descrizione[k] = testo(r.valori[k], r.riga, utf8, [k] {
+                    return std::string(nomedescrizione(static_cast<Descrizione>(k))) +
+                           " della descrizione";
+                });
             }
-            if (auto r6 = leggirecord(l, nfrontespizio, "per il frontespizio")) {
+            if (leggirecord(l, nfrontespizio, "per il frontespizio", r)) {
                 for (int k = 0; k < nfrontespizio; ++k) {
-                    nuovo.frontespizio[k] =
-                        testo(r6->valori[k], r6->riga,
-                              std::string(nomefrontespizio(static_cast<Frontespizio>(k))) +
-                                  " del frontespizio",
-                              utf8);
+                    nuovo.frontespizio[k] = testo(r.valori[k], r.riga, utf8, [k] {
+                        return std::string(nomefrontespizio(static_cast<Frontespizio>(k))) +
+                               " del frontespizio";
+                    });
                 }
                 leggiopzioni(l, nuovo.ntc);
             } else {

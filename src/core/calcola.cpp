@@ -258,15 +258,14 @@ std::optional<PianoLetto> leggipiano(const DatiCalcolo& d, int i, int f, std::st
                               descrizionevoce(v) + " del piano n. " + std::to_string(i));
         return std::nullopt;
     };
-    // A weight: the leading integer part, but only of a well-formed number.
     double pesi[5];
     const Voce vocipesi[5] = {Voce::pesol, Voce::sovr, Voce::pepav, Voce::tram, Voce::spem};
     for (int k = 0; k < 5; ++k) {
-        const Cella& c = d.piano(vocipesi[k], i, f);
-        if (!benformato(c)) {
+        const auto peso = leggipeso(d.piano(vocipesi[k], i, f));
+        if (!peso) {
             return illeggibile(vocipesi[k]);
         }
-        pesi[k] = leggiintero(c);
+        pesi[k] = *peso;
     }
     double lunghezze[3];
     const Voce vocilunghezze[3] = {Voce::lungh, Voce::interas, Voce::spess};

@@ -2,6 +2,8 @@
 
 #include "zocal/core/regole.h"
 
+#include <stdexcept>
+
 namespace zocal {
 
 std::string descrizionevoce(Voce v) {
@@ -33,16 +35,51 @@ std::string_view nomevoce(Voce v) {
     return nomi[static_cast<int>(v)];
 }
 
-Cella& DatiCalcolo::piano(Voce v, int i, int f) {
-    return piani_.at(static_cast<std::size_t>(v))
-        .at(static_cast<std::size_t>(f))
-        .at(static_cast<std::size_t>(i));
+DatiCalcolo::DatiCalcolo() : piani_(std::make_unique<Tabella>()) {}
+
+DatiCalcolo::~DatiCalcolo() = default;
+
+DatiCalcolo::DatiCalcolo(const DatiCalcolo& altri)
+    : prof(altri.prof), largh(altri.largh), verifica(altri.verifica), sigmat(altri.sigmat),
+      carlim(altri.carlim), scater(altri.scater), siglav(altri.siglav), coeff(altri.coeff),
+      npiani(altri.npiani), nfond(altri.nfond), tiposuolo(altri.tiposuolo), pesos(altri.pesos),
+      coes(altri.coes), attr(altri.attr), piani_(std::make_unique<Tabella>(*altri.piani_)) {}
+
+DatiCalcolo& DatiCalcolo::operator=(const DatiCalcolo& altri) {
+    if (this != &altri) {
+        DatiCalcolo copia(altri);
+        *this = std::move(copia);
+    }
+    return *this;
 }
 
-const Cella& DatiCalcolo::piano(Voce v, int i, int f) const {
-    return piani_.at(static_cast<std::size_t>(v))
-        .at(static_cast<std::size_t>(f))
-        .at(static_cast<std::size_t>(i));
+DatiCalcolo::DatiCalcolo(DatiCalcolo&& altri) : DatiCalcolo() {
+    *this = std::move(altri);
+}
+
+DatiCalcolo& DatiCalcolo::operator=(DatiCalcolo&& altri) noexcept {
+    if (this != &altri) {
+        prof = std::move(altri.prof);
+        largh = std::move(altri.largh);
+        verifica = std::move(altri.verifica);
+        sigmat = std::move(altri.sigmat);
+        carlim = std::move(altri.carlim);
+        scater = std::move(altri.scater);
+        siglav = std::move(altri.siglav);
+        coeff = std::move(altri.coeff);
+        npiani = altri.npiani;
+        nfond = altri.nfond;
+        tiposuolo = std::move(altri.tiposuolo);
+        pesos = std::move(altri.pesos);
+        coes = std::move(altri.coes);
+        attr = std::move(altri.attr);
+        piani_.swap(altri.piani_);
+    }
+    return *this;
+}
+
+void DatiCalcolo::fuoritabella() {
+    throw std::out_of_range("DatiCalcolo::piano: voce, piano o fondazione fuori tabella");
 }
 
 void DatiCalcolo::contadati() {
@@ -77,9 +114,11 @@ bool DatiCalcolo::identici(const DatiCalcolo& altri) const {
         }
         return true;
     };
-    for (std::size_t v = 0; v < piani_.size(); ++v) {
-        for (std::size_t f = 0; f < piani_[v].size(); ++f) {
-            if (!uguali(piani_[v][f], altri.piani_[v][f])) {
+    const Tabella& mia = *piani_;
+    const Tabella& altra = *altri.piani_;
+    for (std::size_t v = 0; v < mia.size(); ++v) {
+        for (std::size_t f = 0; f < mia[v].size(); ++f) {
+            if (!uguali(mia[v][f], altra[v][f])) {
                 return false;
             }
         }

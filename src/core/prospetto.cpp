@@ -87,6 +87,19 @@ std::string asinistra(const std::string& testo, std::size_t larghezza) {
     return n >= larghezza ? testo + ' ' : testo + std::string(larghezza - n, ' ');
 }
 
+// A cell as the window shows it, as a JSON string; a number needs no escapes.
+void cellajson(std::string& out, const Cella& cella) {
+    if (cella.eNumero()) {
+        out += '"';
+        aggiunginumero(out, cella.numero());
+        out += '"';
+    } else if (const std::string* testo = cella.testoGrezzo()) {
+        aggiungijson(out, *testo);
+    } else {
+        out += "\"\"";
+    }
+}
+
 void intero(std::string& out, int n) {
     char buf[16];
     const auto fine = std::to_chars(buf, buf + sizeof buf, n).ptr;
@@ -235,9 +248,9 @@ void prospettojson(std::string& out, const DatiCalcolo& d,
             out += i > 1 ? ", {\"numero\": " : "{\"numero\": ";
             intero(out, i);
             out += ", \"scar\": ";
-            aggiungijson(out, d.scar(i, f).testo());
+            cellajson(out, d.scar(i, f));
             out += ", \"scartot\": ";
-            aggiungijson(out, d.scartot(i, f).testo());
+            cellajson(out, d.scartot(i, f));
             out += '}';
         }
         out += ']';
@@ -249,7 +262,7 @@ void prospettojson(std::string& out, const DatiCalcolo& d,
             out += ", \"";
             out += nome;
             out += "\": ";
-            aggiungijson(out, cella->testo());
+            cellajson(out, *cella);
         }
         out += ", \"note\": ";
         aggiungijson(out, fc.esito.note ? std::string_view(*fc.esito.note) : std::string_view());

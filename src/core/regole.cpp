@@ -24,21 +24,32 @@ constexpr double potenze[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
                               1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
                               1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
 
-// The digits of r (1 <= r < 10^15), trailing zeros removed; the count of
+// Cifre15 without a string, for the writing rule's own use.
+struct Cifre {
+    bool negativo = false;
+    char cifre[16] = {};
+    int n = 0; // 0 for zero and for no finite value
+    int esponente = 0;
+
+    std::string_view testo() const { return {cifre, static_cast<std::size_t>(n)}; }
+};
+
+// The digits of r (1 <= r <= 10^15), trailing zeros removed; the count of
 // digits before the removal.
-int cifredi(std::uint64_t r, std::string& cifre) {
+int cifredi(std::uint64_t r, Cifre& d) {
     char buf[16];
     char* fine = buf + sizeof buf;
     char* p = fine;
-    while (r != 0) {
+    do {
         *--p = static_cast<char>('0' + r % 10);
         r /= 10;
-    }
+    } while (r != 0);
     const int n = static_cast<int>(fine - p);
-    while (fine[-1] == '0') {
+    while (fine > p && fine[-1] == '0') {
         --fine;
     }
-    cifre.assign(p, fine);
+    d.n = static_cast<int>(fine - p);
+    std::copy(p, fine, d.cifre);
     return n;
 }
 
@@ -48,7 +59,7 @@ int cifredi(std::uint64_t r, std::string& cifre) {
 // half a step of the 15th digit. Most values the program meets are such
 // decimals (typed entries, results rounded to cents), and finding r costs
 // less than the exact conversion below.
-bool cifrebrevi(double assoluto, Cifre15& d) {
+bool cifrebrevi(double assoluto, Cifre& d) {
     for (int k = 0; k < static_cast<int>(std::size(potenze)); ++k) {
         const double scalato = assoluto * potenze[k];
         if (scalato >= 1e15) {
@@ -56,7 +67,7 @@ bool cifrebrevi(double assoluto, Cifre15& d) {
         }
         const double r = std::nearbyint(scalato);
         if (r >= 1 && r / potenze[k] == assoluto) {
-            const int n = cifredi(static_cast<std::uint64_t>(r), d.cifre);
+            const int n = cifredi(static_cast<std::uint64_t>(r), d);
             d.esponente = n - 1 - k;
             return true;
         }
@@ -64,10 +75,8 @@ bool cifrebrevi(double assoluto, Cifre15& d) {
     return false;
 }
 
-} // namespace
-
-Cifre15 cifre15(double valore) {
-    Cifre15 d;
+Cifre cifre(double valore) {
+    Cifre d;
     if (!std::isfinite(valore) || valore == 0.0) {
         return d;
     }
@@ -82,17 +91,14 @@ Cifre15 cifre15(double valore) {
     (void)ec;
     const std::string_view s(buf, static_cast<std::size_t>(fine - buf));
     const auto e = s.find('e');
-    char cifre[16];
-    std::size_t n = 0;
     for (char c : s.substr(0, e)) {
         if (cifra(c)) {
-            cifre[n++] = c;
+            d.cifre[d.n++] = c;
         }
     }
-    while (n > 0 && cifre[n - 1] == '0') {
-        --n;
+    while (d.n > 0 && d.cifre[d.n - 1] == '0') {
+        --d.n;
     }
-    d.cifre.assign(cifre, n);
     std::string_view esp = s.substr(e + 1);
     if (!esp.empty() && esp.front() == '+') {
         esp.remove_prefix(1);
@@ -101,31 +107,54 @@ Cifre15 cifre15(double valore) {
     return d;
 }
 
+} // namespace
+
+Cifre15 cifre15(double valore) {
+    const Cifre d = cifre(valore);
+    Cifre15 c;
+    if (d.n > 0) {
+        c.negativo = d.negativo;
+        c.cifre = d.testo();
+        c.esponente = d.esponente;
+    }
+    return c;
+}
+
 namespace {
 
-std::string scrivi(double valore, char separatore) {
-    const Cifre15 d = cifre15(valore);
-    if (d.cifre.empty()) {
-        return "0";
-    }
-    std::string out = d.negativo ? "-" : "";
-    const int n = static_cast<int>(d.cifre.size());
-    if (d.esponente < 0) {
+void scrivi(std::string& out, double valore, char separatore) {
+    const Cifre d = cifre(valore);
+    if (d.n == 0) {
         out += '0';
-        out += separatore;
-        out.append(static_cast<std::size_t>(-d.esponente - 1), '0');
-        out += d.cifre;
-        return out;
+        return;
     }
-    const int intere = d.esponente + 1;
-    if (n <= intere) {
-        out += d.cifre;
-        out.append(static_cast<std::size_t>(intere - n), '0');
+    // Composed on the stack and added at once: a sign, "0," and up to 323
+    // zeros before 15 digits, or up to 309 integer digits.
+    char buf[400];
+    char* p = buf;
+    if (d.negativo) {
+        *p++ = '-';
+    }
+    const int n = d.n;
+    if (d.esponente < 0) {
+        *p++ = '0';
+        *p++ = separatore;
+        p = std::fill_n(p, -d.esponente - 1, '0');
+        p = std::copy(d.cifre, d.cifre + n, p);
+    } else if (const int intere = d.esponente + 1; n <= intere) {
+        p = std::copy(d.cifre, d.cifre + n, p);
+        p = std::fill_n(p, intere - n, '0');
     } else {
-        out += d.cifre.substr(0, static_cast<std::size_t>(intere));
-        out += separatore;
-        out += d.cifre.substr(static_cast<std::size_t>(intere));
+        p = std::copy(d.cifre, d.cifre + intere, p);
+        *p++ = separatore;
+        p = std::copy(d.cifre + intere, d.cifre + n, p);
     }
+    out.append(buf, p);
+}
+
+std::string scrivi(double valore, char separatore) {
+    std::string out;
+    scrivi(out, valore, separatore);
     return out;
 }
 
@@ -141,13 +170,12 @@ std::optional<double> converti(std::string_view testo) {
 }
 
 // What leggiintero reads from the text scrivinumero writes, without the text.
-double parteintera(const Cifre15& d) {
+double parteintera(const Cifre& d) {
     double valore = 0;
     const int intere = d.esponente + 1;
-    if (!d.cifre.empty()) {
+    if (d.n > 0) {
         for (int k = 0; k < intere; ++k) {
-            const auto i = static_cast<std::size_t>(k);
-            valore = valore * 10 + (i < d.cifre.size() ? d.cifre[i] - '0' : 0);
+            valore = valore * 10 + (k < d.n ? d.cifre[k] - '0' : 0);
         }
     }
     return d.negativo ? -valore : valore;
@@ -157,6 +185,10 @@ double parteintera(const Cifre15& d) {
 
 std::string scrivinumero(double valore) {
     return scrivi(valore, ',');
+}
+
+void aggiunginumero(std::string& out, double valore) {
+    scrivi(out, valore, ',');
 }
 
 std::string scrividecimali(double valore, int decimali) {
@@ -199,14 +231,73 @@ double leggiintero(std::string_view testo) {
 
 double leggiintero(const Cella& cella) {
     if (cella.eNumero()) {
-        return parteintera(cifre15(cella.numero()));
+        return interoscritto(cella.numero());
     }
     const std::string* testo = cella.testoGrezzo();
     return testo != nullptr ? leggiintero(std::string_view(*testo)) : 0.0;
 }
 
+namespace {
+
+// The form of a decimal-comma text: optional "-", digits, at most one ",".
+struct FormaDecimale {
+    bool valida = false;
+    bool negativo = false;
+    std::size_t cifre = 0;
+    std::size_t virgola = std::string_view::npos;
+    std::uint64_t mantissa = 0; // the digits, while there are at most 15
+    double intera = 0;          // the digits before the comma, as leggiintero adds them
+};
+
+FormaDecimale forma(std::string_view testo) {
+    FormaDecimale f;
+    std::size_t p = 0;
+    if (!testo.empty() && testo.front() == '-') {
+        f.negativo = true;
+        p = 1;
+    }
+    for (; p < testo.size(); ++p) {
+        const char c = testo[p];
+        if (cifra(c)) {
+            ++f.cifre;
+            f.mantissa = f.mantissa * 10 + static_cast<std::uint64_t>(c - '0');
+            if (f.virgola == std::string_view::npos) {
+                f.intera = f.intera * 10 + (c - '0');
+            }
+        } else if (c == ',' && f.virgola == std::string_view::npos) {
+            f.virgola = p;
+        } else {
+            return f;
+        }
+    }
+    f.valida = f.cifre > 0;
+    return f;
+}
+
+} // namespace
+
 bool benformato(std::string_view testo) {
-    return leggidecimale(testo).has_value();
+    if (testo.empty()) {
+        return true;
+    }
+    // Only a long number can be too large for a double.
+    const FormaDecimale f = forma(testo);
+    return f.valida && (f.cifre <= 15 || leggidecimale(testo).has_value());
+}
+
+std::optional<double> leggipeso(const Cella& cella) {
+    const std::string* testo = cella.testoGrezzo();
+    if (testo == nullptr) {
+        return leggiintero(cella);
+    }
+    if (testo->empty()) {
+        return 0.0;
+    }
+    const FormaDecimale f = forma(*testo);
+    if (!f.valida || (f.cifre > 15 && !leggidecimale(std::string_view(*testo)))) {
+        return std::nullopt;
+    }
+    return f.negativo ? -f.intera : f.intera;
 }
 
 bool benformato(const Cella& cella) {
@@ -215,39 +306,37 @@ bool benformato(const Cella& cella) {
     return testo == nullptr || benformato(std::string_view(*testo));
 }
 
+double interoscritto(double valore) {
+    // Far enough below the next integer that rounding to 15 digits cannot
+    // reach it, the integer part is the value's own; the margin is ten
+    // times the largest half step of the 15th digit.
+    const double assoluto = std::fabs(valore);
+    if (valore != 0 && assoluto < 1e15) {
+        const double intero = std::trunc(assoluto);
+        if (intero + 1 - assoluto > assoluto * 1e-13) {
+            return std::signbit(valore) ? -intero : intero;
+        }
+    }
+    return parteintera(cifre(valore));
+}
+
 std::optional<double> leggidecimale(std::string_view testo) {
     if (testo.empty()) {
         return 0.0;
     }
-    std::size_t pos = 0;
-    if (testo.front() == '-') {
-        pos = 1;
-    }
-    std::size_t cifre = 0;
-    std::size_t virgola = std::string_view::npos;
-    std::uint64_t mantissa = 0;
-    for (std::size_t p = pos; p < testo.size(); ++p) {
-        const char c = testo[p];
-        if (cifra(c)) {
-            ++cifre;
-            mantissa = mantissa * 10 + static_cast<std::uint64_t>(c - '0');
-        } else if (c == ',' && virgola == std::string_view::npos) {
-            virgola = p;
-        } else {
-            return std::nullopt;
-        }
-    }
-    if (cifre == 0) {
+    const FormaDecimale f = forma(testo);
+    if (!f.valida) {
         return std::nullopt;
     }
+    const std::size_t virgola = f.virgola;
     // Up to 15 digits the digits and the power of ten are exact doubles, so
     // one division rounds the decimal to the nearest double, which is what
     // the full conversion gives too.
-    if (cifre <= 15) {
+    if (f.cifre <= 15) {
         const std::size_t decimali =
             virgola == std::string_view::npos ? 0 : testo.size() - virgola - 1;
-        const double valore = static_cast<double>(mantissa) / potenze[decimali];
-        return pos == 1 ? -valore : valore;
+        const double valore = static_cast<double>(f.mantissa) / potenze[decimali];
+        return f.negativo ? -valore : valore;
     }
     if (virgola == std::string_view::npos) {
         return converti(testo);
@@ -279,7 +368,7 @@ std::optional<double> leggicm(const Cella& cella) {
     if (!metri) {
         return std::nullopt;
     }
-    return parteintera(cifre15(*metri * 100)) / 100;
+    return interoscritto(*metri * 100) / 100;
 }
 
 std::optional<double> leggipunto(std::string_view testo) {

@@ -168,7 +168,11 @@ TEST(LetturaDecimale, ComeLaConversioneCompletaBitPerBit) {
         }
         return v;
     };
-    std::vector<std::string> testi = {"0",
+    std::vector<std::string> testi = {"-",
+                                      ",",
+                                      "1,2,3",
+                                      "1-",
+                                      "0",
                                       "-0",
                                       "-0,0",
                                       "0,",
@@ -206,9 +210,43 @@ TEST(LetturaDecimale, ComeLaConversioneCompletaBitPerBit) {
         const auto atteso = esatta(t);
         const auto letto = leggidecimale(t);
         ASSERT_EQ(letto.has_value(), atteso.has_value()) << t;
+        // A weight reads the integer part of what can be read.
+        const auto peso = leggipeso(Cella(t));
+        ASSERT_EQ(peso.has_value(), atteso.has_value()) << t;
+        if (peso) {
+            ASSERT_EQ(std::bit_cast<std::uint64_t>(*peso),
+                      std::bit_cast<std::uint64_t>(leggiintero(t)))
+                << t;
+        }
         if (atteso) {
             ASSERT_EQ(std::bit_cast<std::uint64_t>(*letto), std::bit_cast<std::uint64_t>(*atteso))
                 << t;
+        }
+    }
+}
+
+TEST(LetturaIntera, DelNumeroComeDelTestoScritto) {
+    std::vector<double> valori = {
+        0.0,         -0.0,      0.3,         0.9999999999999999, 1 - 1e-15,
+        3.555 * 100, 0.3 * 100, 2.999 * 100, 999999999999999.9,  1e15,
+        1e300,       5e-324};
+    std::mt19937_64 caso(3);
+    for (int n = 0; n < 100000; ++n) {
+        const double intero = static_cast<double>(caso() % 10000000000ULL);
+        // Integers and values just below and above them, and any fraction.
+        for (double passo : {1e-15, 1e-14, 1e-13, 1e-12}) {
+            valori.push_back(intero - intero * passo);
+            valori.push_back(intero + intero * passo);
+        }
+        valori.push_back(std::nextafter(intero, 0.0));
+        valori.push_back(intero / std::pow(10.0, static_cast<double>(caso() % 8)));
+    }
+    for (double v : valori) {
+        for (double x : {v, -v}) {
+            const double atteso = leggiintero(scrivinumero(x));
+            ASSERT_EQ(std::bit_cast<std::uint64_t>(interoscritto(x)),
+                      std::bit_cast<std::uint64_t>(atteso))
+                << x;
         }
     }
 }

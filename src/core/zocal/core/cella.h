@@ -31,6 +31,8 @@ class Cella {
     const std::string* testoGrezzo() const { return std::get_if<std::string>(&valore_); }
 
     void svuota() { valore_ = std::monostate{}; }
+    // Holds `testo` from now on, copied straight into the cell.
+    void impostatesto(std::string_view testo) { valore_.emplace<std::string>(testo); }
 
     // Compares as the window would: a cell equals a text when its shown text is that text.
     bool operator==(std::string_view t) const { return testo() == t; }

@@ -3,8 +3,10 @@
 #include "zocal/core/cella.h"
 
 #include <array>
+#include <memory>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace zocal {
 
@@ -28,9 +30,30 @@ class DatiCalcolo {
   public:
     using Fondazioni = std::array<Cella, maxfond + 1>;
 
-    // Storey cells by (storey i, foundation f).
-    Cella& piano(Voce v, int i, int f);
-    const Cella& piano(Voce v, int i, int f) const;
+    DatiCalcolo();
+    ~DatiCalcolo();
+    DatiCalcolo(const DatiCalcolo& altri);
+    DatiCalcolo& operator=(const DatiCalcolo& altri);
+    // The storey table changes hands, which makes reading a job file into
+    // a new set of data and then taking it cheap; the moved-from data stay
+    // whole (holding the other's old table, or an empty one).
+    DatiCalcolo(DatiCalcolo&& altri);
+    DatiCalcolo& operator=(DatiCalcolo&& altri) noexcept;
+
+    // Storey cells by (storey i, foundation f); std::out_of_range outside
+    // the table. Read for every cell of every job, so inline.
+    Cella& piano(Voce v, int i, int f) {
+        return const_cast<Cella&>(std::as_const(*this).piano(v, i, f));
+    }
+    const Cella& piano(Voce v, int i, int f) const {
+        const auto voce = static_cast<std::size_t>(v);
+        const auto fondazione = static_cast<std::size_t>(f);
+        const auto numero = static_cast<std::size_t>(i);
+        if (voce >= piani_->size() || fondazione > maxfond || numero > maxpiani) {
+            fuoritabella();
+        }
+        return (*piani_)[voce][fondazione][numero];
+    }
 
     Cella& pesol(int i, int f) { return piano(Voce::pesol, i, f); }
     Cella& sovr(int i, int f) { return piano(Voce::sovr, i, f); }
@@ -68,8 +91,11 @@ class DatiCalcolo {
     bool identici(const DatiCalcolo& altri) const;
 
   private:
-    // [voce][foundation][storey]
-    std::array<std::array<std::array<Cella, maxpiani + 1>, maxfond + 1>, 10> piani_;
+    [[noreturn]] static void fuoritabella();
+
+    // [voce][foundation][storey]; never null.
+    using Tabella = std::array<std::array<std::array<Cella, maxpiani + 1>, maxfond + 1>, 10>;
+    std::unique_ptr<Tabella> piani_;
 };
 
 } // namespace zocal

@@ -23,6 +23,8 @@ Cifre15 cifre15(double valore);
 // Writing rule: rounded to 15 significant digits, trailing zeros and a
 // trailing comma removed, decimal comma, no grouping, never an exponent.
 std::string scrivinumero(double valore);
+// The same, added at the end of `out`.
+void aggiunginumero(std::string& out, double valore);
 
 // A value as shown in fixed decimals, rounded to `decimali` places (an exact
 // binary tie to even), decimal comma, no grouping ("0,914", "501,2"). Minus
@@ -34,6 +36,9 @@ std::string scrividecimali(double valore, int decimali);
 // writing rule first.
 double leggiintero(std::string_view testo);
 double leggiintero(const Cella& cella);
+// What leggiintero reads from the text scrivinumero writes for `valore`,
+// without writing it.
+double interoscritto(double valore);
 inline double leggiintero(const std::string& testo) {
     return leggiintero(std::string_view(testo));
 }
@@ -57,6 +62,10 @@ inline std::optional<double> leggidecimale(const char* testo) {
 // Metres cut to whole centimetres toward zero, through the writing rule as
 // the original does: 3,555 reads 3.55. nullopt when leggidecimale cannot read.
 std::optional<double> leggicm(const Cella& cella);
+
+// A weight: the leading integer part (leggiintero), but only of a text
+// leggidecimale can read; nullopt otherwise.
+std::optional<double> leggipeso(const Cella& cella);
 
 // Whether leggidecimale can read the text (an empty text can).
 bool benformato(std::string_view testo);
