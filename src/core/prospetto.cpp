@@ -2,14 +2,17 @@
 
 #include "zocal/core/regole.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstring>
 #include <sstream>
 
 namespace zocal {
 
 std::vector<FondazioneCalcolata> calcolatutte(DatiCalcolo& dati) {
     std::vector<FondazioneCalcolata> fondazioni;
+    fondazioni.reserve(static_cast<std::size_t>(std::max(dati.nfond, 0)));
     for (int f = 1; f <= dati.nfond; ++f) {
         fondazioni.push_back({f, calcola(dati, f)});
     }
@@ -98,6 +101,12 @@ void cellajson(std::string& out, const Cella& cella) {
     } else {
         out += "\"\"";
     }
+}
+
+// A piece of text whose length is known when compiling, at p.
+template <std::size_t N> char* copia(char* p, const char (&testo)[N]) {
+    std::memcpy(p, testo, N - 1);
+    return p + N - 1;
 }
 
 void intero(std::string& out, int n) {
@@ -245,12 +254,27 @@ void prospettojson(std::string& out, const DatiCalcolo& d,
         out += ", \"piani\": [";
         prima = false;
         for (int i = 1; i <= d.npiani[f]; ++i) {
+            const Cella& scar = d.scar(i, f);
+            const Cella& scartot = d.scartot(i, f);
+            if (scar.eNumero() && scartot.eNumero()) {
+                // The usual storey, composed on the stack and added at once.
+                char riga[2 * spazionumero + 64];
+                char* p = i > 1 ? copia(riga, ", {\"numero\": ") : copia(riga, "{\"numero\": ");
+                p = std::to_chars(p, p + 16, i).ptr;
+                p = copia(p, ", \"scar\": \"");
+                p = scrivinumero(p, scar.numero());
+                p = copia(p, "\", \"scartot\": \"");
+                p = scrivinumero(p, scartot.numero());
+                p = copia(p, "\"}");
+                out.append(riga, p);
+                continue;
+            }
             out += i > 1 ? ", {\"numero\": " : "{\"numero\": ";
             intero(out, i);
             out += ", \"scar\": ";
-            cellajson(out, d.scar(i, f));
+            cellajson(out, scar);
             out += ", \"scartot\": ";
-            cellajson(out, d.scartot(i, f));
+            cellajson(out, scartot);
             out += '}';
         }
         out += ']';

@@ -122,16 +122,14 @@ Cifre15 cifre15(double valore) {
 
 namespace {
 
-void scrivi(std::string& out, double valore, char separatore) {
+// At p: a sign, "0," and up to 323 zeros before 15 digits, or up to 309
+// integer digits, within spazionumero.
+char* scrivi(char* p, double valore, char separatore) {
     const Cifre d = cifre(valore);
     if (d.n == 0) {
-        out += '0';
-        return;
+        *p++ = '0';
+        return p;
     }
-    // Composed on the stack and added at once: a sign, "0," and up to 323
-    // zeros before 15 digits, or up to 309 integer digits.
-    char buf[400];
-    char* p = buf;
     if (d.negativo) {
         *p++ = '-';
     }
@@ -149,7 +147,13 @@ void scrivi(std::string& out, double valore, char separatore) {
         *p++ = separatore;
         p = std::copy(d.cifre + intere, d.cifre + n, p);
     }
-    out.append(buf, p);
+    return p;
+}
+
+void scrivi(std::string& out, double valore, char separatore) {
+    // Composed on the stack and added at once.
+    char buf[spazionumero];
+    out.append(buf, scrivi(buf, valore, separatore));
 }
 
 std::string scrivi(double valore, char separatore) {
@@ -189,6 +193,10 @@ std::string scrivinumero(double valore) {
 
 void aggiunginumero(std::string& out, double valore) {
     scrivi(out, valore, ',');
+}
+
+char* scrivinumero(char* p, double valore) {
+    return scrivi(p, valore, ',');
 }
 
 std::string scrividecimali(double valore, int decimali) {
@@ -364,6 +372,20 @@ std::optional<double> leggidecimale(const Cella& cella) {
 }
 
 std::optional<double> leggicm(const Cella& cella) {
+    // A text of at most two decimals holds whole centimetres, C: its double
+    // times 100 lies within a few units of the last place of C, so the
+    // writing rule gives C back and the conversion is not needed.
+    if (const std::string* testo = cella.testoGrezzo(); testo != nullptr && !testo->empty()) {
+        const FormaDecimale f = forma(*testo);
+        const std::size_t decimali =
+            f.virgola == std::string_view::npos ? 0 : testo->size() - f.virgola - 1;
+        if (f.valida && f.cifre <= 13 && decimali <= 2) {
+            const double cm = static_cast<double>(f.mantissa) * (decimali == 0   ? 100
+                                                                 : decimali == 1 ? 10
+                                                                                 : 1);
+            return (f.negativo && cm != 0 ? -cm : cm) / 100;
+        }
+    }
     const auto metri = leggidecimale(cella);
     if (!metri) {
         return std::nullopt;

@@ -210,6 +210,14 @@ TEST(LetturaDecimale, ComeLaConversioneCompletaBitPerBit) {
         const auto atteso = esatta(t);
         const auto letto = leggidecimale(t);
         ASSERT_EQ(letto.has_value(), atteso.has_value()) << t;
+        // Lengths in whole centimetres, through the writing rule.
+        const auto cm = leggicm(Cella(t));
+        ASSERT_EQ(cm.has_value(), atteso.has_value()) << t;
+        if (cm) {
+            ASSERT_EQ(std::bit_cast<std::uint64_t>(*cm),
+                      std::bit_cast<std::uint64_t>(interoscritto(*letto * 100) / 100))
+                << t;
+        }
         // A weight reads the integer part of what can be read.
         const auto peso = leggipeso(Cella(t));
         ASSERT_EQ(peso.has_value(), atteso.has_value()) << t;

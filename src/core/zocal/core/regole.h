@@ -25,6 +25,10 @@ Cifre15 cifre15(double valore);
 std::string scrivinumero(double valore);
 // The same, added at the end of `out`.
 void aggiunginumero(std::string& out, double valore);
+// The same, written at `p`, which has room for spazionumero characters;
+// returns the end.
+inline constexpr std::size_t spazionumero = 400;
+char* scrivinumero(char* p, double valore);
 
 // A value as shown in fixed decimals, rounded to `decimali` places (an exact
 // binary tie to even), decimal comma, no grouping ("0,914", "501,2"). Minus
