@@ -60,6 +60,12 @@ int cifredi(std::uint64_t r, Cifre& d) {
 // decimals (typed entries, results rounded to cents), and finding r costs
 // less than the exact conversion below.
 bool cifrebrevi(double assoluto, Cifre& d) {
+    // A whole number below 10^15 is its own 15 digits.
+    if (assoluto < 1e15 && assoluto == std::trunc(assoluto)) {
+        const int n = cifredi(static_cast<std::uint64_t>(assoluto), d);
+        d.esponente = n - 1;
+        return true;
+    }
     for (int k = 0; k < static_cast<int>(std::size(potenze)); ++k) {
         const double scalato = assoluto * potenze[k];
         if (scalato >= 1e15) {
