@@ -79,3 +79,44 @@ TEST(Celle, SlotBoundsAreChecked) {
     EXPECT_THROW(d.pesol(1, 11), std::out_of_range);
     EXPECT_NO_THROW(d.pesol(0, 0));
 }
+
+TEST(Copia, EveryCellAndCountTravelsAndCopiesAreApart) {
+    // Something in every kind of slot: a copy that forgot one would differ.
+    DatiCalcolo d;
+    d.nfond = 2;
+    d.npiani[2] = 3;
+    d.pesol(3, 2) = "300";
+    d.scartot(1, 10) = 4220.0;
+    for (DatiCalcolo::Fondazioni* f :
+         {&d.prof, &d.largh, &d.verifica, &d.sigmat, &d.carlim, &d.scater, &d.siglav, &d.coeff}) {
+        (*f)[2] = "1,5";
+    }
+    d.tiposuolo = "1";
+    d.pesos = 1.8;
+    d.coes = "0";
+    d.attr = "30";
+
+    DatiCalcolo copia(d);
+    EXPECT_TRUE(copia.identici(d));
+    copia.pesol(3, 2) = "250";
+    EXPECT_EQ(d.pesol(3, 2).testo(), "300") << "a copy has a table of its own";
+
+    DatiCalcolo assegnata;
+    assegnata = d;
+    EXPECT_TRUE(assegnata.identici(d));
+
+    DatiCalcolo presa;
+    presa.pesol(1, 1) = "9";
+    presa = std::move(assegnata);
+    EXPECT_TRUE(presa.identici(d));
+    // What is left behind is still a whole set of data.
+    assegnata.pesol(1, 1) = "1";
+    assegnata.cancella();
+    EXPECT_TRUE(assegnata.identici(DatiCalcolo{}));
+
+    DatiCalcolo costruita(std::move(presa));
+    EXPECT_TRUE(costruita.identici(d));
+    presa.scar(2, 2) = 1.0;
+    presa.cancella();
+    EXPECT_TRUE(presa.identici(DatiCalcolo{}));
+}
