@@ -86,6 +86,16 @@ struct Relazione {
     }
 };
 
+// LibreOffice makes relazione.pdf of the folder's relazione.docx; its output.
+std::string inpdf(const esempi::Cartella& c, int* stato) {
+    return esempi::esegui("cd " + esempi::virgolette(c.percorso().string()) +
+                              " && timeout 180 soffice -env:UserInstallation=file://" +
+                              c.percorso().string() + "/profilo --headless --convert-to pdf " +
+                              "--outdir " + esempi::virgolette(c.percorso().string()) +
+                              " relazione.docx 2>&1",
+                          stato);
+}
+
 } // namespace
 
 TEST(Docx, ZipWithTheOfficeOpenXmlParts) {
@@ -248,12 +258,7 @@ TEST(LibreOffice, OpensTheDocxAndMakesAPdf) {
     const QByteArray byte = r.scrittore.docx();
     esempi::scrivi(docx, byte.toStdString());
     int stato = -1;
-    const std::string uscita = esempi::esegui(
-        "cd " + esempi::virgolette(c.percorso().string()) +
-            " && timeout 180 soffice -env:UserInstallation=file://" + c.percorso().string() +
-            "/profilo --headless --convert-to pdf --outdir " +
-            esempi::virgolette(c.percorso().string()) + " relazione.docx 2>&1",
-        &stato);
+    const std::string uscita = inpdf(c, &stato);
     EXPECT_EQ(stato, 0) << uscita;
     const std::string pdf = c / "relazione.pdf";
     ASSERT_TRUE(std::filesystem::exists(pdf)) << uscita;
@@ -468,12 +473,7 @@ TEST(LibreOffice, ShowsTheSectionDrawingOfTheDocx) {
     esempi::Cartella c;
     esempi::scrivi(c / "relazione.docx", r.scrittore.docx().toStdString());
     int stato = -1;
-    const std::string uscita = esempi::esegui(
-        "cd " + esempi::virgolette(c.percorso().string()) +
-            " && timeout 180 soffice -env:UserInstallation=file://" + c.percorso().string() +
-            "/profilo --headless --convert-to pdf --outdir " +
-            esempi::virgolette(c.percorso().string()) + " relazione.docx 2>&1",
-        &stato);
+    const std::string uscita = inpdf(c, &stato);
     ASSERT_EQ(stato, 0) << uscita;
     const std::string elenco =
         esempi::esegui("pdfimages -list " + esempi::virgolette(c / "relazione.pdf"));
