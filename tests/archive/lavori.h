@@ -2,6 +2,7 @@
 
 // Jobs shared by the archive tests.
 
+#include "zocal/archive/scrittura.h"
 #include "zocal/core/lavoro.h"
 
 #include <gtest/gtest.h>
@@ -9,6 +10,13 @@
 #include <string>
 
 namespace zocal::prova {
+
+// The bytes of a job as saved; the save must succeed.
+inline std::string scritto(const Lavoro& l) {
+    EsitoScrittura e = scrivilavoro(l);
+    EXPECT_TRUE(e.riuscita()) << e.errore;
+    return e.byte;
+}
 
 // Ten foundations of ten storeys with every kind of cell: texts typed with a
 // comma, numbers the calculation left (1.25, 0.5), empty cells, empty texts,

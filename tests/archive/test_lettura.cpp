@@ -27,11 +27,7 @@ Lavoro lavoroattuale() {
     return l;
 }
 
-std::string scritto(const Lavoro& l) {
-    EsitoScrittura e = scrivilavoro(l);
-    EXPECT_TRUE(e.riuscita()) << e.errore;
-    return e.byte;
-}
+using prova::scritto;
 
 TEST(Lettura, AndataERitornoDiUnLavoroCompleto) {
     const Lavoro originale = prova::lavorocompleto();

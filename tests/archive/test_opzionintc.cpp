@@ -10,11 +10,7 @@
 namespace zocal {
 namespace {
 
-std::string scritto(const Lavoro& l) {
-    EsitoScrittura e = scrivilavoro(l);
-    EXPECT_TRUE(e.riuscita()) << e.errore;
-    return e.byte;
-}
+using prova::scritto;
 
 OpzioniNtc opzioni(FormulaNgamma f, bool profondita, bool g2) {
     OpzioniNtc o;

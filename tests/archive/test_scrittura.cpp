@@ -14,11 +14,7 @@
 namespace zocal {
 namespace {
 
-std::string scritto(const Lavoro& l) {
-    EsitoScrittura e = scrivilavoro(l);
-    EXPECT_TRUE(e.riuscita()) << e.errore;
-    return e.byte;
-}
+using prova::scritto;
 
 int righe(const std::string& s) {
     int n = 0;
