@@ -34,7 +34,7 @@ bool stessacella(const Cella& a, const Cella& b) {
     return a.identica(b);
 }
 
-// Read as UTF-8: well-formed, with at least one multi-byte sequence.
+// Read as UTF-8: well-formed (strictly), with at least one multi-byte sequence.
 bool inutf8(std::string_view byte) {
     return std::any_of(byte.begin(), byte.end(), [](char c) { return (c & 0x80) != 0; }) &&
            utf8valido(byte);
@@ -44,7 +44,7 @@ bool stessolavoro(const Lavoro& a, const Lavoro& b) {
     const DatiCalcolo& x = a.dati;
     const DatiCalcolo& y = b.dati;
     if (x.nfond != y.nfond || x.npiani != y.npiani || a.descrizione != b.descrizione ||
-        a.frontespizio != b.frontespizio) {
+        a.frontespizio != b.frontespizio || !(a.ntc == b.ntc)) {
         return false;
     }
     for (int f = 0; f <= maxfond; ++f) {
@@ -95,6 +95,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t n) {
     if (esito.frontespizioassente) {
         controlla(letto.frontespizio == prima.frontespizio);
     }
+    // A record cut short is told, and counts as absent.
+    controlla(esito.guasto.empty() || esito.frontespizioassente);
     controlla(letto.dati.carlim[1].vuota());
 
     const EsitoScrittura scritto = scrivilavoro(letto);
@@ -107,7 +109,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t n) {
     Lavoro riletto;
     const EsitoLettura di_nuovo = leggilavoro(scritto.byte, riletto);
     controlla(di_nuovo.riuscita());
-    controlla(!di_nuovo.descrizioneassente && !di_nuovo.frontespizioassente);
+    controlla(!di_nuovo.descrizioneassente && !di_nuovo.frontespizioassente &&
+              di_nuovo.guasto.empty());
     controlla(stessolavoro(letto, riletto));
 
     const EsitoScrittura ancora = scrivilavoro(riletto);

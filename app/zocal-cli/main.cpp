@@ -1,6 +1,7 @@
 // zocal-cli: Zocal's batch tool. A thin front: it reads arguments and hands
 // the work to the libraries.
 #include "zocal/archive/archivio.h"
+#include "zocal/archive/cp1252.h"
 #include "zocal/core/prospetto.h"
 
 #include <unistd.h>
@@ -27,7 +28,8 @@ constexpr const char* uso =
     "                              oggetto JSON; con più file un solo documento JSON,\n"
     "                              {\"file\": [{\"nome\": ..., \"verifica\": {...}}, ...]},\n"
     "                              con \"errore\" al posto di \"verifica\" per un file\n"
-    "                              che non si è potuto leggere\n"
+    "                              che non si è potuto leggere e, per un nome che non è\n"
+    "                              UTF-8, \"nome_byte\" con i suoi byte in esadecimale\n"
     "      --ntc                   aggiunge la verifica agli stati limite NTC 2018\n"
     "                              (approccio 2, A1+M1+R3) con le opzioni del lavoro\n"
     "      --ngamma brinch-hansen|vesic|ec7\n"
@@ -168,6 +170,16 @@ int verifica(const std::vector<std::string>& argomenti) {
         if (elenco) {
             out += n ? ", {\"nome\": " : "{\"nome\": ";
             zocal::aggiungijson(out, percorso);
+            if (!zocal::utf8valido(percorso)) {
+                // The name as JSON lost its stray bytes; these are the bytes.
+                out += ", \"nome_byte\": \"";
+                for (const char c : percorso) {
+                    static constexpr char cifre[] = "0123456789abcdef";
+                    out += cifre[static_cast<unsigned char>(c) >> 4];
+                    out += cifre[static_cast<unsigned char>(c) & 0xF];
+                }
+                out += '"';
+            }
             out += ", ";
         }
         const zocal::EsitoLettura letto = zocal::aprilavoro(percorso, lavoro);
@@ -183,6 +195,11 @@ int verifica(const std::vector<std::string>& argomenti) {
             }
             stato = 2;
             continue;
+        }
+        if (const std::string avviso = letto.avviso(); !avviso.empty()) {
+            scarica(0);
+            std::cout.flush();
+            std::cerr << "zocal-cli: " << percorso << ": " << avviso << "\n";
         }
         // As the window does on loading: recount, then compute every foundation.
         lavoro.dati.contadati();

@@ -1,5 +1,7 @@
 #include "zocal/archive/cp1252.h"
 
+#include "zocal/core/utf8.h"
+
 #include <array>
 #include <cstdint>
 
@@ -118,26 +120,9 @@ std::string acp1252(std::string_view utf8, bool* perdite) {
 
 bool utf8valido(std::string_view s) {
     for (std::size_t i = 0; i < s.size();) {
-        const auto c = static_cast<unsigned char>(s[i]);
-        std::size_t n = 0;
-        if (c < 0x80) {
-            n = 1;
-        } else if (c >= 0xC2 && c <= 0xDF) {
-            n = 2;
-        } else if (c >= 0xE0 && c <= 0xEF) {
-            n = 3;
-        } else if (c >= 0xF0 && c <= 0xF4) {
-            n = 4;
-        } else {
+        const std::size_t n = sequenzautf8(s, i);
+        if (n == 0) {
             return false;
-        }
-        if (i + n > s.size()) {
-            return false;
-        }
-        for (std::size_t k = 1; k < n; ++k) {
-            if ((static_cast<unsigned char>(s[i + k]) & 0xC0) != 0x80) {
-                return false;
-            }
         }
         i += n;
     }

@@ -2,7 +2,9 @@
 
 #include "valori.h"
 #include "zocal/archive/cp1252.h"
+#include "zocal/core/citazione.h"
 #include "zocal/core/regole.h"
+#include "zocal/core/utf8.h"
 
 #include <algorithm>
 #include <array>
@@ -161,31 +163,40 @@ template <typename Nome> std::string testodi(const Nome& nome) {
     }
 }
 
+// How a record ended: whole, not there at all (nothing but blanks up to
+// the end of the file), or cut short by the end of the file.
+enum class Letto { completo, assente, troncato };
+
 // One record: n values on one line (a quoted text may span lines), in `r`.
-// False when the file ends before the record is complete.
-template <typename Perche> bool leggirecord(Lettore& l, int n, const Perche& perche, Record& r) {
+template <typename Perche> Letto leggirecord(Lettore& l, int n, const Perche& perche, Record& r) {
     if (!l.avanzaarecord()) {
-        return false;
+        return Letto::assente;
     }
     r.riga = l.riga();
     for (std::size_t k = 0; k < static_cast<std::size_t>(n); ++k) {
         if (k > 0 && r.valori[k - 1].fine != Valore::Fine::virgola) {
             if (r.valori[k - 1].fine == Valore::Fine::file || l.soloSpazi()) {
-                return false;
+                return Letto::troncato;
             }
             // Taking the next line's values would shift every later record.
             throw Guasto{r.riga, "mancano valori " + testodi(perche) + " (ne sono attesi " +
                                      std::to_string(n) + ", trovati " + std::to_string(k) + ")"};
         }
         if (!l.leggi(r.valori[k])) {
-            return false;
+            return Letto::troncato;
         }
     }
-    if (r.valori[static_cast<std::size_t>(n) - 1].fine == Valore::Fine::virgola) {
+    const Valore& ultimo = r.valori[static_cast<std::size_t>(n) - 1];
+    if (ultimo.fine == Valore::Fine::virgola) {
         throw Guasto{r.riga, "troppi valori " + testodi(perche) + " (ne sono attesi " +
                                  std::to_string(n) + ")"};
     }
-    return true;
+    // A file that ends right after a comma was cut there: the writer ends
+    // every record with a line end.
+    if (n > 1 && ultimo.tipo == Valore::Tipo::niente && ultimo.fine == Valore::Fine::file) {
+        return Letto::troncato;
+    }
+    return Letto::completo;
 }
 
 std::optional<int> conteggio(const Valore& v) {
@@ -236,10 +247,28 @@ std::string testo(const Valore& v, int riga, bool utf8, const Campo& campo) {
     return utf8 ? std::string(v.contenuto) : dacp1252(v.contenuto);
 }
 
-// A file saved as UTF-8 by another editor: well-formed UTF-8 holding at
-// least one multi-byte sequence. Accented Windows-1252 text is almost never
-// well-formed UTF-8, and plain ASCII reads the same either way.
-bool inutf8(std::string_view byte) {
+// Line (from 1) of the byte at `pos`, counting line ends as the reader does.
+int rigadi(std::string_view byte, std::size_t pos) {
+    int riga = 1;
+    for (std::size_t p = 0; p < pos; ++p) {
+        if (byte[p] == '\n' || (byte[p] == '\r' && (p + 1 == byte.size() || byte[p + 1] != '\n'))) {
+            ++riga;
+        }
+    }
+    return riga;
+}
+
+// How the file's texts are encoded. A file saved as UTF-8 by another editor
+// is well-formed UTF-8 holding at least one multi-byte sequence; accented
+// Windows-1252 text almost never forms one, and plain ASCII reads the same
+// either way. A file with both UTF-8 and bytes that are not is read as
+// Windows-1252, with a word about the first stray byte.
+struct Codifica {
+    bool utf8 = false;
+    std::string avviso;
+};
+
+Codifica codificadi(std::string_view byte) {
     // Eight bytes at a time: most files are plain ASCII.
     std::size_t p = 0;
     std::uint64_t alti = 0;
@@ -251,11 +280,37 @@ bool inutf8(std::string_view byte) {
     for (; p < byte.size(); ++p) {
         alti |= static_cast<unsigned char>(byte[p]);
     }
-    return (alti & 0x8080808080808080ULL) != 0 && utf8valido(byte);
+    Codifica c;
+    if ((alti & 0x8080808080808080ULL) == 0) {
+        return c;
+    }
+    bool multibyte = false;
+    std::optional<std::size_t> estraneo;
+    for (p = 0; p < byte.size();) {
+        const std::size_t n = sequenzautf8(byte, p);
+        if (n == 0) {
+            estraneo = estraneo.value_or(p);
+            ++p;
+        } else {
+            multibyte = multibyte || n > 1;
+            p += n;
+        }
+    }
+    c.utf8 = multibyte && !estraneo;
+    if (multibyte && estraneo) {
+        static constexpr char cifre[] = "0123456789ABCDEF";
+        const auto b = static_cast<unsigned char>(byte[*estraneo]);
+        c.avviso = "riga " + std::to_string(rigadi(byte, *estraneo)) +
+                   ": il file contiene testo UTF-8 ma anche byte che non lo sono (il primo è "
+                   "0x" +
+                   cifre[b >> 4] + cifre[b & 0xF] +
+                   "): è stato letto come Windows-1252; controllare le lettere accentate.";
+    }
+    return c;
 }
 
 template <typename Perche> void necessario(Lettore& l, int n, const Perche& perche, Record& r) {
-    if (!leggirecord(l, n, perche, r)) {
+    if (leggirecord(l, n, perche, r) != Letto::completo) {
         throw Guasto{l.riga(), "il file termina prima della fine dei dati di calcolo (mancano i "
                                "valori " +
                                    testodi(perche) + ")"};
@@ -316,34 +371,12 @@ bool scelta(const Valore& v, int riga, const char* cosa) {
                            "\"1\" o \"0\""};
 }
 
-// The record after the title page. A line that does not start with the
-// record's name is left alone, as earlier versions did with whatever
-// followed the title page; one that does must be whole and right.
-void leggiopzioni(Lettore& l, OpzioniNtc& o) {
-    if (!l.avanzaarecord()) {
-        return;
-    }
-    Valore primo;
-    try {
-        Lettore prova = l;
-        if (!prova.leggi(primo)) {
-            return;
-        }
-    } catch (const Guasto&) {
-        return;
-    }
-    if (primo.contenuto != archivio::recordntc) {
-        return;
-    }
-    const int riga = l.riga();
-    Record r;
-    if (!leggirecord(l, 4, "per le opzioni NTC 2018", r)) {
-        throw Guasto{riga, "il record delle opzioni NTC 2018 è incompleto (sono attesi 4 valori)"};
-    }
+void leggiopzioni(const Record& r, Lavoro& lavoro) {
+    OpzioniNtc& o = lavoro.ntc;
     const auto formula = formulangamma(r.valori[1].contenuto);
     if (!formula) {
         throw Guasto{r.riga, "formula di Nγ sconosciuta nelle opzioni NTC 2018 (\"" +
-                                 dacp1252(r.valori[1].contenuto) +
+                                 citazione(dacp1252(r.valori[1].contenuto)) +
                                  "\"; sono ammesse Brinch-Hansen, Vesic, EC7)"};
     }
     o.ngamma = *formula;
@@ -351,66 +384,144 @@ void leggiopzioni(Lettore& l, OpzioniNtc& o) {
     o.g2definiti = scelta(r.valori[3], r.riga, "dei carichi non strutturali definiti");
 }
 
+// The records that may follow the title page, each at most once and in
+// any order; a new one is added here and nowhere else in the reader.
+struct Facoltativo {
+    std::string_view nome; // the first value
+    int valori;            // how many, the name included
+    const char* perche;    // for the messages: "per le opzioni NTC 2018"
+    const char* del;       // and "delle opzioni NTC 2018"
+    void (*leggi)(const Record& r, Lavoro& lavoro);
+};
+constexpr Facoltativo facoltativi[] = {
+    {archivio::recordntc, 4, "per le opzioni NTC 2018", "delle opzioni NTC 2018", leggiopzioni},
+};
+
+// Everything after the title page: known records, read whole, or nothing
+// at all (as earlier versions wrote the file); anything else is damage.
+void leggifacoltativi(Lettore& l, Lavoro& lavoro) {
+    std::array<bool, std::size(facoltativi)> letti{};
+    while (l.avanzaarecord()) {
+        const int riga = l.riga();
+        Valore primo;
+        bool leggibile = false;
+        try {
+            Lettore prova = l;
+            leggibile = prova.leggi(primo);
+        } catch (const Guasto&) {
+        }
+        const Facoltativo* f = nullptr;
+        for (const Facoltativo& candidato : facoltativi) {
+            if (leggibile && primo.tipo != Valore::Tipo::niente &&
+                primo.contenuto == candidato.nome) {
+                f = &candidato;
+            }
+        }
+        if (f == nullptr) {
+            throw Guasto{riga, "record non riconosciuto dopo il frontespizio"};
+        }
+        bool& letto = letti[static_cast<std::size_t>(f - facoltativi)];
+        if (letto) {
+            throw Guasto{riga, "il record " + std::string(f->nome) + " è ripetuto"};
+        }
+        letto = true;
+        Record r;
+        if (leggirecord(l, f->valori, f->perche, r) != Letto::completo) {
+            throw Guasto{riga, "il record " + std::string(f->del) + " è incompleto (sono attesi " +
+                                   std::to_string(f->valori) + " valori)"};
+        }
+        f->leggi(r, lavoro);
+    }
+}
+
 } // namespace
 
 std::string EsitoLettura::avviso() const {
-    if (descrizioneassente && frontespizioassente) {
-        return "Il file non contiene la descrizione e il frontespizio: sono stati caricati solo "
-               "i dati di calcolo.";
+    std::string testo;
+    if (!guasto.empty()) {
+        testo = guasto;
+    } else if (descrizioneassente && frontespizioassente) {
+        testo = "Il file non contiene la descrizione e il frontespizio: sono stati caricati solo "
+                "i dati di calcolo.";
+    } else if (descrizioneassente) {
+        testo = "Il file non contiene la descrizione: i testi della descrizione non sono stati "
+                "cambiati.";
+    } else if (frontespizioassente) {
+        testo = "Il file non contiene il frontespizio: i testi del frontespizio non sono stati "
+                "cambiati.";
     }
-    if (descrizioneassente) {
-        return "Il file non contiene la descrizione: i testi della descrizione non sono stati "
-               "cambiati.";
+    if (!codifica.empty()) {
+        testo += (testo.empty() ? "" : "\n") + codifica;
     }
-    if (frontespizioassente) {
-        return "Il file non contiene il frontespizio: i testi del frontespizio non sono stati "
-               "cambiati.";
-    }
-    return {};
+    return testo;
 }
 
 EsitoLettura leggilavoro(std::string_view byte, Lavoro& lavoro) {
     EsitoLettura esito;
-    const bool utf8 = inutf8(byte);
-    if (utf8 && byte.substr(0, 3) == "\xEF\xBB\xBF") {
+    if (byte.substr(0, 3) == "\xEF\xBB\xBF") {
         byte.remove_prefix(3); // the mark some editors put first
     }
+    const Codifica codifica = codificadi(byte);
+    const bool utf8 = codifica.utf8;
     Lettore l(byte);
     Lavoro nuovo;
     try {
         if (l.soloSpazi()) {
             throw Guasto{1, "il file è vuoto"};
         }
+        // No text file holds one; the writer never puts one in.
+        if (const auto nullo = byte.find('\0'); nullo != std::string_view::npos) {
+            throw Guasto{rigadi(byte, nullo), "il file contiene un byte nullo (0x00)"};
+        }
         leggidati(l, nuovo.dati);
 
+        // A record cut short by the end of the file leaves its texts, and
+        // those of the records after it, as they were: the calculation data
+        // are loaded, and the user is told where the file ends.
+        const auto troncato = [&](int riga, const char* cosa, const char* caricato) {
+            esito.guasto = "riga " + std::to_string(riga) + ": il file è danneggiato, " + cosa +
+                           " perché il file termina prima della sua fine; " + caricato;
+        };
         Record r;
-        if (leggirecord(l, ndescrizione, "per la descrizione", r)) {
+        const Letto descrizione = leggirecord(l, ndescrizione, "per la descrizione", r);
+        if (descrizione == Letto::completo) {
             for (int k = 0; k < ndescrizione; ++k) {
                 nuovo.descrizione[k] = testo(r.valori[k], r.riga, utf8, [k] {
                     return std::string(nomedescrizione(static_cast<Descrizione>(k))) +
                            " della descrizione";
                 });
             }
-            if (leggirecord(l, nfrontespizio, "per il frontespizio", r)) {
+            const Letto frontespizio = leggirecord(l, nfrontespizio, "per il frontespizio", r);
+            if (frontespizio == Letto::completo) {
                 for (int k = 0; k < nfrontespizio; ++k) {
                     nuovo.frontespizio[k] = testo(r.valori[k], r.riga, utf8, [k] {
                         return std::string(nomefrontespizio(static_cast<Frontespizio>(k))) +
                                " del frontespizio";
                     });
                 }
-                leggiopzioni(l, nuovo.ntc);
+                leggifacoltativi(l, nuovo);
             } else {
                 esito.frontespizioassente = true;
+                if (frontespizio == Letto::troncato) {
+                    troncato(r.riga, "il frontespizio è incompleto",
+                             "i testi del frontespizio non sono stati cambiati.");
+                }
             }
         } else {
             esito.descrizioneassente = true;
             esito.frontespizioassente = true;
+            if (descrizione == Letto::troncato) {
+                troncato(r.riga, "la descrizione è incompleta",
+                         "sono stati caricati solo i dati di calcolo.");
+            }
         }
     } catch (const Guasto& g) {
+        esito = EsitoLettura{};
         esito.riga = g.riga;
         esito.errore = "riga " + std::to_string(g.riga) + ": " + g.messaggio;
         return esito;
     }
+    esito.codifica = codifica.avviso;
 
     lavoro.dati = std::move(nuovo.dati);
     // A file without the record means the default choices.

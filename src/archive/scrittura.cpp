@@ -2,6 +2,7 @@
 
 #include "valori.h"
 #include "zocal/archive/cp1252.h"
+#include "zocal/core/citazione.h"
 #include "zocal/core/regole.h"
 
 #include <cmath>
@@ -50,7 +51,7 @@ class Scrittore {
             valore(scrivipunto(cella.numero()));
         } else if (const std::string* t = cella.testoGrezzo()) {
             if (!archivio::testoingresso(*t)) {
-                esito_.errore = "il dato " + dove + " (\"" + *t +
+                esito_.errore = "il dato " + dove + " (\"" + citazione(*t) +
                                 "\") contiene caratteri diversi da cifre, virgola e segno meno";
                 return false;
             }
@@ -75,6 +76,13 @@ class Scrittore {
         }
         bool perdite = false;
         std::string byte = acp1252(senzavirgolette, &perdite);
+        // The reader refuses a file with a null byte.
+        for (char& c : byte) {
+            if (c == '\0') {
+                c = '?';
+                perdite = true;
+            }
+        }
         if (perdite) {
             esito_.sostituzioni.caratteriperduti.emplace_back(campo);
         }

@@ -1,6 +1,7 @@
 #include "zocal/core/prospetto.h"
 
 #include "zocal/core/regole.h"
+#include "zocal/core/utf8.h"
 
 #include <algorithm>
 #include <charconv>
@@ -24,6 +25,18 @@ void aggiungijson(std::string& out, std::string_view testo) {
     std::size_t da = 0;
     for (std::size_t p = 0; p < testo.size(); ++p) {
         const auto c = static_cast<unsigned char>(testo[p]);
+        if (c >= 0x80) {
+            // Strict parsers refuse a string that is not UTF-8: a stray byte
+            // becomes U+FFFD.
+            if (const std::size_t n = sequenzautf8(testo, p); n > 0) {
+                p += n - 1;
+                continue;
+            }
+            out.append(testo.substr(da, p - da));
+            da = p + 1;
+            out += "\uFFFD";
+            continue;
+        }
         if (c >= 0x20 && c != '"' && c != '\\') {
             continue;
         }

@@ -132,6 +132,50 @@ TEST(Verifica, SeveralFilesAsOneJsonDocument) {
     EXPECT_EQ(std::count(u.testo.begin(), u.testo.end(), '\n'), 1);
 }
 
+// A damaged file never passes for a whole one: a damaged NTC record once
+// flipped the verdict without a word, a cut title page said nothing.
+TEST(Verifica, DamagedFilesAreRefusedOrToldNamingTheLine) {
+    std::ifstream in(esempio("Zocal-dati-esempio"), std::ios::binary);
+    const std::string esempio_((std::istreambuf_iterator<char>(in)), {});
+    const std::string senzafrontespizio =
+        esempio_.substr(0, esempio_.rfind("\"", esempio_.size() - 4));
+    const struct {
+        std::string byte;
+        int stato;
+        const char* parola;
+    } casi[] = {
+        {esempio_ + "\"NTC2018 \",\"Vesic\",\"0\",\"1\"\r\n", 2,
+         "riga 8: record non riconosciuto dopo il frontespizio"},
+        {esempio_ + "\"NTC20", 2, "riga 8: record non riconosciuto"},
+        {esempio_ + esempio_, 2, "riga 8: record non riconosciuto"},
+        {senzafrontespizio, 0, "riga 7: il file è danneggiato, il frontespizio è incompleto"},
+    };
+    for (const auto& c : casi) {
+        for (const char* ntc : {"", "--ntc "}) {
+            const Uscita u =
+                esegui(std::string("verifica ") + ntc + scrivi("guasto", c.byte).string(), true);
+            EXPECT_EQ(u.stato, c.stato) << u.testo;
+            EXPECT_NE(u.testo.find(c.parola), std::string::npos) << u.testo;
+        }
+    }
+}
+
+// A name that is not UTF-8 stays valid JSON, its bytes given apart.
+TEST(Verifica, ANameThatIsNotUtf8IsValidJson) {
+    std::ifstream in(esempio("Zocal-dati-esempio"), std::ios::binary);
+    const auto p =
+        scrivi("Zocal-dati-citt\xE0", std::string((std::istreambuf_iterator<char>(in)), {}));
+    const Uscita u =
+        esegui("verifica --json '" + p.string() + "' " + esempio("Zocal-dati-esempio"));
+    EXPECT_EQ(u.stato, 0);
+    EXPECT_NE(u.testo.find("Zocal-dati-citt\uFFFD\", \"nome_byte\": \""), std::string::npos)
+        << u.testo;
+    EXPECT_NE(u.testo.find("5a6f63616c2d646174692d63697474e0\""), std::string::npos);
+    EXPECT_EQ(u.testo.find("\xE0"), std::string::npos);
+    // Only there.
+    EXPECT_EQ(u.testo.find("nome_byte"), u.testo.rfind("nome_byte"));
+}
+
 // After "--" every argument is a file, even one named like an option.
 TEST(Verifica, DoubleDashEndsTheOptions) {
     const auto cartella = std::filesystem::temp_directory_path() / "zocal-cli-trattino";

@@ -153,24 +153,87 @@ TEST(Lettura, FileCheFinisceDopoIlTerreno) {
     EXPECT_EQ(l[Descrizione::fabbricato], "a");
     EXPECT_EQ(l[Descrizione::giudizio], "o");
     EXPECT_EQ(l.frontespizio, prima.frontespizio);
+}
 
-    // A record cut short by the end of the file is as absent as a missing one.
-    for (const std::string& coda :
-         {std::string("\"a\",\"b\",\"c\"\r\n"), std::string("\"a\",\"b\",\"incomple"),
-          std::string("\"a\",\"b\",")}) {
-        l = prima;
-        e = leggilavoro(calcolo + coda, l);
-        ASSERT_TRUE(e.riuscita()) << coda;
-        EXPECT_TRUE(e.descrizioneassente) << coda;
-        EXPECT_EQ(l.descrizione, prima.descrizione);
+// A text record the end of the file cut short is damage, told with its
+// line; the calculation data still load, and the texts of that record and
+// of those after it stay as they were.
+TEST(Lettura, UnRecordDiTestiTroncatoENominatoConLaSuaRiga) {
+    const std::string calcolo = "1\r\n\"0,80\",\"0,60\",0,\"2\"\r\n" + soloterreno;
+    const struct {
+        std::string coda;
+        int riga;
+        bool descrizione; // whether the description was loaded
+    } casi[] = {
+        {"\"a\",\"b\",\"c\"\r\n", 4, false},
+        {"\"a\",\"b\",\"incomple", 4, false},
+        {"\"a\",\"b\",", 4, false},
+        {descrizione13.substr(0, descrizione13.size() - 5), 4, false},
+        {descrizione13 + "\"p\",\"q\"", 5, true},
+        {descrizione13 + "\"p\",\"q\",\"r\",\"s\",\"t\",", 5, true},
+        {descrizione13 + "\r\n\"p\",\"q\",\"r\",\"s\",\"t\",\"u", 6, true},
+    };
+    for (const auto& c : casi) {
+        Lavoro l = lavoroattuale();
+        const EsitoLettura e = leggilavoro(calcolo + c.coda, l);
+        ASSERT_TRUE(e.riuscita()) << c.coda << ": " << e.errore;
+        EXPECT_EQ(
+            e.avviso().rfind("riga " + std::to_string(c.riga) + ": il file è danneggiato, ", 0), 0u)
+            << c.coda << ": " << e.avviso();
+        EXPECT_NE(e.avviso().find(c.descrizione ? "il frontespizio è incompleto"
+                                                : "la descrizione è incompleta"),
+                  std::string::npos)
+            << e.avviso();
+        EXPECT_EQ(l.dati.prof[1].testo(), "0,80");
+        if (c.descrizione) {
+            EXPECT_EQ(l[Descrizione::giudizio], "o");
+        } else {
+            EXPECT_EQ(l.descrizione, lavoroattuale().descrizione);
+        }
+        EXPECT_EQ(l.frontespizio, lavoroattuale().frontespizio);
     }
 }
 
-TEST(Lettura, LeRigheDopoIlFrontespizioSonoIgnorate) {
-    Lavoro l;
-    const std::string file = scritto(prova::lavoropiccolo()) + "\r\nqualsiasi cosa,\"\r\n";
-    ASSERT_TRUE(leggilavoro(file, l).riuscita());
-    prova::attendiuguali(prova::lavoropiccolo(), l);
+// After the title page: nothing at all, as earlier versions wrote the
+// file, or known records, each whole; anything else is refused.
+TEST(Lettura, DopoIlFrontespizioSoloRecordConosciuti) {
+    const std::string base = scritto(prova::lavoropiccolo());
+    const std::string ntc = "\"NTC2018\",\"Vesic\",\"0\",\"1\"\r\n";
+    for (const std::string& coda : {std::string(), std::string("\r\n  \r\n"), ntc,
+                                    "\r\n" + ntc + "\r\n", std::string("NTC2018,Vesic,0,1")}) {
+        Lavoro l;
+        const EsitoLettura e = leggilavoro(base + coda, l);
+        ASSERT_TRUE(e.riuscita()) << coda << ": " << e.errore;
+        EXPECT_EQ(e.avviso(), "");
+        EXPECT_EQ(l.ntc.profondita, coda.find("NTC") == std::string::npos);
+    }
+    const struct {
+        const char* nome;
+        std::string coda;
+        const char* perche;
+        int riga = 8;
+    } casi[] = {
+        {"testo qualsiasi", "qualsiasi cosa,\"\r\n", "record non riconosciuto"},
+        {"virgolette aperte", "\"abc", "record non riconosciuto"},
+        {"spazio nel nome", "\"NTC2018 \",\"Vesic\",\"0\",\"1\"\r\n", "record non riconosciuto"},
+        {"nome troncato", "\"NTC20", "record non riconosciuto"},
+        {"nome nudo troncato", "NTC20", "record non riconosciuto"},
+        {"nome vuoto", ",\"Vesic\",\"0\",\"1\"\r\n", "record non riconosciuto"},
+        {"byte nullo", std::string("\0", 1), "byte nullo"},
+        {"rumore", "\x1B[31m\r\n", "record non riconosciuto"},
+        {"il file due volte", base, "record non riconosciuto"},
+        {"record ripetuto", ntc + ntc, "il record NTC2018 è ripetuto", 9},
+        {"record noto poi altro", ntc + "x\r\n", "record non riconosciuto", 9},
+    };
+    for (const auto& c : casi) {
+        Lavoro l = lavoroattuale();
+        const EsitoLettura e = leggilavoro(base + c.coda, l);
+        EXPECT_FALSE(e.riuscita()) << c.nome;
+        EXPECT_EQ(e.errore.rfind("riga " + std::to_string(c.riga) + ": ", 0), 0u)
+            << c.nome << ": " << e.errore;
+        EXPECT_NE(e.errore.find(c.perche), std::string::npos) << c.nome << ": " << e.errore;
+        EXPECT_EQ(l.frontespizio, lavoroattuale().frontespizio) << c.nome;
+    }
 }
 
 struct FileGuasto {
@@ -297,15 +360,42 @@ TEST(Lettura, UnFileSalvatoInUtf8MantieneGliAccenti) {
         EXPECT_NE(salvato.find("\"citt\xE0\""), std::string::npos);
         EXPECT_NE(salvato.find("\"Forl\xEC\""), std::string::npos);
     }
-    // Windows-1252 with a byte that is no UTF-8: read as before.
+    // Windows-1252 throughout: read as before, without a word.
     Lavoro l;
     const std::string cp1252 = "0\r\n" + soloterreno +
                                "\"citt\xE0\",\"\",\"\",\"\",\"\",\"\",\"\",\"\","
-                               "\"\",\"\",\"\",\"\",\"\xC3\xA8\"\r\n" +
+                               "\"\",\"\",\"\",\"\",\"\"\r\n" +
                                frontespizio6;
-    ASSERT_TRUE(leggilavoro(cp1252, l).riuscita());
+    EsitoLettura e = leggilavoro(cp1252, l);
+    ASSERT_TRUE(e.riuscita());
+    EXPECT_EQ(e.avviso(), "");
     EXPECT_EQ(l[Descrizione::fabbricato], "città");
-    EXPECT_EQ(l[Descrizione::giudizio], "Ã¨");
+}
+
+// UTF-8 with stray bytes, and sequences that only look like UTF-8 (overlong,
+// surrogate, beyond U+10FFFF): read as Windows-1252, telling the line of
+// the first byte that is not UTF-8.
+TEST(Lettura, Utf8ConByteEstraneiVieneLettoComeWindows1252ConAvviso) {
+    const struct {
+        const char* estraneo;
+        const char* byte; // as the warning names it
+    } casi[] = {
+        {"\xE0", "0xE0"},         {"\xC0\xA8", "0xC0"},         {"\xE0\x80\xA8", "0xE0"},
+        {"\xED\xA0\x80", "0xED"}, {"\xF4\x90\x80\x80", "0xF4"}, {"\xF8\x88\x80\x80\x80", "0xF8"},
+    };
+    for (const auto& c : casi) {
+        const std::string file = "0\r\n" + soloterreno +
+                                 "\"più\",\"\",\"\",\"\",\"\",\"\",\"\",\"\","
+                                 "\"\",\"\",\"\",\"\",\"\"\r\n\"p\",\"q\",\"r\",\"s\",\"t\",\"" +
+                                 std::string(c.estraneo) + "\"\r\n";
+        Lavoro l;
+        const EsitoLettura e = leggilavoro(file, l);
+        ASSERT_TRUE(e.riuscita()) << c.byte << ": " << e.errore;
+        EXPECT_EQ(e.avviso().rfind("riga 4: ", 0), 0u) << e.avviso();
+        EXPECT_NE(e.avviso().find(std::string("(il primo è ") + c.byte + ")"), std::string::npos)
+            << e.avviso();
+        EXPECT_EQ(l[Descrizione::fabbricato], "piÃ¹");
+    }
 }
 
 TEST(Lettura, UnaVirgolettaScrittaTornaComeVirgolettaTipografica) {

@@ -1,6 +1,7 @@
 #include "zocal/core/prospetto.h"
 
 #include "esempio.h"
+#include "zocal/core/citazione.h"
 
 #include <gtest/gtest.h>
 
@@ -35,4 +36,35 @@ TEST(Prospetto, JsonEscapesTheNote) {
               std::string::npos)
         << j;
     EXPECT_NE(j.find("\"scar\": \"4220\", \"scartot\": \"\""), std::string::npos) << j;
+}
+
+// File content in messages: at most 80 characters, control characters and
+// stray bytes as \xNN, so no terminal escape and no 10 MB line reach the user.
+TEST(Citazione, CutAndControlCharactersShown) {
+    const struct {
+        std::string testo;
+        std::string citato;
+    } casi[] = {
+        {"Vesic", "Vesic"},
+        {"\x1B[31mrosso\x07", "\\x1B[31mrosso\\x07"},
+        {"a\r\nb\tc\x7F", "a\\x0D\\x0Ab\\x09c\\x7F"},
+        {"\xC2\x9B"
+         "2J",
+         "\\x9B2J"},
+        {"citt\xE0 \xC0\xAF", "citt\\xE0 \\xC0\\xAF"},
+        {"città è", "città è"},
+        {std::string(80, 'x'), std::string(80, 'x')},
+        {std::string(10'000'000, '9'), std::string(80, '9') + "…"},
+        {std::string(79, 'x') + "àè", std::string(79, 'x') + "à…"},
+    };
+    for (const auto& c : casi) {
+        EXPECT_EQ(citazione(c.testo), c.citato) << c.testo.substr(0, 20);
+    }
+}
+
+// Strict JSON parsers refuse a string that is not UTF-8.
+TEST(Json, StrayBytesBecomeTheReplacementCharacter) {
+    EXPECT_EQ(testojson("Zocal-dati-citt\xE0"), "\"Zocal-dati-citt\uFFFD\"");
+    EXPECT_EQ(testojson("a\xED\xA0\x80z"), "\"a\uFFFD\uFFFD\uFFFDz\"");
+    EXPECT_EQ(testojson("città \"€\"\n"), "\"città \\\"€\\\"\\n\"");
 }

@@ -15,7 +15,8 @@ std::string dacp1252(std::string_view byte);
 // becomes "?"; *perdite (when given) is set if that happened at least once.
 std::string acp1252(std::string_view utf8, bool* perdite = nullptr);
 
-// Whether the bytes are well-formed UTF-8.
+// Whether the bytes are well-formed UTF-8 (strictly: no overlong forms, no
+// surrogates, nothing above U+10FFFF).
 bool utf8valido(std::string_view byte);
 
 } // namespace zocal
