@@ -1,5 +1,6 @@
 #include "zocal/core/calcola.h"
 
+#include "zocal/core/citazione.h"
 #include "zocal/core/regole.h"
 
 #include <algorithm>
@@ -102,6 +103,16 @@ class Calcolo {
         return *v;
     }
 
+    // A measure that cannot be negative: the run stops naming it.
+    double misura(const Cella& c, const char* dove, int passo) {
+        const double v = decimale(c, dove, passo);
+        if (v < 0) {
+            esito_.note = notanegativo(c, dove);
+            throw Arresto{passo};
+        }
+        return v;
+    }
+
     void passi() {
         const int f = f_;
         // A damaged count never reads past the storey table.
@@ -136,14 +147,14 @@ class Calcolo {
 
         // 3. Width: 0.5 m for this run when none is typed; nothing is stored.
         const double B =
-            d_.largh[f].vuota() ? 0.5 : decimale(d_.largh[f], "larghezza della fondazione", 3);
+            d_.largh[f].vuota() ? 0.5 : misura(d_.largh[f], "larghezza della fondazione", 3);
 
         // 4. Depth.
         if (d_.prof[f].vuota()) {
             esito_.indicazioni = true;
             throw Arresto{4};
         }
-        const double D = decimale(d_.prof[f], "profondità della fondazione", 4);
+        const double D = misura(d_.prof[f], "profondità della fondazione", 4);
 
         // 5. Soil data; cohesion is demanded for every soil type.
         if (d_.tiposuolo.vuota() || d_.pesos.vuota() || d_.coes.vuota()) {
@@ -151,8 +162,8 @@ class Calcolo {
             throw Arresto{5};
         }
         const double tipo = decimale(d_.tiposuolo, "tipo di suolo", 5);
-        const double gamma = decimale(d_.pesos, "peso specifico del terreno", 5);
-        const double c = decimale(d_.coes, "coesione del terreno", 5);
+        const double gamma = misura(d_.pesos, "peso specifico del terreno", 5);
+        const double c = misura(d_.coes, "coesione del terreno", 5);
 
         // 6. Bearing capacity in t/mq; an unknown type keeps the previous value.
         double carlim = d_.carlim[f].vuota() ? 0.0 : leggidecimale(d_.carlim[f]).value_or(0.0);
@@ -171,7 +182,7 @@ class Calcolo {
             d_.sigmat[f] = 0.0;
         }
         if (tipo == 0) {
-            carlim = 30 * decimale(d_.sigmat[f], "sigma terreno", 7);
+            carlim = 30 * misura(d_.sigmat[f], "sigma terreno", 7);
         }
 
         // 8. and 9. Allowable pressure from the unrounded capacity, both rounded half up.
@@ -254,8 +265,13 @@ bool notadiverdetto(std::string_view nota) {
 std::optional<PianoLetto> leggipiano(const DatiCalcolo& d, int i, int f, std::string& nota) {
     // The first entry that cannot be read names itself, weights first.
     const auto illeggibile = [&](Voce v) {
-        nota = notaillegibile(d.piano(v, i, f),
-                              descrizionevoce(v) + " del piano n. " + std::to_string(i));
+        nota = notaillegibile(d.piano(v, i, f), dovepiano(v, i));
+        return std::nullopt;
+    };
+    // No weight or length of a storey can be negative: negative loads on
+    // negative soil would pass the check.
+    const auto negativo = [&](Voce v) {
+        nota = notanegativo(d.piano(v, i, f), dovepiano(v, i));
         return std::nullopt;
     };
     double pesi[5];
@@ -264,6 +280,9 @@ std::optional<PianoLetto> leggipiano(const DatiCalcolo& d, int i, int f, std::st
         const auto peso = leggipeso(d.piano(vocipesi[k], i, f));
         if (!peso) {
             return illeggibile(vocipesi[k]);
+        }
+        if (*peso < 0) {
+            return negativo(vocipesi[k]);
         }
         pesi[k] = *peso;
     }
@@ -274,14 +293,26 @@ std::optional<PianoLetto> leggipiano(const DatiCalcolo& d, int i, int f, std::st
         if (!m) {
             return illeggibile(vocilunghezze[k]);
         }
+        if (*m < 0) {
+            return negativo(vocilunghezze[k]);
+        }
         lunghezze[k] = *m;
     }
     return PianoLetto{pesi[0], pesi[1],      pesi[2],      pesi[3],
                       pesi[4], lunghezze[0], lunghezze[1], lunghezze[2]};
 }
 
+std::string dovepiano(Voce v, int i) {
+    return descrizionevoce(v) + " del piano n. " + std::to_string(i);
+}
+
+std::string notanegativo(const Cella& cella, const std::string& dove) {
+    return "Dato negativo: \"" + citazione(cella.testo()) + "\" (" + dove +
+           "), che non può esserlo. Correggere il valore.";
+}
+
 std::string notaillegibile(const Cella& cella, const std::string& dove) {
-    return "Dato non leggibile come numero: \"" + cella.testo() + "\" (" + dove +
+    return "Dato non leggibile come numero: \"" + citazione(cella.testo()) + "\" (" + dove +
            "). Correggere il valore.";
 }
 

@@ -1,6 +1,8 @@
 #include "zocal/core/guida.h"
 
+#include "zocal/core/calcola.h"
 #include "zocal/core/modzocal.h"
+#include "zocal/core/regole.h"
 
 #include <algorithm>
 #include <utility>
@@ -24,6 +26,10 @@ int pianorichiesto(const DatiCalcolo& d, int f) {
         }
     }
     return s;
+}
+
+bool negativa(const Cella& c) {
+    return leggidecimale(c).value_or(0.0) < 0;
 }
 
 bool pianovuoto(const DatiCalcolo& d, int i, int f) {
@@ -140,6 +146,13 @@ std::optional<Messaggio> controlla(const DatiCalcolo& d, int& controllosilenzios
                                   ":\r- digitare il dato " + testo);
                 }
             }
+            for (const auto& voce : dati) {
+                const Cella& c = d.piano(voce.first, i, f);
+                if (negativa(c)) {
+                    return errore("Fondazione n." + n(f) + "- piano n." + n(i) + ":\r- " +
+                                  notanegativo(c, dovepiano(voce.first, i)));
+                }
+            }
         }
     }
     if (d.tiposuolo.vuota()) {
@@ -157,6 +170,25 @@ std::optional<Messaggio> controlla(const DatiCalcolo& d, int& controllosilenzios
     for (int f = 1; f <= nfond; ++f) {
         if (d.sigmat[f].vuota()) {
             return errore("Digitare il valore del sigma del terreno della fondazione n." + n(f));
+        }
+    }
+    // Negative measures: the calculations would take them as they are.
+    for (int f = 1; f <= nfond; ++f) {
+        for (const auto& [cella, dove] :
+             {std::pair<const Cella&, const char*>{d.prof[f], "profondità della fondazione"},
+              {d.largh[f], "larghezza della fondazione"},
+              {d.sigmat[f], "sigma terreno"}}) {
+            if (negativa(cella)) {
+                return errore("Fondazione n." + n(f) + ":\r- " + notanegativo(cella, dove));
+            }
+        }
+    }
+    for (const auto& [cella, dove] :
+         {std::pair<const Cella&, const char*>{d.pesos, "peso specifico del terreno"},
+          {d.coes, "coesione del terreno"},
+          {d.attr, "angolo di attrito del terreno"}}) {
+        if (negativa(cella)) {
+            return errore(notanegativo(cella, dove));
         }
     }
     if (controllosilenzioso == 1) {

@@ -1,6 +1,7 @@
 #include "zocal/core/calcola.h"
 
 #include "esempio.h"
+#include "zocal/core/ntc.h"
 #include "zocal/core/regole.h"
 
 #include <gtest/gtest.h>
@@ -308,6 +309,63 @@ TEST(Calcola, UnreadableValuesStopWithANote) {
         EXPECT_NE(e.note->find(c.valore), std::string::npos) << c.nome;
         EXPECT_TRUE(d.verifica[1].vuota()) << c.nome;
     }
+}
+
+// A negative measure stops both calculations, the note naming the entry:
+// negative loads on a negative soil weight once gave "verificata".
+TEST(Calcola, NegativeMeasuresStopBothCalculations) {
+    struct Caso {
+        void (*guasta)(DatiCalcolo&);
+        const char* dove;
+        // The limit-state check: 1 stops with the same note, 2 with its
+        // own, 0 does not read the entry.
+        int ntc;
+    };
+    const Caso casi[] = {
+        {[](DatiCalcolo& d) { d.pesol(1, 1) = "-300"; }, "peso del solaio del piano n. 1", 1},
+        {[](DatiCalcolo& d) { d.sovr(2, 1) = "-1"; }, "sovraccarico accidentale del piano n. 2", 1},
+        {[](DatiCalcolo& d) { d.lungh(1, 1) = "-4"; }, "lunghezza del solaio del piano n. 1", 1},
+        {[](DatiCalcolo& d) { d.pepav(1, 1) = "-80"; }, "peso del pavimento del piano n. 1", 1},
+        {[](DatiCalcolo& d) { d.tram(1, 1) = "-200"; }, "peso dei tramezzi del piano n. 1", 1},
+        {[](DatiCalcolo& d) { d.spess(1, 1) = "-0,30"; }, "spessore del muro del piano n. 1", 1},
+        {[](DatiCalcolo& d) { d.interas(2, 1) = "-3"; }, "interasse del piano del piano n. 2", 1},
+        {[](DatiCalcolo& d) { d.spem(1, 1) = "-1800"; }, "peso specifico del muro del piano n. 1",
+         1},
+        {[](DatiCalcolo& d) { d.largh[1] = "-0,6"; }, "larghezza della fondazione", 2},
+        {[](DatiCalcolo& d) { d.prof[1] = "-1"; }, "profondità della fondazione", 2},
+        {[](DatiCalcolo& d) { d.pesos = "-1,8"; }, "peso specifico del terreno", 2},
+        {[](DatiCalcolo& d) { d.coes = "-0,1"; }, "coesione del terreno", 2},
+        {[](DatiCalcolo& d) {
+             d.tiposuolo = "0";
+             d.sigmat[1] = "-1,5";
+         },
+         "sigma terreno", 0},
+    };
+    for (const Caso& c : casi) {
+        DatiCalcolo d = esempiolavorato();
+        c.guasta(d);
+        const EsitoCalcolo e = calcola(d, 1);
+        ASSERT_TRUE(e.note.has_value()) << c.dove;
+        EXPECT_NE(e.note->find("Dato negativo"), std::string::npos) << *e.note;
+        EXPECT_NE(e.note->find(std::string("(") + c.dove + ")"), std::string::npos) << *e.note;
+        EXPECT_FALSE(e.completo()) << c.dove;
+        EXPECT_TRUE(d.verifica[1].vuota() && d.coeff[1].vuota()) << c.dove;
+        const VerificaNtc v = verificantc(d, 1, OpzioniNtc{});
+        EXPECT_EQ(v.calcolata, c.ntc == 0) << c.dove;
+        if (c.ntc == 1) {
+            EXPECT_EQ(v.nota, *e.note);
+        }
+    }
+    // Every load and the soil weight negative at once.
+    DatiCalcolo d = esempiolavorato();
+    for (int i = 1; i <= 2; ++i) {
+        for (Voce v : {Voce::pesol, Voce::sovr, Voce::pepav, Voce::tram, Voce::spem}) {
+            d.piano(v, i, 1) = "-" + d.piano(v, i, 1).testo();
+        }
+    }
+    d.pesos = "-1,8";
+    EXPECT_FALSE(calcola(d, 1).completo());
+    EXPECT_TRUE(d.verifica[1].vuota());
 }
 
 TEST(Calcola, HugeButReadableValuesStopWithANote) {

@@ -183,6 +183,37 @@ TEST_F(Controllo, MessagesInOrder) {
     EXPECT_EQ(m->testo, "I dati sono stati immessi correttamente.");
 }
 
+TEST_F(Controllo, NegativeMeasuresAreRefusedNamingTheEntry) {
+    const struct {
+        void (*guasta)(DatiCalcolo&);
+        const char* messaggio;
+    } casi[] = {
+        {[](DatiCalcolo& d) { d.pepav(2, 1) = "-80"; },
+         "Fondazione n. 1- piano n. 2:\r- Dato negativo: \"-80\" (peso del pavimento del piano "
+         "n. 2), che non può esserlo. Correggere il valore."},
+        {[](DatiCalcolo& d) { d.interas(1, 1) = "-3"; }, "(interasse del piano del piano n. 1)"},
+        {[](DatiCalcolo& d) { d.prof[1] = "-1"; },
+         "Fondazione n. 1:\r- Dato negativo: \"-1\" (profondità della fondazione)"},
+        {[](DatiCalcolo& d) { d.largh[1] = "-0,6"; }, "(larghezza della fondazione)"},
+        {[](DatiCalcolo& d) { d.sigmat[1] = "-1"; }, "(sigma terreno)"},
+        {[](DatiCalcolo& d) { d.pesos = "-1,8"; },
+         "Dato negativo: \"-1,8\" (peso specifico del terreno)"},
+        {[](DatiCalcolo& d) { d.coes = "-0,1"; }, "(coesione del terreno)"},
+        {[](DatiCalcolo& d) { d.attr = "-30"; }, "(angolo di attrito del terreno)"},
+    };
+    for (const auto& c : casi) {
+        DatiCalcolo d = esempiolavorato();
+        d.sigmat[1] = "1,5";
+        c.guasta(d);
+        silenzioso = 1;
+        const auto m = esegui(d);
+        ASSERT_TRUE(m.has_value()) << c.messaggio;
+        EXPECT_EQ(m->icona, Icona::stop);
+        EXPECT_NE(m->testo.find(c.messaggio), std::string::npos) << m->testo;
+        EXPECT_EQ(silenzioso, 1) << "the save must stop";
+    }
+}
+
 TEST_F(Controllo, SilentCheck) {
     DatiCalcolo d = esempiolavorato();
     d.sigmat[1] = 1.67;

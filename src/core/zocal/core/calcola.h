@@ -52,5 +52,11 @@ std::optional<PianoLetto> leggipiano(const DatiCalcolo& dati, int i, int f, std:
 
 // The note for an entry that cannot be read as a number; `dove` names it.
 std::string notaillegibile(const Cella& cella, const std::string& dove);
+// The note for a negative value where none has a meaning (weights, lengths,
+// soil weight, cohesion, depth, width); the data check, the calculation and
+// the limit-state check all use it.
+std::string notanegativo(const Cella& cella, const std::string& dove);
+// How the notes name entry v of storey i: "peso del solaio del piano n. 2".
+std::string dovepiano(Voce v, int i);
 
 } // namespace zocal
