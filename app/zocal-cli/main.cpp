@@ -223,12 +223,23 @@ int verifica(const std::vector<std::string>& argomenti) {
         out += "]}\n";
     }
     scarica(0);
+    errno = 0;
+    std::cout.flush();
+    if (!std::cout) {
+        std::cerr << "zocal-cli: impossibile scrivere i risultati: "
+                  << (errno != 0 ? zocal::descrivierrore(errno)
+                                 : std::string("errore di scrittura"))
+                  << "\n";
+        return 2;
+    }
     return stato;
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
+    // Output past a file size limit fails and is told, not a silent death.
+    zocal::proteggiscritture();
     std::ios::sync_with_stdio(false);
     std::vector<std::string> argomenti(argv + 1, argv + argc);
     if (argomenti.empty()) {

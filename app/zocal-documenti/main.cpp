@@ -1,17 +1,17 @@
 // zocal-documenti: the documents of the batch tool (the report, the printouts
 // to PDF), which need the Qt toolkit. zocal-cli hands these commands over
 // here, so that checking job files never loads the toolkit.
+#include "zocal/archive/salvataggio.h"
 #include "zocal/printouts/stampafile.h"
 #include "zocal/report/relazionefile.h"
 
-#include <csignal>
 #include <iostream>
 #include <string_view>
 
 int main(int argc, char** argv) {
     // Past a file size limit a write fails instead of ending the program:
     // the save reports it and leaves the old file as it was.
-    std::signal(SIGXFSZ, SIG_IGN);
+    zocal::proteggiscritture();
     const std::string_view comando = argc > 1 ? argv[1] : "";
     if (comando == "relazione") {
         return zocal::relazionedariga(argc, argv);

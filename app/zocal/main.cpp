@@ -1,5 +1,6 @@
 // zocal: the desktop program. It opens on the start-up screen; a click leads
 // to the calculation window, a key ends the program.
+#include "zocal/archive/salvataggio.h"
 #include "zocal/help/finestreaiuto.h"
 #include "zocal/printouts/stampanteqt.h"
 #include "zocal/report/documento.h"
@@ -26,6 +27,8 @@
 #endif
 
 int main(int argc, char** argv) {
+    // A save past a file size limit is reported, not the end of the program.
+    zocal::proteggiscritture();
     // Fonts are made ready on a second thread while the display is reached.
     zocal::PreparazioneCaratteri caratteri;
     QApplication app(argc, argv);

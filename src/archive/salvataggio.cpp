@@ -3,15 +3,22 @@
 #include "descrittore.h"
 
 #include <cerrno>
+#include <climits>
+#include <csignal>
 #include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <atomic>
 #include <charconv>
+#include <cstring>
 #include <ctime>
 #include <fstream>
 #include <memory>
+#include <mutex>
 #include <string>
 #include <vector>
 
@@ -24,6 +31,95 @@ constexpr std::string_view prefisso = ".zocal-";
 constexpr std::size_t lunghezzatemporaneo = prefisso.size() + 6;
 // A temporary file this old belongs to a save that was killed.
 constexpr std::time_t abbandonato = 3600;
+// The journal of files replaced together, and the old files kept until
+// all are replaced: names the clean-up of temporaries never matches.
+constexpr std::string_view prefissogiornale = ".zocal=";
+constexpr std::string_view prefissocopia = ".zocal~";
+
+// The temporary files being written, for the signal handler: fixed slots,
+// a path each, taken and freed through an atomic state, since a handler may
+// not allocate or lock.
+struct Posto {
+    std::atomic<int> stato{0}; // 0 free, 1 being filled, 2 in use
+    char nome[PATH_MAX];
+};
+Posto registro[8];
+
+extern "C" void allasegnale(int segnale) {
+    for (Posto& p : registro) {
+        if (p.stato.load() == 2) {
+            ::unlink(p.nome);
+        }
+    }
+    ::signal(segnale, SIG_DFL);
+    ::raise(segnale);
+}
+
+} // namespace
+
+void proteggiscritture() {
+    static std::once_flag fatto;
+    std::call_once(fatto, [] {
+        ::signal(SIGXFSZ, SIG_IGN);
+        for (const int segnale : {SIGTERM, SIGINT, SIGHUP}) {
+            struct sigaction prima {};
+            if (::sigaction(segnale, nullptr, &prima) == 0 && prima.sa_handler == SIG_DFL &&
+                (prima.sa_flags & SA_SIGINFO) == 0) {
+                struct sigaction a {};
+                a.sa_handler = allasegnale;
+                sigemptyset(&a.sa_mask);
+                ::sigaction(segnale, &a, nullptr);
+            }
+        }
+    });
+}
+
+namespace {
+
+// The slot of a temporary file, or -1 when there is no room.
+int registra(const std::filesystem::path& nome) {
+    std::error_code ec;
+    const std::string assoluto = std::filesystem::absolute(nome, ec).string();
+    if (ec || assoluto.size() >= PATH_MAX) {
+        return -1;
+    }
+    for (int k = 0; k < static_cast<int>(std::size(registro)); ++k) {
+        int libero = 0;
+        if (registro[k].stato.compare_exchange_strong(libero, 1)) {
+            std::memcpy(registro[k].nome, assoluto.c_str(), assoluto.size() + 1);
+            registro[k].stato.store(2);
+            return k;
+        }
+    }
+    return -1;
+}
+
+void libera(int& posto) {
+    if (posto >= 0) {
+        registro[posto].stato.store(0);
+        posto = -1;
+    }
+}
+
+// Terminating signals wait while files that belong together are renamed,
+// so that a kill -TERM never leaves half a pair.
+class SegnaliSospesi {
+  public:
+    SegnaliSospesi() {
+        sigset_t s;
+        sigemptyset(&s);
+        for (const int segnale : {SIGTERM, SIGINT, SIGHUP}) {
+            sigaddset(&s, segnale);
+        }
+        ::pthread_sigmask(SIG_BLOCK, &s, &prima_);
+    }
+    ~SegnaliSospesi() { ::pthread_sigmask(SIG_SETMASK, &prima_, nullptr); }
+    SegnaliSospesi(const SegnaliSospesi&) = delete;
+    SegnaliSospesi& operator=(const SegnaliSospesi&) = delete;
+
+  private:
+    sigset_t prima_;
+};
 
 // The file a save must replace: a symbolic link is followed, so the link
 // stays and its target gets the new data.
@@ -40,6 +136,11 @@ std::filesystem::path destinazione(std::filesystem::path p) {
         p = t.is_absolute() ? t : p.parent_path() / t;
     }
     return p;
+}
+
+bool esiste(const std::filesystem::path& p) {
+    struct stat st {};
+    return ::lstat(p.c_str(), &st) == 0;
 }
 
 mode_t modonuovo() {
@@ -81,23 +182,89 @@ bool scrivitutto(int fd, std::string_view byte) {
     return true;
 }
 
-// Removes the temporary files a killed save left in `cartella`.
+// mkstemp's six characters.
+bool casuale(std::string_view t) {
+    return std::all_of(t.begin(), t.end(), [](char c) {
+        return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9');
+    });
+}
+
+// Files of ours of the given prefix: our own regular files of the exact
+// name pattern.
+bool nostro(const dirent* e, int dir, std::string_view p, struct stat& st) {
+    const std::string_view nome(e->d_name);
+    return nome.size() == p.size() + 6 && nome.substr(0, p.size()) == p &&
+           casuale(nome.substr(p.size())) &&
+           ::fstatat(dir, e->d_name, &st, AT_SYMLINK_NOFOLLOW) == 0 && S_ISREG(st.st_mode) &&
+           st.st_uid == ::geteuid();
+}
+
+// Files replaced together by a program that was killed half-way: the
+// journal names each new file, the file it replaces and the copy of the
+// old one. The new files were whole before the first was renamed, so the
+// replacement is completed; if it cannot be, the old files are put back.
+void riprendi(int dir, const char* nome) {
+    Descrittore fd(::openat(dir, nome, O_RDWR | O_NOFOLLOW | O_CLOEXEC));
+    // A journal its program still holds is no leftover.
+    if (fd.get() < 0 || ::flock(fd.get(), LOCK_EX | LOCK_NB) != 0) {
+        return;
+    }
+    std::string testo;
+    char blocco[4096];
+    for (ssize_t n; (n = ::read(fd.get(), blocco, sizeof blocco)) > 0;) {
+        testo.append(blocco, static_cast<std::size_t>(n));
+    }
+    std::vector<std::string> voci;
+    for (std::size_t da = 0, a; (a = testo.find('\0', da)) != std::string::npos; da = a + 1) {
+        voci.push_back(testo.substr(da, a - da));
+    }
+    // Triples: new file, target, copy of the old target (may be empty).
+    const std::size_t n = voci.size() / 3;
+    bool riuscito = true;
+    for (std::size_t k = 0; k < n && riuscito; ++k) {
+        const std::string& nuovo = voci[3 * k];
+        if (esiste(nuovo) && ::rename(nuovo.c_str(), voci[3 * k + 1].c_str()) != 0) {
+            riuscito = false;
+        }
+    }
+    for (std::size_t k = 0; k < n; ++k) {
+        const std::string& copia = voci[3 * k + 2];
+        if (!riuscito && !copia.empty()) {
+            ::rename(copia.c_str(), voci[3 * k + 1].c_str());
+        }
+        ::unlink(voci[3 * k].c_str());
+        if (!copia.empty()) {
+            ::unlink(copia.c_str());
+        }
+    }
+    ::unlinkat(dir, nome, 0);
+}
+
+// Completes the replacements a killed program left in `cartella`, then
+// removes its temporary files: ours, of the exact name, mode 0600 (a new
+// file gets the target's mode only when whole) and over an hour old.
 void pulisci(const std::filesystem::path& cartella) {
     DIR* d = ::opendir(cartella.c_str());
     if (d == nullptr) {
         return;
     }
     const std::time_t ora = std::time(nullptr);
+    std::vector<std::string> giornali;
+    std::vector<std::string> vecchi;
     while (const dirent* e = ::readdir(d)) {
-        const std::string_view nome(e->d_name);
-        if (nome.size() != lunghezzatemporaneo || nome.substr(0, prefisso.size()) != prefisso) {
-            continue;
-        }
         struct stat st {};
-        if (::fstatat(::dirfd(d), e->d_name, &st, AT_SYMLINK_NOFOLLOW) == 0 &&
-            S_ISREG(st.st_mode) && st.st_mtime + abbandonato < ora) {
-            ::unlinkat(::dirfd(d), e->d_name, 0);
+        if (nostro(e, ::dirfd(d), prefissogiornale, st)) {
+            giornali.emplace_back(e->d_name);
+        } else if (nostro(e, ::dirfd(d), prefisso, st) && (st.st_mode & 07777) == 0600 &&
+                   st.st_mtime + abbandonato < ora) {
+            vecchi.emplace_back(e->d_name);
         }
+    }
+    for (const std::string& g : giornali) {
+        riprendi(::dirfd(d), g.c_str());
+    }
+    for (const std::string& v : vecchi) {
+        ::unlinkat(::dirfd(d), v.c_str(), 0);
     }
     ::closedir(d);
 }
@@ -144,6 +311,7 @@ std::string descrivierrore(int numero) {
 
 SalvataggioSicuro::SalvataggioSicuro(const std::filesystem::path& percorso)
     : percorso_(percorso), bersaglio_(destinazione(percorso)) {
+    proteggiscritture();
     if (bersaglio_.filename().empty()) {
         guasto("manca il nome del file");
         return;
@@ -153,7 +321,8 @@ SalvataggioSicuro::SalvataggioSicuro(const std::filesystem::path& percorso)
 
     modo_ = modonuovo();
     struct stat st {};
-    if (::stat(bersaglio_.c_str(), &st) == 0) {
+    const bool presente = ::stat(bersaglio_.c_str(), &st) == 0;
+    if (presente) {
         if (S_ISDIR(st.st_mode)) {
             guasto(descrivierrore(EISDIR));
             return;
@@ -174,9 +343,14 @@ SalvataggioSicuro::SalvataggioSicuro(const std::filesystem::path& percorso)
                                    : descrivierrore(errno));
             return;
         }
-        modo_ = st.st_mode & 07777;
+        // Never setuid or setgid: a new file must not gain rights.
+        modo_ = st.st_mode & 0777;
     } else if (errno != ENOENT) {
         guasto(descrivierrore(errno));
+        return;
+    } else if (bersaglio_ != percorso_ || esiste(bersaglio_)) {
+        // A link to nothing: saving would create a file where it points.
+        guasto("è un collegamento simbolico a un file inesistente");
         return;
     }
     struct stat sc {};
@@ -188,6 +362,14 @@ SalvataggioSicuro::SalvataggioSicuro(const std::filesystem::path& percorso)
         guasto(descrivierrore(ENOTDIR));
         return;
     }
+    // In a shared folder (sticky, as /tmp) only the owners may replace a
+    // file: found out now, before any file of a pair is replaced.
+    if (presente && (sc.st_mode & S_ISVTX) != 0 && ::geteuid() != 0 && st.st_uid != ::geteuid() &&
+        sc.st_uid != ::geteuid()) {
+        guasto("il file appartiene a un altro utente e la cartella condivisa non ne permette la "
+               "sostituzione");
+        return;
+    }
     pulisci(cartella);
 
     std::string nome = (cartella / (std::string(prefisso) + "XXXXXX")).string();
@@ -197,6 +379,7 @@ SalvataggioSicuro::SalvataggioSicuro(const std::filesystem::path& percorso)
         return;
     }
     temporaneo_ = nome;
+    posto_ = registra(temporaneo_);
 }
 
 SalvataggioSicuro::~SalvataggioSicuro() {
@@ -206,6 +389,7 @@ SalvataggioSicuro::~SalvataggioSicuro() {
     if (!consegnato_ && !temporaneo_.empty()) {
         ::unlink(temporaneo_.c_str());
     }
+    libera(posto_);
 }
 
 bool SalvataggioSicuro::guasto(std::string motivo) {
@@ -264,10 +448,11 @@ bool SalvataggioSicuro::sostituisci() {
     if (fd_ >= 0 && !chiudi()) {
         return false;
     }
-    if (::rename(temporaneo_.c_str(), bersaglio_.c_str()) != 0) {
+    if (prova::rinomina(temporaneo_.c_str(), bersaglio_.c_str()) != 0) {
         return guasto(descrivierrore(errno));
     }
     consegnato_ = true;
+    libera(posto_);
     // The new name must reach the disk too; the data are safe already, so a
     // folder that refuses is no failure of the save.
     const std::filesystem::path cartella =
@@ -279,22 +464,142 @@ bool SalvataggioSicuro::sostituisci() {
     return true;
 }
 
-std::optional<std::string> salvabyte(const std::filesystem::path& percorso, std::string_view byte) {
-    return salvainsieme({{percorso, byte}});
+bool SalvataggioSicuro::ripristina(const std::filesystem::path& copia) {
+    if (!consegnato_) {
+        return true;
+    }
+    const bool fatto = copia.empty() ? ::unlink(bersaglio_.c_str()) == 0
+                                     : ::rename(copia.c_str(), bersaglio_.c_str()) == 0;
+    consegnato_ = !fatto;
+    return fatto;
 }
+
+std::optional<std::string> salvabyte(const std::filesystem::path& percorso, std::string_view byte) {
+    SalvataggioSicuro s(percorso);
+    if (!s.scrivi(byte) || !s.sostituisci()) {
+        return s.errore();
+    }
+    return std::nullopt;
+}
+
+namespace {
+
+// A copy of `da` at `a`, for a file system without hard links.
+bool copiafile(const std::filesystem::path& da, const std::filesystem::path& a) {
+    Descrittore in(::open(da.c_str(), O_RDONLY | O_CLOEXEC));
+    Descrittore out(::open(a.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600));
+    if (in.get() < 0 || out.get() < 0) {
+        return false;
+    }
+    char blocco[65536];
+    ssize_t n = 0;
+    while ((n = ::read(in.get(), blocco, sizeof blocco)) > 0) {
+        if (!scrivitutto(out.get(), std::string_view(blocco, static_cast<std::size_t>(n)))) {
+            break;
+        }
+    }
+    const bool fatto = n == 0 && ::fsync(out.get()) == 0 && out.chiudi() == 0;
+    if (!fatto) {
+        ::unlink(a.c_str());
+    }
+    return fatto;
+}
+
+// The journal of a replacement of several files, in the first one's folder:
+// held locked while the program lives, so that only a killed program's
+// journal is taken up by the next save there.
+class Giornale {
+  public:
+    explicit Giornale(const std::vector<std::unique_ptr<SalvataggioSicuro>>& file) {
+        const std::filesystem::path& primo = file.front()->bersaglio();
+        const std::filesystem::path cartella =
+            primo.parent_path().empty() ? std::filesystem::path(".") : primo.parent_path();
+        std::string nome = (cartella / (std::string(prefissogiornale) + "XXXXXX")).string();
+        fd_ = ::mkostemp(nome.data(), O_CLOEXEC);
+        if (fd_ < 0 || ::flock(fd_, LOCK_EX) != 0) {
+            return;
+        }
+        nome_ = nome;
+        const std::string sigla =
+            std::filesystem::path(nome).filename().string().substr(prefissogiornale.size());
+        std::string testo;
+        for (std::size_t k = 0; k < file.size(); ++k) {
+            const SalvataggioSicuro& s = *file[k];
+            std::filesystem::path copia;
+            // The old file is kept under a second name (a hard link: the
+            // target never goes missing), to be put back if a later one fails.
+            if (k + 1 < file.size() && esiste(s.bersaglio())) {
+                copia = cartella / (std::string(prefissocopia) + sigla + std::to_string(k));
+                if (::link(s.bersaglio().c_str(), copia.c_str()) != 0 &&
+                    !copiafile(s.bersaglio(), copia)) {
+                    return;
+                }
+            }
+            copie_.push_back(copia);
+            for (const std::filesystem::path& p : {s.temporaneo(), s.bersaglio(), copia}) {
+                std::error_code ec;
+                testo += p.empty() ? std::string() : std::filesystem::absolute(p, ec).string();
+                testo += '\0';
+            }
+        }
+        pronto_ = scrivitutto(fd_, testo) && ::fsync(fd_) == 0;
+    }
+    ~Giornale() {
+        for (const auto& c : copie_) {
+            if (!c.empty()) {
+                ::unlink(c.c_str());
+            }
+        }
+        if (!nome_.empty()) {
+            ::unlink(nome_.c_str());
+        }
+        if (fd_ >= 0) {
+            ::close(fd_);
+        }
+    }
+    Giornale(const Giornale&) = delete;
+    Giornale& operator=(const Giornale&) = delete;
+
+    bool pronto() const { return pronto_; }
+    const std::filesystem::path& copia(std::size_t k) const { return copie_[k]; }
+
+  private:
+    int fd_ = -1;
+    std::string nome_;
+    std::vector<std::filesystem::path> copie_;
+    bool pronto_ = false;
+};
+
+} // namespace
 
 std::optional<std::string>
 salvainsieme(const std::vector<std::pair<std::filesystem::path, std::string_view>>& file) {
     std::vector<std::unique_ptr<SalvataggioSicuro>> salvataggi;
+    // Every target is checked (and every new file written) before any is
+    // replaced.
     for (const auto& [percorso, byte] : file) {
         auto& s = salvataggi.emplace_back(std::make_unique<SalvataggioSicuro>(percorso));
         if (!s->scrivi(byte) || !s->chiudi()) {
             return s->errore();
         }
     }
-    for (const auto& s : salvataggi) {
-        if (!s->sostituisci()) {
-            return s->errore();
+    if (salvataggi.size() == 1) {
+        return salvataggi.front()->sostituisci() ? std::nullopt
+                                                 : std::optional(salvataggi.front()->errore());
+    }
+    const SegnaliSospesi sospesi;
+    const Giornale giornale(salvataggi);
+    if (!giornale.pronto()) {
+        return "Impossibile salvare il file \"" + file.front().first.string() +
+               "\": impossibile preparare la sostituzione dei file";
+    }
+    for (std::size_t k = 0; k < salvataggi.size(); ++k) {
+        if (!salvataggi[k]->sostituisci()) {
+            // The files already replaced get their old contents back.
+            for (std::size_t j = 0; j < k; ++j) {
+                salvataggi[j]->ripristina(giornale.copia(j));
+            }
+            return salvataggi[k]->errore();
         }
     }
     return std::nullopt;

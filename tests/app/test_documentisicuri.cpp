@@ -270,6 +270,27 @@ TEST_F(DocumentiSicuri, TheReportsTwoFilesAreReplacedBothOrNeither) {
     EXPECT_EQ(nomi(), (std::vector<std::string>{"r.docx", "r.pdf"}));
 }
 
+// A shared folder (sticky, as /tmp) where the old PDF is another user's:
+// it cannot be replaced, so the DOCX is not either.
+TEST_F(DocumentiSicuri, InASharedFolderTheReportIsBothOrNeither) {
+    const std::string davanti = "setpriv --reuid=65534 --regid=65534 --clear-groups ";
+    if (::geteuid() != 0 || std::system((davanti + "test -x " + ZOCAL_CLI).c_str()) != 0) {
+        GTEST_SKIP() << "needs the administrator to become another user";
+    }
+    ASSERT_EQ(::chmod(cartella_.c_str(), 01777), 0);
+    const fs::path docx = cartella_ / "r.docx";
+    const fs::path pdf = cartella_ / "r.pdf";
+    scrivi(pdf, "vecchio pdf");
+    ASSERT_EQ(::chmod(pdf.c_str(), 0666), 0);
+    const Uscita u = esegui(comando(documenti().front(), docx), true, davanti);
+    EXPECT_EQ(u.stato, 2) << u.testo;
+    EXPECT_NE(u.testo.find("\"" + pdf.string() + "\": il file appartiene a un altro utente"),
+              std::string::npos)
+        << u.testo;
+    EXPECT_EQ(leggi(pdf), "vecchio pdf");
+    EXPECT_EQ(nomi(), std::vector<std::string>{"r.pdf"});
+}
+
 TEST_F(DocumentiSicuri, TheJobFileIsNeverTheOutput) {
     const fs::path lavoro = lavori_ / "Zocal-dati-esempio";
     const std::string prima = leggi(lavoro);

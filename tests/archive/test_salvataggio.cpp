@@ -6,9 +6,12 @@
 
 #include <algorithm>
 #include <chrono>
+#include <csignal>
 #include <fstream>
 #include <sstream>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace zocal {
@@ -79,18 +82,141 @@ TEST_F(Salvataggi, AReadOnlyFileStaysEvenForTheAdministrator) {
 TEST_F(Salvataggi, LeftoversOfAKilledSaveGoAtTheNextSave) {
     using namespace std::chrono_literals;
     const auto vecchia = fs::file_time_type::clock::now() - 2h;
-    scrivi(cartella_ / ".zocal-abc123", "rimasuglio");
-    fs::last_write_time(cartella_ / ".zocal-abc123", vecchia);
+    const auto lascia = [&](const std::string& nome, mode_t modo) {
+        scrivi(cartella_ / nome, "x");
+        ASSERT_EQ(::chmod((cartella_ / nome).c_str(), modo), 0);
+        fs::last_write_time(cartella_ / nome, vecchia);
+    };
+    lascia(".zocal-abc123", 0600);
     // A save still running elsewhere, and files that are not ours, stay.
     scrivi(cartella_ / ".zocal-def456", "in corso");
-    scrivi(cartella_ / ".zocal-abc1234", "non nostro");
-    fs::last_write_time(cartella_ / ".zocal-abc1234", vecchia);
-    scrivi(cartella_ / "zocal-abc123", "non nostro");
-    fs::last_write_time(cartella_ / "zocal-abc123", vecchia);
+    lascia(".zocal-abc1234", 0600);
+    lascia("zocal-abc123", 0600);
+    lascia(".zocal-ab.123", 0600);
+    lascia(".zocal-abc124", 0644);
+    std::vector<std::string> restano = {".zocal-ab.123", ".zocal-abc1234", ".zocal-abc124",
+                                        ".zocal-def456", "nuovo.pdf",      "zocal-abc123"};
+    if (::geteuid() == 0) {
+        lascia(".zocal-altrui", 0600);
+        ASSERT_EQ(::chown((cartella_ / ".zocal-altrui").c_str(), 65534, 65534), 0);
+        restano.insert(restano.begin() + 3, ".zocal-altrui");
+    }
 
     ASSERT_FALSE(salvabyte(cartella_ / "nuovo.pdf", "dati").has_value());
-    EXPECT_EQ(nomi(), (std::vector<std::string>{".zocal-abc1234", ".zocal-def456", "nuovo.pdf",
-                                                "zocal-abc123"}));
+    EXPECT_EQ(nomi(), restano);
+}
+
+TEST_F(Salvataggi, NoSetuidAndNoFileWhereADanglingLinkPoints) {
+    const fs::path p = cartella_ / "programma";
+    scrivi(p, "vecchio");
+    ASSERT_EQ(::chmod(p.c_str(), 06755), 0);
+    ASSERT_FALSE(salvabyte(p, "nuovo").has_value());
+    EXPECT_EQ(fs::status(p).permissions(), static_cast<fs::perms>(0755));
+
+    fs::create_symlink("altrove/manca", cartella_ / "collegamento");
+    const auto errore = salvabyte(cartella_ / "collegamento", "nuovo");
+    ASSERT_TRUE(errore.has_value());
+    EXPECT_NE(errore->find("è un collegamento simbolico a un file inesistente"), std::string::npos)
+        << *errore;
+    fs::create_directory(cartella_ / "altrove");
+    EXPECT_TRUE(salvabyte(cartella_ / "collegamento", "nuovo").has_value());
+    EXPECT_EQ(nomi(), (std::vector<std::string>{"altrove", "collegamento", "programma"}));
+    EXPECT_TRUE(fs::is_empty(cartella_ / "altrove"));
+}
+
+// Runs `figlio` in a child process; its wait status.
+template <typename F> int inunfiglio(F figlio) {
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        figlio();
+        ::_exit(0);
+    }
+    int stato = 0;
+    ::waitpid(pid, &stato, 0);
+    return stato;
+}
+
+TEST_F(Salvataggi, SignalsLeaveNoTemporaryAndAFileSizeLimitIsReported) {
+    // Ended by a signal in the middle of a save.
+    for (const int segnale : {SIGTERM, SIGINT, SIGHUP}) {
+        const int stato = inunfiglio([&] {
+            SalvataggioSicuro s(cartella_ / "a.pdf");
+            s.scrivi("mezzo");
+            ::raise(segnale);
+        });
+        EXPECT_TRUE(WIFSIGNALED(stato) && WTERMSIG(stato) == segnale) << segnale;
+        EXPECT_TRUE(nomi().empty()) << segnale << ": " << nomi().front();
+    }
+    // Past the file size limit: a message, not the end of the program.
+    scrivi(cartella_ / "a.pdf", "vecchio");
+    const int stato = inunfiglio([&] {
+        const rlimit limite{4096, 4096};
+        ::setrlimit(RLIMIT_FSIZE, &limite);
+        const auto errore = salvabyte(cartella_ / "a.pdf", std::string(10000, 'x'));
+        ::_exit(errore && errore->find("file troppo grande") != std::string::npos ? 7 : 8);
+    });
+    EXPECT_TRUE(WIFEXITED(stato) && WEXITSTATUS(stato) == 7) << stato;
+    EXPECT_EQ(contenuto(cartella_ / "a.pdf"), "vecchio");
+    EXPECT_EQ(nomi(), std::vector<std::string>{"a.pdf"});
+}
+
+// The second of two files cannot take its place: the first gets its old
+// contents back, or goes if it is new. Killed between the two, the pair is
+// completed by the next save in the folder.
+TEST_F(Salvataggi, APairIsReplacedBothOrNeitherEvenWhenARenameFailsOrTheProgramDies) {
+    const fs::path a = cartella_ / "r.docx";
+    const fs::path b = cartella_ / "r.pdf";
+    static int chiamate = 0;
+    static bool uccidi = false;
+    struct Ripristino {
+        ~Ripristino() { prova::rinomina = ::rename; }
+    } ripristino;
+    prova::rinomina = [](const char* da, const char* a) {
+        if (++chiamate == 2) {
+            if (uccidi) {
+                ::raise(SIGKILL);
+            }
+            errno = EIO;
+            return -1;
+        }
+        return ::rename(da, a);
+    };
+    for (const bool vecchi : {true, false}) {
+        SCOPED_TRACE(vecchi);
+        fs::remove(a);
+        fs::remove(b);
+        if (vecchi) {
+            scrivi(a, "vecchio a");
+            scrivi(b, "vecchio b");
+        }
+        chiamate = 0;
+        const auto errore = salvainsieme({{a, "nuovo a"}, {b, "nuovo b"}});
+        ASSERT_TRUE(errore.has_value());
+        EXPECT_EQ(*errore, "Impossibile salvare il file \"" + b.string() +
+                               "\": errore di lettura o scrittura sul dispositivo");
+        const std::vector<std::string> restano =
+            vecchi ? std::vector<std::string>{"r.docx", "r.pdf"} : std::vector<std::string>{};
+        EXPECT_EQ(nomi(), restano);
+        if (vecchi) {
+            EXPECT_EQ(contenuto(a), "vecchio a");
+            EXPECT_EQ(contenuto(b), "vecchio b");
+        }
+    }
+
+    scrivi(a, "vecchio a");
+    scrivi(b, "vecchio b");
+    chiamate = 0;
+    uccidi = true;
+    const int stato = inunfiglio([&] { salvainsieme({{a, "nuovo a"}, {b, "nuovo b"}}); });
+    uccidi = false;
+    ASSERT_TRUE(WIFSIGNALED(stato) && WTERMSIG(stato) == SIGKILL);
+    EXPECT_EQ(contenuto(a), "nuovo a");
+    EXPECT_EQ(contenuto(b), "vecchio b");
+    // Any save in the folder takes the pair up first.
+    ASSERT_FALSE(salvabyte(cartella_ / "altro", "x").has_value());
+    EXPECT_EQ(contenuto(a), "nuovo a");
+    EXPECT_EQ(contenuto(b), "nuovo b");
+    EXPECT_EQ(nomi(), (std::vector<std::string>{"altro", "r.docx", "r.pdf"}));
 }
 
 TEST_F(Salvataggi, TheTemporaryNameIsShortWhateverTheTarget) {
