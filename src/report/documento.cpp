@@ -425,7 +425,9 @@ QByteArray ScrittoreDocumento::pdf() {
         // What filing portals ask of attachments to be signed.
         scrittore.setPdfVersion(QPagedPaintDevice::PdfVersion_A1b);
         scrittore.setCreator("Zocal");
-        scrittore.setTitle(s_->proprieta().titolo);
+        // The title goes into the XMP metadata too, which Qt escapes but
+        // does not clean: a control character would make it broken XML.
+        scrittore.setTitle(ammessoxml(s_->proprieta().titolo));
         disegnapagine(scrittore);
     }
     return out;

@@ -57,6 +57,21 @@ bool scartato(const QString& s, qsizetype i) {
     return u == 0xFFFE || u == 0xFFFF || (u < 0x20 && u != '\t');
 }
 
+} // namespace
+
+QString ammessoxml(const QString& s) {
+    QString out;
+    out.reserve(s.size());
+    for (qsizetype i = 0; i < s.size(); ++i) {
+        if (!scartato(s, i) || s[i] == QLatin1Char('\n') || s[i] == QLatin1Char('\r')) {
+            out += s[i];
+        }
+    }
+    return out;
+}
+
+namespace {
+
 // Text for XML: markup characters escaped, characters XML cannot carry dropped.
 void testoxml(QByteArray& out, const QString& s) {
     QString pulito;

@@ -31,6 +31,11 @@ QByteArray creadocx(const QTextDocument& documento, const ProprietaDocx& proprie
 std::vector<std::pair<std::string, QByteArray>> partidocx(const QTextDocument& documento,
                                                           const ProprietaDocx& proprieta);
 
+// The text without the characters XML cannot carry (controls but tab and
+// line ends, U+FFFE, U+FFFF, unpaired surrogates), for metadata others
+// write as XML.
+QString ammessoxml(const QString& s);
+
 // A zip archive of the named parts, in memory; nullopt with the reason when
 // it cannot be made.
 std::optional<QByteArray> comprimi(const std::vector<std::pair<std::string, QByteArray>>& parti,

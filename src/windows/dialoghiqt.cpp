@@ -4,6 +4,7 @@
 #include <QFileDialog>
 #include <QFontMetrics>
 #include <QGridLayout>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
@@ -77,9 +78,20 @@ QStringList filtriqt(std::string_view filtro) {
     return filtri;
 }
 
+void semplice(QMessageBox& box) {
+    // Messages quote files and typed data: markup in them is shown as it
+    // is, never rendered, and never a link.
+    box.setTextFormat(Qt::PlainText);
+    box.setTextInteractionFlags(Qt::TextSelectableByMouse);
+    if (auto* testo = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))) {
+        testo->setOpenExternalLinks(false);
+    }
+}
+
 void DialoghiQt::avvisa(const Messaggio& messaggio) {
     QMessageBox box(icona(messaggio.icona), QString::fromStdString(messaggio.titolo),
                     testomessaggio(messaggio.testo), QMessageBox::Ok, genitore_);
+    semplice(box);
     allargaperiltitolo(box);
     box.exec();
 }
@@ -87,6 +99,7 @@ void DialoghiQt::avvisa(const Messaggio& messaggio) {
 Risposta DialoghiQt::chiedi(const Messaggio& messaggio, bool predefinitoNo) {
     QMessageBox box(icona(messaggio.icona), QString::fromStdString(messaggio.titolo),
                     testomessaggio(messaggio.testo), QMessageBox::Yes | QMessageBox::No, genitore_);
+    semplice(box);
     box.setDefaultButton(predefinitoNo ? QMessageBox::No : QMessageBox::Yes);
     allargaperiltitolo(box);
     box.setEscapeButton(QMessageBox::No);

@@ -8,6 +8,7 @@
 #include <QTextDocument>
 #include <QTextLayout>
 #include <QTextTable>
+#include <QXmlStreamReader>
 
 #include <gtest/gtest.h>
 
@@ -309,4 +310,27 @@ TEST(Relazione, StatedPageCountIsThatOfTheFinishedDocument) {
         EXPECT_EQ(d->pageCount(), finale);
         EXPECT_EQ(pagina(d, d->lastBlock()) + 1, finale);
     }
+}
+
+// The PDF/A metadata are XML: a title with markup, control characters and
+// the non-characters U+FFFE and U+FFFF still gives an XMP packet that parses.
+TEST(Documento, TheXmpOfATitleWithAnyCharactersParses) {
+    ScrittoreDocumento w;
+    w.proprieta("Relazione <Rossi> & \"figli\"\x01\x1B\xEF\xBF\xBE\xEF\xBF\xBF fine", "autore");
+    w.scrivi("testo");
+    const QByteArray pdf = w.pdf();
+    const qsizetype inizio = pdf.indexOf("<x:xmpmeta");
+    const qsizetype fine = pdf.indexOf("</x:xmpmeta>");
+    ASSERT_GE(inizio, 0);
+    ASSERT_GT(fine, inizio);
+    QXmlStreamReader xml(pdf.mid(inizio, fine + 12 - inizio));
+    QString titolo;
+    while (!xml.atEnd()) {
+        if (xml.readNext() == QXmlStreamReader::StartElement &&
+            xml.qualifiedName() == QLatin1String("rdf:li") && titolo.isEmpty()) {
+            titolo = xml.readElementText();
+        }
+    }
+    EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
+    EXPECT_EQ(titolo, QString::fromUtf8("Relazione <Rossi> & \"figli\" fine"));
 }

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFontMetrics>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
@@ -108,4 +109,35 @@ TEST(Messaggi, LaDomandaConNoPredefinitoRispondeNoAInvio) {
     quandoAperta([](QMessageBox* box) { box->button(QMessageBox::Yes)->click(); });
     EXPECT_EQ(dialoghi.chiedi({"Procedere?", zocal::Icona::stop, "Zocal"}, true),
               zocal::Risposta::si);
+}
+
+// A message quotes files and typed data: markup shows as it is, and there
+// is no link to follow.
+TEST(Messaggi, IlTestoNonVieneMaiInterpretatoComeHtml) {
+    DialoghiQt dialoghi;
+    const std::string trappola =
+        "<font color=red><b>ATTENZIONE</b></font> <a href=\"http://esempio.invalid\">clic</a>";
+    for (const bool domanda : {false, true}) {
+        Qt::TextFormat formato = Qt::AutoText;
+        QString mostrato;
+        bool collegamenti = true;
+        quandoAperta([&](QMessageBox* box) {
+            formato = box->textFormat();
+            if (auto* etichetta = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))) {
+                mostrato = etichetta->text();
+                collegamenti = etichetta->openExternalLinks() ||
+                               (etichetta->textInteractionFlags() & Qt::LinksAccessibleByMouse);
+            }
+            QTest::keyClick(box, Qt::Key_Escape);
+        });
+        const zocal::Messaggio m{"Formula sconosciuta: " + trappola, zocal::Icona::stop, "Zocal"};
+        if (domanda) {
+            dialoghi.chiedi(m, true);
+        } else {
+            dialoghi.avvisa(m);
+        }
+        EXPECT_EQ(formato, Qt::PlainText) << domanda;
+        EXPECT_EQ(mostrato.toStdString(), m.testo) << domanda;
+        EXPECT_FALSE(collegamenti) << domanda;
+    }
 }

@@ -31,6 +31,9 @@ class DialoghiQt : public Dialoghi {
     QPointer<QWidget> genitore_;
 };
 
+// A message box shows its text as plain text, whatever it holds.
+void semplice(QMessageBox& box);
+
 // Makes a message box wide enough that the window manager shows its whole
 // title, whatever its text.
 void allargaperiltitolo(QMessageBox& box);
