@@ -45,7 +45,16 @@ struct Posto {
 };
 Posto registro[8];
 
+// While files that belong together are renamed, a terminating signal
+// waits for the end (another thread may be the one that receives it).
+std::atomic<bool> inpaio{false};
+std::atomic<int> sospeso{0};
+
 extern "C" void allasegnale(int segnale) {
+    if (inpaio.load()) {
+        sospeso.store(segnale);
+        return;
+    }
     for (Posto& p : registro) {
         if (p.stato.load() == 2) {
             ::unlink(p.nome);
@@ -112,8 +121,15 @@ class SegnaliSospesi {
             sigaddset(&s, segnale);
         }
         ::pthread_sigmask(SIG_BLOCK, &s, &prima_);
+        inpaio.store(true);
     }
-    ~SegnaliSospesi() { ::pthread_sigmask(SIG_SETMASK, &prima_, nullptr); }
+    ~SegnaliSospesi() {
+        inpaio.store(false);
+        ::pthread_sigmask(SIG_SETMASK, &prima_, nullptr);
+        if (const int segnale = sospeso.exchange(0); segnale != 0) {
+            allasegnale(segnale);
+        }
+    }
     SegnaliSospesi(const SegnaliSospesi&) = delete;
     SegnaliSospesi& operator=(const SegnaliSospesi&) = delete;
 
@@ -141,6 +157,15 @@ std::filesystem::path destinazione(std::filesystem::path p) {
 bool esiste(const std::filesystem::path& p) {
     struct stat st {};
     return ::lstat(p.c_str(), &st) == 0;
+}
+
+// Device and inode of a file, "" when it does not exist.
+std::string identita(const std::filesystem::path& p) {
+    struct stat st {};
+    if (::stat(p.c_str(), &st) != 0) {
+        return {};
+    }
+    return std::to_string(st.st_dev) + ":" + std::to_string(st.st_ino);
 }
 
 mode_t modonuovo() {
@@ -202,7 +227,8 @@ bool nostro(const dirent* e, int dir, std::string_view p, struct stat& st) {
 // Files replaced together by a program that was killed half-way: the
 // journal names each new file, the file it replaces and the copy of the
 // old one. The new files were whole before the first was renamed, so the
-// replacement is completed; if it cannot be, the old files are put back.
+// replacement is completed; if it cannot be (a new file was removed by a
+// signal, a rename fails), the old files are put back.
 void riprendi(int dir, const char* nome) {
     Descrittore fd(::openat(dir, nome, O_RDWR | O_NOFOLLOW | O_CLOEXEC));
     // A journal its program still holds is no leftover.
@@ -218,23 +244,41 @@ void riprendi(int dir, const char* nome) {
     for (std::size_t da = 0, a; (a = testo.find('\0', da)) != std::string::npos; da = a + 1) {
         voci.push_back(testo.substr(da, a - da));
     }
-    // Triples: new file, target, copy of the old target (may be empty).
-    const std::size_t n = voci.size() / 3;
-    bool riuscito = true;
-    for (std::size_t k = 0; k < n && riuscito; ++k) {
-        const std::string& nuovo = voci[3 * k];
-        if (esiste(nuovo) && ::rename(nuovo.c_str(), voci[3 * k + 1].c_str()) != 0) {
-            riuscito = false;
+    // Per file: the new file, the target, the copy of the old target (empty
+    // when there was none) and the new file's identity, which tells whether
+    // it took the target's place already or was lost (removed by a signal).
+    struct Voce {
+        std::string nuovo, bersaglio, copia, identita;
+        bool fatto = false;
+    };
+    std::vector<Voce> file;
+    for (std::size_t k = 0; k + 4 <= voci.size(); k += 4) {
+        file.push_back({voci[k], voci[k + 1], voci[k + 2], voci[k + 3]});
+    }
+    // A journal without its end was being written: nothing was renamed yet.
+    bool completa = voci.size() % 4 == 1 && voci.back() == ".";
+    for (Voce& v : file) {
+        v.fatto = !v.identita.empty() && identita(v.bersaglio) == v.identita;
+        completa = completa && (v.fatto || esiste(v.nuovo));
+    }
+    for (Voce& v : file) {
+        if (completa && !v.fatto) {
+            v.fatto = ::rename(v.nuovo.c_str(), v.bersaglio.c_str()) == 0;
+            completa = v.fatto;
         }
     }
-    for (std::size_t k = 0; k < n; ++k) {
-        const std::string& copia = voci[3 * k + 2];
-        if (!riuscito && !copia.empty()) {
-            ::rename(copia.c_str(), voci[3 * k + 1].c_str());
+    // What cannot be completed is undone: the old files come back.
+    for (const Voce& v : file) {
+        if (!completa && v.fatto) {
+            if (v.copia.empty()) {
+                ::unlink(v.bersaglio.c_str());
+            } else {
+                ::rename(v.copia.c_str(), v.bersaglio.c_str());
+            }
         }
-        ::unlink(voci[3 * k].c_str());
-        if (!copia.empty()) {
-            ::unlink(copia.c_str());
+        ::unlink(v.nuovo.c_str());
+        if (!v.copia.empty()) {
+            ::unlink(v.copia.c_str());
         }
     }
     ::unlinkat(dir, nome, 0);
@@ -541,7 +585,9 @@ class Giornale {
                 testo += p.empty() ? std::string() : std::filesystem::absolute(p, ec).string();
                 testo += '\0';
             }
+            testo += identita(s.temporaneo()) + '\0';
         }
+        testo += std::string(".") + '\0';
         pronto_ = scrivitutto(fd_, testo) && ::fsync(fd_) == 0;
     }
     ~Giornale() {

@@ -203,20 +203,35 @@ TEST_F(Salvataggi, APairIsReplacedBothOrNeitherEvenWhenARenameFailsOrTheProgramD
         }
     }
 
-    scrivi(a, "vecchio a");
-    scrivi(b, "vecchio b");
-    chiamate = 0;
-    uccidi = true;
-    const int stato = inunfiglio([&] { salvainsieme({{a, "nuovo a"}, {b, "nuovo b"}}); });
-    uccidi = false;
-    ASSERT_TRUE(WIFSIGNALED(stato) && WTERMSIG(stato) == SIGKILL);
-    EXPECT_EQ(contenuto(a), "nuovo a");
-    EXPECT_EQ(contenuto(b), "vecchio b");
-    // Any save in the folder takes the pair up first.
-    ASSERT_FALSE(salvabyte(cartella_ / "altro", "x").has_value());
-    EXPECT_EQ(contenuto(a), "nuovo a");
-    EXPECT_EQ(contenuto(b), "nuovo b");
-    EXPECT_EQ(nomi(), (std::vector<std::string>{"altro", "r.docx", "r.pdf"}));
+    // Killed between the two renames: completed; the second new file also
+    // removed (as a signal handler would): undone.
+    for (const bool perso : {false, true}) {
+        scrivi(a, "vecchio a");
+        scrivi(b, "vecchio b");
+        chiamate = 0;
+        uccidi = true;
+        const int stato = inunfiglio([&] {
+            if (perso) {
+                prova::rinomina = [](const char* da, const char* a) {
+                    if (++chiamate == 2) {
+                        ::unlink(da);
+                        ::raise(SIGKILL);
+                    }
+                    return ::rename(da, a);
+                };
+            }
+            salvainsieme({{a, "nuovo a"}, {b, "nuovo b"}});
+        });
+        uccidi = false;
+        ASSERT_TRUE(WIFSIGNALED(stato) && WTERMSIG(stato) == SIGKILL);
+        EXPECT_EQ(contenuto(a), "nuovo a");
+        EXPECT_EQ(contenuto(b), "vecchio b");
+        // Any save in the folder takes the pair up first.
+        ASSERT_FALSE(salvabyte(cartella_ / "altro", "x").has_value());
+        EXPECT_EQ(contenuto(a), perso ? "vecchio a" : "nuovo a");
+        EXPECT_EQ(contenuto(b), perso ? "vecchio b" : "nuovo b");
+        EXPECT_EQ(nomi(), (std::vector<std::string>{"altro", "r.docx", "r.pdf"}));
+    }
 }
 
 TEST_F(Salvataggi, TheTemporaryNameIsShortWhateverTheTarget) {
