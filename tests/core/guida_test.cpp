@@ -194,11 +194,9 @@ TEST_F(Controllo, NegativeMeasuresAreRefusedNamingTheEntry) {
         {[](DatiCalcolo& d) { d.interas(1, 1) = "-3"; }, "(interasse del piano del piano n. 1)"},
         {[](DatiCalcolo& d) { d.prof[1] = "-1"; },
          "Fondazione n. 1:\r- Dato negativo: \"-1\" (profondità della fondazione)"},
-        {[](DatiCalcolo& d) { d.largh[1] = "-0,6"; }, "(larghezza della fondazione)"},
         {[](DatiCalcolo& d) { d.sigmat[1] = "-1"; }, "(sigma terreno)"},
         {[](DatiCalcolo& d) { d.pesos = "-1,8"; },
          "Dato negativo: \"-1,8\" (peso specifico del terreno)"},
-        {[](DatiCalcolo& d) { d.coes = "-0,1"; }, "(coesione del terreno)"},
         {[](DatiCalcolo& d) { d.attr = "-30"; }, "(angolo di attrito del terreno)"},
     };
     for (const auto& c : casi) {
