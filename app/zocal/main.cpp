@@ -1,6 +1,7 @@
 // zocal: the desktop program. It opens on the start-up screen; a click leads
 // to the calculation window, a key ends the program.
 #include "zocal/archive/salvataggio.h"
+#include "zocal/archive/studio.h"
 #include "zocal/help/finestreaiuto.h"
 #include "zocal/printouts/stampanteqt.h"
 #include "zocal/report/documento.h"
@@ -16,6 +17,7 @@
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QStandardPaths>
 #include <QStyle>
 #include <QStyleFactory>
 #include <QTranslator>
@@ -85,14 +87,30 @@ int main(int argc, char** argv) {
         }
     });
 
-    // The one argument a desktop passes: the job file to open after the
-    // start-up screen. Qt has already taken its own options out of argv.
-    if (argc == 2) {
+    // Unsaved changes are copied every minute to the user's data folder; the
+    // recent files and the office live in the configuration folder.
+    programma.impostarecupero(
+        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdString());
+    programma.impostarecenti(zocal::cartellaconfigurazione() / zocal::filerecenti);
+    programma.impostafilestudio(zocal::cartellaconfigurazione() / zocal::filestudio);
+
+    // The one argument a desktop passes: the job file, opened at once without
+    // the start-up screen. Qt has already taken its own options out of argv.
+    const bool file = argc == 2;
+    if (file) {
         programma.impostafileiniziale(QString::fromLocal8Bit(argv[1]).toStdString());
     }
 
     caratteri.attendiconfigurazione();
+#ifndef ZOCAL_MISURA_AVVIO
+    if (file) {
+        programma.mostracalcolo();
+    } else {
+        programma.avvia();
+    }
+#else
     programma.avvia();
+#endif
 #if defined(ZOCAL_MISURA_AVVIO) && defined(ZOCAL_MISURA_SPLASH)
     // Start-up to the first window the user sees.
     misura::esciDopoIlPrimoDisegno(*programma.splash());

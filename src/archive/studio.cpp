@@ -1,6 +1,10 @@
 #include "zocal/archive/studio.h"
 
 #include "zocal/archive/datiprogramma.h"
+#include "zocal/archive/salvataggio.h"
+
+#include <fstream>
+#include <system_error>
 
 namespace zocal {
 
@@ -45,6 +49,81 @@ StudioTecnico caricastudio(const std::vector<std::filesystem::path>& percorsi,
         return studiodatesto(byte);
     }
     return {};
+}
+
+} // namespace zocal
+
+namespace zocal {
+
+namespace {
+
+std::string suunariga(std::string testo) {
+    for (char& c : testo) {
+        if (c == '\r' || c == '\n') {
+            c = ' ';
+        }
+    }
+    return testo;
+}
+
+std::optional<std::string> salvaincartella(const std::filesystem::path& file,
+                                           std::string_view byte) {
+    std::error_code ec;
+    if (file.has_parent_path()) {
+        std::filesystem::create_directories(file.parent_path(), ec);
+        if (ec) {
+            return "Impossibile creare la cartella " + file.parent_path().string() + ": " +
+                   descrivierrore(ec.value());
+        }
+    }
+    return salvabyte(file, byte);
+}
+
+} // namespace
+
+std::string testostudio(const StudioTecnico& studio) {
+    return suunariga(studio.nome) + "\n" + suunariga(studio.indirizzo) + "\n";
+}
+
+std::optional<std::string> salvastudio(const std::filesystem::path& file,
+                                       const StudioTecnico& studio) {
+    return salvaincartella(file, testostudio(studio));
+}
+
+std::vector<std::string> leggirecenti(const std::filesystem::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    std::vector<std::string> recenti;
+    std::string riga;
+    while (recenti.size() < maxrecenti && std::getline(in, riga)) {
+        if (!riga.empty() && riga.back() == '\r') {
+            riga.pop_back();
+        }
+        if (!riga.empty()) {
+            recenti.push_back(riga);
+        }
+    }
+    return recenti;
+}
+
+std::vector<std::string> conrecente(std::vector<std::string> recenti, const std::string& file) {
+    if (file.empty() || file.find_first_of("\r\n") != std::string::npos) {
+        return recenti; // a name the list could not hold on one line
+    }
+    std::erase(recenti, file);
+    recenti.insert(recenti.begin(), file);
+    if (recenti.size() > maxrecenti) {
+        recenti.resize(maxrecenti);
+    }
+    return recenti;
+}
+
+std::optional<std::string> salvarecenti(const std::filesystem::path& file,
+                                        const std::vector<std::string>& recenti) {
+    std::string byte;
+    for (const std::string& r : recenti) {
+        byte += r + "\n";
+    }
+    return salvaincartella(file, byte);
 }
 
 } // namespace zocal

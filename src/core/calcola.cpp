@@ -118,13 +118,13 @@ class Calcolo {
         // A damaged count never reads past the storey table.
         const int n = std::clamp(d_.npiani[f], 0, maxpiani);
 
-        // 1. Storey loads.
+        // 1. Storey loads, up to the first storey with an entry missing, the
+        // slab weight included: the note names it.
+        const auto mancante = datomancante(d_, f);
         for (int i = 1; i <= n; ++i) {
-            for (Voce v : {Voce::sovr, Voce::pepav, Voce::lungh, Voce::tram, Voce::interas,
-                           Voce::spess, Voce::spem}) {
-                if (d_.piano(v, i, f).vuota()) {
-                    throw Arresto{1};
-                }
+            if (mancante && mancante->piano == i) {
+                esito_.note = notamancante(*mancante);
+                throw Arresto{1};
             }
             std::string nota;
             const auto p = leggipiano(d_, i, f, nota);

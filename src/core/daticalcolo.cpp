@@ -2,6 +2,7 @@
 
 #include "zocal/core/regole.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 namespace zocal {
@@ -92,13 +93,47 @@ void DatiCalcolo::contadati() {
             nfond = f;
         }
     }
+    // A storey counts with any of its entries typed: one whose slab weight
+    // is still empty must be asked for, not dropped from the calculation.
     for (int f = 1; f <= nfond; ++f) {
         for (int i = 1; i <= maxpiani; ++i) {
-            if (leggiintero(pesol(i, f)) > 0) {
-                npiani[f] = i;
+            for (Voce v : vociingresso) {
+                if (!piano(v, i, f).vuota()) {
+                    npiani[f] = i;
+                    break;
+                }
             }
         }
     }
+}
+
+std::optional<DatoMancante> datomancante(const DatiCalcolo& d, int f) {
+    if (f < 1 || f > maxfond) {
+        return std::nullopt;
+    }
+    const int n = std::clamp(d.npiani[f], 0, maxpiani);
+    for (int i = 1; i <= n; ++i) {
+        int vuote = 0;
+        std::optional<Voce> prima;
+        for (Voce v : vociingresso) {
+            if (d.piano(v, i, f).vuota()) {
+                ++vuote;
+                prima = prima.value_or(v);
+            }
+        }
+        if (prima) {
+            return DatoMancante{i, *prima, vuote == static_cast<int>(vociingresso.size())};
+        }
+    }
+    return std::nullopt;
+}
+
+std::string notamancante(const DatoMancante& m) {
+    if (m.pianovuoto) {
+        return "Mancano i dati del piano n. " + std::to_string(m.piano) + ".";
+    }
+    return "Manca il dato del " + descrizionevoce(m.voce) + " del piano n. " +
+           std::to_string(m.piano) + ".";
 }
 
 void DatiCalcolo::cancella() {

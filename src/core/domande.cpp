@@ -35,3 +35,15 @@ Messaggio domandasostituisci(const std::string& file, const ModZocal& mod) {
 }
 
 } // namespace zocal
+
+namespace zocal {
+
+Messaggio domandamodifiche(const std::string& filedati) {
+    // The file's own name: the folder would push the question off the box.
+    const auto barra = filedati.find_last_of('/');
+    const std::string nome = barra == std::string::npos ? filedati : filedati.substr(barra + 1);
+    const std::string lavoro = nome.empty() ? "al nuovo lavoro" : "a " + nome;
+    return {"Salvare le modifiche " + lavoro + "?", Icona::domanda, "Zocal: modifiche non salvate"};
+}
+
+} // namespace zocal

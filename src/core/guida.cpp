@@ -16,16 +16,13 @@ std::string n(int valore) {
     return " " + std::to_string(valore);
 }
 
-// The storey the prompt is about: the first one below the highest in use
-// whose slab weight is missing, otherwise the highest in use.
+// The storey the prompt is about: the lowest one in use with an entry
+// missing, otherwise the highest in use.
 int pianorichiesto(const DatiCalcolo& d, int f) {
-    const int s = std::clamp(d.npiani[f], 0, maxpiani);
-    for (int i = 1; i < s; ++i) {
-        if (d.pesol(i, f).vuota()) {
-            return i;
-        }
+    if (const auto mancante = datomancante(d, f)) {
+        return mancante->piano;
     }
-    return s;
+    return std::clamp(d.npiani[f], 0, maxpiani);
 }
 
 bool negativa(const Cella& c) {

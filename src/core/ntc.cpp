@@ -101,13 +101,11 @@ class Verifica {
             throw Mancanza{"Mancano i piani della fondazione: digitare il peso del solaio."};
         }
         G1 = G2 = Q = 0;
+        // The same storey and entry the allowable-stress run names.
+        if (const auto mancante = datomancante(d_, f_)) {
+            throw Mancanza{notamancante(*mancante)};
+        }
         for (int i = 1; i <= n; ++i) {
-            for (Voce v : {Voce::sovr, Voce::lungh, Voce::pepav, Voce::tram, Voce::spess,
-                           Voce::interas, Voce::spem}) {
-                if (cella(v, i).vuota()) {
-                    throw Mancanza{"Manca il dato del " + delpiano(v, i) + "."};
-                }
-            }
             std::string nota;
             const auto p = leggipiano(d_, i, f_, nota);
             if (!p) {

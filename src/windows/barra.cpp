@@ -91,8 +91,22 @@ BarraComune installabarra(QMainWindow& w, const ComandiFinestra& c) {
     barra->clear();
     qDeleteAll(vecchi);
 
+    b.nuovo = new QAction(QStringLiteral("&Nuovo"), &w);
+    b.nuovo->setToolTip(QStringLiteral("nuovo lavoro"));
+    b.nuovo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
     b.apri = comando(w, "&Apri...", "apri file", 1);
+    b.apri->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
     b.salva = comando(w, "&Salva", "salva file", 2);
+    b.salva->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    if (c.stampabarra != nullptr) {
+        c.stampabarra->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    }
+    b.studio = new QAction(QStringLiteral("Dati dello &studio..."), &w);
+    b.studio->setToolTip(QStringLiteral("nome e indirizzo dello studio tecnico"));
+    for (QAction*& a : b.recenti) {
+        a = new QAction(&w);
+        a->setVisible(false);
+    }
     b.salvanome = comando(w, "Salva con &nome...", "salva file con nome", 3);
     b.elimina = comando(w, "&Elimina...", "elimina file", 4);
     b.esci = new QAction(c.esci, &w);
@@ -128,6 +142,7 @@ BarraComune installabarra(QMainWindow& w, const ComandiFinestra& c) {
     allabarra(c.cancella, "cancella dati finestra", 20);
 
     b.file = barra->addMenu(QStringLiteral("&File"));
+    b.file->addAction(b.nuovo);
     b.file->addAction(b.apri);
     b.file->addSeparator();
     b.file->addAction(b.salva);
@@ -142,10 +157,15 @@ BarraComune installabarra(QMainWindow& w, const ComandiFinestra& c) {
         stampa->addActions(c.stampe);
     }
     b.file->addSeparator();
+    for (QAction* a : b.recenti) {
+        b.file->addAction(a);
+    }
+    b.file->addSeparator();
     b.file->addAction(b.esci);
 
     b.modifica = barra->addMenu(QStringLiteral("&Modifica"));
     b.modifica->addAction(b.colore);
+    b.modifica->addAction(b.studio);
     b.modifica->addSeparator();
     if (c.controlla != nullptr) {
         b.modifica->addAction(c.controlla);

@@ -13,6 +13,7 @@
 #include <QComboBox>
 #include <QEvent>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -56,7 +57,7 @@ void imposta(QLineEdit* e, const QString& testo) {
     const int cursore = e->cursorPosition();
     const int diff = static_cast<int>(attuale.size() - testo.size());
     e->setText(testo);
-    if (diff > 0 && cursore < attuale.size()) {
+    if (diff >= 0 && cursore < attuale.size()) {
         e->setCursorPosition(std::clamp(cursore - diff, 0, static_cast<int>(testo.size())));
     }
 }
@@ -90,6 +91,12 @@ constexpr Colonna colonne[] = {
 };
 
 constexpr int righe[] = {0, 1080, 1320, 1560, 1800, 2040};
+
+// Weights in kg are read as whole numbers.
+bool leggeintero(Voce v) {
+    return v == Voce::pesol || v == Voce::sovr || v == Voce::pepav || v == Voce::tram ||
+           v == Voce::spem;
+}
 
 } // namespace
 
@@ -334,9 +341,13 @@ void calcolo::costruisci() {
         }
         for (int k = 1; k <= 5; ++k) {
             const Voce v = c.voce;
+            campo(v, k)->installEventFilter(this);
             connect(campo(v, k), &QLineEdit::textChanged, this,
                     [this, v, k] { immissione(Campo::piano, v, k); });
         }
+    }
+    for (QLineEdit* e : {prof, largh, Combo1->lineEdit(), pesos, coes, attr}) {
+        e->installEventFilter(this);
     }
     connect(prof, &QLineEdit::textChanged, this, [this] { immissione(Campo::prof); });
     connect(largh, &QLineEdit::textChanged, this, [this] { immissione(Campo::largh); });
@@ -450,17 +461,17 @@ void calcolo::immissione(Campo c, Voce v, int k) {
         }
     }
 
-    // 2. Validation.
-    const EsitoValidazione esito = validadato(ss(e->text()), modzocal());
+    // 2. Validation. Weights and the soil type are whole numbers.
+    const bool intero = c == Campo::Combo1 || (c == Campo::piano && leggeintero(v));
+    const EsitoValidazione esito =
+        validadato(ss(e->text()), modzocal(), intero ? TipoDato::intero : TipoDato::decimale,
+                   cella(c, v, k).testo());
     if (esito.rifiuto) {
         dialoghi_.avvisa(*esito.rifiuto);
     }
     imposta(e, qs(esito.datocorretto));
-    if (esito.avviso) {
-        // The cleaned text is already in the field, so the user sees what
-        // the dropped point made of the number.
-        campitesto::avvisanelcampo(dialoghi_, *esito.avviso, e);
-    }
+    // After the nested handling of the cleaned text, which clears it.
+    notacampo_ = esito.nota;
 
     // 3. Store. A cell that already holds this text (or the number it
     // writes) is left as it is, so displaying a value never changes its kind.
@@ -474,16 +485,26 @@ void calcolo::immissione(Campo c, Voce v, int k) {
     }
 
     // 4. Follow-up.
-    if ((c == Campo::piano && v == Voce::pesol) || c == Campo::prof) {
+    if (c == Campo::piano || c == Campo::prof) {
         dati_.contadati();
     }
     indicazioni();
     calcola();
+    emit datiCambiati();
 }
 
 void calcolo::indicazioni() {
     const CampiTerreno campi{ss(pesos->text()), ss(coes->text()), ss(attr->text())};
-    imposta(passo, qs(zocal::indicazioni(dati_, fondcorrente_, campi)));
+    // What became of a typed point and a value out of its usual range come
+    // before the next value to type.
+    QStringList righe;
+    for (const std::string& riga : {notacampo_, fuoriintervallo(dati_, fondcorrente_),
+                                    zocal::indicazioni(dati_, fondcorrente_, campi)}) {
+        if (!riga.empty()) {
+            righe << qs(riga);
+        }
+    }
+    imposta(passo, righe.join(QLatin1Char('\n')));
 }
 
 void calcolo::calcola() {
@@ -636,6 +657,7 @@ void calcolo::num_Click(int k) {
         dati_.piano(v, i, f) = dati_.piano(v, i - 1, f);
     }
     VScroll1_Change();
+    emit datiCambiati();
 }
 
 void calcolo::coloranumeri() {
@@ -694,9 +716,16 @@ void calcolo::cancella_click() {
     imposta(siglav, QString());
     imposta(coeff, QString());
     // 6.
+    notacampo_.clear();
     imposta(note, QString::fromUtf8(notacancellati));
+    // Foundation 1 from storey 1, no storey marked: as the window started.
+    coloranumeri();
+    mostrafondazione(1);
+    imposta(note, QString::fromUtf8(notacancellati));
+    emit datiCancellati();
     indicazioni();
     aggiornantc();
+    emit datiCambiati();
 }
 
 void calcolo::aiuto_Click() {
@@ -721,6 +750,16 @@ void calcolo::controlla_click() {
 
 bool calcolo::eventFilter(QObject* oggetto, QEvent* evento) {
     const QEvent::Type tipo = evento->type();
+    if (tipo == QEvent::KeyPress) {
+        // The keypad's decimal key is the decimal comma, whatever the layout.
+        auto* tasto = static_cast<QKeyEvent*>(evento);
+        auto* campo = qobject_cast<QLineEdit*>(oggetto);
+        if (campo && (tasto->modifiers() & Qt::KeypadModifier) &&
+            (tasto->key() == Qt::Key_Period || tasto->key() == Qt::Key_Comma)) {
+            campo->insert(QStringLiteral(","));
+            return true;
+        }
+    }
     if (oggetto == superficie) {
         if (tipo == QEvent::MouseMove) {
             coloranumeri();

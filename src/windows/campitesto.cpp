@@ -124,32 +124,4 @@ void imposta(QLabel* l, const QString& testo) {
     }
 }
 
-void avvisanelcampo(Dialoghi& dialoghi, const Messaggio& messaggio, QLineEdit* campo) {
-    const QPointer<QLineEdit> c(campo);
-    const QPointer<QWidget> finestra(campo->window());
-    const bool attiva = finestra->isActiveWindow();
-    const bool fuoco = campo->hasFocus();
-    const int cursore = campo->cursorPosition();
-
-    dialoghi.avvisa(messaggio);
-
-    if (!c || !finestra) {
-        return; // the window went away while the box was up
-    }
-    if (attiva && !finestra->isActiveWindow()) {
-        finestra->raise();
-        finestra->activateWindow();
-    }
-    if (!fuoco) {
-        return; // set by the program, not typed: nothing to give back
-    }
-    if (!c->hasFocus()) {
-        // Not a tab or shortcut reason: those would select the whole text.
-        c->setFocus(Qt::OtherFocusReason);
-    }
-    if (c->hasSelectedText() || c->cursorPosition() != cursore) {
-        c->setCursorPosition(cursore);
-    }
-}
-
 } // namespace zocal::campitesto

@@ -59,11 +59,4 @@ void senzalimite(QLineEdit* campo);
 // Sets a label's text only when it differs, so nothing repaints for nothing.
 void imposta(QLabel* l, const QString& testo);
 
-// Shows a warning about the field the user is typing in, then hands the
-// field back as it was: its window active again, the field focused, the
-// caret where it was. A message box may leave another window
-// active behind it (its own parent, or the one the window manager picks),
-// and the next keystroke must still land where the user was typing.
-void avvisanelcampo(Dialoghi& dialoghi, const Messaggio& messaggio, QLineEdit* campo);
-
 } // namespace zocal::campitesto

@@ -40,10 +40,8 @@ bool ComandiArchivio::salvanome_Click() {
 }
 
 bool ComandiArchivio::salvadati(bool chiedinome) {
-    // The check speaks only when something is missing.
-    if (!sportello_.datiaccettati()) {
-        return false;
-    }
+    // Half a job typed is kept too; what it lacks is told once it is saved.
+    const std::optional<Messaggio> incompleto = sportello_.datiincompleti();
     std::string percorso = chiedinome ? std::string() : filedati_;
     if (percorso.empty()) {
         const auto scelto = dialoghi_.salvaFile({titolosalva, nomedialogo_, filtrosalva, 1});
@@ -68,6 +66,10 @@ bool ComandiArchivio::salvadati(bool chiedinome) {
     if (!esito.sostituzioni.nessuna()) {
         dialoghi_.avvisa(
             {esito.sostituzioni.avviso(), Icona::esclamazione, modzocal().titolocontrollo});
+    }
+    if (incompleto) {
+        dialoghi_.avvisa({std::string(salvatoincompleto) + "\r" + incompleto->testo,
+                          Icona::esclamazione, modzocal().titolocontrollo});
     }
     return true;
 }

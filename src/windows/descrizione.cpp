@@ -145,14 +145,17 @@ void descrizione::cambiato(Descrizione d) {
     QLineEdit* e = campo(d)->lineEdit();
     // Read the field now: a nested change may have replaced the text since
     // the notification was sent.
-    if (auto avviso = lunghezzadescrizione(ss(e->text()), modzocal())) {
-        avvisanelcampo(dialoghi_, *avviso, e);
-    }
+    // Told in the guidance box, never in a box that would take the keys
+    // the user goes on typing.
+    const auto avviso = lunghezzadescrizione(ss(e->text()), modzocal());
+    avvisolunghezza_ = avviso ? qs(avviso->testo) : QString();
     aggiornapasso();
+    emit datiCambiati();
 }
 
 void descrizione::aggiornapasso() {
-    imposta(passo, qs(zocal::aggiornapasso(testi())));
+    const QString guida = qs(zocal::aggiornapasso(testi()));
+    imposta(passo, avvisolunghezza_.isEmpty() ? guida : avvisolunghezza_ + '\n' + guida);
 }
 
 void descrizione::controlla_click() {

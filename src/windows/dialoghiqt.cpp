@@ -1,10 +1,14 @@
 #include "zocal/windows/dialoghiqt.h"
 
 #include <QColorDialog>
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QFontMetrics>
+#include <QFormLayout>
 #include <QGridLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
@@ -104,6 +108,48 @@ Risposta DialoghiQt::chiedi(const Messaggio& messaggio, bool predefinitoNo) {
     allargaperiltitolo(box);
     box.setEscapeButton(QMessageBox::No);
     return box.exec() == QMessageBox::Yes ? Risposta::si : Risposta::no;
+}
+
+Risposta DialoghiQt::chiediannulla(const Messaggio& messaggio) {
+    QMessageBox box(icona(messaggio.icona), QString::fromStdString(messaggio.titolo),
+                    testomessaggio(messaggio.testo),
+                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, genitore_);
+    box.setDefaultButton(QMessageBox::Yes);
+    box.button(QMessageBox::Yes)->setText(QString::fromUtf8("Sì"));
+    box.button(QMessageBox::No)->setText(QStringLiteral("No"));
+    box.button(QMessageBox::Cancel)->setText(QStringLiteral("Annulla"));
+    allargaperiltitolo(box);
+    box.setEscapeButton(QMessageBox::Cancel);
+    switch (box.exec()) {
+    case QMessageBox::Yes:
+        return Risposta::si;
+    case QMessageBox::No:
+        return Risposta::no;
+    default:
+        return Risposta::annulla;
+    }
+}
+
+std::optional<std::array<std::string, 2>> DialoghiQt::compila(const Modulo& modulo) {
+    QDialog dialogo(genitore_);
+    dialogo.setWindowTitle(QString::fromStdString(modulo.titolo));
+    auto* forma = new QFormLayout(&dialogo);
+    std::array<QLineEdit*, 2> campi{};
+    for (std::size_t i = 0; i < campi.size(); ++i) {
+        campi[i] = new QLineEdit(QString::fromStdString(modulo.valori[i]), &dialogo);
+        campi[i]->setMinimumWidth(dialogo.fontMetrics().averageCharWidth() * 50);
+        forma->addRow(QString::fromStdString(modulo.etichette[i]), campi[i]);
+    }
+    auto* tasti = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialogo);
+    tasti->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Annulla"));
+    QObject::connect(tasti, &QDialogButtonBox::accepted, &dialogo, &QDialog::accept);
+    QObject::connect(tasti, &QDialogButtonBox::rejected, &dialogo, &QDialog::reject);
+    forma->addRow(tasti);
+    if (dialogo.exec() != QDialog::Accepted) {
+        return std::nullopt;
+    }
+    return std::array<std::string, 2>{campi[0]->text().toStdString(),
+                                      campi[1]->text().toStdString()};
 }
 
 std::optional<std::string> DialoghiQt::file(const RichiestaFile& richiesta, bool salva) {

@@ -5,16 +5,81 @@
 #include "zocal/core/modzocal.h"
 
 #include <QAction>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPushButton>
 #include <QToolBar>
+#include <QUrl>
 
 namespace zocal {
 
 FinestraLavoro::FinestraLavoro(Dialoghi& dialoghi, int numero, const char* titolo, QWidget* parent)
     : QMainWindow(parent), dialoghi_(dialoghi), numero_(numero) {
     superficie = campitesto::preparasuperficie(*this, titolo);
+    titolo_ = windowTitle();
+    setAcceptDrops(true);
+}
+
+namespace {
+
+// The one local file a drag carries; empty for anything else.
+QString filetrascinato(const QMimeData* dati) {
+    if (dati == nullptr || !dati->hasUrls() || dati->urls().size() != 1 ||
+        !dati->urls().front().isLocalFile()) {
+        return {};
+    }
+    return dati->urls().front().toLocalFile();
+}
+
+} // namespace
+
+void FinestraLavoro::dragEnterEvent(QDragEnterEvent* evento) {
+    if (!filetrascinato(evento->mimeData()).isEmpty()) {
+        evento->acceptProposedAction();
+    }
+}
+
+void FinestraLavoro::dropEvent(QDropEvent* evento) {
+    const QString file = filetrascinato(evento->mimeData());
+    if (!file.isEmpty()) {
+        evento->acceptProposedAction();
+        emit fileTrascinato(file.toStdString());
+    }
+}
+
+bool FinestraLavoro::eventFilter(QObject* oggetto, QEvent* evento) {
+    const QEvent::Type tipo = evento->type();
+    if ((tipo == QEvent::DragEnter || tipo == QEvent::DragMove || tipo == QEvent::Drop) &&
+        qobject_cast<QLineEdit*>(oggetto) != nullptr) {
+        auto* trascina = static_cast<QDropEvent*>(evento);
+        if (!filetrascinato(trascina->mimeData()).isEmpty()) {
+            if (tipo == QEvent::Drop) {
+                dropEvent(trascina);
+            } else {
+                trascina->acceptProposedAction();
+            }
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(oggetto, evento);
+}
+
+void FinestraLavoro::impostastato(const std::string& filedati, bool modificato) {
+    QString t = titolo_;
+    if (!filedati.empty() || modificato) {
+        const QString nome = QString::fromStdString(filedati).section(QLatin1Char('/'), -1);
+        t += QStringLiteral(" - ") + (nome.isEmpty() ? QStringLiteral("nuovo lavoro") : nome);
+    }
+    if (modificato) {
+        t += QLatin1Char('*');
+    }
+    if (windowTitle() != t) {
+        setWindowTitle(t);
+    }
 }
 
 FinestraLavoro::~FinestraLavoro() = default;
@@ -54,6 +119,9 @@ void FinestraLavoro::Form_Load() {
     // Captions measured at the design size, before anything scales them.
     for (QLabel* l : superficie->findChildren<QLabel*>()) {
         campitesto::adattadidascalia(l);
+    }
+    for (QLineEdit* e : superficie->findChildren<QLineEdit*>()) {
+        e->installEventFilter(this);
     }
     ridimensiona = new clsResize(this);
     ridimensiona->setSourceForm(superficie);

@@ -177,9 +177,11 @@ void frontespizio::cambiato(Frontespizio t) {
     QLineEdit* e = campo(t);
     // Read the field now: a nested change may have replaced the text since
     // the notification was sent.
-    if (auto avviso = lunghezzafrontespizio(ss(e->text()), modzocal())) {
-        avvisanelcampo(dialoghi_, *avviso, e);
-    }
+    // Told in the guidance box, never in a box that would take the keys
+    // the user goes on typing.
+    const auto avviso = lunghezzafrontespizio(ss(e->text()), modzocal());
+    imposta(passo, qs(avviso ? avviso->testo : passofrontespizio));
+    emit datiCambiati();
 }
 
 void frontespizio::controllodati_Click() {

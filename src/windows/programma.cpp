@@ -1,5 +1,10 @@
 #include "zocal/windows/programma.h"
 
+#include "zocal/archive/archivio.h"
+#include "zocal/archive/recupero.h"
+#include "zocal/archive/studio.h"
+#include "zocal/core/domande.h"
+#include "zocal/core/guida.h"
 #include "zocal/core/modzocal.h"
 #include "zocal/help/finestreaiuto.h"
 #include "zocal/printouts/documenti.h"
@@ -16,10 +21,12 @@
 #include <QAction>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QDate>
 #include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
+#include <QTimer>
 
 #include <algorithm>
 #include <exception>
@@ -32,6 +39,8 @@ namespace {
 constexpr const char* guidefinestre[] = {"", "guidacalcolo", "guidadescrizione",
                                          "guidafrontespizio"};
 constexpr const char* nomifinestre[] = {"", "Calcolo", "Descrizione", "Frontespizio"};
+// A crash loses at most a minute of typing.
+constexpr int intervallorecupero = 60 * 1000;
 
 QAction* azione(QMainWindow& w, const char* testo) {
     return new QAction(QString::fromUtf8(testo), &w);
@@ -44,6 +53,10 @@ Programma::Programma(Dialoghi& dialoghi, SceltaStampante& stampante, LettoreMusi
     : QObject(parent), dialoghi_(dialoghi), stampante_(stampante), lettore_(lettore),
       visore_(visore), archivio_(dialoghi, *this) {
     modzocal().inizializza();
+    firma_ = firma();
+    timerrecupero_ = new QTimer(this);
+    timerrecupero_->setInterval(intervallorecupero);
+    connect(timerrecupero_, &QTimer::timeout, this, &Programma::salvarecupero);
 }
 
 // The help windows belong to their maker.
@@ -57,6 +70,16 @@ frmSplash* Programma::splash() {
     if (!splash_) {
         splash_ = std::make_unique<frmSplash>(lettore_);
         connect(splash_.get(), &frmSplash::clic, this, &Programma::mostracalcolo);
+        // The key that ends the program asks first for unsaved changes.
+        splash_->impostaconferma([this] {
+            if (firma() != firmarinuncia_ && !chiedisalvataggio()) {
+                return false;
+            }
+            if (recupero_) {
+                recupero_->rimuovi();
+            }
+            return true;
+        });
         connect(splash_.get(), &frmSplash::tasto, this, [this] {
             if (QWidget* prodotti = ausiliaria("prodotti")) {
                 prodotti->close();
@@ -81,6 +104,13 @@ calcolo* Programma::finestracalcolo() {
         preparafinestra(w, comandi);
         connect(&w, &calcolo::avantiRichiesto, this, &Programma::mostradescrizione);
         w.impostaopzionintc(ntc_);
+        // Every trace of the job goes with its data: the limit-state choices too.
+        connect(&w, &calcolo::datiCancellati, this, [this] {
+            ntc_ = OpzioniNtc{};
+            if (statilimite_) {
+                statilimite_->mostraopzioni();
+            }
+        });
     }
     return calcolo_.get();
 }
@@ -130,6 +160,7 @@ statilimite* Programma::finestrantc() {
         // Every change in the calculation window reaches the open window at once.
         connect(c, &calcolo::risultatiCambiati, w, [c, w] { w->aggiorna(c->fondcorrente()); });
         connect(w, &statilimite::opzioniCambiate, c, &calcolo::aggiornantc);
+        connect(w, &statilimite::opzioniCambiate, this, &Programma::aggiornastato);
         connect(w, &statilimite::guidaRichiesta, this, [this] { mostraausiliaria("guidantc"); });
     }
     return statilimite_.get();
@@ -192,6 +223,17 @@ void Programma::preparafinestra(FinestraLavoro& w, ComandiFinestra comandi) {
     connect(&w, &FinestraLavoro::guidainlineaRichiesta, this,
             [this] { mostraausiliaria("sommario"); });
     connect(&w, &FinestraLavoro::uscitaRichiesta, this, &Programma::uscita);
+    connect(&w, &FinestraLavoro::datiCambiati, this, &Programma::aggiornastato);
+    connect(b.nuovo, &QAction::triggered, this, &Programma::nuovo);
+    connect(b.studio, &QAction::triggered, this, &Programma::datistudio);
+    connect(&w, &FinestraLavoro::fileTrascinato, this, &Programma::aprifile);
+    for (std::size_t k = 0; k < b.recenti.size(); ++k) {
+        connect(b.recenti[k], &QAction::triggered, this, [this, k] {
+            if (k < recenti_.size()) {
+                aprifile(recenti_[k]);
+            }
+        });
+    }
     connect(b.apri, &QAction::triggered, this, &Programma::apri);
     connect(b.salva, &QAction::triggered, this, &Programma::salva);
     connect(b.salvanome, &QAction::triggered, this, &Programma::salvanome);
@@ -209,8 +251,10 @@ void Programma::preparafinestra(FinestraLavoro& w, ComandiFinestra comandi) {
     connect(b.finestra, &QAction::triggered, this, [this, numero] { guidafinestra(numero); });
     connect(b.ntc, &QAction::triggered, this, &Programma::mostrantc);
     barre_[static_cast<std::size_t>(numero)] = b;
+    mostrarecenti();
     // The three working windows start light grey.
     impostasfondo(w, grigiochiaro);
+    w.impostastato(filedati(), modificato());
 }
 
 void Programma::impostastudio(const StudioTecnico& studio, const std::string& provenienza) {
@@ -242,6 +286,13 @@ void Programma::avvia() {
 void Programma::mostracalcolo() {
     calcolo* c = finestracalcolo();
     porta(c);
+    if (!recuperoofferto_) {
+        recuperoofferto_ = true;
+        if (genitore_) {
+            genitore_(c);
+        }
+        offrirecupero();
+    }
     if (!fileiniziale_.empty()) {
         const std::string percorso = std::exchange(fileiniziale_, {});
         // The start-up screen still has the focus: a box over it would hand
@@ -249,7 +300,9 @@ void Programma::mostracalcolo() {
         if (genitore_) {
             genitore_(c);
         }
-        archivio_.apri(percorso);
+        if (archivio_.apri(percorso)) {
+            segnasalvato();
+        }
         if (splash_) {
             splash_->hide();
         }
@@ -259,14 +312,21 @@ void Programma::mostracalcolo() {
 }
 
 bool Programma::eventFilter(QObject* oggetto, QEvent* evento) {
-    if (evento->type() == QEvent::Close && splash_ && !splash_->isVisible()) {
+    if (evento->type() == QEvent::Close && (!splash_ || !splash_->isVisible())) {
         bool altre = false;
         for (int k = 1; k <= 3; ++k) {
             const QMainWindow* w = finestraesistente(k);
             altre = altre || (w != nullptr && w != oggetto && w->isVisible());
         }
         if (!altre) {
-            splash_->show();
+            // The last window closing leads to the end: unsaved changes are asked for.
+            if (!chiedisalvataggio()) {
+                evento->ignore();
+                return true;
+            }
+            firmarinuncia_ = firma();
+            splash()->mostrachiusura();
+            splash()->show();
         }
     }
     return QObject::eventFilter(oggetto, evento);
@@ -329,7 +389,7 @@ void Programma::colore(int numero) {
             return;
         }
     }
-    const auto scelto = dialoghi_.scegliColore(ultimocolore_);
+    const auto scelto = dialoghi_.scegliColore(sfondo(*w));
     if (!scelto) {
         return;
     }
@@ -341,8 +401,13 @@ void Programma::uscita() {
     const ModZocal& mod = modzocal();
     const Messaggio domanda{"Vuoi uscire da " + mod.nomeprogramma + "?", Icona::domanda,
                             titolouscita};
-    if (dialoghi_.chiedi(domanda, true) != Risposta::si) {
+    // With unsaved changes the one question offers to save them.
+    if (modificato() ? !chiedisalvataggio() : dialoghi_.chiedi(domanda, true) != Risposta::si) {
         return;
+    }
+    firmarinuncia_ = firma();
+    if (recupero_) {
+        recupero_->rimuovi();
     }
     // The closing screen comes up first, so the program never finds itself
     // without a window (which would end it) while the others close.
@@ -369,16 +434,131 @@ void Programma::uscita() {
     s->setFocus();
 }
 
-bool Programma::datiaccettati() {
-    calcolo* c = finestracalcolo();
-    c->controllosilenzioso = 1;
-    c->controlla_click();
-    if (c->controllosilenzioso == 1) {
-        // The next check the user asks for speaks again.
-        c->controllosilenzioso = 0;
+std::optional<Messaggio> Programma::datiincompleti() {
+    int silenzioso = 1;
+    return zocal::controlla(dati_, silenzioso, modzocal());
+}
+
+Lavoro Programma::lavoroattuale() const {
+    Lavoro l;
+    l.dati = dati_;
+    l.ntc = ntc_;
+    if (descrizione_) {
+        l.descrizione = descrizione_->testi();
+    }
+    if (frontespizio_) {
+        l.frontespizio = frontespizio_->testi();
+    } else {
+        l[Frontespizio::data] = frontespizio::datainchiaro(QDate::currentDate()).toStdString();
+    }
+    return l;
+}
+
+std::string Programma::firma() const {
+    EsitoScrittura e = scrivilavoro(lavoroattuale());
+    // A job that cannot be written differs from every file.
+    return e.riuscita() ? std::move(e.byte) : "\n" + e.errore;
+}
+
+bool Programma::modificato() const {
+    return firma() != firma_;
+}
+
+void Programma::aggiornastato() {
+    const bool cambiato = modificato();
+    for (int k = 1; k <= 3; ++k) {
+        if (auto* w = static_cast<FinestraLavoro*>(finestraesistente(k))) {
+            w->impostastato(filedati(), cambiato);
+        }
+    }
+    if (timerrecupero_ && recupero_ && cambiato && !timerrecupero_->isActive()) {
+        timerrecupero_->start();
+    }
+}
+
+void Programma::segnasalvato() {
+    aggiornarecenti();
+    firma_ = firma();
+    firmarinuncia_.clear();
+    firmarecupero_.clear();
+    if (recupero_) {
+        recupero_->rimuovi();
+    }
+    aggiornastato();
+}
+
+bool Programma::chiedisalvataggio() {
+    if (!modificato()) {
+        return true;
+    }
+    switch (dialoghi_.chiediannulla(domandamodifiche(filedati()))) {
+    case Risposta::si:
+        if (!archivio_.salva_Click()) {
+            return false;
+        }
+        segnasalvato();
+        return true;
+    case Risposta::no:
+        return true;
+    default:
         return false;
     }
-    return true;
+}
+
+void Programma::impostarecupero(const std::filesystem::path& cartella) {
+    recupero_ =
+        std::make_unique<Recupero>(cartella, static_cast<long>(QCoreApplication::applicationPid()));
+}
+
+void Programma::salvarecupero() {
+    if (!recupero_) {
+        return;
+    }
+    const std::string attuale = firma();
+    if (attuale == firma_) {
+        timerrecupero_->stop();
+        return;
+    }
+    if (attuale == firmarecupero_ || attuale.front() == '\n') {
+        return;
+    }
+    // A failed copy is tried again at the next tick; the user's work is
+    // never interrupted for it.
+    if (!recupero_->scrivi(attuale, filedati())) {
+        firmarecupero_ = attuale;
+    }
+}
+
+void Programma::offrirecupero() {
+    if (!recupero_) {
+        return;
+    }
+    const auto avanzo = recupero_->avanzo();
+    if (!avanzo) {
+        return;
+    }
+    const std::string nome =
+        avanzo->filedati.empty() ? "un lavoro mai salvato" : "il file " + avanzo->filedati;
+    const Messaggio domanda{"Zocal non è stato chiuso correttamente: è rimasta una copia delle "
+                            "modifiche non salvate (" +
+                                nome + ").\rRecuperarla?",
+                            Icona::domanda, modzocal().titolocontrollo};
+    if (dialoghi_.chiedi(domanda, false) == Risposta::si) {
+        Lavoro l = lavoro();
+        const EsitoLettura esito = aprilavoro(avanzo->file, l);
+        if (!esito.riuscita()) {
+            dialoghi_.avvisa({esito.errore, Icona::stop, modzocal().titolocontrollo});
+            return; // the copy stays for another try
+        }
+        mostralavoro(l);
+        archivio_.impostafiledati(avanzo->filedati);
+        // Recovered, not saved: the changes show until the user saves them.
+        firma_.clear();
+        fileiniziale_.clear();
+        aggiornastato();
+        salvarecupero();
+    }
+    Recupero::scarta(*avanzo);
 }
 
 Lavoro Programma::lavoro() {
@@ -418,16 +598,110 @@ void Programma::mostralavoro(const Lavoro& l) {
     }
 }
 
+void Programma::impostarecenti(const std::filesystem::path& file) {
+    filerecenti_ = file;
+    recenti_ = leggirecenti(file);
+    mostrarecenti();
+}
+
+void Programma::aggiornarecenti() {
+    if (filedati().empty()) {
+        return;
+    }
+    const auto nuovi = conrecente(recenti_, filedati());
+    if (nuovi == recenti_) {
+        return;
+    }
+    recenti_ = nuovi;
+    // The list is a convenience: a fault writing it bothers no one.
+    if (!filerecenti_.empty()) {
+        salvarecenti(filerecenti_, recenti_);
+    }
+    mostrarecenti();
+}
+
+void Programma::mostrarecenti() {
+    for (const BarraComune& b : barre_) {
+        for (std::size_t k = 0; k < b.recenti.size(); ++k) {
+            QAction* a = b.recenti[k];
+            if (a == nullptr) {
+                continue;
+            }
+            a->setVisible(k < recenti_.size());
+            if (k < recenti_.size()) {
+                const QString percorso = QString::fromStdString(recenti_[k]);
+                a->setText(QStringLiteral("&%1 %2").arg(k + 1).arg(
+                    percorso.section(QLatin1Char('/'), -1)
+                        .replace(QLatin1Char('&'), QStringLiteral("&&"))));
+                a->setToolTip(percorso);
+            }
+        }
+    }
+}
+
+void Programma::aprifile(const std::string& percorso) {
+    if (chiedisalvataggio() && archivio_.apri(percorso)) {
+        segnasalvato();
+    }
+}
+
+void Programma::datistudio() {
+    const Dialoghi::Modulo modulo{"Zocal: dati dello studio",
+                                  {"Nome dello studio:", "Indirizzo:"},
+                                  {studio_.nome, studio_.indirizzo}};
+    const auto scelti = dialoghi_.compila(modulo);
+    if (!scelti) {
+        return;
+    }
+    const StudioTecnico studio{(*scelti)[0], (*scelti)[1]};
+    std::filesystem::path file = filestudio_;
+    if (file.empty()) {
+        file = cartellaconfigurazione() / filestudiotecnico;
+    }
+    if (const auto errore = salvastudio(file, studio)) {
+        dialoghi_.avvisa({*errore, Icona::stop, modzocal().titolocontrollo});
+        return;
+    }
+    // What the file now holds, as the next start will read it.
+    impostastudio(studiodatesto(testostudio(studio)), file.string());
+}
+
 void Programma::apri() {
-    archivio_.apri_Click();
+    if (chiedisalvataggio() && archivio_.apri_Click()) {
+        segnasalvato();
+    }
+}
+
+void Programma::nuovo() {
+    if (!chiedisalvataggio()) {
+        return;
+    }
+    calcolo* c = finestracalcolo();
+    c->cancella_click();
+    c->mostrafondazione(1);
+    if (descrizione_) {
+        descrizione_->impostatesti({});
+    }
+    if (frontespizio_) {
+        DatiFrontespizio testi;
+        testi[static_cast<std::size_t>(Frontespizio::data)] =
+            frontespizio::datainchiaro(QDate::currentDate()).toStdString();
+        frontespizio_->impostatesti(testi);
+    }
+    archivio_.nuovo();
+    segnasalvato();
 }
 
 void Programma::salva() {
-    archivio_.salva_Click();
+    if (archivio_.salva_Click()) {
+        segnasalvato();
+    }
 }
 
 void Programma::salvanome() {
-    archivio_.salvanome_Click();
+    if (archivio_.salvanome_Click()) {
+        segnasalvato();
+    }
 }
 
 void Programma::elimina() {

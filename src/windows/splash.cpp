@@ -128,6 +128,9 @@ void frmSplash::keyPressEvent(QKeyEvent* evento) {
         break;
     }
     evento->accept();
+    if (conferma_ && !conferma_()) {
+        return;
+    }
     lettore_.chiudi();
     close();
     emit tasto();

@@ -35,19 +35,50 @@ TEST(Contadati, WithoutGapsTheCountsAreTheNumbersInUse) {
     }
 }
 
-TEST(Contadati, ZeroNegativeAndFractionalWeightsDoNotCount) {
+// A storey counts with any entry typed, whatever its slab weight reads.
+TEST(Contadati, AnyEntryTypedCountsTheStorey) {
+    const std::pair<Voce, const char*> casi[] = {
+        {Voce::pesol, "0"},   {Voce::pesol, "-300"}, {Voce::sovr, "200"},
+        {Voce::spem, "1800"}, {Voce::lungh, "4"},    {Voce::pesol, "0,9"},
+    };
+    for (const auto& [voce, testo] : casi) {
+        DatiCalcolo d;
+        d.prof[1] = "1";
+        d.pesol(1, 1) = "300";
+        d.piano(voce, 3, 1) = testo;
+        d.contadati();
+        EXPECT_EQ(d.npiani[1], 3) << nomevoce(voce) << " " << testo;
+        d.piano(voce, 3, 1) = "";
+        d.contadati();
+        EXPECT_EQ(d.npiani[1], 1) << nomevoce(voce);
+    }
+}
+
+TEST(Datomancante, NamesTheLowestStoreyAndEntry) {
     DatiCalcolo d;
     d.prof[1] = "1";
-    d.pesol(1, 1) = "1";
-    d.pesol(2, 1) = "0";
-    d.pesol(3, 1) = "-300";
-    d.pesol(4, 1) = "0,9";
+    for (Voce v : vociingresso) {
+        d.piano(v, 1, 1) = "1";
+        d.piano(v, 3, 1) = "1";
+    }
     d.contadati();
-    EXPECT_EQ(d.npiani[1], 1);
-    // Above a storey in use they lie inside the count.
-    d.pesol(5, 1) = "200";
+    auto m = datomancante(d, 1);
+    ASSERT_TRUE(m);
+    EXPECT_EQ(notamancante(*m), "Mancano i dati del piano n. 2.");
+    d.tram(2, 1) = "1";
+    d.pesol(3, 1) = "";
     d.contadati();
-    EXPECT_EQ(d.npiani[1], 5);
+    m = datomancante(d, 1);
+    ASSERT_TRUE(m);
+    EXPECT_EQ(notamancante(*m), "Manca il dato del peso del solaio del piano n. 2.");
+    for (Voce v : vociingresso) {
+        d.piano(v, 2, 1) = "1";
+    }
+    EXPECT_EQ(notamancante(*datomancante(d, 1)),
+              "Manca il dato del peso del solaio del piano n. 3.");
+    d.pesol(3, 1) = "1";
+    EXPECT_FALSE(datomancante(d, 1));
+    EXPECT_FALSE(datomancante(d, 0));
 }
 
 TEST(Contadati, RecountResetsStaleCounts) {

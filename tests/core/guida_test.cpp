@@ -73,11 +73,13 @@ TEST(Indicazioni, GivenSigmaPromptOnlyForSoilTypeZero) {
     EXPECT_EQ(indicazioni(d, 1, campi(d)), "digitare il valore della coesione");
 }
 
-TEST(Indicazioni, LooksOnlyAtTheHighestStoreyAndTheFieldTexts) {
+TEST(Indicazioni, NamesTheLowestStoreyMissingAnEntryAndReadsTheFieldTexts) {
     DatiCalcolo d = esempiolavorato();
-    d.tram(1, 1) = ""; // a gap below the top storey is for the data check
-    EXPECT_EQ(indicazioni(d, 1, campi(d)), finale);
+    d.tram(1, 1) = ""; // never the closing prompt while an entry is empty
     d.spem(2, 1) = "";
+    EXPECT_EQ(indicazioni(d, 1, campi(d)),
+              "digitare il totale del peso dei tramezzi (gravanti sul muro) dell'impalcato n. 1");
+    d.tram(1, 1) = "200";
     EXPECT_EQ(indicazioni(d, 1, campi(d)),
               "digitare il valore del peso specifico del muro sottostante l'impalcato n. 2");
     d.spem(2, 1) = "1800";
@@ -97,7 +99,12 @@ TEST(Indicazioni, AsksForWhatIsEmptyBelowOneInUse) {
     EXPECT_EQ(indicazioni(d, 1, campi(d)), "digitare il peso del solaio dell'impalcato n. 2");
     d.pesol(2, 1) = "250";
     d.contadati();
-    EXPECT_EQ(indicazioni(d, 1, campi(d)), finale); // the rest is for the data check
+    EXPECT_EQ(indicazioni(d, 1, campi(d)),
+              "digitare il valore del sovraccarico accidentale sull'impalcato n. 2");
+    for (int k = 0; k < 8; ++k) {
+        d.piano(vociingresso[k], 2, 1) = d.piano(vociingresso[k], 1, 1);
+    }
+    EXPECT_EQ(indicazioni(d, 1, campi(d)), finale);
 
     d.prof[3] = "1";
     d.largh[3] = "0,6";

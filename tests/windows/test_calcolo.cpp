@@ -211,28 +211,64 @@ TEST_F(Calcolo, UnTestoRifiutatoMostraIlMessaggioESvuotaIlCampo) {
     EXPECT_EQ(c(Voce::tram, 1)->text(), "");
 }
 
-// "1.5" typed for 1,5 m would silently become 15 m and turn a failing
-// foundation into a verified one: the point is dropped, but with a word.
-TEST_F(Calcolo, UnPuntoScartatoVieneDettoEIlCampoTieneIlTestoPulito) {
+// "1.5" typed for 1,5 m once became 15 m and turned a failing foundation
+// into a verified one. Each case: the field, what is typed over its text,
+// what it shows after, and the start of the guidance box.
+TEST_F(Calcolo, IlPuntoELaVirgolaDecimaleOSeparaLeMigliaiaOVieneRifiutato) {
     apriesempio();
-    const std::string messaggio = "Attenzione! il dato digitato non è corretto: usare solo numeri "
-                                  "e la virgola per i decimali.";
-    sostituisci(w->prof, "1.5");
-    ASSERT_EQ(dialoghi.mostrati.size(), 1u);
-    ultimo(messaggio);
-    EXPECT_EQ(w->prof->text(), "15");
-    EXPECT_EQ(dati.prof[1].testo(), "15");
+    struct Caso {
+        QLineEdit* campo;
+        const char* digitato;
+        bool sostituisce;
+        const char* testo;
+        const char* guida;
+    };
+    const Caso casi[] = {
+        {w->prof, "1.5", true, "1,5", "Il punto è stato letto come virgola decimale: 1,5."},
+        {w->coes, "0.5", true, "0,5", "Il punto è stato letto come virgola decimale: 0,5."},
+        {c(Voce::spem, 1), "1.800", true, "1800",
+         "Il punto è stato letto come separatore delle migliaia: 1800."},
+        {c(Voce::tram, 2), ".", false, "150",
+         "Punto non accettato: in questo campo (numero intero) il punto separa solo le "
+         "migliaia, come in 1.800. Il dato resta 150."},
+        {c(Voce::sovr, 1), "2.5", true, "200", "Punto non accettato"},
+    };
+    for (const Caso& k : casi) {
+        if (k.sostituisce) {
+            k.campo->setText(QString::fromUtf8(k.digitato));
+        } else {
+            k.campo->setFocus();
+            k.campo->end(false);
+            QTest::keyClicks(k.campo, QString::fromUtf8(k.digitato));
+        }
+        EXPECT_EQ(k.campo->text().toStdString(), k.testo) << k.digitato;
+        EXPECT_EQ(passo().rfind(k.guida, 0), 0u) << passo();
+    }
+    EXPECT_EQ(dati.prof[1].testo(), "1,5");
+    EXPECT_EQ(dati.spem(1, 1).testo(), "1800");
+    EXPECT_EQ(dati.tram(2, 1).testo(), "150");
+    EXPECT_TRUE(dialoghi.mostrati.empty()) << "no box interrupts the typing";
 
-    // A pasted thousands point: the message, and the digits kept.
-    w->coes->setText("1.800");
-    ASSERT_EQ(dialoghi.mostrati.size(), 2u);
-    ultimo(messaggio);
-    EXPECT_EQ(w->coes->text(), "1800");
-    EXPECT_EQ(dati.coes.testo(), "1800");
+    // The keypad's decimal key is the comma, whatever the layout gives.
+    sostituisci(w->largh, "0");
+    QTest::keyClick(w->largh, Qt::Key_Period, Qt::KeypadModifier);
+    QTest::keyClick(w->largh, Qt::Key_8);
+    EXPECT_EQ(w->largh->text(), "0,8");
+    EXPECT_EQ(dati.largh[1].testo(), "0,8");
+}
 
-    // A comma is never told.
-    sostituisci(c(Voce::spess, 1), "0,30");
-    EXPECT_EQ(dialoghi.mostrati.size(), 2u);
+// A value outside its usual range is warned of in yellow, and kept.
+TEST_F(Calcolo, UnValoreFuoriIntervalloVieneSegnalatoNellaGuidaENonRifiutato) {
+    apriesempio();
+    sostituisci(w->largh, "15");
+    EXPECT_EQ(passo(), "Attenzione: larghezza della fondazione n. 1 15 m, fuori dall'intervallo "
+                       "usuale 0,2–5 m: controllare il dato.\n" +
+                           zocal::indicazioni(dati, 1, {"1,8", "0", "30"}));
+    EXPECT_EQ(dati.largh[1].testo(), "15");
+    EXPECT_EQ(w->Text1->text(), "verificata");
+    sostituisci(w->largh, "1,5");
+    EXPECT_EQ(passo().find("Attenzione"), std::string::npos);
+    EXPECT_TRUE(dialoghi.mostrati.empty());
 }
 
 // Results that the data no longer give go from the window and from the data.
@@ -242,7 +278,7 @@ TEST_F(Calcolo, UnCalcoloInterrottoNonLasciaRisultatiVecchi) {
     ASSERT_EQ(note(), notaverificata);
     sostituisci(c(Voce::tram, 2), "");
     EXPECT_EQ(w->Text1->text(), "");
-    EXPECT_EQ(note(), "");
+    EXPECT_EQ(note(), "Manca il dato del peso dei tramezzi del piano n. 2.");
     for (QLabel* l :
          {w->carlim, w->scater, w->siglav, w->coeff, w->scar[2], w->scartot[1], w->scartot[2]}) {
         EXPECT_EQ(l->text(), "") << l->objectName().toStdString();
@@ -269,7 +305,7 @@ TEST_F(Calcolo, UnCalcoloInterrottoNonLasciaRisultatiVecchi) {
     EXPECT_TRUE(dati.verifica[1].vuota());
 }
 
-TEST_F(Calcolo, UnPianoDopoUnPianoVuotoEntraNelCalcolo) {
+TEST_F(Calcolo, UnPesoSolaioVuotoSottoUnPianoInUsoVieneChiestoENonContaZero) {
     apriesempio();
     w->VScroll1->setValue(3);
     const char* const piano3[] = {"300", "200", "4", "100", "200", "0,30", "3", "1800"};
@@ -280,11 +316,20 @@ TEST_F(Calcolo, UnPianoDopoUnPianoVuotoEntraNelCalcolo) {
     EXPECT_EQ(dati.npiani[1], 3);
     EXPECT_EQ(w->scartot[1]->text(), "12130");
     sostituisci(c(Voce::pesol, 2), "");
-    // Storey 2 without slab weight still lies below storey 3.
+    // Storey 2 without slab weight still lies below storey 3, and is asked
+    // for instead of being taken as 0.
     EXPECT_EQ(dati.npiani[1], 3);
     EXPECT_EQ(passo(), "digitare il peso del solaio dell'impalcato n. 2");
-    EXPECT_EQ(w->scartot[1]->text(), "11130");
-    EXPECT_EQ(w->Text1->text(), "non verificata");
+    EXPECT_EQ(note(), "Manca il dato del peso del solaio del piano n. 2.");
+    EXPECT_EQ(w->scartot[1]->text(), "");
+    EXPECT_EQ(w->Text1->text(), "");
+    // A top storey whose slab weight alone is empty is counted too.
+    sostituisci(c(Voce::pesol, 2), "250");
+    w->VScroll1->setValue(3);
+    sostituisci(c(Voce::pesol, 1), "");
+    EXPECT_EQ(dati.npiani[1], 3);
+    EXPECT_EQ(note(), "Manca il dato del peso del solaio del piano n. 3.");
+    EXPECT_EQ(w->Text1->text(), "");
 }
 
 TEST_F(Calcolo, CliccareIlNumeroDelPianoCopiaIlPianoPrecedente) {
@@ -461,9 +506,9 @@ TEST_F(Calcolo, CambiareFondazioneSvuotaPrimaVerdettoENote) {
     ASSERT_EQ(profAlloSvuotamento.size(), 1);
     EXPECT_EQ(profAlloSvuotamento[0], "1"); // still foundation 1 on screen
     EXPECT_EQ(numeroAlloSvuotamento[0], "1");
-    // Foundation 2 has no storeys: nothing writes a verdict or a note again.
+    // Foundation 2 has no storey typed: no verdict, and the note says so.
     EXPECT_EQ(w->Text1->text(), "");
-    EXPECT_EQ(note(), "");
+    EXPECT_EQ(note(), "Mancano i dati del piano n. 1.");
     EXPECT_EQ(w->Label1->text(), "2");
     EXPECT_EQ(w->prof->text(), "2");
     EXPECT_EQ(c(Voce::pesol, 1)->text(), "");

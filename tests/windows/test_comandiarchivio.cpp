@@ -26,9 +26,12 @@ class SportelloFinto : public zocal::SportelloLavoro {
     int controlli = 0;
     int mostrati = 0;
 
-    bool datiaccettati() override {
+    std::optional<zocal::Messaggio> datiincompleti() override {
         ++controlli;
-        return accetta;
+        if (accetta) {
+            return std::nullopt;
+        }
+        return zocal::Messaggio{"Scegliere il tipo di suolo di fondazione.", Icona::stop, ""};
     }
     zocal::Lavoro lavoro() override { return job; }
     void mostralavoro(const zocal::Lavoro& l) override {
@@ -113,14 +116,24 @@ TEST_F(Archivio, CancelledSaveDialogsWriteNothingAndKeepTheCurrentFile) {
     EXPECT_EQ(comandi.nomedialogo(), file) << "a cancel chooses no name";
 }
 
-TEST_F(Archivio, FailedDataCheckStopsTheSaveBeforeAnyDialog) {
+// Half a job typed is kept, with a word on what it lacks.
+TEST_F(Archivio, AnIncompleteJobIsSavedAndToldIncomplete) {
     sportello.accetta = false;
-    dialoghi.file.push_back(percorso("Zocal-dati-x"));
-    EXPECT_FALSE(comandi.salva_Click());
-    EXPECT_FALSE(comandi.salvanome_Click());
-    EXPECT_TRUE(dialoghi.richieste.empty());
-    EXPECT_FALSE(std::filesystem::exists(percorso("Zocal-dati-x")));
-    EXPECT_TRUE(comandi.filedati().empty());
+    sportello.job.dati.tiposuolo = "";
+    sportello.job.dati.sovr(2, 1) = "";
+    const std::string file = percorso("Zocal-dati-x");
+    dialoghi.file.push_back(file);
+    ASSERT_TRUE(comandi.salva_Click());
+    EXPECT_EQ(comandi.filedati(), file);
+    ASSERT_EQ(dialoghi.mostrati.size(), 1u);
+    EXPECT_EQ(ultimo().testo, "Il lavoro è stato salvato, ma è incompleto:\rScegliere il tipo "
+                              "di suolo di fondazione.");
+    EXPECT_EQ(ultimo().icona, Icona::esclamazione);
+    zocal::Lavoro letto;
+    ASSERT_TRUE(zocal::aprilavoro(file, letto).riuscita());
+    EXPECT_TRUE(letto.dati.sovr(2, 1).vuota());
+    EXPECT_EQ(letto.dati.npiani[1], 2);
+    EXPECT_TRUE(letto.dati.tiposuolo.vuota());
 }
 
 TEST_F(Archivio, FailedSaveIsToldAndLeavesThePreviousFileAndName) {

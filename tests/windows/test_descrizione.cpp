@@ -1,7 +1,6 @@
 #include "zocal/windows/descrizione.h"
 
 #include "dialoghifinti.h"
-#include "dialoghiinvadenti.h"
 #include "tastiera.h"
 #include "zocal/core/modzocal.h"
 #include "zocal/windows/dialoghiqt.h"
@@ -44,13 +43,6 @@ template <class D> class Finestra : public ::testing::Test {
     }
     QComboBox* c(Descrizione d) const { return w->campo(d); }
     std::string passo() const { return w->passo->text().toStdString(); }
-    std::size_t avvisi() const {
-        std::size_t n = 0;
-        for (const auto& m : dialoghi.mostrati) {
-            n += m.testo == avviso65;
-        }
-        return n;
-    }
     void attiva() {
         w->show();
         w->activateWindow();
@@ -59,7 +51,6 @@ template <class D> class Finestra : public ::testing::Test {
 };
 
 using Descrizione_ = Finestra<DialoghiFinti>;
-using DescrizioneInvadente = Finestra<DialoghiInvadenti>;
 
 zocal::DatiDescrizione tutti(const std::string& testo) {
     zocal::DatiDescrizione t;
@@ -126,32 +117,23 @@ TEST_F(Descrizione_, RigheAlleQuoteDiProgettoEOrdineDiTabulazione) {
     }
 }
 
-TEST_F(Descrizione_, AvvisaDal66esimoCarattereEAdOgniUlterioreModifica) {
+// Past 65 characters the guidance box warns; no box takes the keys the
+// user goes on typing, so the text is never garbled nor cut.
+TEST_F(Descrizione_, OltreIl65esimoCarattereAvvisaLaGuidaSenzaMessaggiENonTaglia) {
     attiva();
     QComboBox* campo = w->solai;
     campo->setFocus();
     QTest::keyClicks(campo, QString(64, 'a'));
-    EXPECT_EQ(avvisi(), 0u);
     // The 65th is an accented letter: one character, however many bytes.
     digita(campo, QStringLiteral("è"));
-    EXPECT_EQ(avvisi(), 0u);
-    EXPECT_EQ(campo->currentText().size(), 65);
-
-    QTest::keyClick(campo, Qt::Key_B);
-    ASSERT_EQ(avvisi(), 1u);
-    EXPECT_EQ(dialoghi.mostrati.back(),
-              (zocal::Messaggio{avviso65, Icona::esclamazione, titolocontrollo}));
-    QTest::keyClick(campo, Qt::Key_C);
-    EXPECT_EQ(avvisi(), 2u);
-    // Shortening a text still too long is a further change too.
-    QTest::keyClick(campo, Qt::Key_Backspace);
-    EXPECT_EQ(avvisi(), 3u);
-    QTest::keyClick(campo, Qt::Key_Backspace);
-    EXPECT_EQ(avvisi(), 3u);
-    // Never cut.
-    QTest::keyClicks(campo, QStringLiteral("xyz"));
-    EXPECT_EQ(avvisi(), 6u);
-    EXPECT_EQ(campo->currentText(), QString(64, 'a') + QStringLiteral("èxyz"));
+    EXPECT_EQ(passo(), piena);
+    QTest::keyClicks(campo, QStringLiteral("nuovo corpo di fabbrica"));
+    EXPECT_EQ(passo(), avviso65 + "\n" + piena);
+    EXPECT_TRUE(dialoghi.mostrati.empty());
+    EXPECT_EQ(campo->currentText(), QString(64, 'a') + QStringLiteral("ènuovo corpo di fabbrica"));
+    for (int i = 0; i < 23; ++i) {
+        QTest::keyClick(campo, Qt::Key_Backspace);
+    }
     EXPECT_EQ(passo(), piena);
 }
 
@@ -244,11 +226,9 @@ TEST_F(Descrizione_, ITestiCaricatiPassanoPerLoStessoControllo) {
     w->impostatesti(t);
     EXPECT_EQ(w->testi(), t);
     EXPECT_EQ(w->altezza->currentText(), "2.5");
-    EXPECT_EQ(passo(), piena);
-    // The over-long text warns while the job is loaded, once.
-    EXPECT_EQ(avvisi(), 1u);
-    w->impostatesti(t);
-    EXPECT_EQ(avvisi(), 1u);
+    // The over-long text is told in the guidance box, never in a box.
+    EXPECT_EQ(passo(), avviso65 + "\n" + piena);
+    EXPECT_TRUE(dialoghi.mostrati.empty());
     EXPECT_EQ(w->testi(), t);
     w->impostatesti({});
     EXPECT_EQ(passo(), vuota);
@@ -298,72 +278,4 @@ TEST_F(Descrizione_, AiutoETastiCheConduconoAltrove) {
     EXPECT_EQ(avanti.count(), 2);
     EXPECT_EQ(guida.count(), 1);
     EXPECT_EQ(uscita.count(), 1);
-}
-
-TEST_F(DescrizioneInvadente, LAvvisoLasciaFuocoECursoreNelCampo) {
-    attiva();
-    QComboBox* campo = w->vicinanze;
-    campo->setFocus();
-    QTest::keyClicks(campo, QString(65, 'a'));
-    campo->lineEdit()->setCursorPosition(10);
-    QTest::keyClick(campo, Qt::Key_X);
-    ASSERT_EQ(avvisi(), 1u);
-    ASSERT_TRUE(QTest::qWaitForWindowActive(w.get()));
-    EXPECT_EQ(QApplication::focusWidget(), campo);
-    EXPECT_EQ(campo->lineEdit()->cursorPosition(), 11);
-    EXPECT_FALSE(campo->lineEdit()->hasSelectedText());
-    // The next key goes where the user was typing.
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Y);
-    EXPECT_EQ(campo->currentText(), QString(10, 'a') + "xy" + QString(55, 'a'));
-    EXPECT_EQ(dialoghi.altrocampo->text(), "il fuoco è qui");
-}
-
-TEST_F(DescrizioneInvadente, UnTestoCaricatoNonPortaAvantiLaFinestra) {
-    // Loading a job from another window warns, but leaves that window in front.
-    dialoghi.altra.show();
-    dialoghi.altra.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&dialoghi.altra));
-    zocal::DatiDescrizione t;
-    t[4] = std::string(66, 'z');
-    w->impostatesti(t);
-    EXPECT_EQ(avvisi(), 1u);
-    QTest::qWait(20);
-    EXPECT_EQ(QApplication::activeWindow(), &dialoghi.altra);
-    EXPECT_FALSE(w->isVisible());
-}
-
-TEST(DescrizioneConMessaggiVeri, LaFinestraTornaAttivaDopoIlMessaggio) {
-    // A real box whose parent is another window: once it is closed, the
-    // description window is the active one again, typing where it was.
-    zocal::modzocal().inizializza();
-    QMainWindow altra;
-    altra.resize(200, 100);
-    altra.show();
-    zocal::DialoghiQt dialoghi(&altra);
-    zocal::descrizione w(dialoghi);
-    w.show();
-    w.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
-    w.natura->setFocus();
-    w.natura->setEditText(QString(65, 'a'));
-    w.natura->lineEdit()->setCursorPosition(3);
-
-    QString testo;
-    QTimer chiudi;
-    chiudi.setInterval(5);
-    QObject::connect(&chiudi, &QTimer::timeout, [&] {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-            chiudi.stop();
-            testo = box->text();
-            QTest::keyClick(box, Qt::Key_Return);
-        }
-    });
-    chiudi.start();
-    QTest::keyClick(w.natura, Qt::Key_Z);
-    EXPECT_EQ(testo.toStdString(), avviso65);
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
-    QTest::qWait(20);
-    EXPECT_EQ(QApplication::activeWindow(), &w);
-    EXPECT_EQ(QApplication::focusWidget(), w.natura);
-    EXPECT_EQ(w.natura->lineEdit()->cursorPosition(), 4);
 }

@@ -1,7 +1,6 @@
 #include "zocal/windows/frontespizio.h"
 
 #include "dialoghifinti.h"
-#include "dialoghiinvadenti.h"
 #include "tastiera.h"
 #include "zocal/core/modzocal.h"
 
@@ -37,13 +36,6 @@ template <class D> class Finestra : public ::testing::Test {
         w = std::make_unique<zocal::frontespizio>(dialoghi);
     }
     QLineEdit* c(Frontespizio t) const { return w->campo(t); }
-    std::size_t avvisi() const {
-        std::size_t n = 0;
-        for (const auto& m : dialoghi.mostrati) {
-            n += m.testo == avviso60;
-        }
-        return n;
-    }
     void attiva() {
         w->show();
         w->activateWindow();
@@ -55,7 +47,6 @@ template <class D> class Finestra : public ::testing::Test {
 };
 
 using Frontespizio_ = Finestra<DialoghiFinti>;
-using FrontespizioInvadente = Finestra<DialoghiInvadenti>;
 
 std::string oggi() {
     return QLocale(QLocale::Italian)
@@ -136,30 +127,22 @@ TEST_F(Frontespizio_, RigheAlleQuoteDiProgetto) {
     EXPECT_EQ(w->stampa->geometry(), QRect(pixel(7200), pixel(5760), pixel(1095), pixel(375)));
 }
 
-TEST_F(Frontespizio_, AvvisaDal61esimoCarattereEAdOgniUlterioreModifica) {
+// Past 60 characters the guidance box warns; no box takes the keys the
+// user goes on typing ("nuovo corpo di fabbrica" once came out "nuocdf").
+TEST_F(Frontespizio_, OltreIl60esimoCarattereAvvisaLaGuidaSenzaMessaggiENonTaglia) {
     attiva();
     QLineEdit* campo = w->committente;
     campo->setFocus();
     QTest::keyClicks(campo, QString(59, 'a'));
     digita(campo, QStringLiteral("à"));
-    EXPECT_EQ(campo->text().size(), 60);
-    EXPECT_EQ(avvisi(), 0u);
-    QTest::keyClick(campo, Qt::Key_B);
-    ASSERT_EQ(avvisi(), 1u);
-    EXPECT_EQ(dialoghi.mostrati.back(),
-              (zocal::Messaggio{avviso60, Icona::esclamazione, titolocontrollo}));
-    QTest::keyClick(campo, Qt::Key_C);
-    EXPECT_EQ(avvisi(), 2u);
-    QTest::keyClick(campo, Qt::Key_Backspace);
-    EXPECT_EQ(avvisi(), 3u);
-    QTest::keyClick(campo, Qt::Key_Backspace);
-    EXPECT_EQ(avvisi(), 3u);
-    QTest::keyClick(campo, Qt::Key_D);
-    EXPECT_EQ(avvisi(), 4u);
-    EXPECT_EQ(campo->text(), QString(59, 'a') + QStringLiteral("àd"));
-    // The other fields have their own count.
+    EXPECT_EQ(w->passo->text().toStdString(), zocal::passofrontespizio);
+    QTest::keyClicks(campo, QStringLiteral("nuovo corpo di fabbrica"));
+    EXPECT_EQ(w->passo->text().toStdString(), avviso60);
+    EXPECT_TRUE(dialoghi.mostrati.empty());
+    EXPECT_EQ(campo->text(), QString(59, 'a') + QStringLiteral("ànuovo corpo di fabbrica"));
+    // Another field within the length takes the guidance back.
     QTest::keyClicks(w->allegati, QString(60, 'x'));
-    EXPECT_EQ(avvisi(), 4u);
+    EXPECT_EQ(w->passo->text().toStdString(), zocal::passofrontespizio);
 }
 
 TEST_F(Frontespizio_, IlControlloHaTreEsiti) {
@@ -214,12 +197,9 @@ TEST_F(Frontespizio_, ITestiCaricatiSostituisconoLaDataEPassanoPerIlControllo) {
     w->impostatesti(t);
     EXPECT_EQ(w->testi(), t);
     EXPECT_EQ(w->data->text().toStdString(), "martedì, 6 mar 2001");
-    EXPECT_EQ(avvisi(), 1u);
-    w->impostatesti(t);
-    EXPECT_EQ(avvisi(), 1u);
-    // The guidance line is the report's: loading leaves it alone.
-    EXPECT_EQ(w->passo->text().toStdString(),
-              "digitare tutti i dati necessari per la stampa della relazione sulla fondazione");
+    // The last text loaded is too long: the guidance box says so, no box.
+    EXPECT_EQ(w->passo->text().toStdString(), avviso60);
+    EXPECT_TRUE(dialoghi.mostrati.empty());
 }
 
 TEST_F(Frontespizio_, UnTestoLungoCaricatoResta) {
@@ -279,20 +259,4 @@ TEST_F(Frontespizio_, AiutoETastiCheConduconoAltrove) {
     EXPECT_EQ(stampa.count(), 1);
     EXPECT_EQ(guida.count(), 1);
     EXPECT_EQ(uscita.count(), 1);
-}
-
-TEST_F(FrontespizioInvadente, LAvvisoLasciaFuocoECursoreNelCampo) {
-    attiva();
-    QLineEdit* campo = w->allegati;
-    campo->setFocus();
-    QTest::keyClicks(campo, QString(60, 'a'));
-    campo->setCursorPosition(0);
-    QTest::keyClick(campo, Qt::Key_X);
-    ASSERT_EQ(avvisi(), 1u);
-    ASSERT_TRUE(QTest::qWaitForWindowActive(w.get()));
-    EXPECT_EQ(QApplication::focusWidget(), campo);
-    EXPECT_EQ(campo->cursorPosition(), 1);
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Y);
-    EXPECT_EQ(campo->text(), QStringLiteral("xy") + QString(60, 'a'));
-    EXPECT_EQ(dialoghi.altrocampo->text(), "il fuoco è qui");
 }

@@ -2,6 +2,9 @@
 
 #include "lavori.h"
 #include "shellfinti.h"
+#include "zocal/archive/archivio.h"
+#include "zocal/archive/recupero.h"
+#include "zocal/core/domande.h"
 #include "zocal/core/modzocal.h"
 #include "zocal/help/finestreaiuto.h"
 #include "zocal/help/sommario.h"
@@ -31,6 +34,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <memory>
 
@@ -200,21 +204,26 @@ TEST_F(Shell, TheThreeWindowsShareOneMenuBarWithTheirOwnEntries) {
         EXPECT_EQ(menu, (std::vector<std::string>{"&File", "&Modifica", "&Visualizza", "&?"}));
 
         std::vector<std::string> file = voci(b.file);
-        const QMenu* sottomenu = b.file->actions().at(7)->menu();
+        const QMenu* sottomenu = b.file->actions().at(8)->menu();
         if (n == 2) {
             EXPECT_EQ(sottomenu, nullptr);
-            EXPECT_EQ(file.at(7), "S&tampa");
+            EXPECT_EQ(file.at(8), "S&tampa");
         } else {
             ASSERT_NE(sottomenu, nullptr);
-            EXPECT_EQ(file.at(7), "S&tampa");
+            EXPECT_EQ(file.at(8), "S&tampa");
             EXPECT_EQ(voci(sottomenu), stampe[n]);
         }
-        EXPECT_EQ(file,
-                  (std::vector<std::string>{"&Apri...", "-", "&Salva", "Salva con &nome...", "-",
-                                            "&Elimina...", "-", "S&tampa", "-", esci[n]}));
+        // The five recent files, hidden while unused, stand above the exit.
+        EXPECT_EQ(file, (std::vector<std::string>{
+                            "&Nuovo", "&Apri...", "-", "&Salva", "Salva con &nome...", "-",
+                            "&Elimina...", "-", "S&tampa", "-", "", "", "", "", "", "-", esci[n]}));
+        EXPECT_EQ(b.nuovo->shortcut().toString().toStdString(), "Ctrl+N");
+        EXPECT_EQ(b.apri->shortcut().toString().toStdString(), "Ctrl+O");
+        EXPECT_EQ(b.salva->shortcut().toString().toStdString(), "Ctrl+S");
+        EXPECT_EQ(posizione(n, 6)->shortcut().toString().toStdString(), "Ctrl+P");
         EXPECT_EQ(voci(b.modifica),
-                  (std::vector<std::string>{"&Colore di sfondo", "-", controlla[n], "-",
-                                            "C&ancella dati finestra"}));
+                  (std::vector<std::string>{"&Colore di sfondo", "Dati dello &studio...", "-",
+                                            controlla[n], "-", "C&ancella dati finestra"}));
         EXPECT_EQ(voci(b.visualizza),
                   (std::vector<std::string>{"Finestra Calcolo", "Finestra Descrizione",
                                             "Finestra Frontespizio", "-",
@@ -312,7 +321,7 @@ TEST_F(Shell, ToolbarPrintCheckAndClearReachEachWindowsOwnCommands) {
     EXPECT_EQ(visore.aperti.size(), 1u) << "the title page's print button is the full report";
     EXPECT_EQ(stampante.richieste, 2);
 
-    p->barra(3)->file->actions().at(7)->menu()->actions().at(0)->trigger();
+    p->barra(3)->file->actions().at(8)->menu()->actions().at(0)->trigger();
     EXPECT_EQ(stampante.richieste, 3) << "the menu's \"&Dati finestra\" prints one page";
     EXPECT_GE(stampante.registratore.rigadi("Studio Bianchi"), 0);
 
@@ -441,11 +450,11 @@ TEST_F(Shell, TheThreeWindowsHaveTheSameSizeAndPlace) {
 
 TEST_F(Shell, GreyQuestionGreysAllThreeWindowsEvenUnopenedOnes) {
     EXPECT_EQ(zocal::sfondo(calc()), zocal::grigiochiaro);
-    // Grey already: straight to the colour dialog, opening on black.
+    // Grey already: straight to the colour dialog, opening on the window's colour.
     dialoghi.colori.push_back(0x336699u);
     p->barra(1)->colore->trigger();
     EXPECT_TRUE(dialoghi.mostrati.empty());
-    EXPECT_EQ(dialoghi.coloriiniziali, std::vector<unsigned>{0u});
+    EXPECT_EQ(dialoghi.coloriiniziali, std::vector<unsigned>{zocal::grigiochiaro});
     EXPECT_EQ(zocal::sfondo(calc()), 0x336699u);
     EXPECT_EQ(p->ultimocolore(), 0x336699u);
     EXPECT_EQ(p->finestraesistente(2), nullptr);
@@ -455,7 +464,7 @@ TEST_F(Shell, GreyQuestionGreysAllThreeWindowsEvenUnopenedOnes) {
     ASSERT_EQ(dialoghi.mostrati.size(), 1u);
     EXPECT_EQ(dialoghi.mostrati[0],
               (zocal::Messaggio{"Colori uguali e riposanti (grigio) per tutte le finestre?",
-                                Icona::domanda, "Rivolo: colore di sfondo"}));
+                                Icona::domanda, "Zocal: colore di sfondo"}));
     EXPECT_EQ(dialoghi.coloriiniziali.size(), 1u) << "Yes ends the command";
     for (int n = 1; n <= 3; ++n) {
         ASSERT_NE(p->finestraesistente(n), nullptr);
@@ -489,6 +498,8 @@ TEST_F(Shell, ExitAsksWithNoAsDefaultThenShowsTheClosingScreenAndKeepsTheJob) {
     p->avvia();
     QTest::mouseClick(p->splash(), Qt::LeftButton);
     riempi();
+    salva("Zocal-dati-esempio"); // nothing unsaved: the designed question
+    dialoghi.mostrati.clear();
     p->mostradescrizione();
     p->mostrafrontespizio();
     p->mostraausiliaria("informa");
@@ -571,6 +582,7 @@ TEST_F(Shell, SaveAndOpenRoundTripAFullJobThroughEveryWindow) {
     ASSERT_NE(istantanea(), prima);
 
     dialoghi.file.push_back(file);
+    dialoghi.risposte = {Risposta::no}; // the cleared job is not saved
     p->barra(3)->apri->trigger();
     EXPECT_EQ(istantanea(), prima);
     EXPECT_EQ(calc().coeff->text(), "3,33");
@@ -673,23 +685,132 @@ TEST(Identita, NoNameIsAppendedToTheTitles) {
     QCoreApplication::setApplicationName(prima);
 }
 
-TEST_F(Shell, SaveWithFailingCheckWritesNothingAndTheNextCheckSpeaks) {
+TEST_F(Shell, AnIncompleteJobIsSavedWithAWordAndTheNextCheckSpeaks) {
     calc().prof->setText("1");
     dialoghi.file.push_back(percorso("Zocal-dati-x"));
     p->salva();
     ASSERT_EQ(dialoghi.mostrati.size(), 1u);
-    EXPECT_EQ(dialoghi.mostrati[0].titolo, "Zocal: controllo dati immessi nella finestra attiva");
-    EXPECT_TRUE(dialoghi.richieste.empty());
-    EXPECT_FALSE(std::filesystem::exists(percorso("Zocal-dati-x")));
-    EXPECT_EQ(calc().controllosilenzioso, 0);
-
-    riempi();
-    p->salva();
-    EXPECT_EQ(dialoghi.mostrati.size(), 1u) << "a passing check is silent before a save";
+    EXPECT_EQ(dialoghi.mostrati[0].testo, "Il lavoro è stato salvato, ma è incompleto:\r"
+                                          "Attenzione: non ancora vengono inseriti dati per "
+                                          "controllare i piani!");
     EXPECT_TRUE(std::filesystem::exists(percorso("Zocal-dati-x")));
+    EXPECT_FALSE(p->modificato());
     EXPECT_EQ(calc().controllosilenzioso, 0);
     calc().controlla_click();
-    EXPECT_EQ(dialoghi.mostrati.back().testo, "I dati sono stati immessi correttamente.");
+    EXPECT_EQ(dialoghi.mostrati.back().testo,
+              "Attenzione: non ancora vengono inseriti dati per controllare i piani!");
+}
+
+// Work is never lost unasked: every command that leaves the job asks when
+// it changed since it was saved, and only then. Each case: the command, the
+// answer, whether the job must still be on screen, whether it is saved.
+TEST_F(Shell, CommandsThatLeaveAChangedJobAskToSaveItFirst) {
+    struct Caso {
+        const char* nome;
+        std::function<void(zocal::Programma&)> comando;
+        Risposta risposta;
+        bool resta;
+        bool salvato;
+    };
+    const std::string altro = std::string(ZOCAL_ESEMPI) + "/Zocal-dati-sigma";
+    const Caso casi[] = {
+        {"chiusura annulla", [](zocal::Programma& q) { q.finestracalcolo()->close(); },
+         Risposta::annulla, true, false},
+        {"nuovo annulla", [](zocal::Programma& q) { q.nuovo(); }, Risposta::annulla, true, false},
+        {"nuovo no", [](zocal::Programma& q) { q.nuovo(); }, Risposta::no, false, false},
+        {"nuovo sì", [](zocal::Programma& q) { q.nuovo(); }, Risposta::si, false, true},
+        {"apri no", [](zocal::Programma& q) { q.apri(); }, Risposta::no, false, false},
+        {"apri annulla", [](zocal::Programma& q) { q.apri(); }, Risposta::annulla, true, false},
+        {"trascinato sì", [&](zocal::Programma& q) { q.aprifile(altro); }, Risposta::si, false,
+         true},
+        {"esci annulla", [](zocal::Programma& q) { q.uscita(); }, Risposta::annulla, true, false},
+        {"esci sì", [](zocal::Programma& q) { q.uscita(); }, Risposta::si, true, true},
+        {"tasto annulla",
+         [](zocal::Programma& q) {
+             q.splash()->show();
+             QTest::keyClick(q.splash(), Qt::Key_A);
+             EXPECT_TRUE(q.splash()->isVisible());
+         },
+         Risposta::annulla, true, false},
+    };
+    for (const Caso& k : casi) {
+        SCOPED_TRACE(k.nome);
+        dialoghi.mostrati.clear();
+        dialoghi.file.clear();
+        p->mostracalcolo();
+        riempi();
+        const std::string nome = std::string("Zocal-dati-") + k.nome;
+        const std::string file = salva(nome);
+        EXPECT_FALSE(p->modificato());
+        EXPECT_EQ(calc().windowTitle().toStdString(), "Zocal: finestra di calcolo - " + nome);
+        calc().prof->setText("1,2");
+        EXPECT_TRUE(p->modificato());
+        EXPECT_EQ(calc().windowTitle().toStdString(), "Zocal: finestra di calcolo - " + nome + "*");
+        dialoghi.mostrati.clear();
+        dialoghi.risposte = {k.risposta};
+        dialoghi.file = {altro};
+        k.comando(*p);
+        ASSERT_FALSE(dialoghi.mostrati.empty());
+        EXPECT_EQ(dialoghi.mostrati[0], zocal::domandamodifiche(file));
+        EXPECT_EQ(dialoghi.mostrati[0].testo, "Salvare le modifiche a " + nome + "?");
+        EXPECT_EQ(p->dati().prof[1] == "1,2", k.resta);
+        zocal::Lavoro letto;
+        ASSERT_TRUE(zocal::aprilavoro(file, letto).riuscita());
+        EXPECT_EQ(letto.dati.prof[1] == "1,2", k.salvato);
+        if (std::string(k.nome).rfind("esci", 0) == 0) {
+            EXPECT_EQ(calc().isVisible(), k.risposta == Risposta::annulla);
+        }
+    }
+    // Unchanged: no question at all.
+    riempi();
+    salva("Zocal-dati-prova");
+    dialoghi.mostrati.clear();
+    p->nuovo();
+    EXPECT_TRUE(dialoghi.mostrati.empty());
+    EXPECT_EQ(p->dati().nfond, 0);
+    EXPECT_EQ(p->filedati(), "");
+    EXPECT_EQ(calc().windowTitle(), "Zocal: finestra di calcolo");
+}
+
+// A crash loses at most a minute: the copy is written while there are
+// changes, offered at the next start, and gone after a save or a clean exit.
+TEST_F(Shell, TheRecoveryCopyIsWrittenOfferedAndRemoved) {
+    const std::filesystem::path cartella = percorso("recupero");
+    p->impostarecupero(cartella);
+    p->mostracalcolo();
+    riempi();
+    p->salvarecupero();
+    const std::filesystem::path copia = p->recupero()->file();
+    ASSERT_TRUE(std::filesystem::exists(copia));
+    salva("Zocal-dati-r");
+    EXPECT_FALSE(std::filesystem::exists(copia)) << "a save removes it";
+    calc().prof->setText("1,4");
+    p->salvarecupero();
+    ASSERT_TRUE(std::filesystem::exists(copia));
+
+    // As if the program had died: the copy is renamed after a process
+    // that no longer runs, and a new program finds it.
+    std::filesystem::rename(copia, cartella / "Zocal-recupero-999999999");
+    std::filesystem::rename(copia.string() + ".percorso",
+                            cartella / "Zocal-recupero-999999999.percorso");
+    DialoghiRegistrati altri;
+    LettoreFinto altrolettore;
+    zocal::Programma nuovo(altri, stampante, altrolettore, visore);
+    nuovo.impostarecupero(cartella);
+    altri.risposte = {Risposta::si};
+    nuovo.mostracalcolo();
+    ASSERT_EQ(altri.mostrati.size(), 1u);
+    EXPECT_NE(altri.mostrati[0].testo.find("Zocal-dati-r"), std::string::npos);
+    EXPECT_EQ(nuovo.dati().prof[1].testo(), "1,4");
+    EXPECT_EQ(nuovo.filedati(), percorso("Zocal-dati-r"));
+    EXPECT_TRUE(nuovo.modificato());
+    EXPECT_EQ(nuovo.lavoro().frontespizio, frontespizioesempio);
+    EXPECT_FALSE(std::filesystem::exists(cartella / "Zocal-recupero-999999999"));
+
+    // A clean exit leaves nothing behind.
+    altri.risposte = {Risposta::no};
+    nuovo.uscita();
+    EXPECT_TRUE(std::filesystem::is_empty(cartella));
 }
 
 TEST_F(Shell, OpeningAMalformedFileKeepsTheJob) {
@@ -758,7 +879,7 @@ TEST_F(Shell, ReportOfTheWorkedExampleIsSavedBesideTheJobAndOpened) {
 
     // Where no application opens the document, our own preview shows it.
     visore.riesce = false;
-    p->barra(3)->file->actions().at(7)->menu()->actions().at(1)->trigger();
+    p->barra(3)->file->actions().at(8)->menu()->actions().at(1)->trigger();
     EXPECT_EQ(visore.anteprime, 1);
     EXPECT_EQ(visore.titoli, std::vector<std::string>{"Zocal: anteprima della relazione"});
     EXPECT_GE(visore.paginetemporanee, 4);

@@ -108,7 +108,7 @@ TEST_F(StatiLimite, DetailsFollowTheFoundationShownAndANewOneJoinsTheTable) {
     EXPECT_EQ(w.tabella->rowCount(), 2);
     EXPECT_EQ(cella(1, 0), "2");
     // The width counts storey 1, whose values are still to come.
-    EXPECT_EQ(cella(1, 11), "Manca il dato del sovraccarico accidentale del piano n. 1.");
+    EXPECT_EQ(cella(1, 11), "Mancano i dati del piano n. 1.");
     EXPECT_EQ(w.tabella->currentRow(), 1);
     calc().HScroll1->setValue(1);
     EXPECT_EQ(w.fondazione(), 1);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -28,5 +29,27 @@ std::vector<std::filesystem::path> percorsistudio(const std::filesystem::path& c
 // `trovato` (when given) receives its path, or stays empty.
 StudioTecnico caricastudio(const std::vector<std::filesystem::path>& percorsi,
                            std::filesystem::path* trovato = nullptr);
+
+} // namespace zocal
+
+namespace zocal {
+
+// The file's bytes for an office: two UTF-8 lines, line ends inside a text
+// made blanks so that the address stays on the second line.
+std::string testostudio(const StudioTecnico& studio);
+// Writes the file by the safe save, making its folder; the reason of a
+// fault in Italian, nullopt when written.
+std::optional<std::string> salvastudio(const std::filesystem::path& file,
+                                       const StudioTecnico& studio);
+
+// The job files last opened or saved, most recent first, one UTF-8 path a
+// line in the user's configuration folder.
+inline constexpr std::size_t maxrecenti = 5;
+inline constexpr const char* filerecenti = "recenti";
+std::vector<std::string> leggirecenti(const std::filesystem::path& file);
+// `file` first, without repeating it, at most maxrecenti.
+std::vector<std::string> conrecente(std::vector<std::string> recenti, const std::string& file);
+std::optional<std::string> salvarecenti(const std::filesystem::path& file,
+                                        const std::vector<std::string>& recenti);
 
 } // namespace zocal

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -79,9 +80,9 @@ class DatiCalcolo {
     Cella tiposuolo, pesos, coes, attr;
 
     // Recounts nfond and every npiani: nfond is the highest foundation with
-    // a depth, npiani(f) the highest storey whose slab self-weight reads
-    // greater than 0; storeys only for foundations 1..nfond. Without gaps
-    // these are the numbers of foundations and storeys in use.
+    // a depth, npiani(f) the highest storey with any entry typed; storeys
+    // only for foundations 1..nfond. Without gaps these are the numbers of
+    // foundations and storeys in use.
     void contadati();
 
     // Empties every entry and result, zeroes the counts, empties the soil.
@@ -97,5 +98,16 @@ class DatiCalcolo {
     using Tabella = std::array<std::array<std::array<Cella, maxpiani + 1>, maxfond + 1>, 10>;
     std::unique_ptr<Tabella> piani_;
 };
+
+// The first empty entry of storeys 1..npiani(f), lowest storey first.
+struct DatoMancante {
+    int piano = 0;
+    Voce voce = Voce::pesol;
+    bool pianovuoto = false; // all eight entries empty
+};
+std::optional<DatoMancante> datomancante(const DatiCalcolo& dati, int f);
+// "Manca il dato del peso del solaio del piano n. 3." or, for a storey with
+// nothing typed, "Mancano i dati del piano n. 2."
+std::string notamancante(const DatoMancante& mancante);
 
 } // namespace zocal

@@ -21,4 +21,9 @@ Messaggio domandaelimina(const std::string& file, bool aperto, const ModZocal& m
 // Before a save replaces an existing file other than the job's own.
 Messaggio domandasostituisci(const std::string& file, const ModZocal& mod);
 
+// Before a command leaves a job changed since it was last saved: "Salvare le
+// modifiche a Zocal-dati-rossi?" (Yes / No / Cancel); `filedati` empty for a
+// job never saved.
+Messaggio domandamodifiche(const std::string& filedati);
+
 } // namespace zocal

@@ -21,8 +21,9 @@ struct CampiTerreno {
     std::string attr;
 };
 
-// The one guidance text for the yellow box: the next value to type. A
-// storey or foundation left empty below one in use is asked for too.
+// The one guidance text for the yellow box: the next value to type, in the
+// lowest storey that lacks one; a foundation left empty below one in use is
+// asked for too.
 std::string indicazioni(const DatiCalcolo& dati, int fondcorrente, const CampiTerreno& campi);
 
 // The first foundation without a depth below the highest one in use; 0 when

@@ -30,12 +30,16 @@ struct ComandiFinestra {
 
 // The shared commands of one window's bar; the program connects them.
 struct BarraComune {
+    QAction* nuovo = nullptr;
     QAction* apri = nullptr;
     QAction* salva = nullptr;
     QAction* salvanome = nullptr;
     QAction* elimina = nullptr;
     QAction* esci = nullptr;
     QAction* colore = nullptr;
+    QAction* studio = nullptr; // "Dati dello studio..."
+    // The last files opened or saved, most recent first; hidden when unused.
+    std::array<QAction*, 5> recenti{};
     std::array<QAction*, 4> finestre{}; // 1..3
     // "Verifica agli stati limite (NTC 2018)", after the three windows.
     QAction* ntc = nullptr;

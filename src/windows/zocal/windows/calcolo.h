@@ -5,6 +5,7 @@
 #include "zocal/windows/finestralavoro.h"
 
 #include <array>
+#include <string>
 
 class QAction;
 class QComboBox;
@@ -104,6 +105,8 @@ class calcolo : public FinestraLavoro {
     void avantiRichiesto();
     // The data or the shown foundation changed: the results shown elsewhere follow.
     void risultatiCambiati();
+    // The clear command emptied the data: what else belongs to the job goes too.
+    void datiCancellati();
 
   protected:
     bool eventFilter(QObject* oggetto, QEvent* evento) override;
@@ -126,6 +129,8 @@ class calcolo : public FinestraLavoro {
     const OpzioniNtc* opzionintc_ = &ntcpredefinite_;
     int fondcorrente_ = 0;
     int primopiano_ = 1;
+    // What the last typed point became, shown in the guidance box.
+    std::string notacampo_;
     // [voce][row 1..5]
     std::array<std::array<QLineEdit*, 6>, 8> campi_{};
 };

@@ -3,6 +3,7 @@
 #include "zocal/core/dialoghi.h"
 #include "zocal/core/lavoro.h"
 
+#include <optional>
 #include <string>
 
 namespace zocal {
@@ -11,9 +12,9 @@ namespace zocal {
 class SportelloLavoro {
   public:
     virtual ~SportelloLavoro() = default;
-    // The calculation window's data check, silent when all is well; false
-    // when it failed, after showing why.
-    virtual bool datiaccettati() = 0;
+    // The calculation window's data check, shown to no one: the message
+    // telling what the job still lacks, nullopt when it is complete.
+    virtual std::optional<Messaggio> datiincompleti() = 0;
     // The whole job as the windows hold it; a window not opened yet is
     // created for it, not shown.
     virtual Lavoro lavoro() = 0;
@@ -44,8 +45,12 @@ class ComandiArchivio {
     // The name the file dialog holds: the last one chosen in it.
     const std::string& nomedialogo() const { return nomedialogo_; }
 
+    static constexpr const char* salvatoincompleto = "Il lavoro è stato salvato, ma è incompleto:";
+
     // Each returns true when it did its work.
     // Saves to the current file, asking for a name only when there is none.
+    // An incomplete job is saved too, its empty cells as they are, and the
+    // user is told what it lacks.
     bool salva_Click();
     // Always asks for a name. A chosen file that exists and is not the
     // job's own is replaced only when the user confirms.
@@ -57,6 +62,10 @@ class ComandiArchivio {
     // Deletes a chosen file once the user confirms; the job and the current
     // file stay.
     bool eliminare_click();
+    // A new job has no file yet.
+    void nuovo() { filedati_.clear(); }
+    // A job recovered after a crash belongs to the file it was typed for.
+    void impostafiledati(std::string percorso) { filedati_ = std::move(percorso); }
 
   private:
     bool salvadati(bool chiedinome);

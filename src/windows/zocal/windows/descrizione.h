@@ -71,6 +71,8 @@ class descrizione : public FinestraLavoro {
     void cambiato(Descrizione d);
 
     std::array<QComboBox*, ndescrizione> campi_{};
+    // The length warning of the field last changed, while it is too long.
+    QString avvisolunghezza_;
 };
 
 } // namespace zocal

@@ -21,6 +21,8 @@ class DialoghiQt : public Dialoghi {
 
     void avvisa(const Messaggio& messaggio) override;
     Risposta chiedi(const Messaggio& messaggio, bool predefinitoNo) override;
+    Risposta chiediannulla(const Messaggio& messaggio) override;
+    std::optional<std::array<std::string, 2>> compila(const Modulo& modulo) override;
     std::optional<std::string> apriFile(const RichiestaFile& richiesta) override;
     std::optional<std::string> salvaFile(const RichiestaFile& richiesta) override;
     std::optional<unsigned> scegliColore(unsigned iniziale) override;

@@ -5,7 +5,11 @@
 
 #include <QMainWindow>
 
+#include <string>
+
 class QAction;
+class QDragEnterEvent;
+class QDropEvent;
 class QLabel;
 class QPushButton;
 
@@ -42,6 +46,11 @@ class FinestraLavoro : public QMainWindow {
     // 1 calculation, 2 description, 3 title page.
     int numero() const { return numero_; }
 
+    // The caption with the job's file name ("nuovo lavoro" before the first
+    // save) and a "*" while the job has unsaved changes; the designed caption
+    // alone for a new job untouched.
+    void impostastato(const std::string& filedati, bool modificato);
+
   public slots:
     // Empties the window's data at once, as loading a job does.
     virtual void cancella_click() = 0;
@@ -51,6 +60,10 @@ class FinestraLavoro : public QMainWindow {
   signals:
     void guidainlineaRichiesta();
     void uscitaRichiesta();
+    // A field's text or the window's data changed.
+    void datiCambiati();
+    // A file dropped on the window, to open as the job.
+    void fileTrascinato(const std::string& percorso);
 
   protected:
     FinestraLavoro(Dialoghi& dialoghi, int numero, const char* titolo, QWidget* parent);
@@ -67,10 +80,17 @@ class FinestraLavoro : public QMainWindow {
     // its size and sets the program's message titles.
     void Form_Load();
 
+    // A file dragged over the window or any of its fields is a job to open,
+    // not a text to paste.
+    bool eventFilter(QObject* oggetto, QEvent* evento) override;
+    void dragEnterEvent(QDragEnterEvent* evento) override;
+    void dropEvent(QDropEvent* evento) override;
+
     Dialoghi& dialoghi_;
 
   private:
     int numero_;
+    QString titolo_;
 };
 
 } // namespace zocal

@@ -11,13 +11,16 @@
 #include <QString>
 
 #include <array>
+#include <filesystem>
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 class QMainWindow;
+class QTimer;
 class QWidget;
 
 namespace zocal {
@@ -32,6 +35,7 @@ class descrizione;
 class frmSplash;
 class frontespizio;
 class statilimite;
+class Recupero;
 struct EsitoStampa;
 
 // The whole program: the job's verification data, the start-up screen, the
@@ -41,7 +45,7 @@ struct EsitoStampa;
 class Programma : public QObject, public SportelloLavoro {
     Q_OBJECT
   public:
-    static constexpr const char* titolocolore = "Rivolo: colore di sfondo";
+    static constexpr const char* titolocolore = "Zocal: colore di sfondo";
     static constexpr const char* domandagrigio =
         "Colori uguali e riposanti (grigio) per tutte le finestre?";
     static constexpr const char* titolouscita =
@@ -90,9 +94,28 @@ class Programma : public QObject, public SportelloLavoro {
     using Genitore = std::function<void(QWidget* finestra)>;
     void impostagenitore(Genitore genitore) { genitore_ = std::move(genitore); }
 
-    bool datiaccettati() override;
+    std::optional<Messaggio> datiincompleti() override;
     Lavoro lavoro() override;
     void mostralavoro(const Lavoro& lavoro) override;
+
+    // Whether the job differs from what was last saved, opened or begun.
+    bool modificato() const;
+    // Before a command leaves the job: with unsaved changes, asks whether
+    // to save them. False when the user cancels or the save fails.
+    bool chiedisalvataggio();
+    // The recovery copy goes to this folder every minute while the job has
+    // unsaved changes; the first calculation window offers to recover what
+    // a run that did not end left there.
+    void impostarecupero(const std::filesystem::path& cartella);
+    // Writes the recovery copy now, when the job has changes it lacks.
+    void salvarecupero();
+    const Recupero* recupero() const { return recupero_.get(); }
+    // The last job files opened or saved are kept in this file, listed under
+    // "File" in every working window.
+    void impostarecenti(const std::filesystem::path& file);
+    const std::vector<std::string>& recenti() const { return recenti_; }
+    // "Dati dello studio...": the office is written to this file and used at once.
+    void impostafilestudio(const std::filesystem::path& file) { filestudio_ = file; }
 
   public slots:
     // The start-up screen with its music.
@@ -117,7 +140,15 @@ class Programma : public QObject, public SportelloLavoro {
     // Asks, closes every window and shows the closing screen.
     void uscita();
 
+    // An empty job, after asking for unsaved changes.
+    void nuovo();
+    // The titles follow the file name and the unsaved changes.
+    void aggiornastato();
     void apri();
+    // A job file chosen from the recent list or dropped on a window.
+    void aprifile(const std::string& percorso);
+    // Name and address of the technical office, asked in a small form.
+    void datistudio();
     void salva();
     void salvanome();
     void elimina();
@@ -145,6 +176,18 @@ class Programma : public QObject, public SportelloLavoro {
     void preparafinestra(FinestraLavoro& w, ComandiFinestra comandi);
     void porta(QMainWindow* w);
     void esitostampa(const EsitoStampa& esito);
+    // The job as it stands, without making a window: one not made yet holds
+    // what it starts with.
+    Lavoro lavoroattuale() const;
+    // The job's file bytes, which tell whether it changed.
+    std::string firma() const;
+    // The job as it stands is saved: no changes, no recovery copy.
+    void segnasalvato();
+    // Offers, once, the copy a run that did not end left behind.
+    void offrirecupero();
+    // The current file goes to the top of the recent list.
+    void aggiornarecenti();
+    void mostrarecenti();
     void passorelazione(const char* testo);
 
     Dialoghi& dialoghi_;
@@ -160,6 +203,15 @@ class Programma : public QObject, public SportelloLavoro {
     Fabbrica fabbrica_;
     Genitore genitore_;
     std::string fileiniziale_;
+    std::string firma_;         // of the job as last saved, opened or begun
+    std::string firmarinuncia_; // of the job whose changes the user gave up
+    std::string firmarecupero_; // of the job in the recovery copy
+    std::unique_ptr<Recupero> recupero_;
+    QTimer* timerrecupero_ = nullptr;
+    bool recuperoofferto_ = false;
+    std::filesystem::path filerecenti_;
+    std::vector<std::string> recenti_;
+    std::filesystem::path filestudio_;
 
     std::unique_ptr<frmSplash> splash_;
     std::unique_ptr<calcolo> calcolo_;

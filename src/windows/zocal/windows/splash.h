@@ -5,6 +5,7 @@
 #include <QWidget>
 
 #include <array>
+#include <functional>
 
 class QLabel;
 
@@ -27,6 +28,8 @@ class frmSplash : public QWidget {
 
     // Label 2 reads as a closing screen above the program's name.
     void mostrachiusura();
+    // Asked before a key ends the program; false keeps the screen.
+    void impostaconferma(std::function<bool()> conferma) { conferma_ = std::move(conferma); }
 
   signals:
     // A click anywhere on the screen: the music pauses first.
@@ -44,6 +47,7 @@ class frmSplash : public QWidget {
 
     LettoreMusica& lettore_;
     std::array<QLabel*, 9> etichette_{};
+    std::function<bool()> conferma_;
 };
 
 } // namespace zocal
