@@ -26,9 +26,10 @@ constexpr std::string_view lotto[] = {
     "il lotto è pianeggiante"sv, "il lotto è in leggero declivio"sv,
     "il lotto verrà sbancato e saranno costruiti muri di sostegno"sv,
     "il lotto sarà interessato da modeste opere di scavo"sv};
-// Metres as typed, never read as numbers: the point stays a point.
-constexpr std::string_view altezza[] = {"1"sv, "1.5"sv, "2"sv, "2.5"sv, "3"sv, "3.5"sv,
-                                        "4"sv, "4.5"sv, "5"sv, "5.5"sv, "6"sv};
+// Metres with the decimal comma, as the report writes every number; a job
+// saved with "1.5" keeps its own text.
+constexpr std::string_view altezza[] = {"1"sv, "1,5"sv, "2"sv, "2,5"sv, "3"sv, "3,5"sv,
+                                        "4"sv, "4,5"sv, "5"sv, "5,5"sv, "6"sv};
 constexpr std::string_view acque[] = {
     "saranno opportunamente incanalate"sv, "già sono in massima parte incanalate"sv,
     "scorrono in luoghi lontani dalle fondazioni"sv, "saranno oggetto di opere di drenaggio"sv};

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <utility>
+#include <vector>
 
 namespace zocal {
 
@@ -194,6 +195,32 @@ std::optional<Messaggio> controlla(const DatiCalcolo& d, int& controllosilenzios
     }
     return Messaggio{"I dati sono stati immessi correttamente.", Icona::informazione,
                      mod.titolocontrollo};
+}
+
+std::string fondazioninonverificate(const DatiCalcolo& d, const OpzioniNtc* ntc) {
+    std::vector<int> non;
+    const int nfond = std::clamp(d.nfond, 0, maxfond);
+    for (int f = 1; f <= nfond; ++f) {
+        bool regge = d.verifica[f] == "verificata";
+        if (regge && ntc != nullptr) {
+            const VerificaNtc v = verificantc(d, f, *ntc);
+            regge = !v.calcolata || v.verificata;
+        }
+        if (!regge) {
+            non.push_back(f);
+        }
+    }
+    if (non.empty()) {
+        return {};
+    }
+    if (non.size() == 1) {
+        return "La fondazione n." + n(non.front()) + " non è verificata.";
+    }
+    std::string elenco;
+    for (int f : non) {
+        elenco += (elenco.empty() ? "" : ",") + n(f);
+    }
+    return "Le fondazioni n." + elenco + " non sono verificate.";
 }
 
 } // namespace zocal

@@ -108,14 +108,14 @@ void scrivimodello(Foglio& f) {
     f.acapo();
     f.acapo();
     righe(f, 7,
-          {" fond.    piano   solaio    sovr.   lungh.    tram.    spess.   inter.   spec.    "
-           "prof.    largh.",
-           "  n.        n.     kg/mq    kg/mq     m        kg        m        m      kg/mc      "
-           "m        m"});
+          {" fond.    piano   solaio    sovr.   lungh.   pavim.    tram.    spess.   inter.   "
+           "spec.    prof.    largh.",
+           "  n.        n.     kg/mq    kg/mq     m       kg/mq     kg        m        m      "
+           "kg/mc      m        m"});
     f.acapo();
     for (int k = 0; k < 20; ++k) {
         f.a(7, "_______  _______  _______  _______  _______  _______  _______  _______  "
-               "_______  _______  _______");
+               "_______  _______  _______  _______");
         f.acapo();
         f.acapo();
     }

@@ -117,6 +117,9 @@ constexpr std::array<ColonnaFondazione, 10> colonnepiano{{
     {"totale", "kg", Voce::scartot, "###0"},
 }};
 
+constexpr std::string_view larghezzaassunta = "0,50 (*)";
+constexpr std::string_view notalarghezzaassunta = "(*) larghezza non indicata: assunta 0,50 m";
+
 struct ColonnaBase {
     std::string_view simbolo;
     std::string_view unita;
@@ -276,14 +279,22 @@ void fondazione(ScrittoreRelazione& w, const DatiCalcolo& d, int f) {
         }
         if (s == 1) {
             for (std::size_t k = 0; k < colonnebase.size(); ++k) {
+                const Cella& valore = (d.*colonnebase[k].cella)[fi];
+                // The width the results were computed with, never a blank cell.
+                const bool assunta = colonnebase[k].cella == &DatiCalcolo::largh && valore.vuota();
                 cella(w, r, static_cast<int>(k) + 12,
-                      formatta((d.*colonnebase[k].cella)[fi], colonnebase[k].modello));
+                      assunta ? std::string(larghezzaassunta)
+                              : formatta(valore, colonnebase[k].modello));
             }
         }
     }
     w.formatotabella(9);
     // Symbols and units head the table on every page it runs onto.
     w.righeintestazione(2);
+    if (npiani > 0 && d.largh[fi].vuota()) {
+        w.nuovoparagrafo();
+        w.testoparagrafo(std::string(notalarghezzaassunta) + cr);
+    }
 }
 
 // The limit-state section: method, partial factors, then each foundation's

@@ -1,5 +1,7 @@
 #include "zocal/report/relazionefile.h"
 
+#include "zocal/core/guida.h"
+
 #include "zocal/archive/archivio.h"
 #include "zocal/report/documento.h"
 #include "zocal/report/percorsi.h"
@@ -39,6 +41,11 @@ EsitoRelazione relazionedafile(const std::string& filelavoro, const std::string&
     // What showing the loaded job in the calculation window leaves behind.
     lavoro.dati.contadati();
     aggiornarisultati(lavoro.dati);
+    if (lavoro.dati.nfond == 0) {
+        EsitoRelazione esito;
+        esito.errore = relazionesenzadati;
+        return esito;
+    }
 
     StudioTecnico s = (studio && indirizzo) ? StudioTecnico{} : caricastudio(percorsistudio());
     if (studio) {
@@ -58,9 +65,12 @@ EsitoRelazione relazionedafile(const std::string& filelavoro, const std::string&
     }
     ScrittoreDocumento scrittore;
     EsitoRelazione esito = scrivirelazione(scrittore, lavoro, s, percorso, conntc);
+    // A failing foundation is reported, and said.
+    esito.avviso = fondazioninonverificate(lavoro.dati, conntc ? &lavoro.ntc : nullptr);
     if (auto avviso = avvisosenzastudio(s, cartellaconfigurazione())) {
         std::replace(avviso->begin(), avviso->end(), CR, '\n');
-        esito.avviso = *avviso + "\nIn alternativa indicarlo con --studio.";
+        esito.avviso += (esito.avviso.empty() ? "" : "\n") + *avviso +
+                        "\nIn alternativa indicarlo con --studio.";
     }
     esito.avvisolavoro = lettura.avviso();
     return esito;

@@ -179,6 +179,8 @@ void calcolo::costruisci() {
         casella(superficie, "prof", 5400, 600, 615, 285, "la profondità di posa della fondazione");
     etichetta(superficie, "largh.metri", 6240, 600, 855, 255, "la larghezza della fondazione");
     largh = casella(superficie, "largh", 7200, 600, 615, 285, "la larghezza della fondazione");
+    // The width the calculation takes while none is typed, in grey; the field stays empty.
+    largh->setPlaceholderText(QStringLiteral("0,50"));
     Text1 = casella(superficie, "Text1", 8040, 600, 1335, 285, nullptr);
     Text1->setReadOnly(true);
     Text1->setFocusPolicy(Qt::ClickFocus);

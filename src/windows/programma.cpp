@@ -748,6 +748,19 @@ void Programma::passorelazione(const char* testo) {
 
 void Programma::relazione() {
     frontespizio* f = finestrafrontespizio();
+    // Nothing to report is refused; a failing foundation is asked for.
+    finestracalcolo()->aggiornarisultati();
+    if (dati_.nfond == 0) {
+        dialoghi_.avvisa({relazionesenzadati, Icona::stop, modzocal().titolocontrollo});
+        return;
+    }
+    if (const std::string non = fondazioninonverificate(dati_, &ntc_); !non.empty()) {
+        const Messaggio domanda{non + "\rProdurre comunque la relazione?", Icona::domanda,
+                                modzocal().titolocontrollo};
+        if (dialoghi_.chiedi(domanda, true) != Risposta::si) {
+            return;
+        }
+    }
     // A report signed by nobody is asked for, never made unawares.
     if (const auto avviso = avvisosenzastudio(studio_, cartellaconfigurazione())) {
         const Messaggio domanda{*avviso + "\rProdurre comunque la relazione?", Icona::domanda,

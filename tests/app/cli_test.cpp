@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <iterator>
 #include <string>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -302,6 +303,27 @@ TEST(Documenti, ReportAndPrintoutThroughTheBatchTool) {
     EXPECT_NE(r.testo.find(docx), std::string::npos) << r.testo;
     EXPECT_TRUE(std::filesystem::is_regular_file(docx));
     EXPECT_TRUE(std::filesystem::is_regular_file(cartella / "relazione.pdf"));
+
+    // A failing foundation is written with a warning; a job without data is refused.
+    std::ifstream in(esempio("Zocal-dati-esempio"), std::ios::binary);
+    std::string lavoro{std::istreambuf_iterator<char>(in), {}};
+    lavoro.replace(lavoro.find("\"0,6\""), 5, "\"0,4\"");
+    const auto stretta = cartella / "Zocal-dati-stretta";
+    std::ofstream(stretta, std::ios::binary) << lavoro;
+    const Uscita f =
+        esegui("relazione " + stretta.string() + " --studio Prova --indirizzo Qui", true);
+    EXPECT_EQ(f.stato, 0) << f.testo;
+    EXPECT_NE(f.testo.find("zocal-cli: attenzione: La fondazione n. 1 non è verificata."),
+              std::string::npos)
+        << f.testo;
+    const auto vuota = cartella / "Zocal-dati-vuota";
+    std::ofstream(vuota, std::ios::binary) << "0\r\n\"\",,,\r\n";
+    const Uscita v =
+        esegui("relazione " + vuota.string() + " --studio Prova --indirizzo Qui", true);
+    EXPECT_EQ(v.stato, 2);
+    EXPECT_NE(v.testo.find("Non esistono dati: la relazione non viene prodotta."),
+              std::string::npos)
+        << v.testo;
 
     const std::string pdf = (cartella / "dati.pdf").string();
     const Uscita s = esegui("stampa --dati " + esempio("Zocal-dati-esempio") + " -o " + pdf);

@@ -270,3 +270,34 @@ TEST_F(Controllo, SecondFoundationWithoutStoreys) {
     EXPECT_EQ(esegui(d)->testo,
               "Attenzione: non ancora vengono inseriti dati per controllare i piani!");
 }
+
+TEST(Nonverificate, NamesEveryFoundationThatFailsEitherCheck) {
+    struct Caso {
+        const char* verdetti[3];
+        bool ntc;
+        const char* atteso;
+    };
+    const Caso casi[] = {
+        {{"verificata", "verificata", ""}, false, ""},
+        {{"verificata", "non verificata", ""}, false, "La fondazione n. 2 non è verificata."},
+        {{"", "verificata", "non verificata"}, false, "Le fondazioni n. 1, 3 non sono verificate."},
+        // The worked example holds by both checks.
+        {{"verificata", "verificata", ""}, true, ""},
+    };
+    for (const Caso& c : casi) {
+        DatiCalcolo d = esempiolavorato();
+        d.nfond = c.verdetti[2][0] ? 3 : 2;
+        for (int f = 1; f <= 3; ++f) {
+            d.verifica[f] = c.verdetti[f - 1];
+        }
+        const OpzioniNtc opzioni;
+        EXPECT_EQ(fondazioninonverificate(d, c.ntc ? &opzioni : nullptr), c.atteso);
+    }
+    DatiCalcolo d = esempiolavorato();
+    d.verifica[1] = "verificata";
+    d.attr = "5";
+    const OpzioniNtc opzioni;
+    ASSERT_FALSE(verificantc(d, 1, opzioni).verificata);
+    EXPECT_EQ(fondazioninonverificate(d, &opzioni), "La fondazione n. 1 non è verificata.");
+    EXPECT_EQ(fondazioninonverificate(d, nullptr), "");
+}

@@ -64,15 +64,18 @@ TEST_F(Documenti, ModelloRigaPerRiga) {
     EXPECT_EQ(carta.testo(32), riga({{10, "Progetto: ___________________________________"}}));
     // The stated widths of the small-print lines.
     const std::pair<std::size_t, std::size_t> larghezze[] = {
-        {34, 56}, {35, 54}, {37, 56}, {39, 97}, {40, 94}};
+        {34, 56}, {35, 54}, {37, 56}, {39, 106}, {40, 103}};
     for (const auto& [n, lunghezza] : larghezze) {
         EXPECT_EQ(carta.colonnadi(n, carta.testo(n).substr(6)), 7) << n;
         EXPECT_EQ(caratteri(carta.testo(n)) - 6, lunghezza) << "riga " << n + 1;
     }
     EXPECT_EQ(carta.testo(37).substr(6, 12), "________    ");
-    // Twenty empty rows of eleven boxes, each followed by a blank line.
+    // The floor weight has its column, under the legend's "pavim.".
+    EXPECT_EQ(carta.testo(39).substr(6 + 45, 6), "pavim.");
+    EXPECT_EQ(carta.testo(40).substr(6 + 46, 5), "kg/mq");
+    // Twenty empty rows of twelve boxes, each followed by a blank line.
     const std::string vuota = carta.testo(42);
-    EXPECT_EQ(caratteri(vuota), 6u + 97u);
+    EXPECT_EQ(caratteri(vuota), 6u + 106u);
     EXPECT_EQ(vuota.substr(6, 9), "_______  ");
     for (std::size_t n = 42; n < 82; n += 2) {
         EXPECT_EQ(carta.testo(n), vuota) << n;

@@ -254,6 +254,24 @@ TEST(Fondazioni, HeadingAndCellsOfAKnownJob) {
                                         "1800", "3690", "3690", "", "", "", "", "", "", ""}));
 }
 
+// The results of an empty width are computed with 0,50 m: the cell says so.
+TEST(Fondazioni, AnEmptyWidthPrintsTheAssumedOneWithItsFootnote) {
+    for (const bool vuota : {true, false}) {
+        Lavoro l = lavoroconrisultati();
+        if (vuota) {
+            l.dati.largh[1] = "";
+        }
+        const ScrittoreRegistratore w = componi(l);
+        EXPECT_EQ(w.tabelle().at(4).celle[2][12], vuota ? "0,50 (*)" : "0,60");
+        const auto testi = w.solo(T::testoparagrafo);
+        const bool nota =
+            std::find(testi.begin(), testi.end(),
+                      fai(T::testoparagrafo, "(*) larghezza non indicata: assunta 0,50 m\r")) !=
+            testi.end();
+        EXPECT_EQ(nota, vuota);
+    }
+}
+
 TEST(Fondazioni, VerdictAsHeldEvenEmpty) {
     Lavoro l = lavoroconrisultati();
     l.dati.verifica[1] = "";

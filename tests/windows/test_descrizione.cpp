@@ -69,7 +69,7 @@ TEST_F(Descrizione_, SiApreVuotaConLeListeEDidascalie) {
     EXPECT_TRUE(dialoghi.mostrati.empty());
     EXPECT_EQ(w->fabbricato->count(), 2);
     EXPECT_EQ(w->altezza->count(), 11);
-    EXPECT_EQ(w->altezza->itemText(1), "1.5");
+    EXPECT_EQ(w->altezza->itemText(1), "1,5");
     EXPECT_EQ(w->giudizio->itemText(3), "scadente (occorrerebbero opere di consolidamento)");
     EXPECT_EQ(w->acque->toolTip(),
               "cliccare sulla freccia per visualizzare una lista di opzioni tra cui scegliere");

@@ -887,6 +887,65 @@ TEST_F(Shell, ReportOfTheWorkedExampleIsSavedBesideTheJobAndOpened) {
               "relazione salvata: " + dove + " (mostrata in anteprima)");
 }
 
+// No report of nothing, and none of a failing foundation unasked. Each
+// case: the job, the answer, the question's start, whether it is written.
+TEST_F(Shell, AReportWithoutDataIsRefusedAndOfAFailingFoundationAskedFor) {
+    p->impostastudio({"Studio Bianchi", "via Roma 1"}, "");
+    struct Caso {
+        const char* nome;
+        void (*prepara)(zocal::DatiCalcolo&);
+        Risposta risposta;
+        const char* messaggio;
+        bool scritta;
+    };
+    const Caso casi[] = {
+        {"vuota", [](zocal::DatiCalcolo& d) { d.cancella(); }, Risposta::si,
+         "Non esistono dati: la relazione non viene prodotta.", false},
+        {"no", [](zocal::DatiCalcolo& d) { d.largh[1] = "0,4"; }, Risposta::no,
+         "La fondazione n. 1 non è verificata.\rProdurre comunque la relazione?", false},
+        {"sì", [](zocal::DatiCalcolo& d) { d.largh[1] = "0,4"; }, Risposta::si,
+         "La fondazione n. 1 non è verificata.\rProdurre comunque la relazione?", true},
+        {"verificata", [](zocal::DatiCalcolo&) {}, Risposta::no, nullptr, true},
+    };
+    for (const Caso& k : casi) {
+        SCOPED_TRACE(k.nome);
+        riempi();
+        k.prepara(p->dati());
+        mostralavoro(calc());
+        dialoghi.mostrati.clear();
+        dialoghi.risposte = {k.risposta};
+        visore.aperti.clear();
+        p->relazione();
+        if (k.messaggio) {
+            ASSERT_FALSE(dialoghi.mostrati.empty());
+            EXPECT_EQ(dialoghi.mostrati[0].testo, k.messaggio);
+        } else {
+            EXPECT_TRUE(dialoghi.mostrati.empty());
+        }
+        EXPECT_EQ(visore.aperti.size(), k.scritta ? 1u : 0u);
+    }
+}
+
+// "Cancella dati" leaves no trace of the job: the limit-state choices, the
+// foundation shown and the highlighted storey number go with the data.
+TEST_F(Shell, ClearingTheDataClearsEveryTraceOfTheJob) {
+    zocal::Lavoro l = p->lavoro();
+    esempio(l.dati);
+    l.ntc.ngamma = zocal::FormulaNgamma::vesic;
+    l.ntc.g2definiti = true;
+    p->mostralavoro(l);
+    calc().HScroll1->setValue(3);
+    QTest::mouseMove(calc().num[2]);
+    calc().cancella_click();
+    EXPECT_TRUE(p->opzionintc().predefinite());
+    EXPECT_EQ(calc().fondcorrente(), 1);
+    EXPECT_EQ(calc().Label1->text(), "1");
+    EXPECT_EQ(calc().num[2]->palette().color(QPalette::Window), QColor(0, 255, 255));
+    // The empty width shows the 0,50 m the calculation takes, and holds nothing.
+    EXPECT_EQ(calc().largh->placeholderText(), "0,50");
+    EXPECT_EQ(calc().largh->text(), "");
+}
+
 TEST_F(Shell, ReportWithoutTheStudioNameIsAskedForFirst) {
     riempi();
     salva("Zocal-dati-rossi");

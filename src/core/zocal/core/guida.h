@@ -2,6 +2,7 @@
 
 #include "zocal/core/daticalcolo.h"
 #include "zocal/core/messaggio.h"
+#include "zocal/core/ntc.h"
 
 #include <optional>
 #include <string>
@@ -35,5 +36,14 @@ int fondazionevuota(const DatiCalcolo& dati);
 // place sets it to 0 and shows nothing.
 std::optional<Messaggio> controlla(const DatiCalcolo& dati, int& controllosilenzioso,
                                    const ModZocal& mod);
+
+// Before a report: one with nothing to report is refused with this text.
+inline constexpr const char* relazionesenzadati =
+    "Non esistono dati: la relazione non viene prodotta.";
+// The foundations 1..nfond not verified, by their allowable-stress verdict
+// or, when given options and the check can be made, by the limit-state
+// one: "La fondazione n. 2 non è verificata." or "Le fondazioni n. 1, 3 non
+// sono verificate."; empty when every one holds.
+std::string fondazioninonverificate(const DatiCalcolo& dati, const OpzioniNtc* ntc);
 
 } // namespace zocal
