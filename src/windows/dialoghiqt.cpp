@@ -114,6 +114,7 @@ Risposta DialoghiQt::chiediannulla(const Messaggio& messaggio) {
     QMessageBox box(icona(messaggio.icona), QString::fromStdString(messaggio.titolo),
                     testomessaggio(messaggio.testo),
                     QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, genitore_);
+    semplice(box);
     box.setDefaultButton(QMessageBox::Yes);
     box.button(QMessageBox::Yes)->setText(QString::fromUtf8("Sì"));
     box.button(QMessageBox::No)->setText(QStringLiteral("No"));
