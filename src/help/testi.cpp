@@ -154,9 +154,9 @@ lavoro, per esempio "Zocal-dati-Rossi" o "Zocal-dati-scuola-via-Roma". Così
 i file dei lavori si riconoscono a colpo d'occhio e la finestra di apertura li
 elenca da soli.
 
-Prima di salvare, il programma controlla i dati della finestra di calcolo: se
-manca qualcosa lo segnala e non salva, così che in archivio non finiscano
-lavori incompleti. Il salvataggio non mette mai a rischio il file precedente:
+Anche un lavoro incompleto si può salvare, per riprenderlo più tardi: dopo il
+salvataggio il programma dice che cosa manca ancora. Il salvataggio non mette
+mai a rischio il file precedente:
 il vecchio file viene sostituito solo quando il nuovo è stato scritto per
 intero. Se un testo contiene caratteri che il file non può conservare, il
 programma li sostituisce con "?" e lo avvisa.
@@ -177,8 +177,18 @@ conviene modificarlo a mano: un errore di scrittura lo renderebbe illeggibile.
 La relazione e la guida completa vengono salvate nella stessa cartella del
 file dati corrente.
 
-All'uscita il programma non salva nulla da sé: prima di uscire conviene
-archiviare il lavoro con "Salva".
+"Nuovo" (Ctrl+N) comincia un lavoro vuoto; Ctrl+O apre, Ctrl+S salva e Ctrl+P
+stampa. In fondo al menu File sono elencati gli ultimi cinque file aperti o
+salvati, e un file dati trascinato su una finestra si apre. Il titolo delle
+finestre riporta il nome del file, con un asterisco finché ci sono modifiche
+non salvate. Prima di "Nuovo", "Apri", della chiusura e di "Esci", se il
+lavoro è cambiato dall'ultimo salvataggio, il programma chiede "Salvare le
+modifiche a ...?" (Sì / No / Annulla). Ogni minuto le modifiche non salvate
+sono copiate in una cartella dell'utente: dopo un arresto improvviso, al
+successivo avvio il programma offre di recuperarle.
+
+Nome e indirizzo dello studio tecnico si indicano con "Modifica > Dati dello
+studio..." e valgono da subito.
 )";
 
 constexpr std::string_view stampa = R"(
