@@ -316,6 +316,38 @@ std::string notaillegibile(const Cella& cella, const std::string& dove) {
            "). Correggere il valore.";
 }
 
+bool fondazioneregge(const DatiCalcolo& d, int f, const OpzioniNtc* ntc) {
+    if (f < 1 || f > maxfond || !(d.verifica[f] == testoverificata)) {
+        return false;
+    }
+    if (ntc == nullptr) {
+        return true;
+    }
+    const VerificaNtc v = verificantc(d, f, *ntc);
+    return !v.calcolata || v.verificata;
+}
+
+std::optional<double> larghezzasufficiente(const DatiCalcolo& dati, int f, const OpzioniNtc* ntc) {
+    if (f < 1 || f > maxfond || fondazioneregge(dati, f, ntc)) {
+        return std::nullopt;
+    }
+    const auto attuale =
+        dati.largh[f].vuota() ? std::optional<double>(0.0) : leggidecimale(dati.largh[f]);
+    if (!attuale) {
+        return std::nullopt;
+    }
+    // Whole centimetres, so that the steps never drift.
+    DatiCalcolo prova = dati;
+    for (long cm = std::lround(*attuale * 100) + 5; cm <= 500; cm += 5) {
+        prova.largh[f] = scrivinumero(static_cast<double>(cm) / 100);
+        calcola(prova, f);
+        if (fondazioneregge(prova, f, ntc)) {
+            return static_cast<double>(cm) / 100;
+        }
+    }
+    return std::nullopt;
+}
+
 EsitoCalcolo calcola(DatiCalcolo& dati, int f) {
     if (f < 1 || f > maxfond) {
         return {};

@@ -36,9 +36,10 @@ modificare liberamente e salvare con un altro nome.
 Nella finestra Calcolo la casella gialla in basso indica, passo dopo passo, il
 dato da digitare, e la casella giallo chiaro "Note sul calcolo" commenta il
 risultato della fondazione visualizzata. Quando la fondazione non è
-verificata, il pulsante "Incrementa larghezza" allarga la base fondale di 5 cm
-a ogni clic: si clicca finché il coefficiente di sicurezza non raggiunge il
-valore 3.
+verificata, il pulsante "Incrementa larghezza" porta subito la base fondale
+alla prima larghezza, a passi di 5 cm, alla quale è verificata sia con le
+tensioni ammissibili sia agli stati limite (NTC 2018); su una fondazione già
+verificata la allarga di 5 cm a ogni clic.
 
 In tutte e tre le finestre il pulsante "ABC" della barra degli strumenti
 (oppure la voce di controllo dei dati del menu Modifica) controlla i dati
@@ -260,9 +261,9 @@ calcolo" dice se la fondazione è ben dimensionata o insufficiente, e quale dato
 non si riesce a leggere.
 
 Quando il coefficiente di sicurezza è minore di 3 la fondazione è "non
-verificata": il pulsante "Incrementa larghezza" allarga la base fondale di 5
-cm a ogni clic e ricalcola subito, finché la fondazione non risulta
-"verificata".
+verificata": il pulsante "Incrementa larghezza" porta subito la base fondale
+alla prima larghezza, a passi di 5 cm, alla quale la fondazione risulta
+verificata anche agli stati limite (NTC 2018), e ricalcola.
 
 Il pulsante "AIUTO" ricorda le regole di immissione; il pulsante "ABC" (o la
 voce "Controllo dati immessi" del menu Modifica) controlla che non manchino

@@ -688,7 +688,10 @@ void calcolo::incrementa_Click() {
                           Icona::stop, modzocal().titolocontrollo});
         return;
     }
-    dati_.largh[f] = *larghezza + 0.05;
+    // A foundation that does not hold by its verdict of record is widened
+    // at once to where it does; one that holds, by 5 cm.
+    const auto sufficiente = larghezzasufficiente(dati_, fondcorrente_, opzionintc_);
+    dati_.largh[f] = sufficiente.value_or(*larghezza + 0.05);
     imposta(largh, qs(dati_.largh[f].testo()));
 }
 

@@ -428,3 +428,36 @@ TEST(Calcola, DamagedCountsNeverReadPastTheTables) {
     EXPECT_EQ(calcola(d, 0).passo, 0);
     EXPECT_EQ(calcola(d, 11).passo, 0);
 }
+
+// "Incrementa larghezza" on a foundation that does not hold goes straight to
+// the first width, in 5 cm steps, where its verdict of record holds: the
+// limit-state one too, not the allowable-stress one alone.
+TEST(Calcola, SufficientWidthIsTheFirstStepWhereBothChecksHold) {
+    const OpzioniNtc opzioni;
+    struct Caso {
+        const char* largh;
+        const char* attr;
+        bool conntc;
+    };
+    const Caso casi[] = {{"0,4", "30", false}, {"0,4", "30", true}, {"0,6", "26", true}};
+    for (const Caso& c : casi) {
+        DatiCalcolo d = esempiolavorato();
+        d.largh[1] = c.largh;
+        d.attr = c.attr;
+        calcola(d, 1);
+        const OpzioniNtc* ntc = c.conntc ? &opzioni : nullptr;
+        ASSERT_FALSE(fondazioneregge(d, 1, ntc)) << c.largh << " " << c.attr;
+        const auto B = larghezzasufficiente(d, 1, ntc);
+        ASSERT_TRUE(B) << c.largh << " " << c.attr;
+        DatiCalcolo prova = d;
+        prova.largh[1] = *B;
+        calcola(prova, 1);
+        EXPECT_TRUE(fondazioneregge(prova, 1, ntc)) << *B;
+        prova.largh[1] = *B - 0.05;
+        calcola(prova, 1);
+        EXPECT_FALSE(fondazioneregge(prova, 1, ntc)) << *B;
+    }
+    DatiCalcolo d = esempiolavorato();
+    calcola(d, 1);
+    EXPECT_FALSE(larghezzasufficiente(d, 1, &opzioni)) << "a foundation that holds: 5 cm";
+}

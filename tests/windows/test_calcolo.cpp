@@ -399,14 +399,15 @@ TEST_F(Calcolo, IncrementaAllargaDiCinqueCentimetri) {
     EXPECT_EQ(dati.largh[1].testo(), "0,65");
     EXPECT_EQ(w->siglav->text(), "1,39"); // recomputed with the new width
 
-    // An empty width starts from nothing, not from the default 0,5.
+    // A foundation that does not hold (0,5 m while the width is empty) goes
+    // at once to the first 5 cm step where it does.
     sostituisci(w->largh, "");
-    EXPECT_EQ(w->coeff->text(), "2,65"); // 0,5 m while empty
+    EXPECT_EQ(w->coeff->text(), "2,65");
     QTest::mouseClick(w->incrementa, Qt::LeftButton);
-    EXPECT_EQ(w->largh->text(), "0,05");
-    EXPECT_EQ(dati.largh[1].testo(), "0,05");
-    EXPECT_EQ(w->coeff->text(), "0,2");
-    EXPECT_EQ(w->Text1->text(), "non verificata");
+    EXPECT_EQ(w->largh->text(), "0,6");
+    EXPECT_EQ(dati.largh[1].testo(), "0,6");
+    EXPECT_EQ(w->coeff->text(), "3,33");
+    EXPECT_EQ(w->Text1->text(), "verificata");
     EXPECT_TRUE(dialoghi.mostrati.empty());
 }
 

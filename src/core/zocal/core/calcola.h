@@ -1,6 +1,7 @@
 #pragma once
 
 #include "zocal/core/daticalcolo.h"
+#include "zocal/core/ntc.h"
 
 #include <optional>
 #include <string>
@@ -49,6 +50,15 @@ struct PianoLetto {
 };
 // nullopt, with the note naming the first entry that cannot be read.
 std::optional<PianoLetto> leggipiano(const DatiCalcolo& dati, int i, int f, std::string& nota);
+
+// Whether foundation f holds: the allowable-stress verdict, and the
+// limit-state one when `ntc` is given and the check can be made.
+bool fondazioneregge(const DatiCalcolo& dati, int f, const OpzioniNtc* ntc);
+
+// The width the widen button gives a foundation that does not hold: the
+// first in 5 cm steps above the present one (0 when empty) at which it holds;
+// nullopt when none up to the usual 5 m does, or it already holds.
+std::optional<double> larghezzasufficiente(const DatiCalcolo& dati, int f, const OpzioniNtc* ntc);
 
 // The note for an entry that cannot be read as a number; `dove` names it.
 std::string notaillegibile(const Cella& cella, const std::string& dove);
