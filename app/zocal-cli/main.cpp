@@ -34,7 +34,11 @@ constexpr const char* uso =
     "                              (approccio 2, A1+M1+R3) con le opzioni del lavoro\n"
     "      --ngamma brinch-hansen|vesic|ec7\n"
     "                              formula di Ngamma (implica --ntc)\n"
+    "                              (ec7: metodo dell'Annesso D della UNI EN 1997-1,\n"
+    "                              senza fattori di profondità salvo --profondita)\n"
     "      --senza-profondita      senza fattori di profondità (implica --ntc)\n"
+    "      --profondita            con i fattori di profondità di Brinch Hansen\n"
+    "                              (implica --ntc)\n"
     "      --g2-definiti           carichi permanenti non strutturali compiutamente\n"
     "                              definiti, gammaG2 = 1,3 (implica --ntc)\n"
     "  relazione FILE [-o OUT.docx] [--studio NOME] [--indirizzo INDIRIZZO]\n"
@@ -87,11 +91,19 @@ struct SceltaNtc {
     bool richiesta = false;
     std::optional<zocal::FormulaNgamma> ngamma;
     bool senzaprofondita = false;
+    bool conprofondita = false;
     bool g2definiti = false;
 
     zocal::OpzioniNtc applica(zocal::OpzioniNtc o) const {
         if (ngamma) {
             o.ngamma = *ngamma;
+            // EC7 is the Annex D method, which has no depth factors.
+            if (*ngamma == zocal::FormulaNgamma::ec7) {
+                o.profondita = false;
+            }
+        }
+        if (conprofondita) {
+            o.profondita = true;
         }
         if (senzaprofondita) {
             o.profondita = false;
@@ -136,6 +148,8 @@ int verifica(const std::vector<std::string>& argomenti) {
             ntc.richiesta = true;
         } else if (a == "--senza-profondita") {
             ntc.senzaprofondita = ntc.richiesta = true;
+        } else if (a == "--profondita") {
+            ntc.conprofondita = ntc.richiesta = true;
         } else if (a == "--g2-definiti") {
             ntc.g2definiti = ntc.richiesta = true;
         } else if (a.size() > 1 && a[0] == '-') {

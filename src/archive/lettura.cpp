@@ -371,9 +371,9 @@ bool scelta(const Valore& v, int riga, const char* cosa) {
                            "\"1\" o \"0\""};
 }
 
-void leggiopzioni(const Record& r, Lavoro& lavoro) {
+void leggiopzioni(const Record& r, bool, Lavoro& lavoro) {
     OpzioniNtc& o = lavoro.ntc;
-    const auto formula = formulangamma(r.valori[1].contenuto);
+    const auto formula = formulafile(r.valori[1].contenuto);
     if (!formula) {
         throw Guasto{r.riga, "formula di Nγ sconosciuta nelle opzioni NTC 2018 (\"" +
                                  citazione(dacp1252(r.valori[1].contenuto)) +
@@ -384,6 +384,27 @@ void leggiopzioni(const Record& r, Lavoro& lavoro) {
     o.g2definiti = scelta(r.valori[3], r.riga, "dei carichi non strutturali definiti");
 }
 
+void leggiterreno(const Record& r, bool utf8, Lavoro& lavoro) {
+    TerrenoNtc& t = lavoro.ntc.terreno;
+    const std::pair<std::string*, const char*> numeri[] = {
+        {&t.cu, "la coesione non drenata"}, {&t.pesofond, "il peso specifico della fondazione"}};
+    for (std::size_t k = 0; k < 2; ++k) {
+        const Valore& v = r.valori[k + 1];
+        if (v.tipo == Valore::Tipo::nudo || !archivio::numeroaggiunto(v.contenuto)) {
+            throw Guasto{r.riga, std::string(numeri[k].second) +
+                                     " dei dati del terreno NTC 2018 deve essere un numero tra "
+                                     "virgolette, con la virgola decimale, o vuota"};
+        }
+        numeri[k].first->assign(v.contenuto);
+    }
+    t.fonte = testo(r.valori[3], r.riga, utf8,
+                    [] { return std::string("della fonte dei dati del terreno NTC 2018"); });
+    if (archivio::caratteri(t.fonte) > lunghezzafonte) {
+        throw Guasto{r.riga, "la fonte dei dati del terreno NTC 2018 supera i " +
+                                 std::to_string(lunghezzafonte) + " caratteri"};
+    }
+}
+
 // The records that may follow the title page, each at most once and in
 // any order; a new one is added here and nowhere else in the reader.
 struct Facoltativo {
@@ -391,15 +412,17 @@ struct Facoltativo {
     int valori;            // how many, the name included
     const char* perche;    // for the messages: "per le opzioni NTC 2018"
     const char* del;       // and "delle opzioni NTC 2018"
-    void (*leggi)(const Record& r, Lavoro& lavoro);
+    void (*leggi)(const Record& r, bool utf8, Lavoro& lavoro);
 };
 constexpr Facoltativo facoltativi[] = {
     {archivio::recordntc, 4, "per le opzioni NTC 2018", "delle opzioni NTC 2018", leggiopzioni},
+    {archivio::recordterreno, 4, "per i dati del terreno NTC 2018", "dei dati del terreno NTC 2018",
+     leggiterreno},
 };
 
 // Everything after the title page: known records, read whole, or nothing
 // at all (as earlier versions wrote the file); anything else is damage.
-void leggifacoltativi(Lettore& l, Lavoro& lavoro) {
+void leggifacoltativi(Lettore& l, bool utf8, Lavoro& lavoro) {
     std::array<bool, std::size(facoltativi)> letti{};
     while (l.avanzaarecord()) {
         const int riga = l.riga();
@@ -430,7 +453,7 @@ void leggifacoltativi(Lettore& l, Lavoro& lavoro) {
             throw Guasto{riga, "il record " + std::string(f->del) + " è incompleto (sono attesi " +
                                    std::to_string(f->valori) + " valori)"};
         }
-        f->leggi(r, lavoro);
+        f->leggi(r, utf8, lavoro);
     }
 }
 
@@ -499,7 +522,7 @@ EsitoLettura leggilavoro(std::string_view byte, Lavoro& lavoro) {
                                " del frontespizio";
                     });
                 }
-                leggifacoltativi(l, nuovo);
+                leggifacoltativi(l, utf8, nuovo);
             } else {
                 esito.frontespizioassente = true;
                 if (frontespizio == Letto::troncato) {

@@ -20,6 +20,18 @@ bool numeroarchiviabile(double valore) {
     return riletto && scrivipunto(*riletto) == scritto;
 }
 
+bool numeroaggiunto(std::string_view t) {
+    return testoingresso(t) && leggidecimale(t).has_value();
+}
+
+std::size_t caratteri(std::string_view t) {
+    std::size_t n = 0;
+    for (char c : t) {
+        n += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    }
+    return n;
+}
+
 } // namespace archivio
 
 namespace {
@@ -196,9 +208,28 @@ void componi(const Lavoro& lavoro, EsitoScrittura& esito) {
     if (!lavoro.ntc.predefinite()) {
         const OpzioniNtc& o = lavoro.ntc;
         s.testo(archivio::recordntc, "NTC");
-        s.testo(std::string(nomengamma(o.ngamma)), "NTC");
+        s.testo(std::string(nomefilengamma(o.ngamma)), "NTC");
         s.testo(o.profondita ? "1" : "0", "NTC");
         s.testo(o.g2definiti ? "1" : "0", "NTC");
+        s.finerecord();
+    }
+    if (const TerrenoNtc& t = lavoro.ntc.terreno; !t.predefinito()) {
+        for (const auto& [valore, nome] : {std::pair{&t.cu, "cu"}, {&t.pesofond, "pesofond"}}) {
+            if (!archivio::numeroaggiunto(*valore)) {
+                esito.errore = "il dato " + std::string(nome) + " del terreno (\"" + *valore +
+                               "\") non è un numero con la virgola decimale";
+                return;
+            }
+        }
+        if (archivio::caratteri(t.fonte) > lunghezzafonte) {
+            esito.errore = "la fonte dei dati del terreno supera i " +
+                           std::to_string(lunghezzafonte) + " caratteri";
+            return;
+        }
+        s.testo(archivio::recordterreno, "NTC");
+        s.testo(t.cu, "cu");
+        s.testo(t.pesofond, "pesofond");
+        s.testo(t.fonte, "fonte");
         s.finerecord();
     }
 }

@@ -3,6 +3,7 @@
 // Rules shared by the reader and the writer, so that whatever one accepts the
 // other can handle.
 
+#include <cstddef>
 #include <string_view>
 
 namespace zocal::archivio {
@@ -12,6 +13,13 @@ inline constexpr char fineriga[] = "\r\n";
 // First value of the optional record of the limit-state check's choices,
 // after the title page.
 inline constexpr char recordntc[] = "NTC2018";
+// The optional record of the limit-state check's extra soil data.
+inline constexpr char recordterreno[] = "NTC2018-TERRENO";
+
+// A number of an optional record: empty, or a decimal-comma number.
+bool numeroaggiunto(std::string_view t);
+// Characters of a UTF-8 text.
+std::size_t caratteri(std::string_view t);
 
 // An entry held as text: only what the numeric entry rule lets through.
 inline bool testoingresso(std::string_view t) {

@@ -1,16 +1,21 @@
 #include "zocal/core/ntc.h"
 
 #include "zocal/core/calcola.h"
+#include "zocal/core/ntc/portanza.h"
 #include "zocal/core/regole.h"
 
 #include <algorithm>
 #include <cmath>
 #include <limits>
-#include <numbers>
 
 namespace zocal {
 
 std::string_view nomengamma(FormulaNgamma formula) {
+    return formula == FormulaNgamma::brinchhansen ? "Brinch Hansen" : nomefilengamma(formula);
+}
+
+// Files keep the hyphen earlier versions wrote.
+std::string_view nomefilengamma(FormulaNgamma formula) {
     switch (formula) {
     case FormulaNgamma::vesic:
         return "Vesic";
@@ -93,9 +98,10 @@ class Verifica {
         }
     }
 
-    // Characteristic loads per metre of wall, in kg: G1 structural, G2
-    // non-structural permanent, Q variable.
-    void carichi(double B, double D, double& G1, double& G2, double& Q) {
+    // Characteristic loads per metre of wall, in kgf: G1 structural, G2
+    // non-structural permanent, Q variable. The reading refuses a negative
+    // entry, which would lower Ed.
+    void carichi(double B, double D, double pesofond, double& G1, double& G2, double& Q) {
         const int n = std::clamp(d_.npiani[f_], 0, maxpiani);
         if (n < 1) {
             throw Mancanza{"Mancano i piani della fondazione: digitare il peso del solaio."};
@@ -118,9 +124,18 @@ class Verifica {
             G2 += p->F * p->L + p->T;
             Q += p->S * p->L;
         }
-        // The footing, of the storey-1 wall material as the allowable-stress run counts it.
-        G1 += decimale(d_.spem(1, f_), delpiano(Voce::spem, 1)) * B * D;
+        G1 += pesofond * B * D;
     }
+
+    // A value of the job's extra soil data; nullopt when not given.
+    static std::optional<double> facoltativo(const std::string& testo, const char* dove) {
+        if (testo.empty()) {
+            return std::nullopt;
+        }
+        return decimale(Cella(testo), dove);
+    }
+
+    void avvisa(const std::string& nota) { v_.nota += v_.nota.empty() ? nota : "; " + nota; }
 
     void passi() {
         const DatiCalcolo& d = d_;
@@ -130,8 +145,23 @@ class Verifica {
         const double B =
             d.largh[f].vuota() ? 0.5 : decimale(d.largh[f], "larghezza della fondazione");
         const double D = decimale(d.prof[f], "profondità della fondazione");
+        if (!(B > 0)) {
+            throw Mancanza{"La larghezza della fondazione deve essere maggiore di zero."};
+        }
+        if (D < 0) {
+            throw Mancanza{"La profondità della fondazione non può essere negativa."};
+        }
+        const TerrenoNtc& t = o_.terreno;
+        const auto pesofond = facoltativo(t.pesofond, "peso specifico della fondazione");
+        if (pesofond && !(*pesofond > 0)) {
+            throw Mancanza{"Il peso specifico della fondazione deve essere maggiore di zero."};
+        }
+        // Without its own weight the footing is of the storey-1 wall material,
+        // as the allowable-stress run counts it.
+        const double pesobase =
+            pesofond ? *pesofond : decimale(d_.spem(1, f_), delpiano(Voce::spem, 1));
         double G1 = 0, G2 = 0, Q = 0;
-        carichi(B, D, G1, G2, Q);
+        carichi(B, D, pesobase, G1, G2, Q);
 
         richiesto(d.pesos, "Manca il peso specifico del terreno.");
         richiesto(d.coes, "Manca la coesione del terreno.");
@@ -139,18 +169,16 @@ class Verifica {
         const double gammat = decimale(d.pesos, "peso specifico del terreno");
         const double ct = decimale(d.coes, "coesione del terreno");
         const double phi = decimale(d.attr, "angolo di attrito del terreno");
+        const auto cu = facoltativo(t.cu, "coesione non drenata");
 
-        if (!(B > 0)) {
-            throw Mancanza{"La larghezza della fondazione deve essere maggiore di zero."};
-        }
-        if (D < 0) {
-            throw Mancanza{"La profondità della fondazione non può essere negativa."};
-        }
         if (!(gammat > 0)) {
             throw Mancanza{"Il peso specifico del terreno deve essere maggiore di zero."};
         }
         if (ct < 0) {
             throw Mancanza{"La coesione del terreno non può essere negativa."};
+        }
+        if (cu && *cu < 0) {
+            throw Mancanza{"La coesione non drenata non può essere negativa."};
         }
         if (phi < 0 || phi > attrmassimo) {
             throw Mancanza{"L'angolo di attrito deve essere compreso tra 0 e 50 gradi."};
@@ -160,71 +188,35 @@ class Verifica {
         VerificaNtc& v = v_;
         v.B = B;
         v.D = D;
-        v.phi = phi;
         v.gamma = gammat * g; // t/mc to kN/m3
-        v.c = ct * g;         // t/mq to kPa
+        v.fondazionecls = pesofond.has_value();
 
-        // Actions: kg to kN.
+        // Actions: kgf to kN.
         v.G1k = G1 * g / 1000;
         v.G2k = G2 * g / 1000;
         v.Qk = Q * g / 1000;
         v.gG2 = o_.g2definiti ? gammaG2definiti : gammaG2;
         v.Ed = v.gG1 * v.G1k + v.gG2 * v.G2k + v.gQ * v.Qk;
 
-        // Bearing factors.
-        const double rad = phi * std::numbers::pi / 180;
-        const double t = std::tan(rad);
-        const double s = std::sin(rad);
-        if (phi == 0) {
-            v.Nq = 1;
-            v.Nc = 2 + std::numbers::pi;
-            v.Ngamma = 0;
-        } else {
-            // Nq - 1 through expm1 and log1p, so that a tiny angle still
-            // gives Nc close to 2 + pi instead of a cancelled difference.
-            const double Nq1 = std::expm1(std::numbers::pi * t + std::log1p(s) - std::log1p(-s));
-            v.Nq = Nq1 + 1;
-            v.Nc = Nq1 / t;
-            switch (o_.ngamma) {
-            case FormulaNgamma::brinchhansen:
-                v.Ngamma = 1.5 * Nq1 * t;
-                break;
-            case FormulaNgamma::vesic:
-                v.Ngamma = 2 * (v.Nq + 1) * t;
-                break;
-            case FormulaNgamma::ec7:
-                v.Ngamma = 2 * Nq1 * t;
-                break;
-            }
+        // Long term with (c, phi); short term with (cu, 0) in total stresses.
+        static_cast<AnalisiNtc&>(v) = analisintc(ct * g, phi, v.gamma, B, D, v.Ed, o_);
+        if (cu) {
+            v.brevetermine = analisintc(*cu * g, 0, v.gamma, B, D, v.Ed, o_);
         }
-
-        // Depth factors.
-        const double rapporto = D / B;
-        v.k = rapporto <= 1 ? rapporto : std::atan(rapporto);
-        if (o_.profondita) {
-            v.dq = 1 + 2 * t * (1 - s) * (1 - s) * v.k;
-            v.dc = 1 + 0.4 * v.k;
-        }
-        v.dgamma = 1;
-
-        v.q = v.gamma * D;
-        v.terminec = v.c * v.Nc * v.dc;
-        v.termineq = v.q * v.Nq * v.dq;
-        v.terminegamma = 0.5 * v.gamma * B * v.Ngamma * v.dgamma;
-        v.qlim = v.terminec + v.termineq + v.terminegamma;
-        v.Rd = v.qlim * B / v.gR;
-
-        if (!std::isfinite(v.Ed) || !std::isfinite(v.Rd)) {
+        if (!std::isfinite(v.Ed) || !std::isfinite(v.Rd) ||
+            (v.brevetermine && !std::isfinite(v.brevetermine->Rd))) {
             throw Mancanza{"Valori troppo grandi: la verifica della fondazione n. " +
                            std::to_string(f) + " non è possibile."};
         }
-        v.verificata = v.Ed <= v.Rd;
-        if (v.Rd > 0) {
-            v.EdRd = v.Ed / v.Rd;
-        } else {
-            v.EdRd = v.Ed > 0 ? std::numeric_limits<double>::infinity() : 0;
-            v.nota = "Resistenza nulla: il terreno non ha né coesione, né attrito, né "
-                     "ricoprimento.";
+        if (d.largh[f].vuota()) {
+            avvisa("larghezza non indicata: assunta 0,50 m");
+        }
+        if (phi > attrplausibile) {
+            avvisa("angolo di attrito superiore a 40°: verificare il valore caratteristico");
+        }
+        if (!(v.Rd > 0) || (v.brevetermine && !(v.brevetermine->Rd > 0))) {
+            avvisa("Resistenza nulla: il terreno non ha né coesione, né attrito, né "
+                   "ricoprimento.");
         }
     }
 
@@ -240,8 +232,47 @@ RigaNtc riga(const char* nome, const char* unita, double valore, int decimali) {
 
 } // namespace
 
-std::optional<FormulaNgamma> formulangamma(std::string_view nome) {
-    return cerca(nome, nomengamma);
+AnalisiNtc analisintc(double c, double phi, double gamma, double B, double D, double Ed,
+                      const OpzioniNtc& o) {
+    DatiPortanza dati;
+    dati.c = c;
+    dati.phi = phi;
+    dati.gamma = gamma;
+    dati.B = dati.Bp = B;
+    dati.D = D;
+    dati.V = Ed;
+    dati.ngamma = o.ngamma;
+    dati.profondita = o.profondita;
+    const Portanza p = portanza(dati);
+
+    AnalisiNtc a;
+    a.c = c;
+    a.phi = phi;
+    a.Nc = p.Nc;
+    a.Nq = p.Nq;
+    a.Ngamma = p.Ngamma;
+    a.k = p.k;
+    a.dc = p.dc;
+    a.dq = p.dq;
+    a.dgamma = p.dgamma;
+    a.q = p.q;
+    a.terminec = p.terminec;
+    a.termineq = p.termineq;
+    a.terminegamma = p.terminegamma;
+    a.qlim = p.qlim;
+    a.gR = dati.gR;
+    a.Rd = p.Rd;
+    a.verificata = Ed <= a.Rd;
+    if (a.Rd > 0) {
+        a.EdRd = Ed / a.Rd;
+    } else {
+        a.EdRd = Ed > 0 ? std::numeric_limits<double>::infinity() : 0;
+    }
+    return a;
+}
+
+std::optional<FormulaNgamma> formulafile(std::string_view nome) {
+    return cerca(nome, nomefilengamma);
 }
 
 std::optional<FormulaNgamma> formulachiave(std::string_view chiave) {
@@ -253,6 +284,21 @@ std::string VerificaNtc::esito() const {
         return "";
     }
     return verificata ? testoverificatantc : testononverificatantc;
+}
+
+bool VerificaNtc::verificatacomplessiva() const {
+    return calcolata && verificata && (!brevetermine || brevetermine->verificata);
+}
+
+std::string VerificaNtc::esitocomplessivo() const {
+    if (!calcolata) {
+        return "";
+    }
+    return verificatacomplessiva() ? testoverificatantc : testononverificatantc;
+}
+
+double VerificaNtc::EdRdcomplessivo() const {
+    return brevetermine ? std::max(EdRd, brevetermine->EdRd) : EdRd;
 }
 
 VerificaNtc verificantc(const DatiCalcolo& dati, int f, const OpzioniNtc& opzioni) {
@@ -275,34 +321,54 @@ std::vector<VerificaNtc> verificatutte(const DatiCalcolo& dati, const OpzioniNtc
     return tutte;
 }
 
+std::string testoEdRd(double EdRd) {
+    return std::isfinite(EdRd) ? scrividecimali(EdRd, decimaliEdRd) : "∞";
+}
+
 std::string testoEdRd(const VerificaNtc& v) {
-    if (!v.calcolata) {
-        return "";
-    }
-    return std::isfinite(v.EdRd) ? scrividecimali(v.EdRd, decimaliEdRd) : "∞";
+    return v.calcolata ? testoEdRd(v.EdRd) : "";
 }
 
 std::vector<RigaNtc> righeresistenza(const VerificaNtc& v) {
+    return righeresistenza(v, v);
+}
+
+std::vector<RigaNtc> righeresistenza(const VerificaNtc& v, const AnalisiNtc& a) {
     if (!v.calcolata) {
         return {};
     }
     return {
-        riga("Nc", "", v.Nc, decimaliN),
-        riga("Nq", "", v.Nq, decimaliN),
-        riga("Nγ", "", v.Ngamma, decimaliN),
-        riga("k", "", v.k, decimalik),
-        riga("dc", "", v.dc, decimalid),
-        riga("dq", "", v.dq, decimalid),
-        riga("dγ", "", v.dgamma, decimalid),
-        riga("q = γ·D", "kPa", v.q, decimalikPa),
-        riga("c·Nc·dc", "kPa", v.terminec, decimalikPa),
-        riga("q·Nq·dq", "kPa", v.termineq, decimalikPa),
-        riga("½·γ·B·Nγ·dγ", "kPa", v.terminegamma, decimalikPa),
-        riga("qlim", "kPa", v.qlim, decimalikPa),
-        riga("γR", "", v.gR, 1),
-        riga("Rd = qlim·B/γR", "kN/m", v.Rd, decimalikN),
-        {"Ed/Rd", "", testoEdRd(v)},
+        riga("Nc", "", a.Nc, decimaliN),
+        riga("Nq", "", a.Nq, decimaliN),
+        riga("Nγ", "", a.Ngamma, decimaliN),
+        riga("k", "", a.k, decimalik),
+        riga("dc", "", a.dc, decimalid),
+        riga("dq", "", a.dq, decimalid),
+        riga("dγ", "", a.dgamma, decimalid),
+        riga("q = γ·D", "kPa", a.q, decimalikPa),
+        riga("c·Nc·dc", "kPa", a.terminec, decimalikPa),
+        riga("q·Nq·dq", "kPa", a.termineq, decimalikPa),
+        riga("½·γ·B·Nγ·dγ", "kPa", a.terminegamma, decimalikPa),
+        riga("qlim", "kPa", a.qlim, decimalikPa),
+        riga("γR", "", a.gR, 1),
+        riga("Rd = qlim·B/γR", "kN/m", a.Rd, decimalikN),
+        {"Ed/Rd", "", testoEdRd(a.EdRd)},
     };
+}
+
+std::vector<RigaNtc> righeterreno(const VerificaNtc& v) {
+    if (!v.calcolata) {
+        return {};
+    }
+    std::vector<RigaNtc> r{
+        riga("γ", "kN/mc", v.gamma, decimalikPa + 1),
+        riga("c′", "kPa", v.c, decimalikPa + 1),
+        riga("φ′", "°", v.phi, decimalikPa + 1),
+    };
+    if (v.brevetermine) {
+        r.push_back(riga("cu", "kPa", v.brevetermine->c, decimalikPa + 1));
+    }
+    return r;
 }
 
 std::vector<RigaNtc> righeazioni(const VerificaNtc& v) {
@@ -333,8 +399,15 @@ std::vector<std::string> rigantc(const VerificaNtc& v) {
         r.push_back(v.calcolata ? scrividecimali(valore, decimali) : "");
     }
     r.push_back(testoEdRd(v));
-    r.push_back(v.esito());
-    r.push_back(v.nota);
+    // The numbers are the long-term analysis's; the verdict is the one of record.
+    r.push_back(v.esitocomplessivo());
+    std::string nota = v.nota;
+    if (v.calcolata && v.brevetermine) {
+        nota = "a breve termine Ed/Rd = " + testoEdRd(v.brevetermine->EdRd) + ", " +
+               (v.brevetermine->verificata ? testoverificatantc : testononverificatantc) +
+               (nota.empty() ? "" : "; " + nota);
+    }
+    r.push_back(nota);
     return r;
 }
 
@@ -342,12 +415,53 @@ std::string sintesintc(const VerificaNtc& v) {
     if (!v.calcolata) {
         return "NTC 2018: " + v.nota;
     }
+    if (v.brevetermine) {
+        return "NTC 2018: " + v.esitocomplessivo() + ", Ed/Rd = " + testoEdRd(v) +
+               " a lungo termine, " + testoEdRd(v.brevetermine->EdRd) + " a breve termine";
+    }
     return "NTC 2018: " + v.esito() + ", Ed/Rd = " + testoEdRd(v);
 }
 
+std::string titolofondazione(int f, const Cella& verificata, const VerificaNtc* ntc) {
+    const std::string t = "Fondazione n. " + std::to_string(f);
+    if (ntc == nullptr || !ntc->calcolata) {
+        return t + "  (" + verificata.testo() + ")";
+    }
+    return t + " (tensioni ammissibili: " +
+           (verificata.vuota() ? std::string("non calcolata") : verificata.testo()) +
+           "; NTC 2018: " + ntc->esitocomplessivo() + ")";
+}
+
+const std::vector<std::string>& intestazioniesito() {
+    static const std::vector<std::string> intestazioni = {"n.", "coefficiente di sicurezza",
+                                                          "esito (tensioni ammissibili)", "Ed/Rd",
+                                                          "esito (NTC 2018)"};
+    return intestazioni;
+}
+
+std::vector<std::string> rigaesito(const std::string& coeff, const Cella& verificata,
+                                   const VerificaNtc& v) {
+    return {std::to_string(v.numero), coeff, verificata.testo(),
+            v.calcolata ? testoEdRd(v.EdRdcomplessivo()) : "",
+            v.calcolata ? v.esitocomplessivo() : "non eseguita"};
+}
+
+std::string discordanza(const Cella& verificata, const VerificaNtc& v) {
+    if (!v.calcolata || verificata.vuota() ||
+        (verificata.testo() == testoverificata) == v.verificatacomplessiva()) {
+        return "";
+    }
+    return "Le verifiche non concordano: tensioni ammissibili " + verificata.testo() +
+           ", NTC 2018 " + v.esitocomplessivo() + "; vale la verifica NTC 2018.";
+}
+
 std::string descriviopzioni(const OpzioniNtc& o) {
+    const bool annessoD = o.ngamma == FormulaNgamma::ec7;
     return "Nγ di " + std::string(nomengamma(o.ngamma)) +
            (o.profondita ? ", con fattori di profondità" : ", senza fattori di profondità") +
+           (annessoD && o.profondita ? " (fattori di profondità di Brinch Hansen, non previsti "
+                                       "dall'Annesso D della UNI EN 1997-1)"
+                                     : "") +
            ", γG2 = " + scrividecimali(o.g2definiti ? gammaG2definiti : gammaG2, 1) +
            (o.g2definiti ? " (carichi non strutturali compiutamente definiti)" : "");
 }

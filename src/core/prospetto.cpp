@@ -128,15 +128,25 @@ void intero(std::string& out, int n) {
     out.append(buf, fine);
 }
 
+void righentc(std::ostream& out, const std::vector<RigaNtc>& righe) {
+    for (const RigaNtc& r : righe) {
+        const std::string nome = r.unita.empty() ? r.nome : r.nome + " (" + r.unita + ")";
+        out << "    " << asinistra(nome, 24) << r.valore << "\n";
+    }
+}
+
 void bloccontc(std::ostream& out, const VerificaNtc& v) {
     out << "  verifica NTC 2018\n";
-    for (const auto& righe : {righeazioni(v), righeresistenza(v)}) {
-        for (const RigaNtc& r : righe) {
-            const std::string nome = r.unita.empty() ? r.nome : r.nome + " (" + r.unita + ")";
-            out << "    " << asinistra(nome, 24) << r.valore << "\n";
-        }
-    }
+    righentc(out, righeazioni(v));
+    righentc(out, righeresistenza(v));
     out << "    " << asinistra("esito", 24) << (v.calcolata ? v.esito() : "non calcolata") << "\n";
+    if (v.calcolata && v.brevetermine) {
+        out << "  verifica NTC 2018 a breve termine (condizioni non drenate)\n";
+        righentc(out, righeresistenza(v, *v.brevetermine));
+        out << "    " << asinistra("esito", 24)
+            << (v.brevetermine->verificata ? testoverificatantc : testononverificatantc) << "\n";
+        out << "    " << asinistra("esito complessivo", 24) << v.esitocomplessivo() << "\n";
+    }
     if (!v.nota.empty()) {
         out << "    note: " << v.nota << "\n";
     }
@@ -154,25 +164,31 @@ void numerojson(std::string& out, double valore) {
                              : std::string_view("null");
 }
 
-void oggettontc(std::string& out, const VerificaNtc& v) {
+// One analysis: the inputs as used, the actions, the resistance, its verdict.
+void analisijson(std::string& out, const VerificaNtc& v, const AnalisiNtc& a) {
     const std::pair<const char*, double> numeri[] = {
+        {"B", v.B},
+        {"D", v.D},
+        {"phi", a.phi},
+        {"gamma", v.gamma},
+        {"c", a.c},
         {"G1k", v.G1k},
         {"G2k", v.G2k},
         {"Qk", v.Qk},
         {"Ed", v.Ed},
-        {"Nc", v.Nc},
-        {"Nq", v.Nq},
-        {"Ngamma", v.Ngamma},
-        {"k", v.k},
-        {"dc", v.dc},
-        {"dq", v.dq},
-        {"q", v.q},
-        {"termine_c", v.terminec},
-        {"termine_q", v.termineq},
-        {"termine_gamma", v.terminegamma},
-        {"qlim", v.qlim},
-        {"Rd", v.Rd},
-        {"EdRd", v.EdRd},
+        {"Nc", a.Nc},
+        {"Nq", a.Nq},
+        {"Ngamma", a.Ngamma},
+        {"k", a.k},
+        {"dc", a.dc},
+        {"dq", a.dq},
+        {"q", a.q},
+        {"termine_c", a.terminec},
+        {"termine_q", a.termineq},
+        {"termine_gamma", a.terminegamma},
+        {"qlim", a.qlim},
+        {"Rd", a.Rd},
+        {"EdRd", a.EdRd},
     };
     out += '{';
     bool primo = true;
@@ -188,9 +204,28 @@ void oggettontc(std::string& out, const VerificaNtc& v) {
         }
     }
     out += ", \"esito\": ";
-    aggiungijson(out, v.esito());
+    aggiungijson(out, !v.calcolata   ? ""
+                      : a.verificata ? testoverificatantc
+                                     : testononverificatantc);
     out += ", \"nota\": ";
     aggiungijson(out, v.nota);
+}
+
+// The long-term analysis with its keys; with the job's extra soil data, also
+// the short-term one (null when not run) and the verdict of record.
+void oggettontc(std::string& out, const VerificaNtc& v, bool terreno) {
+    analisijson(out, v, v);
+    if (terreno) {
+        out += ", \"breve_termine\": ";
+        if (v.calcolata && v.brevetermine) {
+            analisijson(out, v, *v.brevetermine);
+            out += '}';
+        } else {
+            out += "null";
+        }
+        out += ", \"esito_complessivo\": ";
+        aggiungijson(out, v.esitocomplessivo());
+    }
     out += '}';
 }
 
@@ -202,7 +237,19 @@ std::string prospetto(const DatiCalcolo& d, const std::vector<FondazioneCalcolat
     out.imbue(std::locale::classic());
     if (ntc) {
         out << "Verifica agli stati limite (NTC 2018), approccio 2 (A1+M1+R3): "
-            << descriviopzioni(*ntc) << ".\n\n";
+            << descriviopzioni(*ntc) << ".\n";
+        const TerrenoNtc& t = ntc->terreno;
+        if (!t.cu.empty()) {
+            out << "Coesione non drenata cu = " << t.cu
+                << " t/mq: verifica anche a breve termine.\n";
+        }
+        if (!t.pesofond.empty()) {
+            out << "Peso specifico della fondazione " << t.pesofond << " kg/mc.\n";
+        }
+        if (!t.fonte.empty()) {
+            out << "Fonte dei parametri del terreno: " << t.fonte << "\n";
+        }
+        out << "\n";
     }
     if (fondazioni.empty()) {
         out << "Nessuna fondazione: non sono stati inseriti dati per il calcolo.\n";
@@ -305,7 +352,7 @@ void prospettojson(std::string& out, const DatiCalcolo& d,
         aggiungijson(out, fc.esito.note ? std::string_view(*fc.esito.note) : std::string_view());
         if (ntc) {
             out += ", \"ntc\": ";
-            oggettontc(out, verificantc(d, f, *ntc));
+            oggettontc(out, verificantc(d, f, *ntc), !ntc->terreno.predefinito());
         }
         out += '}';
     }

@@ -371,7 +371,9 @@ Costruzioni (D.M. 17 gennaio 2018, par. 6.4.2.1, con la Circolare n. 7 del
 dal pulsante "NTC" della barra degli strumenti e si aggiorna mentre si
 digitano i dati nella finestra Calcolo, che mostra in alto l'esito e il
 rapporto Ed/Rd della fondazione visualizzata. La verifica tradizionale resta
-com'era: le due verifiche sono indipendenti.
+com'era: le due verifiche sono indipendenti, ma per le costruzioni nuove
+l'esito che vale è quello NTC 2018; la relazione riporta entrambi e la
+tabella "Esito delle verifiche" lo dice.
 
 Metodo. Si usa l'approccio 2, combinazione A1+M1+R3: le azioni si
 moltiplicano per i coefficienti parziali A1 (Tab. 6.2.I), i parametri del
@@ -379,33 +381,45 @@ terreno restano quelli caratteristici (M1, tutti i coefficienti uguali a 1,
 Tab. 6.2.II) e la resistenza si divide per il coefficiente R3 = 2,3 (Tab.
 6.4.I). La fondazione è verificata quando Ed non supera Rd.
 
-Azioni, per un metro di muro e in kN (1 kg = 9,80665 N): G1 (permanenti
+Azioni, per un metro di muro e in kN (1 kgf = 9,80665 N): G1 (permanenti
 strutturali) = somma sui piani di (peso solaio · lunghezza solaio +
 interasse · spessore muro · peso specifico muro) più il peso della
-fondazione (peso specifico del muro del piano 1 · B · D); G2 (permanenti non
-strutturali) = somma di (peso pavimento · lunghezza solaio + tramezzi); Q
-(variabili) = somma di (sovraccarico · lunghezza solaio). Ed = 1,3 · G1 +
+fondazione (peso specifico della fondazione, o se non indicato quello del
+muro del piano 1, · B · D); G2 (permanenti non strutturali) = somma di (peso
+pavimento · lunghezza solaio + tramezzi); Q (azioni variabili) = somma di (sovraccarico · lunghezza solaio). Ed = 1,3 · G1 +
 1,5 · G2 + 1,5 · Q; con l'opzione "carichi permanenti non strutturali
 compiutamente definiti" il coefficiente di G2 è 1,3.
 
-Resistenza (formula di Brinch-Hansen per fondazione nastriforme con carico
+Resistenza (formula di Brinch Hansen per fondazione nastriforme con carico
 verticale centrato): qlim = c · Nc · dc + q · Nq · dq + 0,5 · γ · B · Nγ ·
 dγ, con q = γ · D, γ peso specifico del terreno (1 t/mc = 9,80665 kN/mc) e c
 coesione (1 t/mq = 9,80665 kPa). Nq = e^(π · tanφ) · tan²(45° + φ/2); Nc =
-(Nq − 1) · cotφ; Nγ secondo la formula scelta: Brinch-Hansen 1,5 · (Nq − 1) ·
-tanφ (predefinita), Vesic 2 · (Nq + 1) · tanφ, EC7 2 · (Nq − 1) · tanφ. Con
+(Nq − 1) · cotφ; Nγ secondo la formula scelta: Brinch Hansen 1,5 · (Nq − 1) ·
+tanφ (predefinita), Vesic 2 · (Nq + 1) · tanφ, EC7 2 · (Nq − 1) · tanφ. EC7
+è il metodo dell'Annesso D della UNI EN 1997-1, che non ha fattori di
+profondità: sceglierlo toglie la spunta, che si può rimettere. Con
 φ = 0 (analisi in tensioni totali, c è la coesione non drenata) Nc = 2 + π,
 Nq = 1, Nγ = 0. Fattori di profondità, con k = D/B se D/B ≤ 1, altrimenti
 arctan(D/B): dq = 1 + 2 · tanφ · (1 − sinφ)² · k, dc = 1 + 0,4 · k, dγ = 1;
 togliendo la spunta "fattori di profondità" valgono tutti 1. I fattori di
 forma e di inclinazione valgono 1. Rd = qlim · B / 2,3, in kN/m.
 
+Breve termine. Se si indica la coesione non drenata cu (t/mq), ogni
+fondazione è verificata due volte: a lungo termine con c e φ, a breve
+termine in tensioni totali con c = cu e φ = 0 (Nc = 2 + π, Nq = 1, Nγ = 0,
+gli stessi fattori di profondità). L'esito è il peggiore dei due.
+
 Dati. Servono, oltre ai dati dei piani, la profondità e la larghezza della
 fondazione (senza larghezza si usano 0,50 m come nella verifica
-tradizionale), il peso specifico del terreno, la coesione e l'angolo di
-attrito, che deve essere compreso tra 0 e 50 gradi. Il tipo di suolo della
-verifica tradizionale non interviene. Se un dato manca la tabella lo dice
-nella colonna "note" e la fondazione resta senza esito.
+tradizionale, e la nota lo dice), il peso specifico del terreno, la coesione
+e l'angolo di resistenza al taglio, che deve essere compreso tra 0 e 50
+gradi (oltre 40 gradi la nota chiede di verificare il valore
+caratteristico). Il tipo di suolo della verifica tradizionale non
+interviene. Se un dato manca o è negativo la tabella lo dice nella colonna
+"note" e la fondazione resta senza esito. Facoltativi: la coesione non
+drenata cu, il peso specifico della fondazione (per il calcestruzzo 2500
+kg/mc; il disegno mostra allora la fondazione in calcestruzzo) e la fonte
+dei parametri del terreno, che la relazione riporta.
 
 La tabella mostra tutte le fondazioni; sotto compaiono le azioni, i fattori e
 i tre termini della fondazione visualizzata nella finestra Calcolo e la
@@ -416,8 +430,9 @@ non lo è. Le opzioni si salvano con il lavoro.
 
 Questa verifica non considera lo scorrimento sul piano di posa, la stabilità
 globale (approccio 1, A2+M2+R2), i cedimenti e gli stati limite di esercizio,
-la combinazione sismica, la presenza di una falda e i carichi eccentrici o
-inclinati: il progettista li valuta a parte e resta responsabile del
+la combinazione sismica, la presenza di una falda, i carichi eccentrici o
+inclinati, la verifica strutturale della fondazione e la liquefazione: il
+progettista li valuta a parte e resta responsabile del
 giudizio sui risultati.
 )testo";
 

@@ -39,6 +39,7 @@ SezioneNtc geometriasezione(const VerificaNtc& v, const QRectF& area) {
         return s;
     }
     s.calcolata = true;
+    s.fondazionecls = v.fondazionecls;
     s.colore = v.verificata ? coloreverificata : colorenonverificata;
 
     // The section takes the left 60%, the bars the right, the verdict the bottom line.
@@ -132,11 +133,13 @@ void disegnasezione(QPainter& p, const QRectF& area, const VerificaNtc& v) {
             }
             p.drawLine(QPointF(x + passo, s.terreno.y1()), QPointF(x, s.terreno.y1() + passo));
         }
-        // The footing in concrete grey, the wall in brick.
+        // The wall in brick; the footing in concrete grey when it has a
+        // weight of its own, else of the wall's masonry.
+        const QColor mattone(200, 110, 80);
         p.setPen(QPen(nero, tratto));
-        p.setBrush(QColor(190, 190, 190));
+        p.setBrush(s.fondazionecls ? QColor(190, 190, 190) : mattone);
         p.drawRect(s.fondazione);
-        p.setBrush(QColor(200, 110, 80));
+        p.setBrush(mattone);
         p.drawRect(s.muro);
 
         // Dimensions.

@@ -81,13 +81,13 @@ constexpr Colonna colonne[] = {
     {Voce::sovr, 1920, "sovr. accid.", "kg/mq", "sovraccarico accidentale sul solaio"},
     {Voce::lungh, 2520, "lungh. solaio", "m", "lunghezza del solaio che grava sul muro"},
     {Voce::pepav, 3120, "peso pavim.", "kg/mq", "peso del pavimento o delle tegole"},
-    {Voce::tram, 3720, "tot. tramezzi", "kg", "peso totale di competenza dei tramezzi del piano"},
+    {Voce::tram, 3720, "tot. tramezzi", "kg/m", "peso totale di competenza dei tramezzi del piano"},
     {Voce::spess, 4320, "spess. muro", "m", "spessore del muro al pianto sottostante"},
     {Voce::interas, 4920, "interasse piano", "m",
      "interasse del piano (altezza piano sottostante l'impalcato + spessore solaio)"},
     {Voce::spem, 5520, "peso sp.muro", "kg/mc", "peso specifico del muro"},
-    {Voce::scar, 7080, "scarico piano", "kg", "scarico del singolo piano"},
-    {Voce::scartot, 7680, "scarico totale", "kg", "scarico totale fino al piano"},
+    {Voce::scar, 7080, "scarico piano", "kg/m", "scarico del singolo piano"},
+    {Voce::scartot, 7680, "scarico totale", "kg/m", "scarico totale fino al piano"},
 };
 
 constexpr int righe[] = {0, 1080, 1320, 1560, 1800, 2040};
@@ -282,7 +282,7 @@ void calcolo::costruisci() {
     const Risultato risultati[] = {
         {&carlim, "carlim", 4080, "carico limite", "t/mq", "il carico limite nel terreno di posa"},
         {nullptr, "sigmat", 4680, "sigma terreno", "kg/cmq", "il sigma ammissibile nel terreno"},
-        {&scater, "scater", 5280, "scarico a terra", "kg", "lo scarico totale sul terreno"},
+        {&scater, "scater", 5280, "scarico a terra", "kg/m", "lo scarico totale sul terreno"},
         {&siglav, "siglav", 5880, "sigma lavoro", "kg/cmq", "il sigma di lavoro del terreno"},
         {&coeff, "coeff", 6480, "coeff. sicur.", "valore",
          "il coefficiente effettivo di sicurezza"},
@@ -551,7 +551,7 @@ void calcolo::aggiornantc() {
     const VerificaNtc v = verificantc(dati_, std::max(fondcorrente_, 1), *opzionintc_);
     imposta(ntc, qs(sintesintc(v)));
     const QColor colore = !v.calcolata   ? QColor(90, 90, 90)
-                          : v.verificata ? coloreverificata
+                          : v.verificatacomplessiva() ? coloreverificata
                                          : colorenonverificata;
     if (ntc->palette().color(QPalette::WindowText) != colore) {
         QPalette p = ntc->palette();

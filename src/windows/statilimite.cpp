@@ -8,8 +8,10 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
+#include <QRegularExpressionValidator>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -80,8 +82,9 @@ statilimite::statilimite(const DatiCalcolo& dati, OpzioniNtc& opzioni, QWidget* 
     for (FormulaNgamma f : formule) {
         ngamma->addItem(qs(std::string(nomengamma(f))));
     }
-    ngamma->setToolTip(QString::fromUtf8("Brinch-Hansen 1,5·(Nq−1)·tanφ; Vesic 2·(Nq+1)·tanφ; "
-                                         "EC7 2·(Nq−1)·tanφ"));
+    ngamma->setToolTip(QString::fromUtf8("Brinch Hansen 1,5·(Nq−1)·tanφ; Vesic 2·(Nq+1)·tanφ; "
+                                         "EC7 2·(Nq−1)·tanφ, metodo dell'Annesso D della "
+                                         "UNI EN 1997-1, senza fattori di profondità"));
     rigascelte->addWidget(ngamma);
     profondita = new QCheckBox(QString::fromUtf8("fattori di profondità dc, dq"));
     profondita->setObjectName(QStringLiteral("profondita"));
@@ -91,6 +94,32 @@ statilimite::statilimite(const DatiCalcolo& dati, OpzioniNtc& opzioni, QWidget* 
     g2definiti->setObjectName(QStringLiteral("g2definiti"));
     rigascelte->addWidget(g2definiti);
     rigascelte->addStretch();
+
+    auto* datiterreno = new QGroupBox(QStringLiteral("Dati del terreno per la verifica"));
+    auto* rigadati = new QHBoxLayout(datiterreno);
+    // Decimal-comma numbers only: anything else could not be stored.
+    auto* numeri = new QRegularExpressionValidator(
+        QRegularExpression(QStringLiteral("[0-9]*(,[0-9]*)?")), this);
+    const auto campo = [&](QLineEdit*& e, const char* nome, const char* etichetta,
+                           const char* suggerimento) {
+        rigadati->addWidget(new QLabel(QString::fromUtf8(etichetta)));
+        e = new QLineEdit;
+        e->setObjectName(QString::fromUtf8(nome));
+        e->setToolTip(QString::fromUtf8(suggerimento));
+        rigadati->addWidget(e);
+    };
+    campo(cu, "cu", "cu (t/mq):",
+          "coesione non drenata: indicata, ogni fondazione è verificata anche a breve termine "
+          "(condizioni non drenate, φ = 0)");
+    campo(pesofond, "pesofond", "peso specifico della fondazione (kg/mc):",
+          "vuoto: quello del muro del piano n. 1; per una fondazione in calcestruzzo 2500");
+    campo(fonte, "fonte", "fonte dei parametri:",
+          "da dove vengono i parametri del terreno, per esempio la relazione geologica");
+    for (QLineEdit* e : {cu, pesofond}) {
+        e->setValidator(numeri);
+        e->setMaximumWidth(80);
+    }
+    fonte->setMaxLength(static_cast<int>(lunghezzafonte));
 
     tabella = new QTableWidget(0, static_cast<int>(intestazionintc().size()));
     tabella->setObjectName(QStringLiteral("tabella"));
@@ -139,20 +168,33 @@ statilimite::statilimite(const DatiCalcolo& dati, OpzioniNtc& opzioni, QWidget* 
     auto* tasti = new QHBoxLayout;
     tasti->addWidget(new QLabel(QString::fromUtf8(
         "Non verificati: scorrimento, stabilità globale, cedimenti (SLE), sisma, falda, "
-        "carichi eccentrici o inclinati.")));
+        "carichi eccentrici o inclinati, verifica strutturale della fondazione, liquefazione.")));
     tasti->addStretch();
     tasti->addWidget(guida);
     tasti->addWidget(chiudi);
 
     auto* tutto = new QVBoxLayout(this);
     tutto->addWidget(scelte);
+    tutto->addWidget(datiterreno);
     tutto->addWidget(tabella, 2);
     tutto->addLayout(sotto, 3);
     tutto->addLayout(tasti);
     resize(1040, 680);
 
     mostraopzioni();
-    connect(ngamma, &QComboBox::currentIndexChanged, this, &statilimite::leggiopzioni);
+    // EC7 is the Annex D method, which has no depth factors; the user may tick them again.
+    connect(ngamma, &QComboBox::currentIndexChanged, this, [this](int i) {
+        if (!mostrando_ && i >= 0 && formule[std::clamp(i, 0, 2)] == FormulaNgamma::ec7) {
+            const bool prima = mostrando_;
+            mostrando_ = true;
+            profondita->setChecked(false);
+            mostrando_ = prima;
+        }
+        leggiopzioni();
+    });
+    for (QLineEdit* e : {cu, pesofond, fonte}) {
+        connect(e, &QLineEdit::textEdited, this, &statilimite::leggiopzioni);
+    }
     connect(profondita, &QCheckBox::toggled, this, &statilimite::leggiopzioni);
     connect(g2definiti, &QCheckBox::toggled, this, &statilimite::leggiopzioni);
     connect(guida, &QPushButton::clicked, this, &statilimite::guidaRichiesta);
@@ -165,6 +207,13 @@ void statilimite::mostraopzioni() {
     ngamma->setCurrentIndex(static_cast<int>(i - std::begin(formule)));
     profondita->setChecked(opzioni_.profondita);
     g2definiti->setChecked(opzioni_.g2definiti);
+    const TerrenoNtc& t = opzioni_.terreno;
+    for (const auto& [e, testo] :
+         {std::pair{cu, &t.cu}, {pesofond, &t.pesofond}, {fonte, &t.fonte}}) {
+        if (e->text() != qs(*testo)) {
+            e->setText(qs(*testo));
+        }
+    }
     mostrando_ = false;
     aggiorna(fondazione_);
 }
@@ -177,6 +226,9 @@ void statilimite::leggiopzioni() {
     opzioni_.ngamma = formule[i];
     opzioni_.profondita = profondita->isChecked();
     opzioni_.g2definiti = g2definiti->isChecked();
+    opzioni_.terreno.cu = cu->text().toStdString();
+    opzioni_.terreno.pesofond = pesofond->text().toStdString();
+    opzioni_.terreno.fonte = fonte->text().toStdString();
     aggiorna(fondazione_);
     emit opzioniCambiate();
 }
@@ -206,13 +258,19 @@ void statilimite::riempi() {
         tabella->selectRow(fondazione_ - 1);
     }
     const QString intestazione = QStringLiteral("Fondazione n. %1: ").arg(fondazione_) +
-                                 (v.calcolata ? qs(v.esito()) : qs(v.nota));
+                                 (v.calcolata ? qs(v.esitocomplessivo()) : qs(v.nota));
     if (titolofondazione->text() != intestazione) {
         titolofondazione->setText(intestazione);
     }
     std::vector<RigaNtc> tutte = righeazioni(v);
     for (RigaNtc& r : righeresistenza(v)) {
         tutte.push_back(std::move(r));
+    }
+    if (v.calcolata && v.brevetermine) {
+        tutte.push_back({"a breve termine (condizioni non drenate)", "", ""});
+        for (RigaNtc& r : righeresistenza(v, *v.brevetermine)) {
+            tutte.push_back(std::move(r));
+        }
     }
     righe(fattori, static_cast<int>(tutte.size()));
     for (int r = 0; r < static_cast<int>(tutte.size()); ++r) {

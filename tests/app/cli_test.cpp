@@ -5,6 +5,7 @@
 #include <fstream>
 #include <gtest/gtest.h>
 #include <iterator>
+#include <sstream>
 #include <string>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -216,7 +217,7 @@ TEST(VerificaNtc, LimitStateCheckOnRequestOnly) {
 
     const Uscita con = esegui("verifica --ntc " + file);
     EXPECT_EQ(con.stato, 0);
-    EXPECT_NE(con.testo.find("Nγ di Brinch-Hansen"), std::string::npos) << con.testo;
+    EXPECT_NE(con.testo.find("Nγ di Brinch Hansen"), std::string::npos) << con.testo;
     EXPECT_NE(con.testo.find("0,914"), std::string::npos) << con.testo;
     EXPECT_NE(con.testo.find("VERIFICATA"), std::string::npos) << con.testo;
 
@@ -240,7 +241,8 @@ TEST(VerificaNtc, OptionsOverrideTheJobs) {
     };
     const Caso casi[] = {
         {"--ngamma vesic", 0.848, "\"VERIFICATA\""},
-        {"--ngamma=ec7", 0.868, "\"VERIFICATA\""},
+        {"--ngamma=ec7", 1.062, "\"NON VERIFICATA\""}, // Annex D: no depth factors
+        {"--ngamma ec7 --profondita", 0.868, "\"VERIFICATA\""},
         {"--ngamma vesic --senza-profondita", 1.033, "\"NON VERIFICATA\""},
         {"--g2-definiti", 0.898, "\"VERIFICATA\""},
     };
@@ -268,6 +270,52 @@ TEST(VerificaNtc, OptionsOverrideTheJobs) {
     const Uscita senzanome = esegui("verifica " + file + " --ngamma", true);
     EXPECT_EQ(senzanome.stato, 1);
     EXPECT_NE(senzanome.testo.find("--ngamma richiede"), std::string::npos);
+}
+
+TEST(VerificaNtc, TheJobsSoilDataAddTheShortTermCheck) {
+    const auto p = scrivi("conterreno", lavoro("\"1\",\"0,6\",2,", "\"1\",\"1,8\",\"0\",\"30\"") +
+                                            "\"NTC2018-TERRENO\",\"3\",\"\",\"prove in sito\"\r\n");
+    const Uscita u = esegui("verifica --json --ntc " + p.string());
+    EXPECT_EQ(u.stato, 0);
+    EXPECT_NEAR(std::stod(valore(u.testo, "EdRd")), 0.914, 0.0005) << u.testo;
+    const std::string breve = u.testo.substr(u.testo.find("\"breve_termine\""));
+    EXPECT_NEAR(std::stod(valore(breve, "EdRd")), 1.980, 0.0005) << u.testo;
+    EXPECT_EQ(valore(u.testo, "esito_complessivo"), "\"NON VERIFICATA\"");
+}
+
+// The worked examples the report refers to give the results listed beside them.
+TEST(VerificaNtc, ShippedExamplesGiveTheirExpectedResults) {
+    std::ifstream elenco(esempio("RISULTATI-ATTESI.txt"));
+    ASSERT_TRUE(elenco);
+    int righe = 0;
+    for (std::string riga; std::getline(elenco, riga);) {
+        if (riga.rfind("Zocal-dati-", 0) != 0) {
+            continue;
+        }
+        std::vector<std::string> campi;
+        std::istringstream in(riga);
+        for (std::string c; std::getline(in, c, '|');) {
+            const auto inizio = c.find_first_not_of(' ');
+            campi.push_back(inizio == std::string::npos
+                                ? ""
+                                : c.substr(inizio, c.find_last_not_of(' ') - inizio + 1));
+        }
+        if (campi.size() != 5) {
+            continue;
+        }
+        ++righe;
+        const Uscita u = esegui("verifica --ntc " + campi[1] + " " + esempio(campi[0].c_str()));
+        SCOPED_TRACE(riga);
+        EXPECT_EQ(u.stato, 0);
+        EXPECT_NE(u.testo.find("Ed (kN/m)               " + campi[2] + "\n"), std::string::npos);
+        EXPECT_NE(u.testo.find("Ed/Rd                   " + campi[3] + "\n"), std::string::npos);
+        const bool due = u.testo.find("esito complessivo") != std::string::npos;
+        EXPECT_NE(u.testo.find((due ? "esito complessivo       " : "esito                   ") +
+                               campi[4] + "\n"),
+                  std::string::npos)
+            << u.testo;
+    }
+    EXPECT_EQ(righe, 7);
 }
 
 TEST(VerificaNtc, MissingFrictionAngleGivesNullsAndANote) {

@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
 
 namespace zocal {
@@ -120,6 +123,69 @@ TEST(OpzioniNtcArchivio, ADamagedRecordIsRefusedNamingItsLine) {
         EXPECT_TRUE(l.ntc == conopzioni().ntc) << c.nome;
         EXPECT_EQ(l[Frontespizio::committente], "Bianchi") << c.nome;
     }
+}
+
+TEST(TerrenoNtcArchivio, WrittenOnlyWhenGivenAfterTheOptionsAndReadInAnyOrder) {
+    Lavoro l = prova::lavoropiccolo();
+    const std::string base = scritto(l);
+    l.ntc.terreno = {"3", "", "relazione geologica del dott. Verdi, città"};
+    const std::string terreno =
+        "\"NTC2018-TERRENO\",\"3\",\"\",\"relazione geologica del dott. Verdi, citt\xE0\"\r\n";
+    EXPECT_EQ(scritto(l), base + terreno);
+    l.ntc.ngamma = FormulaNgamma::vesic;
+    const std::string opzioni = "\"NTC2018\",\"Vesic\",\"1\",\"0\"\r\n";
+    const std::string byte = scritto(l);
+    EXPECT_EQ(byte, base + opzioni + terreno);
+
+    for (const std::string& coda : {opzioni + terreno, terreno + "\r\n" + opzioni}) {
+        Lavoro letto;
+        ASSERT_TRUE(leggilavoro(base + coda, letto).riuscita());
+        EXPECT_TRUE(letto.ntc == l.ntc);
+        EXPECT_EQ(scritto(letto), byte);
+    }
+    // Values that are not numbers are not written, so that no saved file is refused.
+    l.ntc.terreno.pesofond = "2,5,0";
+    EXPECT_FALSE(scrivilavoro(l).riuscita());
+}
+
+TEST(TerrenoNtcArchivio, ADamagedRecordIsRefusedNamingItsLine) {
+    const std::string base = scritto(prova::lavoropiccolo());
+    const std::string lunga(201, 'a');
+    const std::pair<std::string, const char*> casi[] = {
+        {"\"NTC2018-TERRENO\",\"3\",\"\"\r\n", "incompleto"},
+        {"\"NTC2018-TERRENO\",\"3\",\"\",\"\",\"\"\r\n", "troppi valori"},
+        {"\"NTC2018-TERRENO\",\"3.5\",\"\",\"\"\r\n", "la coesione non drenata"},
+        {"\"NTC2018-TERRENO\",3,\"\",\"\"\r\n", "la coesione non drenata"},
+        {"\"NTC2018-TERRENO\",\"\",\"2500 kg\",\"\"\r\n", "il peso specifico"},
+        {"\"NTC2018-TERRENO\",\"\",\"\",\"" + lunga + "\"\r\n", "supera i 200 caratteri"},
+        {"\"NTC2018-TERRENO\",\"3\",\"\",\"\"\r\n\"NTC2018-TERRENO\",\"3\",\"\",\"\"\r\n",
+         "ripetuto"},
+    };
+    for (const auto& [coda, parola] : casi) {
+        Lavoro l = conopzioni();
+        const EsitoLettura e = leggilavoro(base + coda, l);
+        EXPECT_FALSE(e.riuscita()) << coda;
+        const bool ripetuto = std::string_view(parola) == "ripetuto";
+        EXPECT_EQ(e.errore.rfind(ripetuto ? "riga 9: " : "riga 8: ", 0), 0u) << e.errore;
+        EXPECT_NE(e.errore.find(parola), std::string::npos) << e.errore;
+        EXPECT_TRUE(l.ntc == conopzioni().ntc);
+    }
+}
+
+TEST(TerrenoNtcArchivio, ShippedExamplesSaveBackByteForByte) {
+    int letti = 0;
+    for (const auto& voce : std::filesystem::directory_iterator(ZOCAL_ESEMPI)) {
+        if (voce.path().filename().string().rfind("Zocal-dati-", 0) != 0) {
+            continue;
+        }
+        std::ifstream in(voce.path(), std::ios::binary);
+        const std::string byte((std::istreambuf_iterator<char>(in)), {});
+        Lavoro l;
+        ASSERT_TRUE(leggilavoro(byte, l).riuscita()) << voce.path();
+        EXPECT_EQ(scritto(l), byte) << voce.path();
+        ++letti;
+    }
+    EXPECT_GE(letti, 5);
 }
 
 } // namespace

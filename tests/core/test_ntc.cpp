@@ -176,9 +176,9 @@ TEST(Ntc, Options) {
     EXPECT_TRUE(OpzioniNtc{}.predefinite());
     EXPECT_FALSE(senza.predefinite());
     EXPECT_FALSE(g2.predefinite());
-    EXPECT_EQ(descriviopzioni({}), "Nγ di Brinch-Hansen, con fattori di profondità, γG2 = 1,5");
+    EXPECT_EQ(descriviopzioni({}), "Nγ di Brinch Hansen, con fattori di profondità, γG2 = 1,5");
     EXPECT_EQ(descriviopzioni(senza), "Nγ di Vesic, senza fattori di profondità, γG2 = 1,5");
-    EXPECT_EQ(descriviopzioni(g2), "Nγ di Brinch-Hansen, con fattori di profondità, γG2 = 1,3 "
+    EXPECT_EQ(descriviopzioni(g2), "Nγ di Brinch Hansen, con fattori di profondità, γG2 = 1,3 "
                                    "(carichi non strutturali compiutamente definiti)");
 }
 
@@ -355,12 +355,14 @@ TEST(Ntc, EveryFoundationAndTheLegacyResultsUntouched) {
 TEST(Ntc, FormulaNames) {
     for (FormulaNgamma f :
          {FormulaNgamma::brinchhansen, FormulaNgamma::vesic, FormulaNgamma::ec7}) {
-        EXPECT_EQ(formulangamma(nomengamma(f)), f);
+        EXPECT_EQ(formulafile(nomefilengamma(f)), f);
         EXPECT_EQ(formulachiave(chiavengamma(f)), f);
     }
-    EXPECT_EQ(nomengamma(FormulaNgamma::brinchhansen), "Brinch-Hansen");
+    EXPECT_EQ(nomengamma(FormulaNgamma::brinchhansen), "Brinch Hansen");
+    EXPECT_EQ(nomefilengamma(FormulaNgamma::brinchhansen), "Brinch-Hansen");
     EXPECT_EQ(chiavengamma(FormulaNgamma::brinchhansen), "brinch-hansen");
-    EXPECT_FALSE(formulangamma("vesic").has_value());
+    EXPECT_FALSE(formulafile("vesic").has_value());
+    EXPECT_FALSE(formulafile("Brinch Hansen").has_value());
     EXPECT_FALSE(formulachiave("Vesic").has_value());
     EXPECT_FALSE(formulachiave("").has_value());
 }
@@ -397,7 +399,7 @@ TEST(NtcProspetto, ListingWithAndWithoutTheCheck) {
     const OpzioniNtc o;
     const std::string con = prospetto(d, fondazioni, &o);
     EXPECT_EQ(con.rfind("Verifica agli stati limite (NTC 2018), approccio 2 (A1+M1+R3): Nγ di "
-                        "Brinch-Hansen, con fattori di profondità, γG2 = 1,5.\n\n",
+                        "Brinch Hansen, con fattori di profondità, γG2 = 1,5.\n\n",
                         0),
               0u);
     for (const char* riga :
@@ -439,9 +441,30 @@ TEST(NtcProspetto, JsonNumbersAreUnroundedAndNullWhenNotComputed) {
     EXPECT_NE(j.find("\"esito\": \"VERIFICATA\", \"nota\": \"\"}}]}"), std::string::npos) << j;
     // Every key, in order.
     std::size_t p = j.find("\"ntc\": {");
-    for (const char* k :
-         {"G1k", "G2k", "Qk", "Ed", "Nc", "Nq", "Ngamma", "k", "dc", "dq", "q", "termine_c",
-          "termine_q", "termine_gamma", "qlim", "Rd", "EdRd", "esito", "nota"}) {
+    for (const char* k : {"B",
+                          "D",
+                          "phi",
+                          "gamma",
+                          "c",
+                          "G1k",
+                          "G2k",
+                          "Qk",
+                          "Ed",
+                          "Nc",
+                          "Nq",
+                          "Ngamma",
+                          "k",
+                          "dc",
+                          "dq",
+                          "q",
+                          "termine_c",
+                          "termine_q",
+                          "termine_gamma",
+                          "qlim",
+                          "Rd",
+                          "EdRd",
+                          "esito",
+                          "nota"}) {
         const auto q = j.find("\"" + std::string(k) + "\": ", p);
         ASSERT_NE(q, std::string::npos) << k;
         p = q;
@@ -449,7 +472,7 @@ TEST(NtcProspetto, JsonNumbersAreUnroundedAndNullWhenNotComputed) {
 
     d.attr = "60";
     const std::string fuori = prospettojson(d, fondazioni, &o);
-    EXPECT_NE(fuori.find("\"ntc\": {\"G1k\": null, \"G2k\": null"), std::string::npos) << fuori;
+    EXPECT_NE(fuori.find("\"ntc\": {\"B\": null, \"D\": null"), std::string::npos) << fuori;
     EXPECT_NE(fuori.find("\"EdRd\": null, \"esito\": \"\", \"nota\": \"L'angolo di attrito deve "
                          "essere compreso tra 0 e 50 gradi.\"}"),
               std::string::npos)
@@ -463,4 +486,193 @@ TEST(NtcProspetto, JsonNumbersAreUnroundedAndNullWhenNotComputed) {
     EXPECT_NE(nulla.find("\"Rd\": 0, \"EdRd\": null, \"esito\": \"NON VERIFICATA\""),
               std::string::npos)
         << nulla;
+}
+
+namespace {
+
+OpzioniNtc conterreno(const char* cu, const char* pesofond, FormulaNgamma ngamma = {},
+                      bool profondita = true) {
+    OpzioniNtc o;
+    o.ngamma = ngamma;
+    o.profondita = profondita;
+    o.terreno.cu = cu;
+    o.terreno.pesofond = pesofond;
+    return o;
+}
+
+} // namespace
+
+// Recomputed by hand from the worked example's data.
+TEST(NtcTerreno, WorkedExamplesWithTheJobsSoilDataAndTheAnnexDMethod) {
+    struct Caso {
+        const char* nome;
+        OpzioniNtc opzioni;
+        double Ed, EdRd;
+        const char* esitocomplessivo;
+    };
+    const Caso casi[] = {
+        {"cu 3 t/mq", conterreno("3", ""), 119.45, 0.914, "NON VERIFICATA"},
+        {"calcestruzzo", conterreno("", "2500"), 124.81, 0.955, "VERIFICATA"},
+        {"EC7 Annesso D", conterreno("", "", FormulaNgamma::ec7, false), 119.45, 1.062,
+         "NON VERIFICATA"},
+    };
+    for (const Caso& c : casi) {
+        const VerificaNtc v = esempio(c.opzioni);
+        ASSERT_TRUE(v.calcolata) << c.nome << v.nota;
+        VICINO(v.Ed, c.Ed);
+        VICINO3(v.EdRd, c.EdRd);
+        EXPECT_EQ(v.esitocomplessivo(), c.esitocomplessivo) << c.nome;
+        EXPECT_EQ(v.fondazionecls, c.opzioni.terreno.pesofond[0] != '\0') << c.nome;
+    }
+
+    // Short term: cu in total stresses, phi = 0, the same depth factors.
+    const VerificaNtc v = esempio(conterreno("3", ""));
+    ASSERT_TRUE(v.brevetermine.has_value());
+    const AnalisiNtc& b = *v.brevetermine;
+    EXPECT_NEAR(b.Nc, 5.142, 0.0005);
+    EXPECT_DOUBLE_EQ(b.Nq, 1);
+    EXPECT_DOUBLE_EQ(b.Ngamma, 0);
+    VICINO3(b.dc, 1.412);
+    VICINO(b.q, 17.65);
+    EXPECT_NEAR(b.qlim, 231.3, 0.05);
+    VICINO(b.Rd, 60.33);
+    VICINO3(b.EdRd, 1.980);
+    EXPECT_FALSE(b.verificata);
+    EXPECT_TRUE(v.verificata); // the long-term analysis holds on its own
+    VICINO3(v.EdRdcomplessivo(), 1.980);
+    EXPECT_EQ(sintesintc(v),
+              "NTC 2018: NON VERIFICATA, Ed/Rd = 0,914 a lungo termine, 1,980 a breve termine");
+    EXPECT_EQ(rigantc(v)[10], "NON VERIFICATA");
+    EXPECT_EQ(rigantc(v)[11], "a breve termine Ed/Rd = 1,980, NON VERIFICATA");
+    EXPECT_FALSE(esempio().brevetermine.has_value());
+
+    // On the command line and in the window EC7 means no depth factors; a
+    // job that keeps them is told they are not the Annex D method's.
+    EXPECT_NE(descriviopzioni(conterreno("", "", FormulaNgamma::ec7))
+                  .find("non previsti "
+                        "dall'Annesso D "
+                        "della UNI EN 1997-1"),
+              std::string::npos);
+    EXPECT_EQ(descriviopzioni(conterreno("", "", FormulaNgamma::ec7, false)).find("Annesso D"),
+              std::string::npos);
+}
+
+TEST(NtcTerreno, EntriesThatWouldLowerEdOrHideDataStopTheCheck) {
+    struct Caso {
+        const char* nome;
+        void (*guasta)(DatiCalcolo&, OpzioniNtc&);
+        const char* nota;
+    };
+    const Caso casi[] = {
+        {"pesol vuoto", [](DatiCalcolo& d, OpzioniNtc&) { d.pesol(1, 1) = ""; },
+         "Manca il dato del peso del solaio del piano n. 1."},
+        {"sovr -", [](DatiCalcolo& d, OpzioniNtc&) { d.sovr(1, 1) = "-2000"; },
+         "Dato negativo: \"-2000\" (sovraccarico accidentale del piano n. 1), che non può esserlo. "
+         "Correggere il valore."},
+        {"spem -", [](DatiCalcolo& d, OpzioniNtc&) { d.spem(2, 1) = "-1800"; },
+         "Dato negativo: \"-1800\" (peso specifico del muro del piano n. 2), che non può esserlo. "
+         "Correggere il valore."},
+        {"lungh -", [](DatiCalcolo& d, OpzioniNtc&) { d.lungh(2, 1) = "-4"; },
+         "Dato negativo: \"-4\" (lunghezza del solaio del piano n. 2), che non può esserlo. "
+         "Correggere il valore."},
+        {"pesofond 0", [](DatiCalcolo&, OpzioniNtc& o) { o.terreno.pesofond = "0"; },
+         "Il peso specifico della fondazione deve essere maggiore di zero."},
+        {"cu -", [](DatiCalcolo&, OpzioniNtc& o) { o.terreno.cu = "-1"; },
+         "La coesione non drenata non può essere negativa."},
+        {"cu illeggibile", [](DatiCalcolo&, OpzioniNtc& o) { o.terreno.cu = "1,2,3"; },
+         "Dato non leggibile come numero: \"1,2,3\" (coesione non drenata). Correggere il "
+         "valore."},
+    };
+    for (const Caso& c : casi) {
+        DatiCalcolo d = esempiolavorato();
+        OpzioniNtc o;
+        c.guasta(d, o);
+        const VerificaNtc v = verificantc(d, 1, o);
+        EXPECT_FALSE(v.calcolata) << c.nome;
+        EXPECT_EQ(v.nota, c.nota) << c.nome;
+        EXPECT_EQ(v.esitocomplessivo(), "") << c.nome;
+    }
+}
+
+TEST(NtcTerreno, WhatWasAssumedIsNotedBesideTheVerdict) {
+    struct Caso {
+        const char* largh;
+        const char* attr;
+        const char* nota;
+    };
+    const Caso casi[] = {
+        {"0,6", "30", ""},
+        {"", "30", "larghezza non indicata: assunta 0,50 m"},
+        {"0,6", "45", "angolo di attrito superiore a 40°: verificare il valore caratteristico"},
+        {"", "40,5",
+         "larghezza non indicata: assunta 0,50 m; angolo di attrito superiore a 40°: verificare "
+         "il valore caratteristico"},
+        {"0,6", "40", ""},
+    };
+    for (const Caso& c : casi) {
+        DatiCalcolo d = esempiolavorato();
+        d.largh[1] = c.largh;
+        d.attr = c.attr;
+        const VerificaNtc v = verificantc(d, 1, {});
+        EXPECT_TRUE(v.calcolata) << c.largh << " " << c.attr;
+        EXPECT_EQ(v.nota, c.nota);
+    }
+}
+
+TEST(NtcTerreno, BothVerdictsSideBySide) {
+    const VerificaNtc regge = esempio();
+    const VerificaNtc cede = esempio(conterreno("3", ""));
+    const VerificaNtc manca = verificantc(DatiCalcolo{}, 1, {});
+    struct Caso {
+        const char* ta;
+        const VerificaNtc* ntc;
+        const char* titolo;
+        const char* discordanza;
+    };
+    const Caso casi[] = {
+        {"verificata", nullptr, "Fondazione n. 1  (verificata)", ""},
+        {"verificata", &manca, "Fondazione n. 1  (verificata)", ""},
+        {"verificata", &regge,
+         "Fondazione n. 1 (tensioni ammissibili: verificata; NTC 2018: VERIFICATA)", ""},
+        {"verificata", &cede,
+         "Fondazione n. 1 (tensioni ammissibili: verificata; NTC 2018: NON VERIFICATA)",
+         "Le verifiche non concordano: tensioni ammissibili verificata, NTC 2018 NON "
+         "VERIFICATA; vale la verifica NTC 2018."},
+        {"non verificata", &regge,
+         "Fondazione n. 1 (tensioni ammissibili: non verificata; NTC 2018: VERIFICATA)",
+         "Le verifiche non concordano: tensioni ammissibili non verificata, NTC 2018 "
+         "VERIFICATA; vale la verifica NTC 2018."},
+    };
+    for (const Caso& c : casi) {
+        EXPECT_EQ(titolofondazione(1, Cella(c.ta), c.ntc), c.titolo);
+        EXPECT_EQ(discordanza(Cella(c.ta), c.ntc ? *c.ntc : manca), c.discordanza) << c.titolo;
+    }
+    EXPECT_EQ(rigaesito("3,33", Cella("verificata"), cede),
+              (std::vector<std::string>{"1", "3,33", "verificata", "1,980", "NON VERIFICATA"}));
+    EXPECT_EQ(rigaesito("", Cella(), manca)[4], "non eseguita");
+}
+
+TEST(NtcTerreno, JsonCarriesTheInputsAndTheShortTermOnlyWithTheJobsSoilData) {
+    DatiCalcolo d = esempiolavorato();
+    const auto fondazioni = calcolatutte(d);
+    const OpzioniNtc senza;
+    const std::string j = prospettojson(d, fondazioni, &senza);
+    EXPECT_NE(j.find("\"ntc\": {\"B\": 0.6, \"D\": 1, \"phi\": 30, \"gamma\": "), std::string::npos)
+        << j;
+    EXPECT_EQ(j.find("breve_termine"), std::string::npos);
+    EXPECT_EQ(j.find("esito_complessivo"), std::string::npos);
+
+    const OpzioniNtc pesante = conterreno("", "2500");
+    const std::string p = prospettojson(d, fondazioni, &pesante);
+    EXPECT_NE(p.find("\"breve_termine\": null, \"esito_complessivo\": \"VERIFICATA\"}"),
+              std::string::npos)
+        << p;
+
+    const OpzioniNtc breve = conterreno("3", "");
+    const std::string b = prospettojson(d, fondazioni, &breve);
+    const auto q = b.find("\"breve_termine\": {\"B\": 0.6, \"D\": 1, \"phi\": 0, ");
+    ASSERT_NE(q, std::string::npos) << b;
+    EXPECT_NE(b.find("\"esito\": \"NON VERIFICATA\"", q), std::string::npos);
+    EXPECT_NE(b.find("\"esito_complessivo\": \"NON VERIFICATA\"}"), std::string::npos);
+    EXPECT_NEAR(numerodopo(b.substr(q), "c"), 3 * accelerazionegravita, 1e-12);
 }

@@ -508,7 +508,7 @@ TEST(SezioneNtc, OwnPageAfterTheFoundationsAndBeforeTheClosing) {
     ASSERT_NE(sezione, std::string::npos);
     EXPECT_GT(sezione, t.find("Fondazione n. 1  ("));
     EXPECT_LT(sezione, t.find("La presente relazione è composta di n."));
-    for (const char* atteso : {"Approccio 2", "A1+M1+R3", "Nγ di Brinch-Hansen",
+    for (const char* atteso : {"Approccio 2", "A1+M1+R3", "Nγ di Brinch Hansen",
                                "con fattori di profondità", "γG2 = 1,5"}) {
         EXPECT_NE(t.find(atteso, sezione), std::string::npos) << atteso;
     }

@@ -143,6 +143,33 @@ TEST_F(StatiLimite, ChoicesChangeBothWindowsAndGoWithTheJob) {
     EXPECT_EQ(etichetta(), "NTC 2018: VERIFICATA, Ed/Rd = 0,868");
 }
 
+TEST_F(StatiLimite, EC7DropsTheDepthFactorsAndTheSoilDataGoWithTheJob) {
+    zocal::statilimite& w = ntc();
+    w.ngamma->setCurrentIndex(2); // EC7: the Annex D method
+    EXPECT_FALSE(w.profondita->isChecked());
+    EXPECT_EQ(cella(0, 9), "1,062");
+    w.profondita->setChecked(true); // the user may have them back
+    EXPECT_EQ(cella(0, 9), "0,868");
+    w.ngamma->setCurrentIndex(0);
+    EXPECT_TRUE(w.profondita->isChecked());
+
+    QTest::keyClicks(w.cu, "3x");
+    EXPECT_EQ(w.cu->text(), QStringLiteral("3"));
+    EXPECT_EQ(etichetta(),
+              "NTC 2018: NON VERIFICATA, Ed/Rd = 0,914 a lungo termine, 1,980 a breve termine");
+    EXPECT_EQ(calc().ntc->palette().color(QPalette::WindowText), zocal::colorenonverificata);
+    QTest::keyClicks(w.fonte, "relazione geologica");
+    EXPECT_EQ(p->lavoro().ntc.terreno, (zocal::TerrenoNtc{"3", "", "relazione geologica"}));
+
+    zocal::Lavoro l = p->lavoro();
+    l.ntc.terreno = {"", "2500", ""};
+    p->mostralavoro(l);
+    EXPECT_EQ(w.cu->text(), QString());
+    EXPECT_EQ(w.pesofond->text(), QStringLiteral("2500"));
+    EXPECT_EQ(etichetta(), "NTC 2018: VERIFICATA, Ed/Rd = 0,955");
+    EXPECT_TRUE(w.sezione->verifica().fondazionecls);
+}
+
 TEST_F(StatiLimite, CalculationWindowShowsTheVerdictAsTheUserTypes) {
     EXPECT_EQ(etichetta(), "NTC 2018: VERIFICATA, Ed/Rd = 0,914");
     EXPECT_EQ(calc().ntc->palette().color(QPalette::WindowText), zocal::coloreverificata);

@@ -16,20 +16,38 @@ namespace zocal {
 // The three formulas for the self-weight bearing factor.
 enum class FormulaNgamma { brinchhansen, vesic, ec7 };
 
-// The choices of the job; the defaults are what a job file without the
-// option record means.
+// Soil data beyond the calculation window's, as typed (decimal comma); an
+// empty text means the default.
+struct TerrenoNtc {
+    std::string cu;       // undrained cohesion, t/mq: empty = no short-term check
+    std::string pesofond; // unit weight of the footing, kg/mc: empty = the storey-1 wall's
+    std::string fonte;    // where the soil parameters come from
+
+    bool predefinito() const { return cu.empty() && pesofond.empty() && fonte.empty(); }
+    bool operator==(const TerrenoNtc&) const = default;
+};
+inline constexpr std::size_t lunghezzafonte = 200; // characters
+
+// The choices of the job and its extra soil data; the defaults are what a
+// job file without their records means.
 struct OpzioniNtc {
     FormulaNgamma ngamma = FormulaNgamma::brinchhansen;
     bool profondita = true;  // depth factors dc, dq
     bool g2definiti = false; // non-structural permanent loads fully defined: gammaG2 = 1.3
+    TerrenoNtc terreno;
 
-    bool predefinite() const { return *this == OpzioniNtc{}; }
+    // The three choices (not the soil data) are the defaults.
+    bool predefinite() const {
+        return ngamma == FormulaNgamma::brinchhansen && profondita && !g2definiti;
+    }
     bool operator==(const OpzioniNtc&) const = default;
 };
 
-// "Brinch-Hansen", "Vesic", "EC7": the name shown and stored in the job file.
+// "Brinch Hansen", "Vesic", "EC7": the name shown.
 std::string_view nomengamma(FormulaNgamma formula);
-std::optional<FormulaNgamma> formulangamma(std::string_view nome);
+// "Brinch-Hansen", "Vesic", "EC7": the name stored in the job file.
+std::string_view nomefilengamma(FormulaNgamma formula);
+std::optional<FormulaNgamma> formulafile(std::string_view nome);
 // The name on the command line: "brinch-hansen", "vesic", "ec7".
 std::string_view chiavengamma(FormulaNgamma formula);
 std::optional<FormulaNgamma> formulachiave(std::string_view chiave);
@@ -40,30 +58,19 @@ inline constexpr double gammaG2 = 1.5;
 inline constexpr double gammaG2definiti = 1.3;
 inline constexpr double gammaQ = 1.5;
 inline constexpr double gammaR = 2.3;
-// 1 kg of mass weighs 9.80665 N.
+// 1 kgf = 9.80665 N.
 inline constexpr double accelerazionegravita = 9.80665;
-// The friction angles the formulas are used for, in degrees.
+// The friction angles the formulas are used for, in degrees; above the
+// second the verdict comes with a warning.
 inline constexpr double attrmassimo = 50;
+inline constexpr double attrplausibile = 40;
 
 inline constexpr const char* testoverificatantc = "VERIFICATA";
 inline constexpr const char* testononverificatantc = "NON VERIFICATA";
 
-// Everything the displays need about one foundation. The numbers are
-// meaningful only when `calcolata`; otherwise `nota` says what is missing or
-// out of range.
-struct VerificaNtc {
-    int numero = 0;
-    bool calcolata = false;
-    std::string nota;
-
-    // Geometry and soil as read (m, degrees, kN/m3, kPa); the wall is
-    // storey 1's, for the drawing.
-    double B = 0, D = 0, phi = 0, gamma = 0, c = 0;
-    double spessoremuro = 0;
-    // Characteristic actions and the design action, kN/m.
-    double G1k = 0, G2k = 0, Qk = 0;
-    double gG1 = gammaG1, gG2 = gammaG2, gQ = gammaQ;
-    double Ed = 0;
+// One bearing analysis: the strength used and the resistance it gives.
+struct AnalisiNtc {
+    double c = 0, phi = 0; // kPa, degrees
     // Bearing, depth factors and the three terms of the limit pressure (kPa).
     double Nc = 0, Nq = 0, Ngamma = 0;
     double k = 0, dc = 1, dq = 1, dgamma = 1;
@@ -74,9 +81,43 @@ struct VerificaNtc {
     double Rd = 0;           // kN/m
     double EdRd = 0;         // +infinity when the resistance is nil
     bool verificata = false; // Ed <= Rd, unrounded
+};
 
-    // "VERIFICATA", "NON VERIFICATA", or "" when not computed.
+// One analysis of a strip B wide (m) at depth D (m) in a soil of unit
+// weight gamma (kN/m3) and strength c (kPa), phi (degrees), against the
+// design action Ed (kN/m), through the common bearing resistance; phi = 0
+// is the undrained analysis.
+AnalisiNtc analisintc(double c, double phi, double gamma, double B, double D, double Ed,
+                      const OpzioniNtc& opzioni);
+
+// Everything the displays need about one foundation. The numbers are
+// meaningful only when `calcolata`; otherwise `nota` says what is missing or
+// out of range. The analysis it is made of is the long-term (drained) one.
+struct VerificaNtc : AnalisiNtc {
+    int numero = 0;
+    bool calcolata = false;
+    std::string nota; // why not computed, or what to know about the verdict
+
+    // Geometry and soil as used (m, kN/m3); the wall is storey 1's, for the
+    // drawing, and the footing is of concrete when its weight is given.
+    double B = 0, D = 0, gamma = 0;
+    double spessoremuro = 0;
+    bool fondazionecls = false;
+    // Characteristic actions and the design action, kN/m.
+    double G1k = 0, G2k = 0, Qk = 0;
+    double gG1 = gammaG1, gG2 = gammaG2, gQ = gammaQ;
+    double Ed = 0;
+    // The short-term (undrained) analysis, when the job gives cu.
+    std::optional<AnalisiNtc> brevetermine;
+
+    // Of the long-term analysis: "VERIFICATA", "NON VERIFICATA", or "" when
+    // not computed.
     std::string esito() const;
+    // The verdict of record: every analysis run holds.
+    bool verificatacomplessiva() const;
+    std::string esitocomplessivo() const;
+    // The largest Ed/Rd of the analyses run.
+    double EdRdcomplessivo() const;
 };
 
 // The check of foundation f (1..10) with the job's options.
@@ -95,8 +136,10 @@ inline constexpr int decimaliEdRd = 3;    // the ratio
 inline constexpr int decimalimetri = 2;   // B, D
 inline constexpr int decimalifattori = 2; // partial factors
 
-// Ed/Rd as shown: three decimals, or "∞" when the resistance is nil.
+// Ed/Rd as shown: three decimals, or "∞" when the resistance is nil; ""
+// when not computed.
 std::string testoEdRd(const VerificaNtc& v);
+std::string testoEdRd(double EdRd);
 
 // One shown line of the factors and terms of a foundation.
 struct RigaNtc {
@@ -105,8 +148,11 @@ struct RigaNtc {
     std::string valore; // as shown, decimal comma
 };
 // The bearing and depth factors, q, the three terms, qlim, gammaR, Rd,
-// Ed/Rd, in this order.
+// Ed/Rd, in this order, of the long-term analysis or of `analisi`.
 std::vector<RigaNtc> righeresistenza(const VerificaNtc& v);
+std::vector<RigaNtc> righeresistenza(const VerificaNtc& v, const AnalisiNtc& analisi);
+// The soil values as used (gamma, c, phi, and cu when given), SI units.
+std::vector<RigaNtc> righeterreno(const VerificaNtc& v);
 // G1k, G2k, Qk with their factors, and Ed.
 std::vector<RigaNtc> righeazioni(const VerificaNtc& v);
 
@@ -120,8 +166,25 @@ std::vector<std::string> rigantc(const VerificaNtc& v);
 // or the note when the check was not made.
 std::string sintesintc(const VerificaNtc& v);
 
+// The heading of a foundation's data: "Fondazione n. 1  (verificata)", with
+// both verdicts when the limit-state one exists ("tensioni ammissibili:
+// verificata; NTC 2018: NON VERIFICATA").
+std::string titolofondazione(int f, const Cella& verificata, const VerificaNtc* ntc);
+
+// One row of the summary of both verdicts: n., safety coefficient (as
+// shown), its verdict, Ed/Rd, verdict of record.
+std::vector<std::string> rigaesito(const std::string& coeff, const Cella& verificata,
+                                   const VerificaNtc& v);
+const std::vector<std::string>& intestazioniesito();
+inline constexpr const char* notaesito =
+    "Per le costruzioni nuove l'esito che vale è quello della verifica agli stati limite "
+    "secondo le NTC 2018; i risultati alle tensioni ammissibili sono riportati per confronto.";
+
+// One line for the guidance box when the two verdicts disagree, "" otherwise.
+std::string discordanza(const Cella& verificata, const VerificaNtc& v);
+
 // The options in words, for the displays and the report:
-// "Nγ di Brinch-Hansen, fattori di profondità, γG2 = 1,5".
+// "Nγ di Brinch Hansen, con fattori di profondità, γG2 = 1,5".
 std::string descriviopzioni(const OpzioniNtc& opzioni);
 
 } // namespace zocal

@@ -33,6 +33,7 @@ struct TestoSezione {
 // only its texts (why not).
 struct SezioneNtc {
     bool calcolata = false;
+    bool fondazionecls = false; // concrete; masonry otherwise
     QLineF terreno;
     QRectF muro, fondazione;
     QLineF freccia; // from its tail down to its tip on the wall

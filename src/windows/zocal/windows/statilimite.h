@@ -10,6 +10,7 @@
 class QCheckBox;
 class QComboBox;
 class QLabel;
+class QLineEdit;
 class QPushButton;
 class QTableWidget;
 
@@ -29,7 +30,8 @@ class DisegnoSezione : public QWidget {
     VerificaNtc v_;
 };
 
-// "Verifica agli stati limite (NTC 2018)": the three choices of the job, the
+// "Verifica agli stati limite (NTC 2018)": the three choices of the job and
+// its extra soil data, the
 // check of every foundation in a table, the factors and terms of the
 // foundation the calculation window shows, and its section. It follows the
 // calculation window as the user types; the rules are the engine's.
@@ -43,6 +45,9 @@ class statilimite : public QWidget {
     QComboBox* ngamma;
     QCheckBox* profondita;
     QCheckBox* g2definiti;
+    QLineEdit* cu;       // t/mq
+    QLineEdit* pesofond; // kg/mc
+    QLineEdit* fonte;
     QTableWidget* tabella; // every foundation
     QLabel* titolofondazione;
     QTableWidget* fattori; // actions, factors and terms of the shown foundation
