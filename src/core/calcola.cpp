@@ -324,7 +324,7 @@ bool fondazioneregge(const DatiCalcolo& d, int f, const OpzioniNtc* ntc) {
         return true;
     }
     const VerificaNtc v = verificantc(d, f, *ntc);
-    return !v.calcolata || v.verificata;
+    return !v.calcolata || v.verificatacomplessiva();
 }
 
 std::optional<double> larghezzasufficiente(const DatiCalcolo& dati, int f, const OpzioniNtc* ntc) {
