@@ -114,8 +114,8 @@ void ripeti(const std::vector<zocal::Chiamata>& chiamate, zocal::ScrittoreRelazi
         case T::allineadestra:
             w.allineadestra(c.a, c.b);
             break;
-        case T::immagine:
-            w.immagine(c.testo, c.punti, c.altezza);
+        case T::disegno:
+            w.disegno(c.figura, c.punti, c.altezza);
             break;
         case T::contapagine:
             break;

@@ -2,7 +2,8 @@
 # Whole process: `zocal-cli relazione` of a full job (10 foundations of 10
 # storeys each: title page to signature, DOCX and PDF written) against
 # `soffice --headless --convert-to pdf` of the DOCX it wrote, side by side,
-# with the processor time and peak memory of each.
+# with the processor time and peak memory of each; the report timed with its
+# limit-state section and without it (--senza-ntc).
 # Usage: bench/relazione_confronto.sh [build dir] [runs]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -27,6 +28,7 @@ job="$work/Zocal-dati-pieno"
 } >"$job"
 
 zocal=("$cli" relazione "$job" -o "$work/relazione.docx" --studio "Studio Tecnico" --indirizzo "via Roma 1")
+senzantc=("$cli" relazione "$job" -o "$work/senza.docx" --senza-ntc --studio "Studio Tecnico" --indirizzo "via Roma 1")
 "${zocal[@]}" >"$work/uscita.txt"
 cat "$work/uscita.txt"
 
@@ -60,11 +62,17 @@ PY
 }
 
 read -r zbest zmed zcpu zmem < <(misura "${zocal[@]}")
+read -r sbest smed scpu smem < <(misura "${senzantc[@]}")
 read -r obest omed ocpu omem < <(misura "${office[@]}")
 
-printf '\n%-36s %10s %10s %12s %13s\n' "comando ($runs esecuzioni)" "migliore" "mediana" "processore" "memoria max"
-printf '%-36s %7d ms %7d ms %9d ms %10d kB\n' "zocal-cli relazione (DOCX + PDF)" "$zbest" "$zmed" "$zcpu" "$zmem"
-printf '%-36s %7d ms %7d ms %9d ms %10d kB\n' "soffice --convert-to pdf del DOCX" "$obest" "$omed" "$ocpu" "$omem"
-awk -v z="$zmed" -v o="$omed" -v zc="$zcpu" -v oc="$ocpu" 'BEGIN {
-    printf "rapporto soffice / zocal-cli: %.1f (mediane), %.1f (tempo di processore, mediane)\n",
-        o / (z > 0 ? z : 1), oc / (zc > 0 ? zc : 1) }'
+printf '\n%-40s %10s %10s %12s %13s\n' "comando ($runs esecuzioni)" "migliore" "mediana" "processore" "memoria max"
+printf '%-40s %7d ms %7d ms %9d ms %10d kB\n' "zocal-cli relazione (DOCX + PDF)" "$zbest" "$zmed" "$zcpu" "$zmem"
+printf '%-40s %7d ms %7d ms %9d ms %10d kB\n' "zocal-cli relazione --senza-ntc" "$sbest" "$smed" "$scpu" "$smem"
+printf '%-40s %7d ms %7d ms %9d ms %10d kB\n' "soffice --convert-to pdf del DOCX" "$obest" "$omed" "$ocpu" "$omem"
+rapporto() {
+    awk -v z="$2" -v o="$omed" -v zc="$3" -v oc="$ocpu" -v nome="$1" 'BEGIN {
+        printf "rapporto soffice / zocal-cli, %s: %.1f (mediane), %.1f (tempo di processore, mediane)\n",
+            nome, o / (z > 0 ? z : 1), oc / (zc > 0 ? zc : 1) }'
+}
+rapporto "con la verifica NTC" "$zmed" "$zcpu"
+rapporto "senza la verifica NTC" "$smed" "$scpu"

@@ -8,10 +8,8 @@
 #include "zocal/report/percorsi.h"
 #include "zocal/report/sezionentc.h"
 
-#include <QBuffer>
-#include <QImage>
-
 #include <array>
+#include <memory>
 #include <string_view>
 
 namespace zocal {
@@ -347,17 +345,6 @@ std::vector<std::array<std::string, 3>> righedi(const std::vector<RigaNtc>& righ
     return out;
 }
 
-// The section drawing as a PNG, drawn at twice its size for print.
-std::string pngsezione(const VerificaNtc& v, int larghezza, int altezza) {
-    QImage im = immaginesezione(v, larghezza * 2, altezza * 2, 2.0);
-    QByteArray png;
-    QBuffer buffer(&png);
-    if (!buffer.open(QIODevice::WriteOnly) || !im.save(&buffer, "PNG")) {
-        return {};
-    }
-    return std::string(png.constData(), static_cast<std::size_t>(png.size()));
-}
-
 void sezionentc(ScrittoreRelazione& w, const Lavoro& l) {
     const OpzioniNtc& o = l.ntc;
     w.nuovoparagrafo();
@@ -401,10 +388,9 @@ void sezionentc(ScrittoreRelazione& w, const Lavoro& l) {
         auto resistenza = righedi(righeresistenza(v));
         resistenza.push_back({"esito", "", v.esito()});
         tabellantc(w, resistenza);
-        if (const std::string png = pngsezione(v, larghezzasezione, altezzasezione); !png.empty()) {
-            titolontc(w, "Sezione della " + nome + ":");
-            w.immagine(png, larghezzasezione * 0.75, altezzasezione * 0.75);
-        }
+        titolontc(w, "Sezione della " + nome + ":");
+        w.disegno(std::make_shared<FiguraSezione>(v, larghezzasezione, altezzasezione),
+                  larghezzasezione * 0.75, altezzasezione * 0.75);
     }
 
     ModZocal& m = modzocal();

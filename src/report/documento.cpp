@@ -9,12 +9,10 @@
 
 #include <QBuffer>
 #include <QDesktopServices>
-#include <QImage>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QTextCursor>
 #include <QTextDocument>
-#include <QTextImageFormat>
 #include <QTextTable>
 #include <QUrl>
 
@@ -187,11 +185,9 @@ void ScrittoreDocumento::cella(int riga, int colonna, const std::string& testo) 
     s_->inserisci(c, QString::fromStdString(testo), s_->formato(s_->corpotabella), true);
 }
 
-void ScrittoreDocumento::immagine(const std::string& png, double larghezza, double altezza) {
-    QImage figura;
-    if (larghezza <= 0 || altezza <= 0 ||
-        !figura.loadFromData(reinterpret_cast<const uchar*>(png.data()),
-                             static_cast<int>(png.size()), "PNG")) {
+void ScrittoreDocumento::disegno(std::shared_ptr<const Disegno> disegno, double larghezza,
+                                 double altezza) {
+    if (!disegno || larghezza <= 0 || altezza <= 0) {
         return;
     }
     s_->cambiato = true;
@@ -207,15 +203,9 @@ void ScrittoreDocumento::immagine(const std::string& png, double larghezza, doub
         k.setProperty(tienisegue, true);
         c.mergeBlockFormat(k);
     }
-    const QString nome = QStringLiteral("zocal-immagine-%1.png").arg(++s_->immagini);
-    s_->doc->addResource(QTextDocument::ImageResource, QUrl(nome), figura);
-    QTextImageFormat fi;
-    fi.merge(f);
-    fi.setName(nome);
-    // In the pixels of a 96 dpi screen, which the layout scales to its own.
-    fi.setWidth(larghezza * ip::logicopunto);
-    fi.setHeight(altezza * ip::logicopunto);
-    c.insertImage(fi);
+    QTextCharFormat fd = s_->gestore.aggiungi(std::move(disegno), larghezza, altezza);
+    fd.merge(f);
+    c.insertText(QString(QChar::ObjectReplacementCharacter), fd);
     s_->altezzaminima += altezza * ip::pxpunto;
     s_->inserisci(c, QStringLiteral("\r"), f, false);
 }
@@ -365,14 +355,20 @@ std::optional<std::string> ScrittoreDocumento::salvacome(const std::string& perc
                "\": il documento supererebbe le 2.000 pagine che si possono comporre; "
                "accorciare i testi più lunghi";
     }
-    auto parti = partidocx(*s_->doc, s_->proprieta());
+    std::vector<FiguraDocx> figure;
+    auto parti = partidocx(*s_->doc, s_->proprieta(), &figure);
     s_->apriblocco();
-    // The DOCX is zipped on the other processor while this one draws the PDF.
+    // The DOCX's pictures are drawn and the whole zipped on the other
+    // processor while this one draws the PDF.
+    const auto docx = [&parti, &figure] {
+        figuredocx(figure, parti);
+        return comprimi(parti);
+    };
     std::future<std::optional<QByteArray>> zip;
     try {
-        zip = std::async(std::launch::async, [&parti] { return comprimi(parti); });
+        zip = std::async(std::launch::async, docx);
     } catch (const std::system_error&) {
-        zip = std::async(std::launch::deferred, [&parti] { return comprimi(parti); });
+        zip = std::async(std::launch::deferred, docx);
     }
     const QByteArray p = pdf();
     const QByteArray d = zip.get().value_or(QByteArray());

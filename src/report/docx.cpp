@@ -2,17 +2,14 @@
 
 #include "archiviozip.h"
 #include "blocchi.h"
+#include "disegni.h"
 #include "impaginazione.h"
 
-#include <QBuffer>
 #include <QColor>
 #include <QDateTime>
-#include <QImage>
 #include <QTextBlock>
 #include <QTextDocument>
-#include <QTextImageFormat>
 #include <QTextTable>
-#include <QUrl>
 
 #include <algorithm>
 #include <cmath>
@@ -238,7 +235,7 @@ class Documento {
         double punti = 0;
         for (auto it = b.begin(); !it.atEnd(); ++it) {
             const QTextCharFormat f = it.fragment().charFormat();
-            if (f.isImageFormat()) {
+            if (disegni::edisegno(f)) {
                 return 0;
             }
             punti = std::max(punti, blocchi::puntidi(f, punti_));
@@ -291,8 +288,8 @@ class Documento {
         out_ += proprietaparagrafo(b, tieni);
         for (auto it = b.begin(); !it.atEnd(); ++it) {
             const QTextFragment fr = it.fragment();
-            if (fr.charFormat().isImageFormat()) {
-                figura(fr.charFormat().toImageFormat());
+            if (disegni::edisegno(fr.charFormat())) {
+                figura(fr.charFormat());
                 continue;
             }
             if (fr.charFormat().hasProperty(campoconteggio)) {
@@ -332,21 +329,22 @@ class Documento {
         out_ += "</w:p>";
     }
 
-    // A picture of the document inline in its run, its PNG a part of the
-    // archive; a picture the document does not hold is left out.
-    void figura(const QTextImageFormat& f) {
-        const QImage im =
-            doc_.resource(QTextDocument::ImageResource, QUrl(f.name())).value<QImage>();
-        QByteArray png;
-        QBuffer buffer(&png);
-        if (im.isNull() || !buffer.open(QIODevice::WriteOnly) || !im.save(&buffer, "PNG")) {
+    // A drawing of the document inline in its run, as a PNG part of the
+    // archive; one the document does not hold is left out.
+    void figura(const QTextCharFormat& f) {
+        const disegni::Gestore* g = disegni::gestore(doc_);
+        const Disegno* d = g != nullptr ? g->disegno(f) : nullptr;
+        const double larghezza = f.doubleProperty(disegni::larghezza);
+        const double altezza = f.doubleProperty(disegni::altezza);
+        if (d == nullptr) {
             return;
         }
-        immagini_.push_back(png);
+        immagini_.push_back({"word/media/immagine" + std::to_string(immagini_.size() + 1) + ".png",
+                             d, larghezza, altezza});
         const QByteArray n = numero(static_cast<long long>(immagini_.size()));
-        // Widths in 1/96 inch, in EMU (914400 an inch).
-        const QByteArray cx = numero(std::llround(f.width() * 9525));
-        const QByteArray cy = numero(std::llround(f.height() * 9525));
+        // In EMU, 12700 a point.
+        const QByteArray cx = numero(std::llround(larghezza * 12700));
+        const QByteArray cy = numero(std::llround(altezza * 12700));
         out_ += "<w:r><w:drawing><wp:inline distT=\"0\" distB=\"0\" distL=\"0\" distR=\"0\">"
                 "<wp:extent cx=\"" +
                 cx + "\" cy=\"" + cy + "\"/><wp:docPr id=\"" + n + "\" name=\"Immagine " + n +
@@ -458,8 +456,8 @@ class Documento {
     std::map<QRgb, QByteArray> colori_;
 
   public:
-    // The PNG of every picture, in document order, once crea has run.
-    std::vector<QByteArray> immagini_;
+    // Every picture, in document order, once crea has run.
+    std::vector<FiguraDocx> immagini_;
 };
 
 QByteArray stili() {
@@ -602,7 +600,8 @@ QByteArray piede(const QTextDocument& documento) {
 } // namespace
 
 std::vector<std::pair<std::string, QByteArray>> partidocx(const QTextDocument& documento,
-                                                          const ProprietaDocx& proprieta) {
+                                                          const ProprietaDocx& proprieta,
+                                                          std::vector<FiguraDocx>* figure) {
     Documento corpo(documento, proprieta);
     QByteArray testo = corpo.crea();
     std::vector<std::pair<std::string, QByteArray>> parti{
@@ -621,11 +620,19 @@ std::vector<std::pair<std::string, QByteArray>> partidocx(const QTextDocument& d
     if (proprieta.numerate) {
         parti.emplace_back("word/footer1.xml", piede(documento));
     }
-    for (std::size_t n = 1; n <= corpo.immagini_.size(); ++n) {
-        parti.emplace_back("word/media/immagine" + std::to_string(n) + ".png",
-                           corpo.immagini_[n - 1]);
+    if (figure != nullptr) {
+        *figure = std::move(corpo.immagini_);
+    } else {
+        figuredocx(corpo.immagini_, parti);
     }
     return parti;
+}
+
+void figuredocx(const std::vector<FiguraDocx>& figure,
+                std::vector<std::pair<std::string, QByteArray>>& parti) {
+    for (const FiguraDocx& f : figure) {
+        parti.emplace_back(f.nome, disegni::png(*f.disegno, f.larghezza, f.altezza));
+    }
 }
 
 QByteArray creadocx(const QTextDocument& documento, const ProprietaDocx& proprieta) {

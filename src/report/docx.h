@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include "zocal/report/scrittore.h"
+
 #include <optional>
 #include <string>
 #include <utility>
@@ -26,10 +28,26 @@ struct ProprietaDocx {
 // an A4 page with 2 cm margins.
 QByteArray creadocx(const QTextDocument& documento, const ProprietaDocx& proprieta);
 
+// A picture of the archive still to be drawn: its part and its drawing,
+// which stays the document's.
+struct FiguraDocx {
+    std::string nome;
+    const Disegno* disegno = nullptr;
+    double larghezza = 0; // points
+    double altezza = 0;
+};
+
 // The parts of that archive, by name, before zipping: plain bytes, which
-// another thread may zip while this one goes on with the document.
-std::vector<std::pair<std::string, QByteArray>> partidocx(const QTextDocument& documento,
-                                                          const ProprietaDocx& proprieta);
+// another thread may zip while this one goes on with the document. Given
+// `figure`, the pictures are listed there to be drawn (figuredocx) on that
+// thread too; otherwise they are among the parts.
+std::vector<std::pair<std::string, QByteArray>>
+partidocx(const QTextDocument& documento, const ProprietaDocx& proprieta,
+          std::vector<FiguraDocx>* figure = nullptr);
+
+// The listed pictures drawn, as PNG parts added to `parti`.
+void figuredocx(const std::vector<FiguraDocx>& figure,
+                std::vector<std::pair<std::string, QByteArray>>& parti);
 
 // The text without the characters XML cannot carry (controls but tab and
 // line ends, U+FFFE, U+FFFF, unpaired surrogates), for metadata others

@@ -116,7 +116,7 @@ void ScrittoreDocumento::Stato::interlinea() {
         bool figura = false;
         for (auto it = b.begin(); !it.atEnd(); ++it) {
             const QTextFragment fr = it.fragment();
-            figura = figura || fr.charFormat().isImageFormat();
+            figura = figura || disegni::edisegno(fr.charFormat());
             const auto& candidata =
                 interlineadi(fr.charFormatIndex(), predefinito, [&] { return fr.charFormat(); });
             if (scelta == nullptr || candidata.first > scelta->first) {

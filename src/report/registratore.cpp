@@ -65,9 +65,8 @@ std::string Chiamata::descrizione() const {
     case T::cella:
         return "cella(" + std::to_string(a) + ", " + std::to_string(b) + ", " + visibile(testo) +
                ")";
-    case T::immagine:
-        return "immagine(" + std::to_string(testo.size()) + " byte, " + numero(punti) + ", " +
-               numero(altezza) + ")";
+    case T::disegno:
+        return "disegno(" + numero(punti) + ", " + numero(altezza) + ")";
     case T::formatotabella:
         return "formatotabella(" + std::to_string(a) + ")";
     case T::righeintestazione:
@@ -124,9 +123,11 @@ void ScrittoreRegistratore::corpotabella(double punti) {
 void ScrittoreRegistratore::cella(int riga, int colonna, const std::string& testo) {
     chiamate.push_back(chiamata(Chiamata::Tipo::cella, testo, 0, riga, colonna));
 }
-void ScrittoreRegistratore::immagine(const std::string& png, double larghezza, double altezza) {
-    Chiamata c = chiamata(Chiamata::Tipo::immagine, png, larghezza);
+void ScrittoreRegistratore::disegno(std::shared_ptr<const Disegno> disegno, double larghezza,
+                                    double altezza) {
+    Chiamata c = chiamata(Chiamata::Tipo::disegno, std::string(), larghezza);
     c.altezza = altezza;
+    c.figura = std::move(disegno);
     chiamate.push_back(std::move(c));
 }
 void ScrittoreRegistratore::formatotabella(int formato) {

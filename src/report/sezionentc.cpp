@@ -172,9 +172,10 @@ void disegnasezione(QPainter& p, const QRectF& area, const VerificaNtc& v) {
         p.setPen(QPen(nero, tratto * 0.8));
         p.setBrush(s.colore);
         p.drawRect(s.barraEd);
-        QColor chiaro = s.colore;
-        chiaro.setAlpha(90);
-        p.setBrush(chiaro);
+        // Lighter by mixing with white, not by transparency, which PDF/A-1 forbids.
+        const auto schiarito = [](int c) { return 255 - (255 - c) * 90 / 255; };
+        p.setBrush(QColor(schiarito(s.colore.red()), schiarito(s.colore.green()),
+                          schiarito(s.colore.blue())));
         p.drawRect(s.barraRd);
         p.drawLine(QPointF(s.barraEd.left() - t, s.barraEd.bottom()),
                    QPointF(s.barraRd.right() + t, s.barraRd.bottom()));
@@ -205,6 +206,17 @@ QImage immaginesezione(const VerificaNtc& v, int larghezza, int altezza, double 
     disegnasezione(p, QRectF(0, 0, im.width() / scala, im.height() / scala), v);
     p.end();
     return im;
+}
+
+void FiguraSezione::disegna(QPainter& p, const QRectF& area) const {
+    if (larghezza_ <= 0 || altezza_ <= 0) {
+        return;
+    }
+    p.save();
+    p.translate(area.topLeft());
+    p.scale(area.width() / larghezza_, area.height() / altezza_);
+    disegnasezione(p, QRectF(0, 0, larghezza_, altezza_), v_);
+    p.restore();
 }
 
 } // namespace zocal

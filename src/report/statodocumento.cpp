@@ -38,6 +38,8 @@ void ScrittoreDocumento::Stato::nuovo() {
     doc->setUseDesignMetrics(true);
     doc->setDefaultFont(fontbase("Times New Roman"));
     doc->documentLayout()->setPaintDevice(layout.get());
+    gestore.svuota();
+    doc->documentLayout()->registerHandler(disegni::tipo, &gestore);
     doc->setPageSize(QSizeF(ip::larghezzapx, ip::altezzapx));
     QTextFrameFormat radice = doc->rootFrame()->frameFormat();
     radice.setMargin(ip::marginelogico);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "blocchi.h"
+#include "disegni.h"
 #include "docx.h"
 #include "impaginazione.h"
 #include "zocal/report/documento.h"
@@ -72,8 +73,8 @@ struct ScrittoreDocumento::Stato {
     std::vector<QTextCursor> campi;
     // Page breaks placed by the keep rules at the last layout.
     int mobili = 0;
-    // Pictures put into the document, naming each one's resource.
-    int immagini = 0;
+    // The drawings of the document, drawn by the layout through it.
+    disegni::Gestore gestore;
     QString titolo;
     QString autore;
 

@@ -6,6 +6,7 @@
 #include "esempi.h"
 
 #include <QImage>
+#include <QPainter>
 
 #include <gtest/gtest.h>
 
@@ -551,17 +552,19 @@ TEST(SezioneNtc, WorkedExampleTablesShowTheRoundedValues) {
     }
 }
 
-TEST(SezioneNtc, SectionDrawingAsAPngInTheVerdictsColour) {
+TEST(SezioneNtc, SectionDrawingInTheVerdictsColour) {
     const ScrittoreRegistratore w = componi(esempi::lavoroesempio());
-    const auto figure = w.solo(T::immagine);
+    const auto figure = w.solo(T::disegno);
     ASSERT_EQ(figure.size(), 1u);
     EXPECT_DOUBLE_EQ(figure[0].punti, larghezzasezione * 0.75);
     EXPECT_DOUBLE_EQ(figure[0].altezza, altezzasezione * 0.75);
-    QImage im;
-    ASSERT_TRUE(im.loadFromData(reinterpret_cast<const uchar*>(figure[0].testo.data()),
-                                static_cast<int>(figure[0].testo.size()), "PNG"));
-    EXPECT_EQ(im.width(), 2 * larghezzasezione);
-    EXPECT_EQ(im.height(), 2 * altezzasezione);
+    ASSERT_NE(figure[0].figura, nullptr);
+    QImage im(2 * larghezzasezione, 2 * altezzasezione, QImage::Format_RGB32);
+    im.fill(Qt::white);
+    {
+        QPainter p(&im);
+        figure[0].figura->disegna(p, QRectF(0, 0, im.width(), im.height()));
+    }
     int verdi = 0;
     for (int y = 0; y < im.height(); y += 2) {
         for (int x = 0; x < im.width(); x += 2) {
@@ -582,7 +585,7 @@ TEST(SezioneNtc, AFoundationWithoutVerdictShowsItsNoteInstead) {
     const ScrittoreRegistratore w = componi(l);
     // Only the factors: no foundation has a verdict.
     EXPECT_EQ(w.tabelle().size(), 4u + 2u + 1u);
-    EXPECT_TRUE(w.solo(T::immagine).empty());
+    EXPECT_TRUE(w.solo(T::disegno).empty());
     const std::string t = w.testo();
     const std::string nota = verificantc(l.dati, 2, l.ntc).nota;
     ASSERT_FALSE(nota.empty());
@@ -626,7 +629,7 @@ TEST(SezioneNtc, LeftOutOnRequest) {
     ScrittoreRegistratore w;
     componirelazione(w, esempi::lavoroesempio(), studio, false);
     EXPECT_EQ(w.testo().find("NTC 2018"), std::string::npos);
-    EXPECT_TRUE(w.solo(T::immagine).empty());
+    EXPECT_TRUE(w.solo(T::disegno).empty());
     EXPECT_EQ(w.tabelle().size(), 5u);
     EXPECT_NE(w.testo().find("La presente relazione è composta di n."), std::string::npos);
 }

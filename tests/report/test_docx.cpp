@@ -1,6 +1,7 @@
 #include "zocal/report/composizione.h"
 #include "zocal/report/documento.h"
 
+#include "disegni.h"
 #include "esempi.h"
 
 #include <QImage>
@@ -376,7 +377,8 @@ TEST(Docx, SectionDrawingEmbeddedAsAPicture) {
     const std::string& png = r.zip["word/media/immagine1.png"];
     ASSERT_TRUE(im.loadFromData(reinterpret_cast<const uchar*>(png.data()),
                                 static_cast<int>(png.size()), "PNG"));
-    EXPECT_EQ(im.width(), 2 * larghezzasezione);
+    // 144 pixels an inch.
+    EXPECT_EQ(im.width(), 2 * std::lround(larghezzasezione * 0.75));
     EXPECT_NE(r.zip["[Content_Types].xml"].find("Extension=\"png\" ContentType=\"image/png\""),
               std::string::npos);
     const std::string& rels = r.zip["word/_rels/document.xml.rels"];
@@ -431,7 +433,25 @@ TEST(Docx, LinesExactlyAsTallAsInTheLayout) {
     EXPECT_EQ(spaziaturadi(r.zip["word/footer1.xml"], ">pag. <"), "196 exact");
 }
 
-TEST(Pdf, WorkedExampleHasTheSectionWithItsPicture) {
+TEST(Png, EveryPixelComesBack) {
+    // One pixel, odd widths, rows equal to the one above and rows that are not.
+    for (const auto& [w, h] :
+         std::vector<std::pair<int, int>>{{1, 1}, {3, 2}, {257, 5}, {64, 64}}) {
+        QImage im(w, h, QImage::Format_RGB32);
+        for (int y = 0; y < h; ++y) {
+            for (int x = 0; x < w; ++x) {
+                const int v = y < h / 2 ? x * 7 + 3 : x * y * 31;
+                im.setPixel(x, y, qRgb(v & 0xff, (v >> 3) & 0xff, 255 - (v & 0xff)));
+            }
+        }
+        const QByteArray png = disegni::png(im);
+        QImage letta;
+        ASSERT_TRUE(letta.loadFromData(png, "PNG")) << w << "x" << h;
+        EXPECT_EQ(letta.convertToFormat(QImage::Format_RGB32), im) << w << "x" << h;
+    }
+}
+
+TEST(Pdf, WorkedExampleHasTheSectionDrawnAsPaths) {
     if (!esempi::disponibile("pdftotext") || !esempi::disponibile("pdfimages")) {
         GTEST_SKIP() << "pdftotext/pdfimages non disponibili";
     }
@@ -448,21 +468,16 @@ TEST(Pdf, WorkedExampleHasTheSectionWithItsPicture) {
     for (const char* atteso : {"119,45", "501,2", "130,76", "0,914", "VERIFICATA"}) {
         EXPECT_NE(testo.find(atteso), std::string::npos) << atteso;
     }
-    // One picture, on the page of its heading.
+    // No picture: the drawing's labels are text, on the page of its heading.
     const std::string elenco = esempi::esegui("pdfimages -list " + esempi::virgolette(pdf));
-    std::istringstream righe(elenco);
-    std::string riga;
-    std::vector<int> pagineimmagini;
-    while (std::getline(righe, riga)) {
-        int pagina = 0;
-        if (std::sscanf(riga.c_str(), "%d", &pagina) == 1) {
-            pagineimmagini.push_back(pagina);
-        }
+    EXPECT_EQ(std::count(elenco.begin(), elenco.end(), '\n'), 2) << elenco;
+    const auto titolo = testo.find("Sezione della fondazione n. 1:");
+    ASSERT_NE(titolo, std::string::npos);
+    const auto pagina = testo.find('\f', titolo);
+    for (const char* etichetta : {"Ed/B", "Rd/B", "Ed = 119,45 kN/m"}) {
+        const auto dove = testo.find(etichetta, titolo);
+        EXPECT_LT(dove, pagina) << etichetta;
     }
-    ASSERT_EQ(pagineimmagini.size(), 1u) << elenco;
-    const auto fine = testo.find("Sezione della fondazione n. 1:");
-    ASSERT_NE(fine, std::string::npos);
-    EXPECT_EQ(pagineimmagini[0], 1 + std::count(testo.begin(), testo.begin() + fine, '\f'));
 }
 
 TEST(LibreOffice, ShowsTheSectionDrawingOfTheDocx) {

@@ -36,7 +36,7 @@ class ScrittoreDocumento : public ScrittoreRelazione {
     void nuovatabella(int righe, int colonne) override;
     void corpotabella(double punti) override;
     void cella(int riga, int colonna, const std::string& testo) override;
-    void immagine(const std::string& png, double larghezza, double altezza) override;
+    void disegno(std::shared_ptr<const Disegno> disegno, double larghezza, double altezza) override;
     void formatotabella(int formato) override;
     void righeintestazione(int righe) override;
     void tieniinsieme(bool conprecedente) override;

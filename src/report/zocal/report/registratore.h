@@ -21,7 +21,7 @@ struct Chiamata {
         nuovatabella,
         corpotabella,
         cella,
-        immagine,
+        disegno,
         formatotabella,
         righeintestazione,
         tieniinsieme,
@@ -40,7 +40,8 @@ struct Chiamata {
     int a = 0;               // rows, row, format, table, heading rows, with the text before
     int b = 0;               // columns, column
     std::string autore = {}; // proprieta
-    double altezza = 0;      // immagine: its width is `punti`, its PNG `testo`
+    double altezza = 0;      // disegno: its width is `punti`
+    std::shared_ptr<const Disegno> figura = {}; // disegno
 
     bool operator==(const Chiamata&) const = default;
     // Readable form for test messages: cella(3, 2, "1,80").
@@ -76,7 +77,7 @@ class ScrittoreRegistratore : public ScrittoreRelazione {
     void nuovatabella(int righe, int colonne) override;
     void corpotabella(double punti) override;
     void cella(int riga, int colonna, const std::string& testo) override;
-    void immagine(const std::string& png, double larghezza, double altezza) override;
+    void disegno(std::shared_ptr<const Disegno> disegno, double larghezza, double altezza) override;
     void formatotabella(int formato) override;
     void righeintestazione(int righe) override;
     void tieniinsieme(bool conprecedente) override;

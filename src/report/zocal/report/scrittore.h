@@ -1,13 +1,26 @@
 #pragma once
 
+#include <memory>
 #include <optional>
 #include <string>
+
+class QPainter;
+class QRectF;
 
 namespace zocal {
 
 // Paragraph end and page break inside the texts handed to a writer.
 inline constexpr char CR = '\r';
 inline constexpr char FF = '\f';
+
+// A picture the writer draws itself on whatever it writes: paths and text
+// on a PDF, pixels only where a format can hold nothing else.
+class Disegno {
+  public:
+    virtual ~Disegno() = default;
+    // Draws the picture filling `area`, in the painter's coordinates.
+    virtual void disegna(QPainter& pittore, const QRectF& area) const = 0;
+};
 
 // The document writer behind the report, the help document and the price
 // list. Texts are UTF-8; sizes are typographic points; rows, columns and
@@ -36,10 +49,11 @@ class ScrittoreRelazione {
     virtual void nuovatabella(int righe, int colonne) = 0;
     virtual void corpotabella(double punti) = 0;
     virtual void cella(int riga, int colonna, const std::string& testo) = 0;
-    // Appends at the end of the document, as a paragraph of its own, a PNG
-    // picture shown `larghezza` x `altezza` points; the text typed or
+    // Appends at the end of the document, as a paragraph of its own, a
+    // drawing shown `larghezza` x `altezza` points; the text typed or
     // appended after it starts a new paragraph.
-    virtual void immagine(const std::string& png, double larghezza, double altezza) = 0;
+    virtual void disegno(std::shared_ptr<const Disegno> disegno, double larghezza,
+                         double altezza) = 0;
     // Predefined table look; the report always asks for 9.
     virtual void formatotabella(int formato) = 0;
     // The first `righe` rows of the current table are its heading: repeated

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "zocal/core/ntc.h"
+#include "zocal/report/scrittore.h"
 
 #include <QColor>
 #include <QImage>
@@ -8,6 +9,7 @@
 #include <QRectF>
 #include <QString>
 
+#include <utility>
 #include <vector>
 
 class QPainter;
@@ -52,5 +54,19 @@ void disegnasezione(QPainter& pittore, const QRectF& area, const VerificaNtc& v)
 // The section as a picture on white, for documents; `scala` draws it that
 // many times finer than its size in pixels / scala.
 QImage immaginesezione(const VerificaNtc& v, int larghezza, int altezza, double scala = 1.0);
+
+// The section as a drawing of a document: laid out as in an area of
+// `larghezza` x `altezza` pixels, then scaled to its place.
+class FiguraSezione : public Disegno {
+  public:
+    FiguraSezione(VerificaNtc v, double larghezza, double altezza)
+        : v_(std::move(v)), larghezza_(larghezza), altezza_(altezza) {}
+    void disegna(QPainter& pittore, const QRectF& area) const override;
+
+  private:
+    VerificaNtc v_;
+    double larghezza_;
+    double altezza_;
+};
 
 } // namespace zocal
