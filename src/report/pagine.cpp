@@ -30,7 +30,11 @@ Pagine::Pagine(QTextDocument& doc, int pagine, bool numerate)
 void Pagine::piede(QPainter& p, int i) const {
     const double basso = (i + 1) * altezza_ - ip::piedetw / 1440.0 * ip::dpi;
     const QString testo = QString("pag. %1 di %2").arg(i + 1).arg(pagine_.size());
-    p.setFont(carattere_);
+    // In the layout's pixels: a size in points would follow the device's
+    // resolution, not the layout's.
+    QFont f = carattere_;
+    f.setPixelSize(static_cast<int>(std::lround(ip::piedepunti * ip::pxpunto)));
+    p.setFont(f);
     p.setPen(QPen(Qt::black));
     const double alto = basso - 2 * ip::piedepunti * ip::pxpunto;
     p.drawText(QRectF(0, alto, larghezza_, basso - alto), Qt::AlignHCenter | Qt::AlignBottom,
@@ -182,40 +186,79 @@ void Pagine::griglia(QTextTable& t) {
         }
     }
 
-    // The rows drawn on each page: a table that runs onto a page draws its
-    // heading rows again above the first row there, as the layout left room.
+    // The rows drawn on each page. A row taller than what is left of its
+    // page goes on over the next ones: it is drawn in pieces, each closed at
+    // the bottom margin, the next starting at its first line there. A table
+    // that runs onto a page draws its heading rows again above the first
+    // row, or piece of a row, there, in the room the layout left for them.
     struct Disegnata {
         int r;
         double alto;
         double basso;
     };
+    const double margine = ip::marginemm * ip::pxmm;
     std::vector<std::vector<Disegnata>> gruppi;
-    const int intestazione = std::min(tf.headerRowCount(), righe);
-    for (int primo = 0; primo < righe;) {
-        const int p = pagina(alto[static_cast<std::size_t>(primo)]);
-        int ultimo = primo;
-        while (ultimo + 1 < righe && pagina(alto[static_cast<std::size_t>(ultimo) + 1]) == p) {
-            ++ultimo;
+    int paginagruppo = -1;
+    const auto pezzo = [&](int p, const Disegnata& d) {
+        if (p != paginagruppo) {
+            gruppi.emplace_back();
+            paginagruppo = p;
         }
-        std::vector<Disegnata> gruppo;
-        if (intestazione > 0 && primo >= intestazione) {
-            const double dy = alto[static_cast<std::size_t>(primo)] -
-                              alto[static_cast<std::size_t>(intestazione)];
+        gruppi.back().push_back(d);
+    };
+    for (int r = 0; r < righe; ++r) {
+        const auto k = static_cast<std::size_t>(r);
+        const int p0 = pagina(alto[k]);
+        const int p1 = pagina(basso[k] - 0.5);
+        if (p1 <= p0) {
+            pezzo(p0, {r, alto[k], basso[k]});
+            continue;
+        }
+        // Where the row's lines begin on each page it reaches.
+        std::map<int, double> inizio;
+        for (int c = 0; c < colonne; ++c) {
+            blocchidi(t.cellAt(r, c), [&](const QTextBlock& b) {
+                const QTextLayout* l = b.layout();
+                if (l == nullptr) {
+                    return;
+                }
+                const double y = l_.blockBoundingRect(b).top();
+                for (int i = 0; i < l->lineCount(); ++i) {
+                    const double riga = y + l->lineAt(i).y();
+                    auto [it, nuovo] = inizio.emplace(pagina(riga + 0.5), riga);
+                    if (!nuovo) {
+                        it->second = std::min(it->second, riga);
+                    }
+                }
+            });
+        }
+        for (const auto& [p, riga] : inizio) {
+            const double su = p == p0 ? alto[k] : riga;
+            const double giu = p == p1 ? basso[k] : (p + 1) * altezza_ - margine;
+            if (giu > su) {
+                pezzo(p, {r, su, giu});
+            }
+        }
+    }
+    const int intestazione = std::min(tf.headerRowCount(), righe);
+    if (intestazione > 0) {
+        for (auto& gruppo : gruppi) {
+            const Disegnata primo = gruppo.front();
+            if (primo.r < intestazione && primo.alto == alto[static_cast<std::size_t>(primo.r)]) {
+                continue; // the table starts here, with its own heading
+            }
+            const double dy = primo.alto - alto[static_cast<std::size_t>(intestazione)];
+            std::vector<Disegnata> testa;
             for (int r = 0; r < intestazione; ++r) {
                 const auto k = static_cast<std::size_t>(r);
-                gruppo.push_back({r, alto[k] + dy, basso[k] + dy});
+                testa.push_back({r, alto[k] + dy, basso[k] + dy});
                 for (int c = 0; c < colonne; ++c) {
                     const QPointF origine(origx[static_cast<std::size_t>(c)], origy[k] + dy);
                     blocchidi(t.cellAt(r, c), [&](const QTextBlock& b) { aggiungi(b, origine); });
                 }
             }
+            gruppo.insert(gruppo.begin(), testa.begin(), testa.end());
         }
-        for (int r = primo; r <= ultimo; ++r) {
-            const auto k = static_cast<std::size_t>(r);
-            gruppo.push_back({r, alto[k], basso[k]});
-        }
-        gruppi.push_back(std::move(gruppo));
-        primo = ultimo + 1;
     }
 
     // Cell colours, a run of equal neighbours in one rectangle. Cells

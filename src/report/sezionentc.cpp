@@ -48,8 +48,10 @@ SezioneNtc geometriasezione(const VerificaNtc& v, const QRectF& area) {
     const double sotto = sezione.bottom() - riga * 2; // room for the width's dimension
     const double B = v.B;
     const double D = v.D;
-    // One scale both ways, so that the footing keeps its proportions.
-    double scala = sezione.width() * 0.55 / B;
+    // One scale both ways, so that the footing keeps its proportions; a wall
+    // wider than the footing is drawn as it is, and said.
+    const bool murolargo = v.spessoremuro > B;
+    double scala = sezione.width() * 0.55 / std::max(B, v.spessoremuro);
     if (D > 0) {
         scala = std::min(scala, (sotto - suolo) / D);
     }
@@ -58,10 +60,15 @@ SezioneNtc geometriasezione(const VerificaNtc& v, const QRectF& area) {
     const double centro = sezione.left() + sezione.width() * 0.42;
     s.fondazione = QRectF(centro - larga / 2, suolo, larga, alta);
     const double spessore =
-        std::clamp(v.spessoremuro > 0 ? v.spessoremuro * scala : larga * 0.5, 2.0, larga);
+        std::max(v.spessoremuro > 0 ? v.spessoremuro * scala : larga * 0.5, 2.0);
     const double cima = sezione.top() + sezione.height() * 0.18;
     s.muro = QRectF(centro - spessore / 2, cima, spessore, suolo - cima);
     s.terreno = QLineF(sezione.left(), suolo, sezione.right(), suolo);
+    if (murolargo) {
+        s.testi.push_back(
+            {QRectF(sezione.left(), sezione.top(), centro - sezione.left() - riga * 0.5, riga * 2),
+             QStringLiteral("muro più largo della fondazione"), Qt::AlignRight | Qt::AlignTop});
+    }
     s.freccia = QLineF(centro, sezione.top(), centro, cima);
     s.testi.push_back({QRectF(centro + riga * 0.5, sezione.top(), sezione.right() - centro, riga),
                        QStringLiteral("Ed = ") +

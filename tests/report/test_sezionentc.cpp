@@ -47,6 +47,17 @@ TEST(SezioneNtc, FootingKeepsItsProportionsBelowGround) {
     }
 }
 
+TEST(SezioneNtc, AWallWiderThanItsFootingIsDrawnAsItIsAndSaid) {
+    for (const double muro : {0.3, 0.6, 0.9, 2.4}) {
+        VerificaNtc v = verifica(0.6, 1.0, 100, 150);
+        v.spessoremuro = muro;
+        const SezioneNtc s = geometriasezione(v, area);
+        EXPECT_NEAR(s.muro.width() / s.fondazione.width(), muro / 0.6, 1e-9) << muro;
+        EXPECT_TRUE(area.contains(s.muro)) << muro;
+        EXPECT_EQ(contiene(s.testi, "muro più largo della fondazione"), muro > 0.6) << muro;
+    }
+}
+
 TEST(SezioneNtc, BarsCompareEdWithRdAndTakeTheVerdictsColour) {
     SezioneNtc s = geometriasezione(verifica(0.6, 1, 119.45, 130.76), area);
     EXPECT_NEAR(s.barraEd.height() / s.barraRd.height(), 119.45 / 130.76, 1e-9);
