@@ -11,6 +11,22 @@ bool EsitoAnalisi::verificata() const {
            (!scorrimento || scorrimento->verificata);
 }
 
+DatiPortanza datiportanza(const DatiAnalisi& d, double Bp, double V, double H) {
+    DatiPortanza p;
+    p.c = d.c;
+    p.phi = d.phi;
+    p.gamma = d.gamma;
+    p.falda = d.falda;
+    p.B = d.B;
+    p.Bp = Bp;
+    p.D = d.D;
+    p.V = V;
+    p.H = H;
+    p.ngamma = d.ngamma;
+    p.profondita = d.profondita;
+    return p;
+}
+
 EsitoAnalisi analizza(const DatiAnalisi& d) {
     constexpr double infinito = std::numeric_limits<double>::infinity();
     const bool nondrenata = d.phi == 0;
@@ -21,18 +37,7 @@ EsitoAnalisi analizza(const DatiAnalisi& d) {
     for (const AzioneCombinata& a : combinazioni(d.carichi, d.fondazione, d.B, d.gG2, U)) {
         CombinazioneVerificata c{a, {}, infinito, false};
         if (!a.eccessiva) {
-            DatiPortanza p;
-            p.c = d.c;
-            p.phi = d.phi;
-            p.gamma = d.gamma;
-            p.falda = d.falda;
-            p.B = d.B;
-            p.Bp = a.Bp;
-            p.D = d.D;
-            p.V = a.V;
-            p.H = a.H;
-            p.ngamma = d.ngamma;
-            p.profondita = d.profondita;
+            DatiPortanza p = datiportanza(d, a.Bp, a.V, a.H);
             c.portanza = portanza(p);
             const double Rd = c.portanza.Rd;
             c.verificata = a.V <= Rd;

@@ -196,18 +196,7 @@ EsitoSisma analizzasisma(const DatiAnalisi& d, const DatiSisma& sito, double psi
 
     r.EdRd = infinito;
     if (!r.eccessiva) {
-        DatiPortanza p;
-        p.c = d.c;
-        p.phi = d.phi;
-        p.gamma = d.gamma;
-        p.falda = d.falda;
-        p.B = d.B;
-        p.Bp = r.Bp;
-        p.D = d.D;
-        p.V = r.V;
-        p.H = r.H;
-        p.ngamma = d.ngamma;
-        p.profondita = d.profondita;
+        DatiPortanza p = datiportanza(d, r.Bp, r.V, r.H);
         p.zc = r.zc;
         p.zq = p.zgamma = r.zq;
         r.portanza = portanza(p);

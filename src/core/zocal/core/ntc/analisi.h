@@ -42,4 +42,7 @@ struct EsitoAnalisi {
 
 EsitoAnalisi analizza(const DatiAnalisi& dati);
 
+// The resistance inputs of an analysis for loads V, H on the width Bp.
+DatiPortanza datiportanza(const DatiAnalisi& dati, double Bp, double V, double H);
+
 } // namespace zocal
