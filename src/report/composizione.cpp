@@ -8,6 +8,7 @@
 #include "zocal/report/percorsi.h"
 #include "zocal/report/sezionentc.h"
 
+#include <algorithm>
 #include <array>
 #include <memory>
 #include <string_view>
@@ -107,12 +108,12 @@ constexpr std::array<ColonnaFondazione, 10> colonnepiano{{
     {"sovr.", "kg/mq", Voce::sovr, "###0"},
     {"lungh.", "m", Voce::lungh, "###0.00"},
     {"pavim.", "kg/mq", Voce::pepav, "###0"},
-    {"tram.", "kg", Voce::tram, "###0"},
+    {"tram.", "kg/m", Voce::tram, "###0"},
     {"spe.", "m", Voce::spess, "###0.00"},
     {"inter.", "m", Voce::interas, "###0.00"},
     {"spec.", "kg/mc", Voce::spem, "###0"},
-    {"scar.", "kg", Voce::scar, "###0"},
-    {"totale", "kg", Voce::scartot, "###0"},
+    {"scar.", "kg/m", Voce::scar, "###0"},
+    {"totale", "kg/m", Voce::scartot, "###0"},
 }};
 
 constexpr std::string_view larghezzaassunta = "0,50 (*)";
@@ -130,7 +131,7 @@ const std::array<ColonnaBase, 7> colonnebase{{
     {"largh.", "m", &DatiCalcolo::largh, "###0.00"},
     {"lim.", "t/mq", &DatiCalcolo::carlim, "###0.0"},
     {"sigma", "kg/cmq", &DatiCalcolo::sigmat, "###0.00"},
-    {"terra", "kg", &DatiCalcolo::scater, "###0"},
+    {"terra", "kg/m", &DatiCalcolo::scater, "###0"},
     {"lav.", "kg/cmq", &DatiCalcolo::siglav, "###0.00"},
     {"coeff.", "", &DatiCalcolo::coeff, "###0.00"},
 }};
@@ -190,11 +191,49 @@ void paginadescrizione(ScrittoreRelazione& w, const Lavoro& l) {
     w.righeintestazione(1);
 }
 
-void terreno(ScrittoreRelazione& w, const DatiCalcolo& d) {
+// Whether the report carries the summary of both verdicts: some foundation
+// has a limit-state result.
+bool conesito(const std::vector<VerificaNtc>& ntc) {
+    return std::any_of(ntc.begin(), ntc.end(), [](const VerificaNtc& v) { return v.calcolata; });
+}
+
+// Both verdicts of every foundation, and which one counts.
+void esitoverifiche(ScrittoreRelazione& w, const DatiCalcolo& d,
+                    const std::vector<VerificaNtc>& ntc) {
+    w.tieniinsieme(false);
+    w.testoparagrafo("Esito delle verifiche:" + cr);
+    w.lasciascorrere();
+    const auto& intestazioni = intestazioniesito();
+    w.nuovatabella(static_cast<int>(ntc.size()) + 1, static_cast<int>(intestazioni.size()));
+    w.corpotabella(10);
+    for (std::size_t c = 0; c < intestazioni.size(); ++c) {
+        cella(w, 1, static_cast<int>(c) + 1, intestazioni[c]);
+    }
+    for (std::size_t r = 0; r < ntc.size(); ++r) {
+        const std::size_t f = static_cast<std::size_t>(ntc[r].numero);
+        const auto riga = rigaesito(formatta(d.coeff[f], "###0.00"), d.verifica[f], ntc[r]);
+        for (std::size_t c = 0; c < riga.size(); ++c) {
+            cella(w, static_cast<int>(r) + 2, static_cast<int>(c) + 1, riga[c]);
+        }
+    }
+    w.formatotabella(9);
+    w.righeintestazione(1);
+    w.nuovoparagrafo();
+    w.corpoparagrafo(12);
+    w.testoparagrafo(notaesito + cr);
+}
+
+void terreno(ScrittoreRelazione& w, const DatiCalcolo& d, const std::vector<VerificaNtc>& ntc) {
     w.nuovoparagrafo();
     w.corpoparagrafo(16);
     w.testoparagrafo(ff + "Dati e risultati" + crx(4));
     w.corpoparagrafo(12);
+    if (conesito(ntc)) {
+        esitoverifiche(w, d, ntc);
+        // A paragraph of its own: the note does not keep with the soil tables.
+        w.nuovoparagrafo();
+        w.corpoparagrafo(12);
+    }
     w.tieniinsieme(false);
     w.testoparagrafo("Tipo di suolo:" + cr);
     w.lasciascorrere();
@@ -245,12 +284,11 @@ void tabellalegenda(ScrittoreRelazione& w) {
     w.righeintestazione(1);
 }
 
-void fondazione(ScrittoreRelazione& w, const DatiCalcolo& d, int f) {
+void fondazione(ScrittoreRelazione& w, const DatiCalcolo& d, int f, const VerificaNtc* ntc) {
     const std::size_t fi = static_cast<std::size_t>(f);
     // The heading never stays at the foot of a page without its table.
     w.tieniinsieme(false);
-    w.testoparagrafo(cr + "Fondazione n." + numeroinchiaro(f) + "  (" + d.verifica[fi].testo() +
-                     ")" + cr);
+    w.testoparagrafo(cr + titolofondazione(f, d.verifica[fi], ntc) + cr);
     w.lasciascorrere();
     const int npiani = d.npiani[fi] < 0 ? 0 : (d.npiani[fi] > maxpiani ? maxpiani : d.npiani[fi]);
     w.nuovatabella(npiani + 2, colonnefondazione);
@@ -329,11 +367,11 @@ std::vector<std::array<std::string, 3>> righefattori(const OpzioniNtc& o) {
              (o.g2definiti ? ", compiutamente definite)" : ")"),
          "γG2", f(o.g2definiti ? gammaG2definiti : gammaG2)},
         {"azioni variabili (A1)", "γQ", f(gammaQ)},
-        {"tangente dell'angolo di attrito (M1)", "γφ′", f(1)},
+        {"tangente dell'angolo di resistenza al taglio (M1)", "γφ′", f(1)},
         {"coesione efficace (M1)", "γc′", f(1)},
         {"resistenza non drenata (M1)", "γcu", f(1)},
         {"peso dell'unità di volume (M1)", "γγ", f(1)},
-        {"capacità portante (R3)", "γR", f(gammaR)},
+        {"carico limite (R3)", "γR", f(gammaR)},
     };
 }
 
@@ -345,7 +383,56 @@ std::vector<std::array<std::string, 3>> righedi(const std::vector<RigaNtc>& righ
     return out;
 }
 
-void sezionentc(ScrittoreRelazione& w, const Lavoro& l) {
+// Where the soil data come from, what they are, the combination and what D
+// is: what a reviewer asks for first.
+void modellogeotecnico(ScrittoreRelazione& w, const OpzioniNtc& o,
+                       const std::vector<VerificaNtc>& verifiche) {
+    titolontc(w, "Modello geotecnico e azioni");
+    const TerrenoNtc& t = o.terreno;
+    w.testoparagrafo("Fonte dei parametri geotecnici: " +
+                     (t.fonte.empty() ? std::string("non indicata") : t.fonte) + "." + cr);
+    w.testoparagrafo(
+        "I parametri del terreno (γ, c′, φ′" + std::string(t.cu.empty() ? "" : ", cu") +
+        ") sono valori caratteristici, scelti come stima cautelativa del valore che influenza "
+        "lo stato limite considerato (NTC 2018, §6.2.2); i coefficienti M1 valgono 1, perciò "
+        "i valori di progetto coincidono con quelli caratteristici." +
+        cr);
+    const auto calcolata = std::find_if(verifiche.begin(), verifiche.end(),
+                                        [](const VerificaNtc& v) { return v.calcolata; });
+    if (calcolata != verifiche.end()) {
+        std::string valori = "Valori usati nel calcolo, in unità SI:";
+        for (const RigaNtc& r : righeterreno(*calcolata)) {
+            valori += (valori.back() == ':' ? " " : ", ") + r.nome + " = " + r.valore +
+                      (r.unita == "°" ? "" : " ") + r.unita;
+        }
+        w.testoparagrafo(valori + "." + cr);
+    }
+    w.testoparagrafo(
+        "Combinazione: SLU fondamentale (NTC 2018, §2.5.3, formula 2.5.1), "
+        "Ed = γG1·G1k + γG2·G2k + γQ·Qk; ogni azione variabile è assunta come principale "
+        "(ψ0 = 1), a favore di sicurezza. D è la profondità del piano di posa dal piano "
+        "campagna sul lato meno favorevole; " +
+        std::string(t.pesofond.empty()
+                        ? "la base fondale ha il peso specifico del muro del piano n. 1."
+                        : "la base fondale ha il peso specifico di " + t.pesofond + " kg/mc.") +
+        cr);
+    w.testoparagrafo("Riferimenti delle formule: J. Brinch Hansen, A revised and extended "
+                     "formula for bearing capacity, Danish Geotechnical Institute, Bulletin "
+                     "n. 28, 1970; A. S. Vesic, Bearing capacity of shallow foundations, in "
+                     "Foundation Engineering Handbook, 1975; UNI EN 1997-1, Annesso D." +
+                     cr);
+}
+
+// The resistance table of one analysis, titled when there are two.
+void resistenza(ScrittoreRelazione& w, const VerificaNtc& v, const AnalisiNtc& a,
+                const std::string& nome, const char* condizioni) {
+    titolontc(w, "Resistenza di progetto" + std::string(condizioni) + ", " + nome + ":");
+    auto righe = righedi(righeresistenza(v, a));
+    righe.push_back({"esito", "", a.verificata ? testoverificatantc : testononverificatantc});
+    tabellantc(w, righe);
+}
+
+void sezionentc(ScrittoreRelazione& w, const Lavoro& l, const std::vector<VerificaNtc>& verifiche) {
     const OpzioniNtc& o = l.ntc;
     w.nuovoparagrafo();
     w.corpoparagrafo(16);
@@ -361,21 +448,27 @@ void sezionentc(ScrittoreRelazione& w, const Lavoro& l) {
         cr);
     w.testoparagrafo(
         "Le azioni per metro di muro sono i pesi propri strutturali G1k (solai, muri e base "
-        "fondale), i permanenti non strutturali G2k (pavimenti e tramezzi) e i variabili Qk "
-        "(sovraccarichi), con Ed = γG1·G1k + γG2·G2k + γQ·Qk; 1 kg = 9,80665 N." +
+        "fondale), i permanenti non strutturali G2k (pavimenti e tramezzi) e le azioni "
+        "variabili Qk (sovraccarichi), con Ed = γG1·G1k + γG2·G2k + γQ·Qk; 1 kgf = 9,80665 N." +
         cr);
     w.testoparagrafo(
         "La resistenza è Rd = qlim·B/γR con qlim = c·Nc·dc + q·Nq·dq + ½·γ·B·Nγ·dγ, dove "
         "Nq = e^(π·tanφ)·tan²(45° + φ/2), Nc = (Nq − 1)·cotφ (con φ = 0: Nc = 2 + π, Nq = 1, "
         "Nγ = 0, analisi non drenata) e q = γ·D; dc = 1 + 0,4·k, dq = 1 + 2·tanφ·(1 − "
         "sinφ)²·k, dγ = 1, con k = D/B, o arctan(D/B) quando D/B > 1. Nγ secondo "
-        "Brinch-Hansen: 1,5·(Nq − 1)·tanφ; Vesic: 2·(Nq + 1)·tanφ; EC7: 2·(Nq − 1)·tanφ. "
-        "Opzioni di questo lavoro: " +
-        descriviopzioni(o) + "." + cr);
+        "Brinch Hansen: 1,5·(Nq − 1)·tanφ; Vesic: 2·(Nq + 1)·tanφ; EC7 (UNI EN 1997-1, "
+        "Annesso D, senza fattori di profondità): 2·(Nq − 1)·tanφ. " +
+        std::string(o.terreno.cu.empty()
+                        ? ""
+                        : "Ogni fondazione è verificata a lungo termine (condizioni drenate, "
+                          "c′ e φ′) e a breve termine (condizioni non drenate, tensioni totali, "
+                          "c = cu e φ = 0); l'esito è il peggiore dei due. ") +
+        "Opzioni di questo lavoro: " + descriviopzioni(o) + "." + cr);
+    modellogeotecnico(w, o, verifiche);
     titolontc(w, "Coefficienti parziali (Tab. 6.2.I, 6.2.II e 6.4.I):");
     tabellantc(w, righefattori(o));
 
-    for (const VerificaNtc& v : verificatutte(l.dati, o)) {
+    for (const VerificaNtc& v : verifiche) {
         const std::string nome = "fondazione n." + numeroinchiaro(v.numero);
         if (!v.calcolata) {
             titolontc(w, "Verifica NTC 2018 non eseguita per la " + nome + ":");
@@ -384,10 +477,21 @@ void sezionentc(ScrittoreRelazione& w, const Lavoro& l) {
         }
         titolontc(w, "Azioni di progetto, " + nome + ":");
         tabellantc(w, righedi(righeazioni(v)));
-        titolontc(w, "Resistenza di progetto, " + nome + ":");
-        auto resistenza = righedi(righeresistenza(v));
-        resistenza.push_back({"esito", "", v.esito()});
-        tabellantc(w, resistenza);
+        if (v.brevetermine) {
+            resistenza(w, v, v, nome, " a lungo termine (condizioni drenate)");
+            resistenza(w, v, *v.brevetermine, nome, " a breve termine (condizioni non drenate)");
+            w.nuovoparagrafo();
+            w.corpoparagrafo(12);
+            w.testoparagrafo("Esito della verifica NTC 2018, il peggiore delle due analisi: " +
+                             v.esitocomplessivo() + "." + cr);
+        } else {
+            resistenza(w, v, v, nome, "");
+        }
+        if (!v.nota.empty()) {
+            w.nuovoparagrafo();
+            w.corpoparagrafo(12);
+            w.testoparagrafo("Note: " + v.nota + "." + cr);
+        }
         titolontc(w, "Sezione della " + nome + ":");
         w.disegno(std::make_shared<FiguraSezione>(v, larghezzasezione, altezzasezione),
                   larghezzasezione * 0.75, altezzasezione * 0.75);
@@ -399,20 +503,24 @@ void sezionentc(ScrittoreRelazione& w, const Lavoro& l) {
     w.testoparagrafo(
         "Programma di calcolo: " + m.nomeprogramma + ", versione " + m.versione +
         ". Tipo di analisi: verifica allo stato limite ultimo di carico limite di fondazioni "
-        "nastriformi sotto carico verticale centrato, in forma chiusa, senza analisi numeriche "
-        "del terreno. Validazione del codice: il programma riproduce gli esempi di calcolo "
-        "svolti, ricalcolati in modo indipendente (tra questi il caso con φ = 30°: qlim = "
-        "501,23 kPa, Rd = 130,76 kN/m, Ed/Rd = 0,914 con Nγ di Brinch-Hansen)." +
+        "nastriformi sotto carico verticale centrato, in forma chiusa (formula trinomia del "
+        "carico limite), senza analisi numeriche del terreno. Validazione del codice: gli "
+        "esempi di calcolo svolti distribuiti con il programma (cartella degli esempi, file "
+        "Zocal-dati-...), con i risultati attesi ricalcolati in modo indipendente ed elencati "
+        "nel file RISULTATI-ATTESI.txt della stessa cartella; ognuno si riproduce con il "
+        "comando zocal-cli verifica --ntc." +
         cr);
     w.testoparagrafo("Giudizio motivato del progettista sull'accettabilità dei risultati: "
                      "______________________________________________" +
                      cr);
     titolontc(w, "Limiti della verifica");
     w.testoparagrafo(
-        "Questa verifica non comprende: lo scorrimento sul piano di posa, la stabilità globale "
-        "(A2+M2+R2), i cedimenti (SLE), la combinazione sismica, la presenza di una falda, i "
-        "carichi eccentrici o inclinati. Tali verifiche, dove richieste, vanno svolte a parte." +
-        cr);
+        std::string("Questa verifica non comprende: lo scorrimento sul piano di posa, la "
+                    "stabilità globale (A2+M2+R2), i cedimenti (SLE), la combinazione sismica, "
+                    "la presenza di una falda, i carichi eccentrici o inclinati, la verifica "
+                    "strutturale della fondazione (STR), la liquefazione") +
+        (o.terreno.cu.empty() ? ", la verifica a breve termine in condizioni non drenate" : "") +
+        ". Tali verifiche, dove richieste, vanno svolte a parte." + cr);
 }
 
 void chiusura(ScrittoreRelazione& w, const Lavoro& l, const StudioTecnico& studio) {
@@ -474,39 +582,57 @@ void componirelazione(ScrittoreRelazione& w, const Lavoro& lavoro, const StudioT
     frontespizio(w, lavoro, studio);
     paginadichiarazioni(w);
     paginadescrizione(w, lavoro);
-    terreno(w, lavoro.dati);
+    // Computed once: the summary, the headings and the section agree.
+    const std::vector<VerificaNtc> ntc =
+        conntc ? verificatutte(lavoro.dati, lavoro.ntc) : std::vector<VerificaNtc>{};
+    terreno(w, lavoro.dati, ntc);
     tabellalegenda(w);
     w.nuovoparagrafo();
     const int n = fondazioniinuso(lavoro.dati);
     for (int f = 1; f <= n; ++f) {
-        fondazione(w, lavoro.dati, f);
+        const VerificaNtc* v =
+            f <= static_cast<int>(ntc.size()) ? &ntc[static_cast<std::size_t>(f - 1)] : nullptr;
+        fondazione(w, lavoro.dati, f, v);
     }
     if (conntc) {
-        sezionentc(w, lavoro);
+        sezionentc(w, lavoro, ntc);
     }
     chiusura(w, lavoro, studio);
 }
 
 void allineacolonne(ScrittoreRelazione& w, const DatiCalcolo& dati, const OpzioniNtc* ntc) {
+    const std::vector<VerificaNtc> verifiche =
+        ntc ? verificatutte(dati, *ntc) : std::vector<VerificaNtc>{};
+    // The description is table 1; the summary of both verdicts, when there
+    // is one, comes before the soil tables.
+    int tabella = 2;
+    if (conesito(verifiche)) {
+        for (int c : {1, 2, 4}) {
+            w.allineadestra(tabella, c);
+        }
+        ++tabella;
+    }
+    const int terreno = tabella + 1;
     for (int c = 1; c <= 4; ++c) {
-        w.allineadestra(3, c);
+        w.allineadestra(terreno, c);
     }
     const int n = fondazioniinuso(dati);
     for (int f = 1; f <= n; ++f) {
         for (int c = 1; c <= colonnefondazione; ++c) {
-            w.allineadestra(4 + f, c);
+            w.allineadestra(terreno + 1 + f, c);
         }
     }
     if (ntc == nullptr) {
         return;
     }
-    // The values of the limit-state tables: the factors, then two a computed foundation.
+    // The values of the limit-state tables: the factors, then two or three a
+    // computed foundation.
     int tabelle = 1;
-    for (const VerificaNtc& v : verificatutte(dati, *ntc)) {
-        tabelle += v.calcolata ? 2 : 0;
+    for (const VerificaNtc& v : verifiche) {
+        tabelle += v.calcolata ? (v.brevetermine ? 3 : 2) : 0;
     }
     for (int t = 1; t <= tabelle; ++t) {
-        w.allineadestra(4 + n + t, colonnentc);
+        w.allineadestra(terreno + 1 + n + t, colonnentc);
     }
 }
 

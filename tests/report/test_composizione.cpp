@@ -154,10 +154,11 @@ TEST(Tabelle, SizesFontSizesAndFormatInOrder) {
     const auto tabelle = componi(l).tabelle();
     // Then the limit-state factors, and actions and resistance of the two
     // foundations with every storey filled (the second one lacks storeys 5-7).
-    ASSERT_EQ(tabelle.size(), 12u);
-    const int attese[12][3] = {{14, 2, 10}, {5, 3, 10},  {3, 4, 10}, {19, 2, 10},
-                               {6, 18, 6},  {9, 18, 6},  {6, 18, 6}, {9, 3, 10},
-                               {8, 3, 10},  {17, 3, 10}, {8, 3, 10}, {17, 3, 10}};
+    // The summary of both verdicts follows the description.
+    ASSERT_EQ(tabelle.size(), 13u);
+    const int attese[13][3] = {{14, 2, 10}, {4, 5, 10}, {5, 3, 10}, {3, 4, 10}, {19, 2, 10},
+                               {6, 18, 6},  {9, 18, 6}, {6, 18, 6}, {9, 3, 10}, {8, 3, 10},
+                               {17, 3, 10}, {8, 3, 10}, {17, 3, 10}};
     for (std::size_t i = 0; i < tabelle.size(); ++i) {
         SCOPED_TRACE("tabella " + std::to_string(i + 1));
         EXPECT_EQ(tabelle[i].righe, attese[i][0]);
@@ -195,14 +196,14 @@ TEST(Tabelle, DescriptionRowsTakeTheirOwnField) {
 
 TEST(Tabelle, SoilTypesAndLegend) {
     const auto tabelle = componi(esempi::lavoroesempio()).tabelle();
-    const auto& tipi = tabelle.at(1);
+    const auto& tipi = tabelle.at(2);
     EXPECT_EQ(tipi.celle[0], (std::vector<std::string>{"numero", "tipo", "calcolo"}));
     EXPECT_EQ(tipi.celle[3],
               (std::vector<std::string>{"3", "intermedio",
                                         "sigma del terreno calcolato automaticamente"}));
     EXPECT_EQ(tipi.celle[4],
               (std::vector<std::string>{"0", "", "sigma del terreno indicato in fase di input"}));
-    const auto& legenda = tabelle.at(3);
+    const auto& legenda = tabelle.at(4);
     EXPECT_EQ(legenda.celle[0], (std::vector<std::string>{"simbolo", "significato"}));
     EXPECT_EQ(legenda.celle[1], (std::vector<std::string>{"pia.", "numero del piano (impalcato)"}));
     EXPECT_EQ(legenda.celle[6],
@@ -217,7 +218,7 @@ TEST(Tabelle, SoilDataTwoNumberRules) {
     l.dati.attr = "27,5";
     l.dati.pesos = "1,8";
     l.dati.coes = "0,125";
-    const auto t = componi(l).tabelle().at(2);
+    const auto t = componi(l).tabelle().at(3);
     EXPECT_EQ(t.celle[0], (std::vector<std::string>{"tipo di suolo", "peso specifico del terreno",
                                                     "coesione", "angolo di attrito"}));
     EXPECT_EQ(t.celle[1], (std::vector<std::string>{"n.", "t/mc", "t/mq", "gradi"}));
@@ -226,7 +227,7 @@ TEST(Tabelle, SoilDataTwoNumberRules) {
     l.dati.tiposuolo = "";
     l.dati.attr = "";
     l.dati.pesos = "";
-    const auto vuota = componi(l).tabelle().at(2);
+    const auto vuota = componi(l).tabelle().at(2); // no limit-state result: no summary
     EXPECT_EQ(vuota.celle[2], (std::vector<std::string>{"", "", "0,13", ""}));
 }
 
@@ -234,17 +235,18 @@ TEST(Fondazioni, HeadingAndCellsOfAKnownJob) {
     const ScrittoreRegistratore w = componi(lavoroconrisultati());
     const auto intestazioni = w.solo(T::testoparagrafo);
     EXPECT_NE(std::find(intestazioni.begin(), intestazioni.end(),
-                        fai(T::testoparagrafo, "\rFondazione n. 1  (verificata)\r")),
+                        fai(T::testoparagrafo, "\rFondazione n. 1 (tensioni ammissibili: "
+                                               "verificata; NTC 2018: VERIFICATA)\r")),
               intestazioni.end());
-    const auto t = w.tabelle().at(4);
+    const auto t = w.tabelle().at(5);
     ASSERT_EQ(t.righe, 4);
     EXPECT_EQ(t.celle[0],
               (std::vector<std::string>{"pia.", "sol.", "sovr.", "lungh.", "pavim.", "tram.",
                                         "spe.", "inter.", "spec.", "scar.", "totale", "prof.",
                                         "largh.", "lim.", "sigma", "terra", "lav.", "coeff."}));
-    EXPECT_EQ(t.celle[1], (std::vector<std::string>{"n.", "kg/mq", "kg/mq", "m", "kg/mq", "kg", "m",
-                                                    "m", "kg/mc", "kg", "kg", "m", "m", "t/mq",
-                                                    "kg/cmq", "kg", "kg/cmq", ""}));
+    EXPECT_EQ(t.celle[1], (std::vector<std::string>{"n.", "kg/mq", "kg/mq", "m", "kg/mq", "kg/m",
+                                                    "m", "m", "kg/mc", "kg/m", "kg/m", "m", "m",
+                                                    "t/mq", "kg/cmq", "kg/m", "kg/cmq", ""}));
     EXPECT_EQ(t.celle[2],
               (std::vector<std::string>{" 1", "300", "200", "4,00", "100", "200", "0,30", "3,00",
                                         "1800", "4220", "7911", "1,00", "0,60", "50,0", "1,67",
@@ -276,11 +278,15 @@ TEST(Fondazioni, AnEmptyWidthPrintsTheAssumedOneWithItsFootnote) {
 TEST(Fondazioni, VerdictAsHeldEvenEmpty) {
     Lavoro l = lavoroconrisultati();
     l.dati.verifica[1] = "";
-    const auto w = componi(l);
+    ScrittoreRegistratore w;
+    componirelazione(w, l, studio, false);
     const auto testi = w.solo(T::testoparagrafo);
     EXPECT_NE(
         std::find(testi.begin(), testi.end(), fai(T::testoparagrafo, "\rFondazione n. 1  ()\r")),
         testi.end());
+    EXPECT_NE(componi(l).testo().find("Fondazione n. 1 (tensioni ammissibili: non calcolata; "
+                                      "NTC 2018: VERIFICATA)"),
+              std::string::npos);
 }
 
 TEST(Fondazioni, NoStoreysGiveSymbolsAndUnitsOnly) {
@@ -301,12 +307,12 @@ TEST(Fondazioni, TenFoundationsTenStoreys) {
     aggiornarisultati(l.dati);
     const ScrittoreRegistratore w = componi(l);
     const auto tabelle = w.tabelle();
-    // 4 + 10 foundations, then the limit-state factors and 2 a foundation.
-    ASSERT_EQ(tabelle.size(), 35u);
-    EXPECT_EQ(tabelle.at(13).righe, 12);
-    EXPECT_EQ(tabelle.at(13).celle[11][0], " 10");
+    // 5 + 10 foundations, then the limit-state factors and 2 a foundation.
+    ASSERT_EQ(tabelle.size(), 36u);
+    EXPECT_EQ(tabelle.at(14).righe, 12);
+    EXPECT_EQ(tabelle.at(14).celle[11][0], " 10");
     const std::string t = w.testo();
-    EXPECT_NE(t.find("\rFondazione n. 10  ("), std::string::npos);
+    EXPECT_NE(t.find("\rFondazione n. 10 ("), std::string::npos);
     EXPECT_EQ(t.find("Fondazione n. 11"), std::string::npos);
 }
 
@@ -329,8 +335,8 @@ TEST(Fondazioni, DamagedCountsStayInsideTheTables) {
     l.dati.nfond = 40;
     l.dati.npiani[1] = 25;
     const auto tabelle = componi(l).tabelle();
-    EXPECT_EQ(tabelle.size(), 14u + 1u + 20u);
-    EXPECT_EQ(tabelle.at(4).righe, 12);
+    EXPECT_EQ(tabelle.size(), 15u + 1u + 20u);
+    EXPECT_EQ(tabelle.at(5).righe, 12);
 }
 
 TEST(Chiusura, HeldTogetherWithTheCountOfTheFinishedDocument) {
@@ -372,10 +378,12 @@ TEST(Chiusura, HeadingsKeepWithTablesAndTablesRepeatTheirHeadingRows) {
     for (const auto& t : w.tabelle()) {
         intestazioni.push_back(t.intestazione);
     }
-    EXPECT_EQ(intestazioni, (std::vector<int>{1, 1, 2, 1, 2, 2, 2, 1, 1, 1, 1, 1, 1, 1}));
+    EXPECT_EQ(intestazioni, (std::vector<int>{1, 1, 1, 2, 1, 2, 2, 2, 1, 1, 1, 1, 1, 1, 1}));
     for (int f = 1; f <= 3; ++f) {
         const Chiamata titolo =
-            fai(T::testoparagrafo, "\rFondazione n. " + std::to_string(f) + "  (verificata)\r");
+            fai(T::testoparagrafo, "\rFondazione n. " + std::to_string(f) +
+                                       " (tensioni ammissibili: verificata; NTC 2018: "
+                                       "VERIFICATA)\r");
         const auto it = std::find(c.begin(), c.end(), titolo);
         ASSERT_NE(it, c.end()) << f;
         EXPECT_EQ(*(it - 1), fai(T::tieniinsieme, {}, 0, 0));
@@ -426,13 +434,15 @@ TEST(Aggiornamento, WorkedExampleReachesTheReport) {
     Lavoro l = esempi::lavoroesempio();
     aggiornarisultati(l.dati);
     const ScrittoreRegistratore w = componi(l);
-    const auto t = w.tabelle().at(4);
+    const auto t = w.tabelle().at(5);
     EXPECT_EQ(t.celle[2],
               (std::vector<std::string>{" 1", "300", "200", "4,00", "100", "200", "0,30", "3,00",
                                         "1800", "4220", "7910", "1,00", "0,60", "50,0", "1,67",
                                         "8990", "1,49", "3,33"}));
     EXPECT_EQ(t.celle[3][9], "3690");
-    EXPECT_NE(w.testo().find("Fondazione n. 1  (verificata)"), std::string::npos);
+    EXPECT_NE(w.testo().find("Fondazione n. 1 (tensioni ammissibili: verificata; NTC 2018: "
+                             "VERIFICATA)"),
+              std::string::npos);
 }
 
 TEST(Scrittura, OrderAroundTheSave) {
@@ -452,9 +462,9 @@ TEST(Scrittura, OrderAroundTheSave) {
     ASSERT_NE(giustifica, c.end());
     // Justified after the last text, aligned, then saved once with the alignment.
     EXPECT_EQ(*(giustifica - 2), fai(T::testoparagrafo, "(Studio Tecnico Bianchi)"));
-    EXPECT_EQ(*(giustifica + 1), fai(T::allineadestra, {}, 0, 3, 1));
-    EXPECT_EQ(c[c.size() - 4], fai(T::allineadestra, {}, 0, 7, 3));
-    EXPECT_EQ(c[c.size() - 3], fai(T::allineadestra, {}, 0, 8, 3));
+    EXPECT_EQ(*(giustifica + 1), fai(T::allineadestra, {}, 0, 2, 1));
+    EXPECT_EQ(c[c.size() - 4], fai(T::allineadestra, {}, 0, 8, 3));
+    EXPECT_EQ(c[c.size() - 3], fai(T::allineadestra, {}, 0, 9, 3));
     EXPECT_EQ(c[c.size() - 2], fai(T::salvacome, "/tmp/x/rel.docx"));
     EXPECT_EQ(w.solo(T::salvacome).size(), 1u);
     EXPECT_EQ(c.back(), fai(T::contapagine));
@@ -507,7 +517,7 @@ TEST(SezioneNtc, OwnPageAfterTheFoundationsAndBeforeTheClosing) {
     const std::string t = componi(esempi::lavoroesempio()).testo();
     const auto sezione = t.find("\fVerifica agli stati limite ultimi (NTC 2018)");
     ASSERT_NE(sezione, std::string::npos);
-    EXPECT_GT(sezione, t.find("Fondazione n. 1  ("));
+    EXPECT_GT(sezione, t.find("Fondazione n. 1 ("));
     EXPECT_LT(sezione, t.find("La presente relazione è composta di n."));
     for (const char* atteso : {"Approccio 2", "A1+M1+R3", "Nγ di Brinch Hansen",
                                "con fattori di profondità", "γG2 = 1,5"}) {
@@ -519,21 +529,23 @@ TEST(SezioneNtc, WorkedExampleTablesShowTheRoundedValues) {
     Lavoro l = esempi::lavoroesempio();
     aggiornarisultati(l.dati);
     const auto tabelle = componi(l).tabelle();
-    // Legacy tables (4 + 1 foundation), the factors, then actions and resistance.
-    ASSERT_EQ(tabelle.size(), 8u);
-    const auto& fattori = tabelle[5];
+    // Legacy tables (4 + 1 foundation), the summary, the factors, then actions
+    // and resistance.
+    ASSERT_EQ(tabelle.size(), 9u);
+    const auto& fattori = tabelle[6];
     EXPECT_EQ(valore(fattori, "azioni permanenti strutturali (A1)"), "1,30");
     EXPECT_EQ(valore(fattori, "azioni permanenti non strutturali (A1)"), "1,50");
     EXPECT_EQ(valore(fattori, "azioni variabili (A1)"), "1,50");
-    EXPECT_EQ(valore(fattori, "capacità portante (R3)"), "2,30");
+    EXPECT_EQ(valore(fattori, "carico limite (R3)"), "2,30");
+    EXPECT_EQ(valore(fattori, "tangente dell'angolo di resistenza al taglio (M1)"), "1,00");
     EXPECT_EQ(valore(fattori, "coesione efficace (M1)"), "1,00");
-    const auto& azioni = tabelle[6];
+    const auto& azioni = tabelle[7];
     EXPECT_EQ(valore(azioni, "G1k"), "63,94");
     EXPECT_EQ(valore(azioni, "G2k"), "10,49");
     EXPECT_EQ(valore(azioni, "Qk"), "13,73");
     EXPECT_EQ(valore(azioni, "Ed"), "119,45");
     EXPECT_EQ(valore(azioni, "Ed", 2), "kN/m");
-    const auto& resistenza = tabelle[7];
+    const auto& resistenza = tabelle[8];
     EXPECT_EQ(valore(resistenza, "Nc"), "30,14");
     EXPECT_EQ(valore(resistenza, "Nq"), "18,40");
     EXPECT_EQ(valore(resistenza, "Nγ"), "15,07");
@@ -545,10 +557,10 @@ TEST(SezioneNtc, WorkedExampleTablesShowTheRoundedValues) {
     EXPECT_EQ(valore(resistenza, "Rd = qlim·B/γR"), "130,76");
     EXPECT_EQ(valore(resistenza, "Ed/Rd"), "0,914");
     EXPECT_EQ(valore(resistenza, "esito"), "VERIFICATA");
-    for (std::size_t i = 5; i < 8; ++i) {
+    for (std::size_t i = 6; i < 9; ++i) {
         EXPECT_EQ(tabelle[i].formato, 9);
         EXPECT_EQ(tabelle[i].intestazione, 1);
-        EXPECT_EQ(tabelle[i].celle[0][0], i == 5 ? "coefficiente parziale" : "grandezza");
+        EXPECT_EQ(tabelle[i].celle[0][0], i == 6 ? "coefficiente parziale" : "grandezza");
     }
 }
 
@@ -599,11 +611,11 @@ TEST(SezioneNtc, TheJobsOptionsAreNamedAndApplied) {
     l.ntc.g2definiti = true;
     const ScrittoreRegistratore w = componi(l);
     const auto tabelle = w.tabelle();
-    ASSERT_EQ(tabelle.size(), 8u);
-    EXPECT_EQ(valore(tabelle[5], "azioni permanenti non strutturali (A1, compiutamente definite)"),
+    ASSERT_EQ(tabelle.size(), 9u);
+    EXPECT_EQ(valore(tabelle[6], "azioni permanenti non strutturali (A1, compiutamente definite)"),
               "1,30");
-    EXPECT_EQ(valore(tabelle[6], "γG2"), "1,30");
-    EXPECT_EQ(valore(tabelle[7], "qlim"), "540,1");
+    EXPECT_EQ(valore(tabelle[7], "γG2"), "1,30");
+    EXPECT_EQ(valore(tabelle[8], "qlim"), "540,1");
     EXPECT_NE(w.testo().find("Nγ di Vesic"), std::string::npos);
 }
 
@@ -641,11 +653,87 @@ TEST(SezioneNtc, ValueColumnsRightAlignedAfterTheFoundations) {
     ScrittoreRegistratore w;
     allineacolonne(w, l.dati, &l.ntc);
     auto allineate = w.solo(T::allineadestra);
-    // Soil 4, foundations 2 x 18, then the factors and the two tables of
-    // the one foundation with a verdict.
-    ASSERT_EQ(allineate.size(), 4u + 36u + 3u);
+    // The summary's numbers 3, soil 4, foundations 2 x 18, then the factors
+    // and the two tables of the one foundation with a verdict.
+    ASSERT_EQ(allineate.size(), 3u + 4u + 36u + 3u);
+    EXPECT_EQ(allineate[0], fai(T::allineadestra, {}, 0, 2, 1));
+    EXPECT_EQ(allineate[3], fai(T::allineadestra, {}, 0, 4, 1));
     for (int t = 0; t < 3; ++t) {
-        EXPECT_EQ(allineate[static_cast<std::size_t>(40 + t)],
-                  fai(T::allineadestra, {}, 0, 7 + t, 3));
+        EXPECT_EQ(allineate[static_cast<std::size_t>(43 + t)],
+                  fai(T::allineadestra, {}, 0, 8 + t, 3));
+    }
+}
+
+TEST(SezioneNtc, BothVerdictsSummarizedAndTheWorseGoverns) {
+    Lavoro l = lavoroconrisultati();
+    l.ntc.terreno.cu = "3";
+    const ScrittoreRegistratore w = componi(l);
+    const auto tabelle = w.tabelle();
+    // The summary, and a third table: the short-term resistance.
+    ASSERT_EQ(tabelle.size(), 10u);
+    EXPECT_EQ(tabelle[1].celle[0], intestazioniesito());
+    EXPECT_EQ(tabelle[1].celle[1],
+              (std::vector<std::string>{"1", "3,33", "verificata", "1,980", "NON VERIFICATA"}));
+    EXPECT_EQ(valore(tabelle[8], "Ed/Rd"), "0,914");
+    EXPECT_EQ(valore(tabelle[9], "Ed/Rd"), "1,980");
+    EXPECT_EQ(valore(tabelle[9], "esito"), "NON VERIFICATA");
+    const std::string t = w.testo();
+    const std::string ordine[] = {
+        "Dati e risultati",
+        "Esito delle verifiche:",
+        notaesito,
+        "Fondazione n. 1 (tensioni ammissibili: verificata; NTC 2018: NON VERIFICATA)",
+        "Modello geotecnico e azioni",
+        "Coefficienti parziali",
+        "Resistenza di progetto a lungo termine (condizioni drenate), fondazione n. 1:",
+        "Resistenza di progetto a breve termine (condizioni non drenate), fondazione n. 1:",
+        "il peggiore delle due analisi: NON VERIFICATA",
+    };
+    std::size_t p = 0;
+    for (const std::string& atteso : ordine) {
+        p = t.find(atteso, p);
+        ASSERT_NE(p, std::string::npos) << atteso;
+    }
+}
+
+TEST(SezioneNtc, GeotechnicalModelSaysWhereTheDataComeFromAndWhatTheyAre) {
+    struct Caso {
+        TerrenoNtc terreno;
+        std::vector<std::string> presenti, assenti;
+    };
+    const Caso casi[] = {
+        {{},
+         {"Fonte dei parametri geotecnici: non indicata.",
+          "Valori usati nel calcolo, in unità SI: γ = 17,65 kN/mc, c′ = 0,00 kPa, φ′ = 30,00°.",
+          "peso specifico del muro del piano n. 1", "breve termine in condizioni non drenate"},
+         {"cu ="}},
+        {{"3", "2500", "relazione geologica del dott. Verdi"},
+         {"Fonte dei parametri geotecnici: relazione geologica del dott. Verdi.",
+          "φ′ = 30,00°, cu = 29,42 kPa.", "peso specifico di 2500 kg/mc"},
+         {"non indicata", "breve termine in condizioni non drenate"}},
+    };
+    for (const Caso& c : casi) {
+        Lavoro l = esempi::lavoroesempio();
+        l.ntc.terreno = c.terreno;
+        const std::string t = componi(l).testo();
+        const auto modello = t.find("Modello geotecnico e azioni");
+        ASSERT_NE(modello, std::string::npos);
+        for (const char* sempre :
+             {"valori caratteristici", "§6.2.2", "§2.5.3, formula 2.5.1", "ψ0 = 1",
+              "lato meno favorevole", "Brinch Hansen", "1970", "Vesic", "1975", "Annesso D",
+              "verifica strutturale della fondazione (STR), la liquefazione"}) {
+            EXPECT_NE(t.find(sempre, modello), std::string::npos) << sempre;
+        }
+        for (const std::string& atteso : c.presenti) {
+            EXPECT_NE(t.find(atteso, modello), std::string::npos) << atteso;
+        }
+        for (const std::string& escluso : c.assenti) {
+            EXPECT_EQ(t.find(escluso, modello), std::string::npos) << escluso;
+        }
+        // The paragraph on automatic calculation quotes no job's result.
+        const auto elaborazione = t.find("Elaborazione automatica");
+        EXPECT_EQ(
+            t.substr(elaborazione, t.find("Giudizio", elaborazione) - elaborazione).find("0,914"),
+            std::string::npos);
     }
 }

@@ -249,7 +249,9 @@ TEST(Relazione, TitlePageFillsExactlyOnePage) {
     EXPECT_EQ(punti(blocco(d, "Relazione di calcolo")), 18);
     EXPECT_EQ(punti(blocco(d, "Descrizione del fabbricato")), 16);
     EXPECT_EQ(punti(blocco(d, "Terreno:")), 12);
-    EXPECT_EQ(punti(blocco(d, "Fondazione n. 1  ()")), 12);
+    EXPECT_EQ(punti(blocco(d, "Fondazione n. 1 (tensioni ammissibili: non calcolata; NTC 2018: "
+                              "VERIFICATA)")),
+              12);
 }
 
 TEST(Relazione, ALongProjectNameLeavesNoBlankPage) {

@@ -119,10 +119,11 @@ TEST(Docx, ZipWithTheOfficeOpenXmlParts) {
 
 TEST(Docx, TablesRowsAndColumnsAsBuilt) {
     Relazione r(esempi::lavoropieno(3, 2));
-    // 4 + 3 foundations, then the limit-state factors and 2 a foundation.
-    EXPECT_EQ(conta(r.xml, "<w:tbl>"), 14u);
+    // 4 + 3 foundations and the summary of both verdicts, then the
+    // limit-state factors and 2 a foundation.
+    EXPECT_EQ(conta(r.xml, "<w:tbl>"), 15u);
     auto settima = r.xml.find("<w:tbl>");
-    for (int i = 1; i < 7; ++i) {
+    for (int i = 1; i < 8; ++i) {
         settima = r.xml.find("<w:tbl>", settima + 1);
     }
     const std::string ultima = r.xml.substr(settima, r.xml.find("</w:tbl>", settima) - settima);
@@ -156,10 +157,11 @@ TEST(Docx, FontSizesPageBreaksAndAlignment) {
     // Three pages opened by their headings, the limit-state section's, and
     // the one the closing takes with the last lines before it.
     EXPECT_EQ(conta(r.xml, "<w:pageBreakBefore/>"), 5u);
-    // Justified everywhere but in the right-aligned columns: table 3 (12
-    // cells) and the foundation table (4 rows of 18); the value column of the
-    // limit-state factors (9 rows), actions (8) and resistance (17).
-    EXPECT_EQ(conta(r.xml, "<w:jc w:val=\"right\"/>"), 12u + 4u * 18u + 9u + 8u + 17u);
+    // Justified everywhere but in the right-aligned columns: three of the
+    // summary (2 rows), the soil data (12 cells) and the foundation table (4
+    // rows of 18); the value column of the limit-state factors (9 rows),
+    // actions (8) and resistance (17).
+    EXPECT_EQ(conta(r.xml, "<w:jc w:val=\"right\"/>"), 3u * 2u + 12u + 4u * 18u + 9u + 8u + 17u);
     EXPECT_EQ(conta(r.xml, "<w:jc w:val=\"both\"/>") + conta(r.xml, "<w:jc w:val=\"right\"/>"),
               conta(r.xml, "<w:p>"));
 }
@@ -316,7 +318,7 @@ TEST(Docx, HeadingsKeepWithTablesWhoseHeadingRowsRepeat) {
     Relazione r(esempi::lavoropieno(3, 4));
     // Each foundation heading keeps with the next paragraph.
     for (int f = 1; f <= 3; ++f) {
-        const std::string titolo = ">Fondazione n. " + std::to_string(f) + "  (";
+        const std::string titolo = ">Fondazione n. " + std::to_string(f) + " (";
         const auto dove = r.xml.find(titolo);
         ASSERT_NE(dove, std::string::npos) << titolo;
         const auto p = r.xml.rfind("<w:p>", dove);
@@ -330,7 +332,8 @@ TEST(Docx, HeadingsKeepWithTablesWhoseHeadingRowsRepeat) {
         intestazioni.push_back(conta(r.xml.substr(a, b - a), "<w:tblHeader/>"));
     }
     // One in each limit-state table.
-    EXPECT_EQ(intestazioni, (std::vector<std::size_t>{1, 1, 2, 1, 2, 2, 2, 1, 1, 1, 1, 1, 1, 1}));
+    EXPECT_EQ(intestazioni,
+              (std::vector<std::size_t>{1, 1, 1, 2, 1, 2, 2, 2, 1, 1, 1, 1, 1, 1, 1}));
     // Without the limit-state section the closing keeps together with the
     // whole last foundation table before it.
     const Relazione senza(esempi::lavoropieno(3, 4), false);

@@ -89,7 +89,7 @@ void controlla(const Lavorazione& caso, bool conpdf) {
     w.avvia();
     componirelazione(w, l, caso.studio);
     w.giustificatutto();
-    allineacolonne(w, l.dati);
+    allineacolonne(w, l.dati, &l.ntc);
     const int pagine = w.contapagine();
     const Esame e(w);
 

@@ -124,7 +124,7 @@ void finita(ScrittoreDocumento& w, Lavoro l) {
     w.avvia();
     componirelazione(w, l, studio);
     w.giustificatutto();
-    allineacolonne(w, l.dati);
+    allineacolonne(w, l.dati, &l.ntc);
 }
 
 // Where each line of each block lies and how far its text is shifted.
@@ -273,7 +273,7 @@ TEST(Pagine, AlignmentMovesNoLine) {
     const auto prima = righe(w.documento());
     const int pagine = w.contapagine();
     w.giustificatutto();
-    allineacolonne(w, l.dati);
+    allineacolonne(w, l.dati, &l.ntc);
     EXPECT_EQ(w.contapagine(), pagine);
     const auto dopo = righe(w.documento());
     ASSERT_EQ(prima.size(), dopo.size());
