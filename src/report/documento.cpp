@@ -220,14 +220,23 @@ void ScrittoreDocumento::formatotabella(int formato) {
     QTextTableFormat tf = t->format();
     tf.setBorderBrush(QBrush(colorebordo));
 
-    // Columns as wide as their longest text asks, as an automatic format fits them.
+    // Columns as wide as their longest text asks, as an automatic format fits them;
+    // never narrower than their longest word and its padding, which a word processor
+    // would otherwise break inside the word, a line taller than ours.
     std::vector<double> pesi(static_cast<std::size_t>(t->columns()), 0);
     for (int r = 0; r < t->rows(); ++r) {
         for (int k = 0; k < t->columns(); ++k) {
             const QTextTableCell cella = t->cellAt(r, k);
-            const int lunghezza = cella.lastPosition() - cella.firstPosition();
+            QTextCursor testo = cella.firstCursorPosition();
+            testo.setPosition(cella.lastPosition(), QTextCursor::KeepAnchor);
+            qsizetype parola = 0;
+            for (const QString& p : testo.selectedText().split(QChar(' '))) {
+                parola = std::max(parola, p.size());
+            }
+            const double lunghezza = std::max<double>(cella.lastPosition() - cella.firstPosition(),
+                                                      parola > 0 ? parola + 2.0 : 0.0);
             pesi[static_cast<std::size_t>(k)] =
-                std::max(pesi[static_cast<std::size_t>(k)], static_cast<double>(lunghezza));
+                std::max(pesi[static_cast<std::size_t>(k)], lunghezza);
         }
     }
     double somma = 0;

@@ -265,7 +265,7 @@ TEST(Fondazioni, AnEmptyWidthPrintsTheAssumedOneWithItsFootnote) {
             l.dati.largh[1] = "";
         }
         const ScrittoreRegistratore w = componi(l);
-        EXPECT_EQ(w.tabelle().at(4).celle[2][12], vuota ? "0,50 (*)" : "0,60");
+        EXPECT_EQ(w.tabelle().at(5).celle[2][12], vuota ? "0,50 (*)" : "0,60");
         const auto testi = w.solo(T::testoparagrafo);
         const bool nota =
             std::find(testi.begin(), testi.end(),
