@@ -56,8 +56,15 @@ struct Banco {
     zocal::statilimite* ntc = nullptr;
     QLineEdit* spess = nullptr;
 
-    explicit Banco(bool conntc) {
+    explicit Banco(bool conntc, bool estesa = false) {
         riempi(dati);
+        if (estesa) {
+            // Every foundation eccentric and pushed, over a water table: C1, C1v, C2 and sliding.
+            for (int f = 1; f <= zocal::maxfond; ++f) {
+                opzioni.fondazioni[static_cast<std::size_t>(f)] = {"0,05", "3", "2", "1", "0,8"};
+            }
+            opzioni.falda = {"0,8", "2"};
+        }
         w = new zocal::calcolo(dati, dialoghi);
         w->impostaopzionintc(opzioni);
         w->show();
@@ -87,8 +94,8 @@ struct Banco {
 
 // A digit typed at the end of "0,3", then taken back: one keystroke an
 // iteration, the two kinds in turn.
-void tasto(benchmark::State& stato, bool disegna, bool conntc = false) {
-    Banco b(conntc);
+void tasto(benchmark::State& stato, bool disegna, bool conntc = false, bool estesa = false) {
+    Banco b(conntc, estesa);
     bool cifra = true;
     for (auto _ : stato) {
         if (cifra) {
@@ -127,10 +134,19 @@ void BM_TastoSpessoreConNtcEDisegno(benchmark::State& stato) {
     tasto(stato, true, true);
 }
 
+void BM_TastoSpessoreConNtcEstesa(benchmark::State& stato) {
+    tasto(stato, false, true, true);
+}
+void BM_TastoSpessoreConNtcEstesaEDisegno(benchmark::State& stato) {
+    tasto(stato, true, true, true);
+}
+
 BENCHMARK(BM_TastoSpessore)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_TastoSpessoreConDisegno)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_TastoSpessoreConNtc)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_TastoSpessoreConNtcEDisegno)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_TastoSpessoreConNtcEstesa)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_TastoSpessoreConNtcEstesaEDisegno)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

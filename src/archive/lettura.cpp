@@ -405,25 +405,75 @@ void leggiterreno(const Record& r, bool utf8, Lavoro& lavoro) {
     }
 }
 
-// The records that may follow the title page, each at most once and in
-// any order; a new one is added here and nowhere else in the reader.
+// A number of an optional record: a quoted decimal-comma text or nothing.
+void numeroaggiunto(const Valore& v, int riga, const char* nome, const char* record,
+                    std::string& dove) {
+    if (v.tipo == Valore::Tipo::nudo || !archivio::numeroaggiunto(v.contenuto)) {
+        throw Guasto{riga, std::string("il dato ") + nome + " del record " + record +
+                               " deve essere un numero tra virgolette, con la virgola decimale, "
+                               "o vuoto"};
+    }
+    dove.assign(v.contenuto);
+}
+
+// The foundation a record is about: its second value, "1" to "10".
+int numerofondazione(const Record& r, const char* record) {
+    const std::string_view n = r.valori[1].contenuto;
+    int f = 0;
+    const auto [fine, ec] = std::from_chars(n.data(), n.data() + n.size(), f);
+    if (r.valori[1].tipo != Valore::Tipo::testo || ec != std::errc() ||
+        fine != n.data() + n.size() || f < 1 || f > maxfond) {
+        throw Guasto{r.riga, std::string("il numero della fondazione del record ") + record +
+                                 " deve essere tra virgolette, da \"1\" a \"10\""};
+    }
+    return f;
+}
+
+// "NTC2018-FOND",f,eccmuro,HGk,HQk,zH,deltaphi.
+void leggifondazione(const Record& r, bool, Lavoro& lavoro) {
+    const char* record = archivio::recordfondazione;
+    FondazioneNtc& d = lavoro.ntc.fondazioni[static_cast<std::size_t>(numerofondazione(r, record))];
+    const std::pair<std::string*, const char*> campi[] = {{&d.eccmuro, "eccmuro"},
+                                                          {&d.HGk, "HGk"},
+                                                          {&d.HQk, "HQk"},
+                                                          {&d.zH, "zH"},
+                                                          {&d.deltaphi, "deltaphi"}};
+    for (std::size_t i = 0; i < std::size(campi); ++i) {
+        numeroaggiunto(r.valori[i + 2], r.riga, campi[i].second, record, *campi[i].first);
+    }
+}
+
+// "NTC2018-FALDA",zw,pesosat.
+void leggifalda(const Record& r, bool, Lavoro& lavoro) {
+    FaldaNtc& a = lavoro.ntc.falda;
+    numeroaggiunto(r.valori[1], r.riga, "zw", archivio::recordfalda, a.zw);
+    numeroaggiunto(r.valori[2], r.riga, "pesosat", archivio::recordfalda, a.pesosat);
+}
+
+// The records that may follow the title page, each at most once (once a
+// foundation for those about one) and in any order; a new one is added here
+// and nowhere else in the reader.
 struct Facoltativo {
     std::string_view nome; // the first value
     int valori;            // how many, the name included
     const char* perche;    // for the messages: "per le opzioni NTC 2018"
     const char* del;       // and "delle opzioni NTC 2018"
     void (*leggi)(const Record& r, bool utf8, Lavoro& lavoro);
+    bool perfondazione = false; // the foundation's number is the second value
 };
 constexpr Facoltativo facoltativi[] = {
     {archivio::recordntc, 4, "per le opzioni NTC 2018", "delle opzioni NTC 2018", leggiopzioni},
     {archivio::recordterreno, 4, "per i dati del terreno NTC 2018", "dei dati del terreno NTC 2018",
      leggiterreno},
+    {archivio::recordfondazione, 7, "per il record NTC2018-FOND", "NTC2018-FOND", leggifondazione,
+     true},
+    {archivio::recordfalda, 3, "per il record NTC2018-FALDA", "NTC2018-FALDA", leggifalda},
 };
 
 // Everything after the title page: known records, read whole, or nothing
 // at all (as earlier versions wrote the file); anything else is damage.
 void leggifacoltativi(Lettore& l, bool utf8, Lavoro& lavoro) {
-    std::array<bool, std::size(facoltativi)> letti{};
+    std::array<std::array<bool, maxfond + 1>, std::size(facoltativi)> letti{};
     while (l.avanzaarecord()) {
         const int riga = l.riga();
         Valore primo;
@@ -443,15 +493,23 @@ void leggifacoltativi(Lettore& l, bool utf8, Lavoro& lavoro) {
         if (f == nullptr) {
             throw Guasto{riga, "record non riconosciuto dopo il frontespizio"};
         }
-        bool& letto = letti[static_cast<std::size_t>(f - facoltativi)];
-        if (letto) {
+        auto& visti = letti[static_cast<std::size_t>(f - facoltativi)];
+        if (!f->perfondazione && visti[0]) {
             throw Guasto{riga, "il record " + std::string(f->nome) + " è ripetuto"};
         }
-        letto = true;
+        visti[0] = true;
         Record r;
         if (leggirecord(l, f->valori, f->perche, r) != Letto::completo) {
             throw Guasto{riga, "il record " + std::string(f->del) + " è incompleto (sono attesi " +
                                    std::to_string(f->valori) + " valori)"};
+        }
+        if (f->perfondazione) {
+            const int n = numerofondazione(r, f->del);
+            if (visti[static_cast<std::size_t>(n)]) {
+                throw Guasto{riga, "il record " + std::string(f->nome) + " della fondazione n. " +
+                                       std::to_string(n) + " è ripetuto"};
+            }
+            visti[static_cast<std::size_t>(n)] = true;
         }
         f->leggi(r, utf8, lavoro);
     }

@@ -232,6 +232,42 @@ void componi(const Lavoro& lavoro, EsitoScrittura& esito) {
         s.testo(t.fonte, "fonte");
         s.finerecord();
     }
+    // The values as typed: a text the reader would refuse must not be written.
+    const auto numeri = [&](const char* record, const std::string& prima,
+                            std::initializer_list<std::pair<const std::string*, const char*>> v) {
+        for (const auto& [valore, nome] : v) {
+            if (!archivio::numeroaggiunto(*valore)) {
+                esito.errore = "il dato " + std::string(nome) + " del record " + record + " (\"" +
+                               *valore + "\") non è un numero con la virgola decimale";
+                return false;
+            }
+        }
+        s.testo(record, "NTC");
+        if (!prima.empty()) {
+            s.testo(prima, "NTC");
+        }
+        for (const auto& [valore, nome] : v) {
+            s.testo(*valore, nome);
+        }
+        s.finerecord();
+        return true;
+    };
+    for (int f = 1; f <= maxfond; ++f) {
+        const FondazioneNtc& n = lavoro.ntc.fondazioni[static_cast<std::size_t>(f)];
+        if (!n.predefinita() && !numeri(archivio::recordfondazione, std::to_string(f),
+                                        {{&n.eccmuro, "eccmuro"},
+                                         {&n.HGk, "HGk"},
+                                         {&n.HQk, "HQk"},
+                                         {&n.zH, "zH"},
+                                         {&n.deltaphi, "deltaphi"}})) {
+            return;
+        }
+    }
+    if (const FaldaNtc& a = lavoro.ntc.falda;
+        !a.predefinita() &&
+        !numeri(archivio::recordfalda, "", {{&a.zw, "zw"}, {&a.pesosat, "pesosat"}})) {
+        return;
+    }
 }
 
 } // namespace

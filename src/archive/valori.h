@@ -20,6 +20,10 @@ inline constexpr char recordterreno[] = "NTC2018-TERRENO";
 bool numeroaggiunto(std::string_view t);
 // Characters of a UTF-8 text.
 std::size_t caratteri(std::string_view t);
+// The optional records of a foundation's wall offset and horizontal forces
+// and of the job's water table.
+inline constexpr char recordfondazione[] = "NTC2018-FOND";
+inline constexpr char recordfalda[] = "NTC2018-FALDA";
 
 // An entry held as text: only what the numeric entry rule lets through.
 inline bool testoingresso(std::string_view t) {

@@ -101,7 +101,8 @@ class Verifica {
     // Characteristic loads per metre of wall, in kgf: G1 structural, G2
     // non-structural permanent, Q variable. The reading refuses a negative
     // entry, which would lower Ed.
-    void carichi(double B, double D, double pesofond, double& G1, double& G2, double& Q) {
+    void carichi(double B, double D, double pesofond, double& G1, double& G2, double& Q,
+                 double& Gf) {
         const int n = std::clamp(d_.npiani[f_], 0, maxpiani);
         if (n < 1) {
             throw Mancanza{"Mancano i piani della fondazione: digitare il peso del solaio."};
@@ -124,7 +125,8 @@ class Verifica {
             G2 += p->F * p->L + p->T;
             Q += p->S * p->L;
         }
-        G1 += pesofond * B * D;
+        Gf = pesofond * B * D;
+        G1 += Gf;
     }
 
     // A value of the job's extra soil data; nullopt when not given.
@@ -160,8 +162,8 @@ class Verifica {
         // as the allowable-stress run counts it.
         const double pesobase =
             pesofond ? *pesofond : decimale(d_.spem(1, f_), delpiano(Voce::spem, 1));
-        double G1 = 0, G2 = 0, Q = 0;
-        carichi(B, D, pesobase, G1, G2, Q);
+        double G1 = 0, G2 = 0, Q = 0, Gf = 0;
+        carichi(B, D, pesobase, G1, G2, Q, Gf);
 
         richiesto(d.pesos, "Manca il peso specifico del terreno.");
         richiesto(d.coes, "Manca la coesione del terreno.");
@@ -196,12 +198,39 @@ class Verifica {
         v.G2k = G2 * g / 1000;
         v.Qk = Q * g / 1000;
         v.gG2 = o_.g2definiti ? gammaG2definiti : gammaG2;
-        v.Ed = v.gG1 * v.G1k + v.gG2 * v.G2k + v.gQ * v.Qk;
+        v.Gf = Gf * g / 1000;
+
+        v.Gf = Gf * g / 1000;
+        std::string nota;
+        const auto fondazione = leggifondazionentc(o_.fondazioni[f], B, nota);
+        const auto falda = leggifalda(o_.falda, B, D, nota);
+        if (!fondazione || !falda) {
+            throw Mancanza{nota};
+        }
+        v.estesa = !o_.fondazioni[f].predefinita() || falda->zw.has_value();
+        v.eccmuro = fondazione->eccmuro;
+        v.zH = fondazione->zH;
+        v.zw = falda->zw;
 
         // Long term with (c, phi); short term with (cu, 0) in total stresses.
-        static_cast<AnalisiNtc&>(v) = analisintc(ct * g, phi, v.gamma, B, D, v.Ed, o_);
+        DatiAnalisi a;
+        a.c = ct * g;
+        a.phi = phi;
+        a.gamma = v.gamma;
+        a.falda = *falda;
+        a.B = B;
+        a.D = D;
+        a.carichi = {v.G1k, v.Gf, v.G2k, v.Qk};
+        a.fondazione = *fondazione;
+        a.gG2 = v.gG2;
+        a.ngamma = o_.ngamma;
+        a.profondita = o_.profondita;
+        static_cast<AnalisiNtc&>(v) = analisintc(a);
+        v.Ed = v.V;
         if (cu) {
-            v.brevetermine = analisintc(*cu * g, 0, v.gamma, B, D, v.Ed, o_);
+            a.c = *cu * g;
+            a.phi = 0;
+            v.brevetermine = analisintc(a);
         }
         if (!std::isfinite(v.Ed) || !std::isfinite(v.Rd) ||
             (v.brevetermine && !std::isfinite(v.brevetermine->Rd))) {
@@ -214,7 +243,9 @@ class Verifica {
         if (phi > attrplausibile) {
             avvisa("angolo di attrito superiore a 40°: verificare il valore caratteristico");
         }
-        if (!(v.Rd > 0) || (v.brevetermine && !(v.brevetermine->Rd > 0))) {
+        if (v.analisi.governa().azione.eccessiva) {
+            avvisa("eccentricità maggiore di B/3");
+        } else if (!(v.Rd > 0) || (v.brevetermine && !(v.brevetermine->Rd > 0))) {
             avvisa("Resistenza nulla: il terreno non ha né coesione, né attrito, né "
                    "ricoprimento.");
         }
@@ -232,22 +263,19 @@ RigaNtc riga(const char* nome, const char* unita, double valore, int decimali) {
 
 } // namespace
 
-AnalisiNtc analisintc(double c, double phi, double gamma, double B, double D, double Ed,
-                      const OpzioniNtc& o) {
-    DatiPortanza dati;
-    dati.c = c;
-    dati.phi = phi;
-    dati.gamma = gamma;
-    dati.B = dati.Bp = B;
-    dati.D = D;
-    dati.V = Ed;
-    dati.ngamma = o.ngamma;
-    dati.profondita = o.profondita;
-    const Portanza p = portanza(dati);
-
+AnalisiNtc analisintc(const DatiAnalisi& dati) {
     AnalisiNtc a;
-    a.c = c;
-    a.phi = phi;
+    a.c = dati.c;
+    a.phi = dati.phi;
+    a.analisi = analizza(dati);
+    const CombinazioneVerificata& c = a.analisi.governa();
+    const Portanza& p = c.portanza;
+    a.combinazione = c.azione.nome;
+    a.V = c.azione.V;
+    a.Hd = c.azione.H;
+    a.e = c.azione.e;
+    a.Bp = c.azione.Bp;
+    a.U = c.azione.U;
     a.Nc = p.Nc;
     a.Nq = p.Nq;
     a.Ngamma = p.Ngamma;
@@ -255,19 +283,20 @@ AnalisiNtc analisintc(double c, double phi, double gamma, double B, double D, do
     a.dc = p.dc;
     a.dq = p.dq;
     a.dgamma = p.dgamma;
+    a.ic = p.ic;
+    a.iq = p.iq;
+    a.igamma = p.igamma;
     a.q = p.q;
+    a.gamma2 = p.gamma2;
     a.terminec = p.terminec;
     a.termineq = p.termineq;
     a.terminegamma = p.terminegamma;
     a.qlim = p.qlim;
-    a.gR = dati.gR;
     a.Rd = p.Rd;
-    a.verificata = Ed <= a.Rd;
-    if (a.Rd > 0) {
-        a.EdRd = Ed / a.Rd;
-    } else {
-        a.EdRd = Ed > 0 ? std::numeric_limits<double>::infinity() : 0;
-    }
+    a.EdRd = c.EdRd;
+    const auto& tutte = a.analisi.combinazioni;
+    a.verificata = std::all_of(tutte.begin(), tutte.end(),
+                               [](const CombinazioneVerificata& x) { return x.verificata; });
     return a;
 }
 
@@ -287,7 +316,7 @@ std::string VerificaNtc::esito() const {
 }
 
 bool VerificaNtc::verificatacomplessiva() const {
-    return calcolata && verificata && (!brevetermine || brevetermine->verificata);
+    return calcolata && tutteverificate() && (!brevetermine || brevetermine->tutteverificate());
 }
 
 std::string VerificaNtc::esitocomplessivo() const {
@@ -337,6 +366,8 @@ std::vector<RigaNtc> righeresistenza(const VerificaNtc& v, const AnalisiNtc& a) 
     if (!v.calcolata) {
         return {};
     }
+    // Beyond the centred vertical load the terms carry B' and the inclination.
+    const bool e = v.estesa;
     return {
         riga("Nc", "", a.Nc, decimaliN),
         riga("Nq", "", a.Nq, decimaliN),
@@ -345,13 +376,13 @@ std::vector<RigaNtc> righeresistenza(const VerificaNtc& v, const AnalisiNtc& a) 
         riga("dc", "", a.dc, decimalid),
         riga("dq", "", a.dq, decimalid),
         riga("dγ", "", a.dgamma, decimalid),
-        riga("q = γ·D", "kPa", a.q, decimalikPa),
-        riga("c·Nc·dc", "kPa", a.terminec, decimalikPa),
-        riga("q·Nq·dq", "kPa", a.termineq, decimalikPa),
-        riga("½·γ·B·Nγ·dγ", "kPa", a.terminegamma, decimalikPa),
+        riga(e ? "q" : "q = γ·D", "kPa", a.q, decimalikPa),
+        riga(e ? "c·Nc·dc·ic" : "c·Nc·dc", "kPa", a.terminec, decimalikPa),
+        riga(e ? "q·Nq·dq·iq" : "q·Nq·dq", "kPa", a.termineq, decimalikPa),
+        riga(e ? "½·γ₂·B′·Nγ·dγ·iγ" : "½·γ·B·Nγ·dγ", "kPa", a.terminegamma, decimalikPa),
         riga("qlim", "kPa", a.qlim, decimalikPa),
         riga("γR", "", a.gR, 1),
-        riga("Rd = qlim·B/γR", "kN/m", a.Rd, decimalikN),
+        riga(e ? "Rd = qlim·B′/γR" : "Rd = qlim·B/γR", "kN/m", a.Rd, decimalikN),
         {"Ed/Rd", "", testoEdRd(a.EdRd)},
     };
 }
@@ -381,6 +412,82 @@ std::vector<RigaNtc> righeazioni(const VerificaNtc& v) {
         riga("Qk", "kN/m", v.Qk, decimalikN),   riga("γQ", "", v.gQ, decimalifattori),
         riga("Ed", "kN/m", v.Ed, decimalikN),
     };
+}
+
+std::vector<RigaNtc> righecombinazione(const VerificaNtc& v) {
+    if (!v.calcolata || !v.estesa) {
+        return {};
+    }
+    std::vector<RigaNtc> r{{"combinazione", "", std::string(nomecombinazione(v.combinazione))},
+                           riga("Hd", "kN/m", v.Hd, decimalikN),
+                           riga("e", "m", v.e, decimalie)};
+    r.push_back(std::isfinite(v.Bp) ? riga("B′ = B − 2e", "m", v.Bp, decimalie)
+                                    : RigaNtc{"B′ = B − 2e", "m", "—"});
+    r.push_back(riga("U", "kN/m", v.U, decimalikN));
+    r.push_back(riga("ic", "", v.ic, decimalid));
+    r.push_back(riga("iq", "", v.iq, decimalid));
+    r.push_back(riga("iγ", "", v.igamma, decimalid));
+    r.push_back(riga("γ₂", "kN/m³", v.gamma2, decimalikPa + 1));
+    return r;
+}
+
+const std::vector<std::string>& intestazionicombinazioni() {
+    static const std::vector<std::string> intestazioni = {"combinazione", "V (kN/m)", "H (kN/m)",
+                                                          "e (m)",        "B′ (m)",   "qlim (kPa)",
+                                                          "Rd (kN/m)",    "V/Rd",     "esito"};
+    return intestazioni;
+}
+
+std::vector<std::vector<std::string>> righecombinazioni(const VerificaNtc& v) {
+    std::vector<std::vector<std::string>> tutte;
+    if (!v.calcolata) {
+        return tutte;
+    }
+    for (const CombinazioneVerificata& c : v.analisi.combinazioni) {
+        const AzioneCombinata& a = c.azione;
+        const bool eccessiva = a.eccessiva;
+        tutte.push_back({std::string(nomecombinazione(a.nome)), scrividecimali(a.V, decimalikN),
+                         scrividecimali(a.H, decimalikN), scrividecimali(a.e, decimalie),
+                         eccessiva ? "—" : scrividecimali(a.Bp, decimalie),
+                         eccessiva ? "—" : scrividecimali(c.portanza.qlim, decimalikPa),
+                         scrividecimali(c.portanza.Rd, decimalikN),
+                         eccessiva ? "—" : testoEdRd(c.EdRd),
+                         c.verificata ? testoverificatantc : testononverificatantc});
+    }
+    return tutte;
+}
+
+std::vector<RigaNtc> righescorrimento(const VerificaNtc& v) {
+    if (!v.calcolata || !v.analisi.scorrimento) {
+        return {};
+    }
+    const Scorrimento& s = *v.analisi.scorrimento;
+    std::vector<RigaNtc> r{riga("Vd (C2)", "kN/m", s.Vd, decimalikN),
+                           riga("Hd", "kN/m", s.Hd, decimalikN)};
+    if (s.tandelta) {
+        r.push_back(riga("tan δ", "", *s.tandelta, decimalid));
+    }
+    r.push_back(riga("γR", "", gammaRscorrimento, 1));
+    r.push_back(riga(s.tandelta ? "Rd = Vd·tan δ/γR" : "Rd = B′·cu/γR", "kN/m", s.Rd, decimalikN));
+    r.push_back({"Hd/Rd", "", testoEdRd(s.HdRd)});
+    r.push_back({"esito", "", s.verificata ? testoverificatantc : testononverificatantc});
+    return r;
+}
+
+std::vector<std::string> sintesiverifiche(const VerificaNtc& v) {
+    std::vector<std::string> righe;
+    for (const auto& c : righecombinazioni(v)) {
+        righe.push_back(c[0] + ": V = " + c[1] + " kN/m, H = " + c[2] + " kN/m, e = " + c[3] +
+                        " m, B′ = " + c[4] + " m, qlim = " + c[5] + " kPa, Rd = " + c[6] +
+                        " kN/m, V/Rd = " + c[7] + ", " + c[8]);
+    }
+    if (v.calcolata && v.analisi.scorrimento) {
+        const Scorrimento& s = *v.analisi.scorrimento;
+        righe.push_back("scorrimento: Hd = " + scrividecimali(s.Hd, decimalikN) + " kN/m, Rd = " +
+                        scrividecimali(s.Rd, decimalikN) + " kN/m, Hd/Rd = " + testoEdRd(s.HdRd) +
+                        ", " + (s.verificata ? testoverificatantc : testononverificatantc));
+    }
+    return righe;
 }
 
 const std::vector<std::string>& intestazionintc() {

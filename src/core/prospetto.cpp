@@ -138,8 +138,16 @@ void righentc(std::ostream& out, const std::vector<RigaNtc>& righe) {
 void bloccontc(std::ostream& out, const VerificaNtc& v) {
     out << "  verifica NTC 2018\n";
     righentc(out, righeazioni(v));
+    righentc(out, righecombinazione(v));
     righentc(out, righeresistenza(v));
     out << "    " << asinistra("esito", 24) << (v.calcolata ? v.esito() : "non calcolata") << "\n";
+    // Every combination and the sliding check when something beyond the
+    // centred vertical load is in play.
+    if (v.estesa) {
+        for (const std::string& r : sintesiverifiche(v)) {
+            out << "    " << r << "\n";
+        }
+    }
     if (v.calcolata && v.brevetermine) {
         out << "  verifica NTC 2018 a breve termine (condizioni non drenate)\n";
         righentc(out, righeresistenza(v, *v.brevetermine));
@@ -175,7 +183,7 @@ void analisijson(std::string& out, const VerificaNtc& v, const AnalisiNtc& a) {
         {"G1k", v.G1k},
         {"G2k", v.G2k},
         {"Qk", v.Qk},
-        {"Ed", v.Ed},
+        {"Ed", a.V},
         {"Nc", a.Nc},
         {"Nq", a.Nq},
         {"Ngamma", a.Ngamma},
@@ -209,6 +217,42 @@ void analisijson(std::string& out, const VerificaNtc& v, const AnalisiNtc& a) {
                                      : testononverificatantc);
     out += ", \"nota\": ";
     aggiungijson(out, v.nota);
+    // The governing combination beyond the centred vertical load.
+    out += ", \"combinazione\": ";
+    if (v.calcolata) {
+        aggiungijson(out, nomecombinazione(a.combinazione));
+    } else {
+        out += "null";
+    }
+    const std::pair<const char*, double> governo[] = {
+        {"Hd", a.Hd}, {"e", a.e},           {"Bp", a.Bp}, {"ic", a.ic},
+        {"iq", a.iq}, {"igamma", a.igamma}, {"U", a.U},   {"gamma_ngamma", a.gamma2},
+    };
+    for (const auto& [nome, valore] : governo) {
+        out += ", \"";
+        out += nome;
+        out += "\": ";
+        numerojson(out, v.calcolata ? valore : NAN);
+    }
+    out += ", \"scorrimento\": ";
+    if (v.calcolata && a.analisi.scorrimento) {
+        const Scorrimento& s = *a.analisi.scorrimento;
+        out += "{\"Vd\": ";
+        numerojson(out, s.Vd);
+        out += ", \"Hd\": ";
+        numerojson(out, s.Hd);
+        out += ", \"tan_delta\": ";
+        numerojson(out, s.tandelta ? *s.tandelta : NAN);
+        out += ", \"Rd\": ";
+        numerojson(out, s.Rd);
+        out += ", \"HdRd\": ";
+        numerojson(out, s.HdRd);
+        out += ", \"esito\": ";
+        aggiungijson(out, s.verificata ? testoverificatantc : testononverificatantc);
+        out += '}';
+    } else {
+        out += "null";
+    }
 }
 
 // The long-term analysis with its keys; with the job's extra soil data, also
@@ -223,6 +267,9 @@ void oggettontc(std::string& out, const VerificaNtc& v, bool terreno) {
         } else {
             out += "null";
         }
+    }
+    // With the job's extra data, the verdict of record over every check run.
+    if (terreno || v.estesa) {
         out += ", \"esito_complessivo\": ";
         aggiungijson(out, v.esitocomplessivo());
     }

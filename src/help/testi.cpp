@@ -402,7 +402,8 @@ profondità: sceglierlo toglie la spunta, che si può rimettere. Con
 Nq = 1, Nγ = 0. Fattori di profondità, con k = D/B se D/B ≤ 1, altrimenti
 arctan(D/B): dq = 1 + 2 · tanφ · (1 − sinφ)² · k, dc = 1 + 0,4 · k, dγ = 1;
 togliendo la spunta "fattori di profondità" valgono tutti 1. I fattori di
-forma e di inclinazione valgono 1. Rd = qlim · B / 2,3, in kN/m.
+forma valgono 1; quelli di inclinazione valgono 1 senza forze orizzontali.
+Rd = qlim · B / 2,3, in kN/m.
 
 Breve termine. Se si indica la coesione non drenata cu (t/mq), ogni
 fondazione è verificata due volte: a lungo termine con c e φ, a breve
@@ -428,12 +429,26 @@ misure, il carico Ed come freccia e le due barre della pressione di progetto
 Ed/B e della resistenza Rd/B, verdi se la verifica è soddisfatta, rosse se
 non lo è. Le opzioni si salvano con il lavoro.
 
-Questa verifica non considera lo scorrimento sul piano di posa, la stabilità
-globale (approccio 1, A2+M2+R2), i cedimenti e gli stati limite di esercizio,
-la combinazione sismica, la presenza di una falda, i carichi eccentrici o
-inclinati, la verifica strutturale della fondazione e la liquefazione: il
-progettista li valuta a parte e resta responsabile del
-giudizio sui risultati.
+Carichi eccentrici o inclinati e falda. Per la fondazione visualizzata si
+possono indicare l'eccentricità del muro rispetto all'asse della fondazione
+(m, da 0 a meno di B/2), la forza orizzontale permanente HGk (spinta di una
+volta o delle terre, kN/m), quella variabile HQk (vento, kN/m), la loro
+altezza zH sul piano di posa (m) e il rapporto δ/φ dell'attrito alla base
+(da 0,5 a 1, predefinito 1); per il lavoro, la profondità della falda dal
+piano campagna (m, vuoto se non c'è) e il peso specifico saturo del terreno
+(t/mc, necessario quando la falda è a meno di D + B). Si verificano allora le
+combinazioni C1 (massimo carico verticale), C1v (vento dominante, solo con
+HQk) e C2 (minimo carico verticale) con la larghezza efficace B′ = B − 2e, i
+fattori di inclinazione del carico, la sottospinta della falda e il peso
+efficace sotto falda; vale la combinazione più gravosa. Con una forza
+orizzontale si verifica anche lo scorrimento sul piano di posa (γR = 1,1),
+senza contare la resistenza passiva sul fianco della fondazione. Con
+un'eccentricità maggiore di B/3 la fondazione non è verificata.
+
+Questa verifica non considera la stabilità globale (approccio 1, A2+M2+R2),
+i cedimenti e gli stati limite di esercizio, la combinazione sismica, la
+verifica strutturale della fondazione e la liquefazione: il progettista li
+valuta a parte e resta responsabile del giudizio sui risultati.
 )testo";
 
 std::vector<PaginaTesto> crea() {

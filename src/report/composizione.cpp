@@ -338,8 +338,8 @@ void fondazione(ScrittoreRelazione& w, const DatiCalcolo& d, int f, const Verifi
 // and what the check leaves out.
 constexpr int colonnentc = 3;
 
-void tabellantc(ScrittoreRelazione& w, const std::vector<std::array<std::string, 3>>& righe) {
-    w.nuovatabella(static_cast<int>(righe.size()), colonnentc);
+template <typename Righe> void tabellantc(ScrittoreRelazione& w, const Righe& righe) {
+    w.nuovatabella(static_cast<int>(righe.size()), static_cast<int>(righe.front().size()));
     w.corpotabella(10);
     for (std::size_t r = 0; r < righe.size(); ++r) {
         for (std::size_t c = 0; c < righe[r].size(); ++c) {
@@ -426,8 +426,19 @@ void modellogeotecnico(ScrittoreRelazione& w, const OpzioniNtc& o,
 // The resistance table of one analysis, titled when there are two.
 void resistenza(ScrittoreRelazione& w, const VerificaNtc& v, const AnalisiNtc& a,
                 const std::string& nome, const char* condizioni) {
-    titolontc(w, "Resistenza di progetto" + std::string(condizioni) + ", " + nome + ":");
-    auto righe = righedi(righeresistenza(v, a));
+    const bool lungo = &a == static_cast<const AnalisiNtc*>(&v);
+    titolontc(w, "Resistenza di progetto" + std::string(condizioni) +
+                     (v.estesa ? " nella combinazione più gravosa (" +
+                                     std::string(nomecombinazione(a.combinazione)) + ")"
+                               : "") +
+                     ", " + nome + ":");
+    // The governing combination's own values, for the long-term analysis.
+    auto righe = righedi(lungo ? righecombinazione(v) : std::vector<RigaNtc>{});
+    for (auto& r : righedi(righeresistenza(v, a))) {
+        if (r[0] != "grandezza") {
+            righe.push_back(std::move(r));
+        }
+    }
     righe.push_back({"esito", "", a.verificata ? testoverificatantc : testononverificatantc});
     tabellantc(w, righe);
 }
@@ -443,8 +454,23 @@ void sezionentc(ScrittoreRelazione& w, const Lavoro& l, const std::vector<Verifi
         "ogni fondazione si esegue la verifica allo stato limite ultimo di collasso per carico "
         "limite dell'insieme fondazione-terreno (GEO) secondo le Norme Tecniche per le "
         "Costruzioni (D.M. 17/01/2018, §6.4.2.1), con l'Approccio 2: combinazione A1+M1+R3. "
-        "La fondazione è trattata come nastro di lunghezza unitaria con carico verticale "
-        "centrato; la verifica è soddisfatta quando Ed ≤ Rd." +
+        "La fondazione è trattata come nastro di lunghezza unitaria; la verifica è soddisfatta "
+        "quando Ed ≤ Rd." +
+        cr);
+    w.testoparagrafo(
+        "Dove il lavoro indica l'eccentricità del muro, forze orizzontali o la falda, si "
+        "verificano le combinazioni C1 (massimo carico verticale: V = 1,3·(G1w + Gf) + γG2·G2 + "
+        "1,5·Q, H = 1,3·HGk + 1,5·0,6·HQk), C1v (vento dominante, con HQk: 1,5·0,7·Q e "
+        "H = 1,3·HGk + 1,5·HQk) e C2 (minimo carico verticale: V = G1w + Gf + 0,8·G2, con la "
+        "H maggiore). In ciascuna, U = γw·(D − zw)·B è la sottospinta della falda sopra il "
+        "piano di posa (solo in condizioni drenate), M = Vw·eccmuro + H·zH il momento rispetto "
+        "al centro della fondazione, e = M/V l'eccentricità e B′ = B − 2e la larghezza "
+        "efficace (con e > B/3 la verifica non è soddisfatta); qlim si calcola su B′ con i "
+        "fattori di inclinazione del carico ic, iq, iγ della formula scelta, e sotto falda con "
+        "il peso efficace γ′ = γsat − γw; vale la combinazione con il rapporto V/Rd maggiore. "
+        "Lo scorrimento sul piano di posa si verifica con Hd ≤ Rd = V·tan(δ)/1,1 (C2; in "
+        "condizioni non drenate Rd = B′·cu/1,1), senza contare la resistenza passiva del "
+        "terreno sul fianco della fondazione." +
         cr);
     w.testoparagrafo(
         "Le azioni per metro di muro sono i pesi propri strutturali G1k (solai, muri e base "
@@ -477,6 +503,14 @@ void sezionentc(ScrittoreRelazione& w, const Lavoro& l, const std::vector<Verifi
         }
         titolontc(w, "Azioni di progetto, " + nome + ":");
         tabellantc(w, righedi(righeazioni(v)));
+        if (v.estesa) {
+            titolontc(w, "Combinazioni di carico (A1), " + nome + ":");
+            std::vector<std::vector<std::string>> combinazioni{intestazionicombinazioni()};
+            for (auto& r : righecombinazioni(v)) {
+                combinazioni.push_back(std::move(r));
+            }
+            tabellantc(w, combinazioni);
+        }
         if (v.brevetermine) {
             resistenza(w, v, v, nome, " a lungo termine (condizioni drenate)");
             resistenza(w, v, *v.brevetermine, nome, " a breve termine (condizioni non drenate)");
@@ -486,6 +520,10 @@ void sezionentc(ScrittoreRelazione& w, const Lavoro& l, const std::vector<Verifi
                              v.esitocomplessivo() + "." + cr);
         } else {
             resistenza(w, v, v, nome, "");
+        }
+        if (const auto scorrimento = righescorrimento(v); !scorrimento.empty()) {
+            titolontc(w, "Scorrimento sul piano di posa (§6.4.2.1, γR = 1,1), " + nome + ":");
+            tabellantc(w, righedi(scorrimento));
         }
         if (!v.nota.empty()) {
             w.nuovoparagrafo();
@@ -503,7 +541,8 @@ void sezionentc(ScrittoreRelazione& w, const Lavoro& l, const std::vector<Verifi
     w.testoparagrafo(
         "Programma di calcolo: " + m.nomeprogramma + ", versione " + m.versione +
         ". Tipo di analisi: verifica allo stato limite ultimo di carico limite di fondazioni "
-        "nastriformi sotto carico verticale centrato, in forma chiusa (formula trinomia del "
+        "nastriformi sotto carichi verticali, anche eccentrici o inclinati, e di scorrimento, in "
+        "forma chiusa (formula trinomia del "
         "carico limite), senza analisi numeriche del terreno. Validazione del codice: gli "
         "esempi di calcolo svolti distribuiti con il programma (cartella degli esempi, file "
         "Zocal-dati-...), con i risultati attesi ricalcolati in modo indipendente ed elencati "
@@ -515,10 +554,10 @@ void sezionentc(ScrittoreRelazione& w, const Lavoro& l, const std::vector<Verifi
                      cr);
     titolontc(w, "Limiti della verifica");
     w.testoparagrafo(
-        std::string("Questa verifica non comprende: lo scorrimento sul piano di posa, la "
-                    "stabilità globale (A2+M2+R2), i cedimenti (SLE), la combinazione sismica, "
-                    "la presenza di una falda, i carichi eccentrici o inclinati, la verifica "
-                    "strutturale della fondazione (STR), la liquefazione") +
+        std::string("Questa verifica non comprende: la stabilità globale (A2+M2+R2), i cedimenti "
+                    "(SLE), la combinazione sismica, la resistenza passiva sul fianco della "
+                    "fondazione, la verifica strutturale della fondazione (STR), la "
+                    "liquefazione") +
         (o.terreno.cu.empty() ? ", la verifica a breve termine in condizioni non drenate" : "") +
         ". Tali verifiche, dove richieste, vanno svolte a parte." + cr);
 }
@@ -625,14 +664,30 @@ void allineacolonne(ScrittoreRelazione& w, const DatiCalcolo& dati, const Opzion
     if (ntc == nullptr) {
         return;
     }
-    // The values of the limit-state tables: the factors, then two or three a
-    // computed foundation.
-    int tabelle = 1;
+    // The values of the limit-state tables: the factors, then for a computed
+    // foundation its actions, combinations (every column after the first),
+    // resistances and sliding, as it has them.
+    int tabelle = 0;
+    const auto valori = [&] { w.allineadestra(terreno + 1 + n + ++tabelle, colonnentc); };
+    valori();
     for (const VerificaNtc& v : verifiche) {
-        tabelle += v.calcolata ? (v.brevetermine ? 3 : 2) : 0;
-    }
-    for (int t = 1; t <= tabelle; ++t) {
-        w.allineadestra(terreno + 1 + n + t, colonnentc);
+        if (!v.calcolata) {
+            continue;
+        }
+        valori();
+        if (v.estesa) {
+            ++tabelle;
+            for (int c = 2; c <= static_cast<int>(intestazionicombinazioni().size()); ++c) {
+                w.allineadestra(terreno + 1 + n + tabelle, c);
+            }
+        }
+        valori();
+        if (v.brevetermine) {
+            valori();
+        }
+        if (v.analisi.scorrimento) {
+            valori();
+        }
     }
 }
 

@@ -40,12 +40,14 @@ SezioneNtc geometriasezione(const VerificaNtc& v, const QRectF& area) {
     }
     s.calcolata = true;
     s.fondazionecls = v.fondazionecls;
-    s.colore = v.verificata ? coloreverificata : colorenonverificata;
+    s.colore = v.tutteverificate() ? coloreverificata : colorenonverificata;
 
     // The section takes the left 60%, the bars the right, the verdict the bottom line.
     const QRectF sezione(area.left() + w * 0.03, area.top() + h * 0.04, w * 0.57, h * 0.80);
     const double suolo = sezione.top() + sezione.height() * 0.45;
-    const double sotto = sezione.bottom() - riga * 2; // room for the width's dimension
+    const bool conBp = v.estesa && std::isfinite(v.Bp) && v.Bp < v.B;
+    // Room for the width's dimensions.
+    const double sotto = sezione.bottom() - riga * (conBp ? 3.4 : 2);
     const double B = v.B;
     const double D = v.D;
     // One scale both ways, so that the footing keeps its proportions; a wall
@@ -62,15 +64,32 @@ SezioneNtc geometriasezione(const VerificaNtc& v, const QRectF& area) {
     const double spessore =
         std::max(v.spessoremuro > 0 ? v.spessoremuro * scala : larga * 0.5, 2.0);
     const double cima = sezione.top() + sezione.height() * 0.18;
-    s.muro = QRectF(centro - spessore / 2, cima, spessore, suolo - cima);
+    const double asse = centro + std::clamp(v.eccmuro * scala, 0.0, larga / 2);
+    s.muro = QRectF(asse - spessore / 2, cima, spessore, suolo - cima);
     s.terreno = QLineF(sezione.left(), suolo, sezione.right(), suolo);
     if (murolargo) {
         s.testi.push_back(
             {QRectF(sezione.left(), sezione.top(), centro - sezione.left() - riga * 0.5, riga * 2),
              QStringLiteral("muro più largo della fondazione"), Qt::AlignRight | Qt::AlignTop});
     }
-    s.freccia = QLineF(centro, sezione.top(), centro, cima);
-    s.testi.push_back({QRectF(centro + riga * 0.5, sezione.top(), sezione.right() - centro, riga),
+    s.freccia = QLineF(asse, sezione.top(), asse, cima);
+    if (v.Hd > 0) {
+        // Across the wall at its height above the base, kept on the drawing.
+        const double y = std::clamp(s.fondazione.bottom() - v.zH * scala, cima + riga, suolo);
+        s.forza = QLineF(s.muro.left() - riga * 3, y, s.muro.left(), y);
+        s.testi.push_back(
+            {QRectF(sezione.left(), y - riga * 1.2, s.muro.left() - sezione.left(), riga),
+             QStringLiteral("Hd = ") + QString::fromStdString(scrividecimali(v.Hd, decimalikN)) +
+                 QStringLiteral(" kN/m"),
+             Qt::AlignRight | Qt::AlignBottom});
+    }
+    if (v.zw && suolo + *v.zw * scala <= sotto) {
+        const double y = suolo + *v.zw * scala;
+        s.falda = QLineF(sezione.left(), y, sezione.right(), y);
+        s.testi.push_back({QRectF(sezione.left(), y - riga, sezione.width() * 0.3, riga),
+                           QStringLiteral("falda"), Qt::AlignLeft | Qt::AlignBottom});
+    }
+    s.testi.push_back({QRectF(asse + riga * 0.5, sezione.top(), sezione.right() - asse, riga),
                        QStringLiteral("Ed = ") +
                            QString::fromStdString(scrividecimali(v.Ed, decimalikN)) +
                            QStringLiteral(" kN/m"),
@@ -81,6 +100,14 @@ SezioneNtc geometriasezione(const VerificaNtc& v, const QRectF& area) {
     s.testi.push_back(
         {QRectF(centro - sezione.width() / 2, yB + riga * 0.15, sezione.width(), riga),
          metri("B", B), Qt::AlignHCenter | Qt::AlignTop});
+    if (conBp) {
+        // The resultant lies e to the side of the offset and the force.
+        const double yBp = yB + riga * 1.4;
+        s.quotaBp = QLineF(s.fondazione.right() - v.Bp * scala, yBp, s.fondazione.right(), yBp);
+        s.testi.push_back(
+            {QRectF(centro - sezione.width() / 2, yBp + riga * 0.15, sezione.width(), riga),
+             metri("B′", v.Bp), Qt::AlignHCenter | Qt::AlignTop});
+    }
     const double xD = s.fondazione.right() + riga * 0.6;
     s.quotaD = QLineF(xD, suolo, xD, s.fondazione.bottom());
     s.testi.push_back(
@@ -111,10 +138,11 @@ SezioneNtc geometriasezione(const VerificaNtc& v, const QRectF& area) {
     etichette(s.barraEd, "Ed/B", Ed);
     etichette(s.barraRd, "Rd/B", Rd);
 
-    s.testi.push_back({QRectF(area.left(), area.bottom() - riga * 1.2, w, riga),
-                       QString::fromStdString(v.esito()) + QStringLiteral("   Ed/Rd = ") +
-                           QString::fromStdString(testoEdRd(v)),
-                       Qt::AlignCenter});
+    s.testi.push_back(
+        {QRectF(area.left(), area.bottom() - riga * 1.2, w, riga),
+         QString::fromUtf8(v.tutteverificate() ? testoverificatantc : testononverificatantc) +
+             QStringLiteral("   Ed/Rd = ") + QString::fromStdString(testoEdRd(v)),
+         Qt::AlignCenter});
     return s;
 }
 
@@ -151,29 +179,47 @@ void disegnasezione(QPainter& p, const QRectF& area, const VerificaNtc& v) {
 
         // Dimensions.
         p.setPen(QPen(nero, tratto * 0.8));
-        p.drawLine(s.quotaB);
         p.drawLine(s.quotaD);
         const double t = s.corpo * 0.3;
-        for (const QPointF& q : {s.quotaB.p1(), s.quotaB.p2()}) {
-            p.drawLine(q + QPointF(0, -t), q + QPointF(0, t));
+        for (const QLineF& quota : {s.quotaB, s.quotaBp}) {
+            if (quota.isNull()) {
+                continue;
+            }
+            p.drawLine(quota);
+            for (const QPointF& q : {quota.p1(), quota.p2()}) {
+                p.drawLine(q + QPointF(0, -t), q + QPointF(0, t));
+            }
         }
         for (const QPointF& q : {s.quotaD.p1(), s.quotaD.p2()}) {
             p.drawLine(q + QPointF(-t, 0), q + QPointF(t, 0));
         }
 
-        // The design load.
-        p.setPen(QPen(s.colore, tratto * 2.5, Qt::SolidLine, Qt::FlatCap));
-        const QPointF punta = s.freccia.p2();
+        if (!s.falda.isNull()) {
+            p.setPen(QPen(QColor(40, 90, 200), tratto, Qt::DashLine));
+            p.drawLine(s.falda);
+        }
+
+        // The design loads.
         const double testa = s.corpo * 0.8;
-        p.drawLine(s.freccia.p1(), punta - QPointF(0, testa * 0.8));
-        QPainterPath triangolo;
-        triangolo.moveTo(punta);
-        triangolo.lineTo(punta + QPointF(-testa * 0.5, -testa));
-        triangolo.lineTo(punta + QPointF(testa * 0.5, -testa));
-        triangolo.closeSubpath();
-        p.setPen(Qt::NoPen);
-        p.setBrush(s.colore);
-        p.drawPath(triangolo);
+        for (const QLineF& f : {s.freccia, s.forza}) {
+            if (f.isNull()) {
+                continue;
+            }
+            // Drawn along the arrow's own direction, tip last.
+            const QPointF punta = f.p2();
+            const QPointF verso = (f.p2() - f.p1()) / f.length();
+            const QPointF lato(-verso.y(), verso.x());
+            p.setPen(QPen(s.colore, tratto * 2.5, Qt::SolidLine, Qt::FlatCap));
+            p.drawLine(f.p1(), punta - verso * testa * 0.8);
+            QPainterPath triangolo;
+            triangolo.moveTo(punta);
+            triangolo.lineTo(punta - verso * testa + lato * testa * 0.5);
+            triangolo.lineTo(punta - verso * testa - lato * testa * 0.5);
+            triangolo.closeSubpath();
+            p.setPen(Qt::NoPen);
+            p.setBrush(s.colore);
+            p.drawPath(triangolo);
+        }
 
         // The bars: the pressure solid, the resistance lighter, both in the verdict's colour.
         p.setPen(QPen(nero, tratto * 0.8));

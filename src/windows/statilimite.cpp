@@ -154,9 +154,12 @@ statilimite::statilimite(const DatiCalcolo& dati, OpzioniNtc& opzioni, QWidget* 
     fattori->setMinimumWidth(300);
     sezione = new DisegnoSezione;
     sezione->setObjectName(QStringLiteral("sezione"));
+    QGroupBox* azioni = creaazioni();
+    combinazioni = creacombinazioni();
 
     auto* dettagli = new QVBoxLayout;
     dettagli->addWidget(titolofondazione);
+    dettagli->addWidget(combinazioni);
     dettagli->addWidget(fattori);
     auto* sotto = new QHBoxLayout;
     sotto->addLayout(dettagli, 2);
@@ -167,8 +170,8 @@ statilimite::statilimite(const DatiCalcolo& dati, OpzioniNtc& opzioni, QWidget* 
     chiudi = new QPushButton(QStringLiteral("&Chiudi"));
     auto* tasti = new QHBoxLayout;
     tasti->addWidget(new QLabel(QString::fromUtf8(
-        "Non verificati: scorrimento, stabilità globale, cedimenti (SLE), sisma, falda, "
-        "carichi eccentrici o inclinati, verifica strutturale della fondazione, liquefazione.")));
+        "Non verificati: stabilità globale, cedimenti (SLE), sisma, verifica strutturale della "
+        "fondazione, liquefazione.")));
     tasti->addStretch();
     tasti->addWidget(guida);
     tasti->addWidget(chiudi);
@@ -176,10 +179,11 @@ statilimite::statilimite(const DatiCalcolo& dati, OpzioniNtc& opzioni, QWidget* 
     auto* tutto = new QVBoxLayout(this);
     tutto->addWidget(scelte);
     tutto->addWidget(datiterreno);
+    tutto->addWidget(azioni);
     tutto->addWidget(tabella, 2);
     tutto->addLayout(sotto, 3);
     tutto->addLayout(tasti);
-    resize(1040, 680);
+    resize(1040, 760);
 
     mostraopzioni();
     // EC7 is the Annex D method, which has no depth factors; the user may tick them again.
@@ -263,8 +267,12 @@ void statilimite::riempi() {
         titolofondazione->setText(intestazione);
     }
     std::vector<RigaNtc> tutte = righeazioni(v);
-    for (RigaNtc& r : righeresistenza(v)) {
-        tutte.push_back(std::move(r));
+    for (auto&& righe : {righecombinazione(v), righeresistenza(v)}) {
+        tutte.insert(tutte.end(), righe.begin(), righe.end());
+    }
+    if (const auto s = righescorrimento(v); !s.empty()) {
+        tutte.push_back({"scorrimento sul piano di posa", "", ""});
+        tutte.insert(tutte.end(), s.begin(), s.end());
     }
     if (v.calcolata && v.brevetermine) {
         tutte.push_back({"a breve termine (condizioni non drenate)", "", ""});
@@ -279,6 +287,8 @@ void statilimite::riempi() {
         cella(fattori, r, 1, qs(riga.valore));
         cella(fattori, r, 2, qs(riga.unita), false);
     }
+    mostraazioni();
+    riempicombinazioni(v);
     sezione->imposta(v);
 }
 

@@ -438,7 +438,9 @@ TEST(NtcProspetto, JsonNumbersAreUnroundedAndNullWhenNotComputed) {
     EXPECT_EQ(numerodopo(j, "termine_gamma"), v.terminegamma);
     EXPECT_EQ(numerodopo(j, "qlim"), v.qlim);
     EXPECT_EQ(numerodopo(j, "EdRd"), v.EdRd);
-    EXPECT_NE(j.find("\"esito\": \"VERIFICATA\", \"nota\": \"\"}}]}"), std::string::npos) << j;
+    EXPECT_NE(j.find("\"esito\": \"VERIFICATA\", \"nota\": \"\", \"combinazione\": \"C1\""),
+              std::string::npos)
+        << j;
     // Every key, in order.
     std::size_t p = j.find("\"ntc\": {");
     for (const char* k : {"B",
@@ -474,7 +476,7 @@ TEST(NtcProspetto, JsonNumbersAreUnroundedAndNullWhenNotComputed) {
     const std::string fuori = prospettojson(d, fondazioni, &o);
     EXPECT_NE(fuori.find("\"ntc\": {\"B\": null, \"D\": null"), std::string::npos) << fuori;
     EXPECT_NE(fuori.find("\"EdRd\": null, \"esito\": \"\", \"nota\": \"L'angolo di attrito deve "
-                         "essere compreso tra 0 e 50 gradi.\"}"),
+                         "essere compreso tra 0 e 50 gradi.\", \"combinazione\": null"),
               std::string::npos)
         << fuori;
 

@@ -1,5 +1,9 @@
 #include "zocal/core/ntc/analisi.h"
 
+#include "esempio.h"
+#include "zocal/core/ntc.h"
+#include "zocal/core/prospetto.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -249,4 +253,59 @@ TEST(NtcPortanza, NewEntriesRefusedWithTheirName) {
     }
     EXPECT_TRUE(leggifalda({"1,8", ""}, 0.8, 1, nota)); // below D + B: no weight needed
     EXPECT_FALSE(leggifalda({}, 0.8, 1, nota)->zw);
+}
+
+// The check of a job: the example job on a footing 0,80 m wide.
+namespace {
+
+DatiCalcolo largo() {
+    DatiCalcolo d = esempiolavorato();
+    d.largh[1] = "0,8";
+    return d;
+}
+
+} // namespace
+
+TEST(NtcPortanza, JobCheckGivesTheGoverningCombinationEverywhere) {
+    OpzioniNtc o;
+    o.fondazioni[1] = {"0,05", "3", "", "1", ""};
+    const VerificaNtc v = verificantc(largo(), 1, o);
+    ASSERT_TRUE(v.calcolata) << v.nota;
+    confronta({{"Ed", v.Ed, 124.0, 1}, {"Rd", v.Rd, 129.0, 1}, {"Ed/Rd", v.EdRd, 0.9613, 4}});
+    EXPECT_TRUE(v.estesa);
+    EXPECT_EQ(v.esitocomplessivo(), "VERIFICATA");
+
+    DatiCalcolo d = largo();
+    auto fondazioni = calcolatutte(d);
+    const std::string json = prospettojson(d, fondazioni, &o);
+    for (const char* atteso :
+         {"\"combinazione\": \"C1\", \"Hd\": 3.9", "\"scorrimento\": {\"Vd\": 75.86",
+          "\"tan_delta\": 0.577", "\"esito_complessivo\": \"VERIFICATA\""}) {
+        EXPECT_NE(json.find(atteso), std::string::npos) << atteso;
+    }
+    const std::string testo = prospetto(d, fondazioni, &o);
+    for (const char* atteso : {"    C2: V = 75,86 kN/m, H = 3,90 kN/m, e = 0,092 m, B′ = 0,616 m",
+                               "    scorrimento: Hd = 3,90 kN/m, Rd = 39,82 kN/m, Hd/Rd = 0,098, "
+                               "VERIFICATA"}) {
+        EXPECT_NE(testo.find(atteso), std::string::npos) << atteso;
+    }
+
+    // A thrust that takes the load out of the middle third.
+    o.fondazioni[1] = {"", "10", "", "3", ""};
+    const VerificaNtc x = verificantc(largo(), 1, o);
+    EXPECT_FALSE(x.verificata);
+    EXPECT_EQ(x.nota, "eccentricità maggiore di B/3");
+    EXPECT_NE(prospettojson(d, fondazioni, &o).find("\"Rd\": 0, \"EdRd\": null"),
+              std::string::npos);
+
+    // Damaged entries stop the check of that foundation only, with the note.
+    o.fondazioni[1] = {"", "", "", "", "2"};
+    EXPECT_EQ(verificantc(largo(), 1, o).nota, "Il rapporto δ/φ deve essere compreso tra 0,5 e 1.");
+    o.fondazioni[1] = {};
+    o.falda = {"0,5", ""};
+    EXPECT_EQ(verificantc(largo(), 1, o).nota,
+              "Manca il peso specifico saturo del terreno: la falda è a meno di D + B dal piano "
+              "campagna.");
+    o.falda = {"0,6", "2"};
+    confronta({{"Ed/Rd falda", verificantc(largo(), 1, o).EdRd, 0.8794, 4}});
 }

@@ -216,3 +216,38 @@ TEST_F(StatiLimite, AHiddenWindowCatchesUpWhenShown) {
 }
 
 } // namespace
+
+TEST_F(StatiLimite, OffsetForcesAndWaterTableTypedInTheWindow) {
+    zocal::statilimite& w = ntc();
+    sostituisci(calc().largh, "0,8");
+    EXPECT_EQ(w.combinazioni->rowCount(), 2); // C1 and C2 even for a centred load
+    sostituisci(w.eccmuro, "0,05");
+    sostituisci(w.HGk, "3");
+    sostituisci(w.zH, "1");
+    const zocal::FondazioneNtc& f = p->opzionintc().fondazioni[1];
+    EXPECT_EQ(f.eccmuro, "0,05");
+    EXPECT_EQ(f.zH, "1");
+    const auto riga = [&](int r) {
+        std::vector<std::string> testi;
+        for (int c = 0; c < w.combinazioni->columnCount(); ++c) {
+            testi.push_back(w.combinazioni->item(r, c)->text().toStdString());
+        }
+        return testi;
+    };
+    EXPECT_EQ(riga(0), (std::vector<std::string>{"C1", "124,04", "3,90", "0,074", "0,652", "455,3",
+                                                 "129,04", "0,961", "VERIFICATA"}));
+    EXPECT_EQ(riga(1)[0], "C2");
+    EXPECT_NEAR(w.sezione->verifica().Hd, 3.9, 1e-9);
+    EXPECT_TRUE(w.sezione->verifica().analisi.scorrimento->verificata);
+
+    // The water table is the job's; a missing saturated weight stops the check.
+    sostituisci(w.zw, "0,6");
+    EXPECT_EQ(w.titolofondazione->text().toStdString(),
+              "Fondazione n. 1: Manca il peso specifico saturo del terreno: la falda è a meno di "
+              "D + B dal piano campagna.");
+    sostituisci(w.pesosat, "2");
+    EXPECT_EQ(p->opzionintc().falda.pesosat, "2");
+    EXPECT_TRUE(w.sezione->verifica().calcolata);
+    EXPECT_FALSE(
+        zocal::geometriasezione(w.sezione->verifica(), QRectF(0, 0, 600, 400)).falda.isNull());
+}

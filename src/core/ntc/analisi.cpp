@@ -36,9 +36,15 @@ EsitoAnalisi analizza(const DatiAnalisi& d) {
     EsitoAnalisi esito;
     for (const AzioneCombinata& a : combinazioni(d.carichi, d.fondazione, d.B, d.gG2, U)) {
         CombinazioneVerificata c{a, {}, infinito, false};
-        if (!a.eccessiva) {
-            DatiPortanza p = datiportanza(d, a.Bp, a.V, a.H);
+        {
+            DatiPortanza p = datiportanza(d, a.eccessiva ? 0 : a.Bp, a.V, a.H);
             c.portanza = portanza(p);
+        }
+        if (a.eccessiva) {
+            // The factors for the displays, but no resistance.
+            Portanza& r = c.portanza;
+            r.terminec = r.termineq = r.terminegamma = r.qlim = r.Rd = 0;
+        } else {
             const double Rd = c.portanza.Rd;
             c.verificata = a.V <= Rd;
             c.EdRd = Rd > 0 ? a.V / Rd : (a.V > 0 ? infinito : 0);

@@ -1,7 +1,10 @@
 #pragma once
 
 #include "zocal/core/daticalcolo.h"
+#include "zocal/core/ntc/analisi.h"
+#include "zocal/core/ntc/metodo.h"
 
+#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -12,9 +15,6 @@ namespace zocal {
 // Limit-state bearing check of a strip footing under a centred vertical load
 // (NTC 2018, approach 2: A1+M1+R3), a second verdict beside the
 // allowable-stress one. It reads the same entries and never writes.
-
-// The three formulas for the self-weight bearing factor.
-enum class FormulaNgamma { brinchhansen, vesic, ec7 };
 
 // Soil data beyond the calculation window's, as typed (decimal comma); an
 // empty text means the default.
@@ -35,6 +35,9 @@ struct OpzioniNtc {
     bool profondita = true;  // depth factors dc, dq
     bool g2definiti = false; // non-structural permanent loads fully defined: gammaG2 = 1.3
     TerrenoNtc terreno;
+    // Wall offset and horizontal forces of foundations 1..10 (slot 0 unused).
+    std::array<FondazioneNtc, maxfond + 1> fondazioni{};
+    FaldaNtc falda;
 
     // The three choices (not the soil data) are the defaults.
     bool predefinite() const {
@@ -52,14 +55,6 @@ std::optional<FormulaNgamma> formulafile(std::string_view nome);
 std::string_view chiavengamma(FormulaNgamma formula);
 std::optional<FormulaNgamma> formulachiave(std::string_view chiave);
 
-// Partial factors of the method.
-inline constexpr double gammaG1 = 1.3;
-inline constexpr double gammaG2 = 1.5;
-inline constexpr double gammaG2definiti = 1.3;
-inline constexpr double gammaQ = 1.5;
-inline constexpr double gammaR = 2.3;
-// 1 kgf = 9.80665 N.
-inline constexpr double accelerazionegravita = 9.80665;
 // The friction angles the formulas are used for, in degrees; above the
 // second the verdict comes with a warning.
 inline constexpr double attrmassimo = 50;
@@ -80,15 +75,24 @@ struct AnalisiNtc {
     double gR = gammaR;
     double Rd = 0;           // kN/m
     double EdRd = 0;         // +infinity when the resistance is nil
-    bool verificata = false; // Ed <= Rd, unrounded
+    bool verificata = false; // V <= Rd in every combination, unrounded
+    // The governing combination: its vertical and horizontal forces,
+    // eccentricity, effective width (not a number when e > B/3), uplift,
+    // inclination factors and the unit weight of the self-weight term.
+    Combinazione combinazione = Combinazione::C1;
+    double V = 0, Hd = 0, e = 0, Bp = 0, U = 0;
+    double ic = 1, iq = 1, igamma = 1, gamma2 = 0;
+    // Every combination and the sliding check.
+    EsitoAnalisi analisi;
+    // Bearing and sliding.
+    bool tutteverificate() const {
+        return verificata && (!analisi.scorrimento || analisi.scorrimento->verificata);
+    }
 };
 
-// One analysis of a strip B wide (m) at depth D (m) in a soil of unit
-// weight gamma (kN/m3) and strength c (kPa), phi (degrees), against the
-// design action Ed (kN/m), through the common bearing resistance; phi = 0
-// is the undrained analysis.
-AnalisiNtc analisintc(double c, double phi, double gamma, double B, double D, double Ed,
-                      const OpzioniNtc& opzioni);
+// One analysis, every combination through the common bearing resistance,
+// summed up by its governing combination; phi = 0 is the undrained analysis.
+AnalisiNtc analisintc(const DatiAnalisi& dati);
 
 // Everything the displays need about one foundation. The numbers are
 // meaningful only when `calcolata`; otherwise `nota` says what is missing or
@@ -103,17 +107,25 @@ struct VerificaNtc : AnalisiNtc {
     double B = 0, D = 0, gamma = 0;
     double spessoremuro = 0;
     bool fondazionecls = false;
-    // Characteristic actions and the design action, kN/m.
-    double G1k = 0, G2k = 0, Qk = 0;
+    // Characteristic actions and the design action (V of the long-term
+    // governing combination), kN/m; G1k holds the footing's weight Gf.
+    double G1k = 0, G2k = 0, Qk = 0, Gf = 0;
     double gG1 = gammaG1, gG2 = gammaG2, gQ = gammaQ;
     double Ed = 0;
+    // For the drawing: the wall's offset and the height of the horizontal
+    // forces (m), the water table's depth.
+    double eccmuro = 0, zH = 0;
+    std::optional<double> zw;
+    // The job gives this foundation a wall offset, horizontal forces or a
+    // water table: the displays then show every combination.
+    bool estesa = false;
     // The short-term (undrained) analysis, when the job gives cu.
     std::optional<AnalisiNtc> brevetermine;
 
     // Of the long-term analysis: "VERIFICATA", "NON VERIFICATA", or "" when
     // not computed.
     std::string esito() const;
-    // The verdict of record: every analysis run holds.
+    // The verdict of record: every analysis run holds, sliding included.
     bool verificatacomplessiva() const;
     std::string esitocomplessivo() const;
     // The largest Ed/Rd of the analyses run.
@@ -155,6 +167,21 @@ std::vector<RigaNtc> righeresistenza(const VerificaNtc& v, const AnalisiNtc& ana
 std::vector<RigaNtc> righeterreno(const VerificaNtc& v);
 // G1k, G2k, Qk with their factors, and Ed.
 std::vector<RigaNtc> righeazioni(const VerificaNtc& v);
+// The governing combination, its eccentricity, width, uplift and inclination
+// factors; nothing for a foundation not `estesa`, whose rows stay as they were.
+std::vector<RigaNtc> righecombinazione(const VerificaNtc& v);
+
+inline constexpr int decimalie = 3; // e, B'
+
+// The table of the combinations: headings, and one row of shown texts each
+// (name, V, H, e, B', qlim, Rd, V/Rd, verdict).
+const std::vector<std::string>& intestazionicombinazioni();
+std::vector<std::vector<std::string>> righecombinazioni(const VerificaNtc& v);
+// The sliding check (Vd, Hd, tan delta, gammaR, Rd, Hd/Rd, verdict), nothing
+// without a horizontal force.
+std::vector<RigaNtc> righescorrimento(const VerificaNtc& v);
+// One line per check for the text output: each combination, then sliding.
+std::vector<std::string> sintesiverifiche(const VerificaNtc& v);
 
 // The summary table of every foundation: its headings, and one row of shown
 // texts (n., B, D, G1k, G2k, Qk, Ed, qlim, Rd, Ed/Rd, verdict, note); the

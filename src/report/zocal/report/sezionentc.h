@@ -18,7 +18,9 @@ namespace zocal {
 
 // The section of a strip footing under the limit-state check, as the window,
 // the PDF and the DOCX show it: the wall, the footing B x D below ground
-// level with its dimensions, the design load as an arrow, and the design
+// level with its dimensions, the design load as an arrow (with the wall's
+// offset, the horizontal force, the water table and the effective width when
+// the job gives them), and the design
 // pressure Ed/B against the design resistance Rd/B as two bars coloured by
 // the verdict.
 
@@ -40,6 +42,9 @@ struct SezioneNtc {
     QRectF muro, fondazione;
     QLineF freccia; // from its tail down to its tip on the wall
     QLineF quotaB, quotaD;
+    // Beyond the centred vertical load, each null when absent: the
+    // horizontal force (tail to tip), the water line, the effective width.
+    QLineF forza, falda, quotaBp;
     QRectF barraEd, barraRd;
     QColor colore;
     std::vector<TestoSezione> testi;

@@ -9,6 +9,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -52,6 +53,17 @@ class statilimite : public QWidget {
     QLabel* titolofondazione;
     QTableWidget* fattori; // actions, factors and terms of the shown foundation
     DisegnoSezione* sezione;
+    // The shown foundation's wall offset and horizontal forces, and the
+    // job's water table, as typed.
+    QLabel* etichettafondazione;
+    QLineEdit* eccmuro;
+    QLineEdit* HGk;
+    QLineEdit* HQk;
+    QLineEdit* zH;
+    QLineEdit* deltaphi;
+    QLineEdit* zw;
+    QLineEdit* pesosat;
+    QTableWidget* combinazioni; // of the shown foundation
     QPushButton* guida;
     QPushButton* chiudi;
 
@@ -77,6 +89,11 @@ class statilimite : public QWidget {
   private:
     void leggiopzioni();
     void riempi();
+    QGroupBox* creaazioni();
+    QTableWidget* creacombinazioni();
+    void mostraazioni();
+    void leggiazioni();
+    void riempicombinazioni(const VerificaNtc& v);
 
     const DatiCalcolo& dati_;
     OpzioniNtc& opzioni_;

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "zocal/core/ntc.h"
 #include "zocal/core/ntc/falda.h"
+#include "zocal/core/ntc/metodo.h"
 
 namespace zocal {
 
