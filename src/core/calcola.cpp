@@ -259,6 +259,8 @@ class Calcolo {
 } // namespace
 
 bool notadiverdetto(std::string_view nota) {
+    // The comment may carry the line on the two verdicts below it.
+    nota = nota.substr(0, nota.find('\n'));
     return nota == notaverificata || nota == notainsufficiente;
 }
 

@@ -562,6 +562,17 @@ std::string discordanza(const Cella& verificata, const VerificaNtc& v) {
            ", NTC 2018 " + v.esitocomplessivo() + "; vale la verifica NTC 2018.";
 }
 
+std::string notaconverdetti(std::string_view nota, const Cella& verificata, const VerificaNtc& v) {
+    if (!notadiverdetto(nota)) {
+        return std::string(nota);
+    }
+    std::string out(nota.substr(0, nota.find('\n')));
+    if (const std::string riga = discordanza(verificata, v); !riga.empty()) {
+        out += "\n" + riga;
+    }
+    return out;
+}
+
 std::string descriviopzioni(const OpzioniNtc& o) {
     const bool annessoD = o.ngamma == FormulaNgamma::ec7;
     return "Nγ di " + std::string(nomengamma(o.ngamma)) +

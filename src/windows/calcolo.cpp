@@ -548,11 +548,14 @@ void calcolo::calcola() {
 }
 
 void calcolo::aggiornantc() {
-    const VerificaNtc v = verificantc(dati_, std::max(fondcorrente_, 1), *opzionintc_);
+    const int f = std::max(fondcorrente_, 1);
+    const VerificaNtc v = verificantc(dati_, f, *opzionintc_);
     imposta(ntc, qs(sintesintc(v)));
-    const QColor colore = !v.calcolata   ? QColor(90, 90, 90)
+    imposta(note,
+            qs(notaconverdetti(ss(note->text()), dati_.verifica[static_cast<std::size_t>(f)], v)));
+    const QColor colore = !v.calcolata                ? QColor(90, 90, 90)
                           : v.verificatacomplessiva() ? coloreverificata
-                                         : colorenonverificata;
+                                                      : colorenonverificata;
     if (ntc->palette().color(QPalette::WindowText) != colore) {
         QPalette p = ntc->palette();
         p.setColor(QPalette::WindowText, colore);

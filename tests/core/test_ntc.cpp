@@ -652,6 +652,14 @@ TEST(NtcTerreno, BothVerdictsSideBySide) {
     EXPECT_EQ(rigaesito("3,33", Cella("verificata"), cede),
               (std::vector<std::string>{"1", "3,33", "verificata", "1,980", "NON VERIFICATA"}));
     EXPECT_EQ(rigaesito("", Cella(), manca)[4], "non eseguita");
+    // The guidance box: the line goes under the verdict's comment, and away again.
+    const std::string riga = discordanza(Cella("verificata"), cede);
+    const std::string con = std::string(notaverificata) + "\n" + riga;
+    EXPECT_EQ(notaconverdetti(notaverificata, Cella("verificata"), cede), con);
+    EXPECT_EQ(notaconverdetti(con, Cella("verificata"), cede), con);
+    EXPECT_EQ(notaconverdetti(con, Cella("verificata"), regge), notaverificata);
+    EXPECT_TRUE(notadiverdetto(con));
+    EXPECT_EQ(notaconverdetti("Mancano i dati", Cella("verificata"), cede), "Mancano i dati");
 }
 
 TEST(NtcTerreno, JsonCarriesTheInputsAndTheShortTermOnlyWithTheJobsSoilData) {

@@ -210,6 +210,10 @@ inline constexpr const char* notaesito =
 // One line for the guidance box when the two verdicts disagree, "" otherwise.
 std::string discordanza(const Cella& verificata, const VerificaNtc& v);
 
+// The guidance box's comment on a verdict, `nota`, with that line below it when
+// the verdicts disagree; a comment that is no verdict's comes back as it is.
+std::string notaconverdetti(std::string_view nota, const Cella& verificata, const VerificaNtc& v);
+
 // The options in words, for the displays and the report:
 // "Nγ di Brinch Hansen, con fattori di profondità, γG2 = 1,5".
 std::string descriviopzioni(const OpzioniNtc& opzioni);
