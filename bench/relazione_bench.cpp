@@ -78,6 +78,9 @@ void ripeti(const std::vector<zocal::Chiamata>& chiamate, zocal::ScrittoreRelazi
         case T::testoparagrafo:
             w.testoparagrafo(c.testo);
             break;
+        case T::testograssetto:
+            w.testograssetto(c.testo);
+            break;
         case T::nuovatabella:
             w.nuovatabella(c.a, c.b);
             break;

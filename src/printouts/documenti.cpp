@@ -110,7 +110,7 @@ void scrivimodello(Foglio& f) {
     righe(f, 7,
           {" fond.    piano   solaio    sovr.   lungh.   pavim.    tram.    spess.   inter.   "
            "spec.    prof.    largh.",
-           "  n.        n.     kg/mq    kg/mq     m       kg/mq     kg        m        m      "
+           "  n.        n.     kg/mq    kg/mq     m       kg/mq    kg/m       m        m      "
            "kg/mc      m        m"});
     f.acapo();
     for (int k = 0; k < 20; ++k) {
@@ -183,8 +183,8 @@ void scrividati(Foglio& f, const DatiCalcolo& dati, std::string_view progetto) {
         f.a(3, "pia. sol.  sovr. lungh. pavim. tram. spe. inter. spec.   scar. totale  prof. "
                "largh.  lim.   sigma  terra  lav.  coeff.");
         f.acapo();
-        f.a(3, " n. kg/mq  kg/mq   m    kg/mq   kg    m     m    kg/mc    kg     kg      m     m "
-               "    t/mq  kg/cmq   kg   kg/cmq");
+        f.a(3, " n. kg/mq  kg/mq   m    kg/mq  kg/m   m     m    kg/mc   kg/m   kg/m     m     m "
+               "    t/mq  kg/cmq  kg/m  kg/cmq");
         f.acapo();
         f.acapo();
         const std::pair<const Cella*, int> fondazione[] = {

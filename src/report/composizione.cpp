@@ -389,8 +389,14 @@ void modellogeotecnico(ScrittoreRelazione& w, const OpzioniNtc& o,
                        const std::vector<VerificaNtc>& verifiche) {
     titolontc(w, "Modello geotecnico e azioni");
     const TerrenoNtc& t = o.terreno;
-    w.testoparagrafo("Fonte dei parametri geotecnici: " +
-                     (t.fonte.empty() ? std::string("non indicata") : t.fonte) + "." + cr);
+    w.testoparagrafo("Fonte dei parametri geotecnici: ");
+    if (t.fonte.empty()) {
+        // Missing data a reviewer must not overlook.
+        w.testograssetto("non indicata");
+    } else {
+        w.testoparagrafo(t.fonte);
+    }
+    w.testoparagrafo("." + cr);
     w.testoparagrafo(
         "I parametri del terreno (γ, c′, φ′" + std::string(t.cu.empty() ? "" : ", cu") +
         ") sono valori caratteristici, scelti come stima cautelativa del valore che influenza "

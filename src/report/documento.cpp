@@ -103,6 +103,15 @@ void ScrittoreDocumento::testoparagrafo(const std::string& testo) {
     s_->inserisci(c, QString::fromStdString(testo), s_->formato(s_->corpoparagrafo), false);
 }
 
+void ScrittoreDocumento::testograssetto(const std::string& testo) {
+    s_->cambiato = true;
+    s_->materializza();
+    QTextCursor c = s_->fine();
+    QTextCharFormat f = s_->formato(s_->corpoparagrafo);
+    f.setFontWeight(QFont::Bold);
+    s_->inserisci(c, QString::fromStdString(testo), f, false);
+}
+
 void ScrittoreDocumento::nuovatabella(int righe, int colonne) {
     s_->cambiato = true;
     s_->assesta();

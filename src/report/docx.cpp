@@ -209,6 +209,9 @@ class Documento {
         const QByteArray mezzi = numero(std::llround(p * 2));
         QByteArray out = "<w:rPr><w:rFonts w:ascii=\"" + fam + "\" w:hAnsi=\"" + fam +
                          "\" w:cs=\"" + fam + "\" w:eastAsia=\"" + fam + "\"/>";
+        if (f.fontWeight() >= QFont::Bold) {
+            out += "<w:b/><w:bCs/>";
+        }
         if (f.hasProperty(QTextFormat::ForegroundBrush) && f.foreground().style() != Qt::NoBrush) {
             out += "<w:color w:val=\"" + esadecimale(f.foreground().color()) + "\"/>";
         }

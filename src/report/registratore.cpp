@@ -58,6 +58,8 @@ std::string Chiamata::descrizione() const {
         return "corpoparagrafo(" + numero(punti) + ")";
     case T::testoparagrafo:
         return "testoparagrafo(" + visibile(testo) + ")";
+    case T::testograssetto:
+        return "testograssetto(" + visibile(testo) + ")";
     case T::nuovatabella:
         return "nuovatabella(" + std::to_string(a) + ", " + std::to_string(b) + ")";
     case T::corpotabella:
@@ -113,6 +115,10 @@ void ScrittoreRegistratore::corpoparagrafo(double punti) {
 }
 void ScrittoreRegistratore::testoparagrafo(const std::string& testo) {
     chiamate.push_back(chiamata(Chiamata::Tipo::testoparagrafo, testo));
+}
+
+void ScrittoreRegistratore::testograssetto(const std::string& testo) {
+    chiamate.push_back(chiamata(Chiamata::Tipo::testograssetto, testo));
 }
 void ScrittoreRegistratore::nuovatabella(int righe, int colonne) {
     chiamate.push_back(chiamata(Chiamata::Tipo::nuovatabella, std::string(), 0, righe, colonne));
@@ -220,7 +226,8 @@ std::vector<ScrittoreRegistratore::Tabella> ScrittoreRegistratore::tabelle() con
 std::string ScrittoreRegistratore::testo() const {
     std::string out;
     for (const Chiamata& c : chiamate) {
-        if (c.tipo == Chiamata::Tipo::scrivi || c.tipo == Chiamata::Tipo::testoparagrafo) {
+        if (c.tipo == Chiamata::Tipo::scrivi || c.tipo == Chiamata::Tipo::testoparagrafo ||
+            c.tipo == Chiamata::Tipo::testograssetto) {
             out += c.testo;
         } else if (c.tipo == Chiamata::Tipo::campopagine) {
             out += std::to_string(pagine);

@@ -719,7 +719,11 @@ TEST(SezioneNtc, GeotechnicalModelSaysWhereTheDataComeFromAndWhatTheyAre) {
     for (const Caso& c : casi) {
         Lavoro l = esempi::lavoroesempio();
         l.ntc.terreno = c.terreno;
-        const std::string t = componi(l).testo();
+        const ScrittoreRegistratore w = componi(l);
+        const std::string t = w.testo();
+        // A missing source stands out in bold; a given one is plain text.
+        const auto grassetti = w.solo(T::testograssetto);
+        EXPECT_EQ(grassetti.size(), c.terreno.fonte.empty() ? 1u : 0u);
         const auto modello = t.find("Modello geotecnico e azioni");
         ASSERT_NE(modello, std::string::npos);
         for (const char* sempre :

@@ -154,6 +154,11 @@ TEST(Docx, FontSizesPageBreaksAndAlignment) {
     EXPECT_EQ(mezzipunti(r.xml, "significato"), 20);
     EXPECT_EQ(mezzipunti(r.xml, "kg/cmq"), 12);
     EXPECT_EQ(mezzipunti(r.xml, "il progettista"), 24);
+    // Bold only where the report asks for it: the missing source of the soil data.
+    EXPECT_EQ(conta(r.xml, "<w:b/>"), 1u);
+    const auto grassetto = r.xml.find("<w:b/>");
+    EXPECT_LT(grassetto, r.xml.find("non indicata"));
+    EXPECT_GT(grassetto, r.xml.find("Fonte dei parametri geotecnici"));
     // Three pages opened by their headings, the limit-state section's, and
     // the one the closing takes with the last lines before it.
     EXPECT_EQ(conta(r.xml, "<w:pageBreakBefore/>"), 5u);

@@ -33,6 +33,7 @@ class ScrittoreDocumento : public ScrittoreRelazione {
     void nuovoparagrafo() override;
     void corpoparagrafo(double punti) override;
     void testoparagrafo(const std::string& testo) override;
+    void testograssetto(const std::string& testo) override;
     void nuovatabella(int righe, int colonne) override;
     void corpotabella(double punti) override;
     void cella(int riga, int colonna, const std::string& testo) override;

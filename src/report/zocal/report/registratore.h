@@ -18,6 +18,7 @@ struct Chiamata {
         nuovoparagrafo,
         corpoparagrafo,
         testoparagrafo,
+        testograssetto,
         nuovatabella,
         corpotabella,
         cella,
@@ -74,6 +75,7 @@ class ScrittoreRegistratore : public ScrittoreRelazione {
     void nuovoparagrafo() override;
     void corpoparagrafo(double punti) override;
     void testoparagrafo(const std::string& testo) override;
+    void testograssetto(const std::string& testo) override;
     void nuovatabella(int righe, int colonne) override;
     void corpotabella(double punti) override;
     void cella(int riga, int colonna, const std::string& testo) override;

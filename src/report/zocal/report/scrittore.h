@@ -44,6 +44,8 @@ class ScrittoreRelazione {
     virtual void corpoparagrafo(double punti) = 0;
     // Appends at the end of the document through the current paragraph.
     virtual void testoparagrafo(const std::string& testo) = 0;
+    // The same, in bold.
+    virtual void testograssetto(const std::string& testo) = 0;
 
     // Appends a table at the end of the document; it becomes the current one.
     virtual void nuovatabella(int righe, int colonne) = 0;
