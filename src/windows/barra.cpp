@@ -233,15 +233,28 @@ BarraComune installabarra(QMainWindow& w, const ComandiFinestra& c) {
     return b;
 }
 
+namespace {
+
+// What the user sees of a window: a working window's inner area, which
+// stands in a scroll area, else the central widget.
+QWidget* fondo(const QMainWindow& finestra) {
+    if (const auto* lavoro = qobject_cast<const FinestraLavoro*>(&finestra)) {
+        return lavoro->superficie;
+    }
+    return finestra.centralWidget();
+}
+
+} // namespace
+
 unsigned sfondo(const QMainWindow& finestra) {
-    const QWidget* superficie =
-        finestra.centralWidget() != nullptr ? finestra.centralWidget() : &finestra;
+    const QWidget* superficie = fondo(finestra) != nullptr ? fondo(finestra) : &finestra;
     return static_cast<unsigned>(superficie->palette().color(QPalette::Window).rgb() & 0xFFFFFFu);
 }
 
 void impostasfondo(QMainWindow& finestra, unsigned colore) {
     const QColor c = QColor::fromRgb(colore & 0xFFFFFFu);
-    for (QWidget* w : {static_cast<QWidget*>(&finestra), finestra.centralWidget()}) {
+    for (QWidget* w :
+         {static_cast<QWidget*>(&finestra), finestra.centralWidget(), fondo(finestra)}) {
         if (w == nullptr) {
             continue;
         }

@@ -22,6 +22,7 @@
 #include <QScrollBar>
 
 #include <algorithm>
+#include <initializer_list>
 
 namespace zocal {
 
@@ -328,6 +329,26 @@ void calcolo::costruisci() {
     cmdavanti = tasto("cmdavanti", "Avan&ti", 7200, 5760, 1095, 375,
                       "cliccare per visualizzare la finestra Descrizione");
     esco = tastouscita("esco");
+
+    // The widest value each box shows whole, however small the window: five
+    // digits (a total load of 11600 kg/m), a verdict.
+    const auto campione = [](QWidget* w, const char* testo) {
+        w->setProperty(campitesto::proprietacampione, QString::fromUtf8(testo));
+    };
+    for (QWidget* w : std::initializer_list<QWidget*>{prof, largh, pesos, coes, attr, sigmat,
+                                                      carlim, scater, siglav}) {
+        campione(w, "00000");
+    }
+    for (int k = 1; k <= 5; ++k) {
+        for (Voce v : vociingresso) {
+            campione(campo(v, k), "00000");
+        }
+        campione(scar[static_cast<std::size_t>(k)], "00000");
+        campione(scartot[static_cast<std::size_t>(k)], "00000");
+    }
+    campione(coeff, "000,00");
+    campione(Label1, "10");
+    campione(Text1, testononverificata);
 
     // The window's own commands; the shell's shared menus take the same actions.
     comandi("Controllo &dati immessi");

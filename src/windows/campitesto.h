@@ -3,6 +3,9 @@
 #include "zocal/core/dialoghi.h"
 
 #include <QColor>
+#include <QMargins>
+#include <QRect>
+#include <QSize>
 #include <QString>
 
 #include <string>
@@ -32,8 +35,34 @@ void posa(QWidget* w, int left, int top, int width, int height);
 // Gives a control its own background colour.
 void colora(QWidget* w, const QColor& sfondo);
 // The window's caption, light grey background and font, and its inner area,
-// which the resizer scales; returns that area.
+// which the resizer scales; returns that area. The area stands in a scroll
+// area, which scrolls only on a screen smaller than the area's minimum.
 QWidget* preparasuperficie(QMainWindow& finestra, const char* titolo);
+// A window laid out by its own layout, made able to scroll in the same way:
+// the widget its layout goes in.
+QWidget* scorrevole(QWidget* finestra);
+
+// The widest text a field or value box must show whole ("00000"), when its
+// own text is not the measure.
+inline constexpr const char* proprietacampione = "testopiulargo";
+// The size a control needs to show its widest text (its sample, else its
+// own text) at the font it has; empty for a control that shows no text.
+QSize necessario(const QWidget* controllo);
+
+// The screen's area free of panels where a window stands, and its frame
+// (estimated before the desktop has drawn it).
+QRect areadisponibile(const QWidget& finestra);
+QMargins cornice(const QWidget& finestra);
+// The height of a main window's menu bar and toolbars.
+int barre(const QMainWindow& finestra);
+// What a scrolling window needs inside to show every text (its scroll area's contents).
+QSize minimocontenuto(const QWidget& finestra);
+// Keeps a window's minimum at what its texts need, within the screen (the
+// rest scrolls), and the whole window on the screen's available area.
+void portanelloschermo(QWidget& finestra);
+// Opens a window beside another's frame, on the screen, not over it; a
+// window the user moved where it covers nothing stays there.
+void accosta(QWidget& finestra, const QWidget* altra);
 // A push button of the window's bottom row, or wherever the design puts it.
 QPushButton* nuovotasto(QWidget* superficie, const char* nome, const char* testo, int left,
                         const char* suggerimento, int top = 5760, int width = 1095,

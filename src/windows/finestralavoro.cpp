@@ -3,17 +3,18 @@
 #include "campitesto.h"
 #include "zocal/core/domande.h"
 #include "zocal/core/modzocal.h"
+#include "zocal/resize/misure.h"
 
 #include <QAction>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenuBar>
 #include <QMimeData>
 #include <QPushButton>
-#include <QToolBar>
 #include <QUrl>
+
+#include <vector>
 
 namespace zocal {
 
@@ -117,8 +118,15 @@ void FinestraLavoro::Form_Load() {
     // then give it its fixed size.
     superficie->resize(pixel(larghezzaprogetto), pixel(altezzaprogetto));
     // Captions measured at the design size, before anything scales them.
-    for (QLabel* l : superficie->findChildren<QLabel*>()) {
-        campitesto::adattadidascalia(l);
+    std::vector<Ingombro> ingombri;
+    for (QWidget* c : clsResize::controlli(superficie)) {
+        if (auto* l = qobject_cast<QLabel*>(c)) {
+            campitesto::adattadidascalia(l);
+        }
+        const QSize n = campitesto::necessario(c);
+        if (n.width() > 0 || n.height() > 0) {
+            ingombri.push_back({c->size(), n});
+        }
     }
     for (QLineEdit* e : superficie->findChildren<QLineEdit*>()) {
         e->installEventFilter(this);
@@ -126,6 +134,9 @@ void FinestraLavoro::Form_Load() {
     ridimensiona = new clsResize(this);
     ridimensiona->setSourceForm(superficie);
     ridimensiona->SizeFormToScreen(75);
+    // Once the layout is recorded: below this size a text would be cut, and
+    // the area scrolls instead.
+    superficie->setMinimumSize(misuraminima(superficie->size(), ingombri));
     dimensionaprogetto();
     // The message titles, whichever window the program opened first.
     modzocal().inizializza();
@@ -133,12 +144,18 @@ void FinestraLavoro::Form_Load() {
 
 void FinestraLavoro::dimensionaprogetto() {
     // The platform draws the frame outside the size set here; the bars
-    // inside it take their height from the inner area's.
-    int bars = menuBar()->actions().isEmpty() ? 0 : menuBar()->sizeHint().height();
-    for (const QToolBar* t : findChildren<QToolBar*>(QString(), Qt::FindDirectChildrenOnly)) {
-        bars += t->sizeHint().height();
-    }
-    resize(pixel(larghezzaprogetto), pixel(altezzaprogetto) + bars);
+    // inside it take their height from the inner area's. A font wider than
+    // designed makes the window as large as its texts need.
+    const QSize interno = QSize(pixel(larghezzaprogetto), pixel(altezzaprogetto))
+                              .expandedTo(superficie->minimumSize());
+    resize(interno.width(), interno.height() + campitesto::barre(*this));
+    campitesto::portanelloschermo(*this);
+}
+
+void FinestraLavoro::showEvent(QShowEvent* evento) {
+    QMainWindow::showEvent(evento);
+    // The frame is known now: the whole window stays on the screen.
+    campitesto::portanelloschermo(*this);
 }
 
 } // namespace zocal

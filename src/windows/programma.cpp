@@ -1,5 +1,6 @@
 #include "zocal/windows/programma.h"
 
+#include "campitesto.h"
 #include "zocal/archive/archivio.h"
 #include "zocal/archive/recupero.h"
 #include "zocal/archive/studio.h"
@@ -169,6 +170,10 @@ statilimite* Programma::finestrantc() {
 void Programma::mostrantc() {
     statilimite* w = finestrantc();
     w->aggiorna(std::max(finestracalcolo()->fondcorrente(), 1));
+    if (!w->isVisible()) {
+        // Beside the calculation window, whose fields it follows.
+        campitesto::accosta(*w, calcolo_.get());
+    }
     w->setWindowState(w->windowState() & ~Qt::WindowMinimized);
     w->show();
     w->raise();

@@ -1,5 +1,6 @@
 #include "zocal/windows/statilimite.h"
 
+#include "campitesto.h"
 #include "zocal/report/sezionentc.h"
 
 #include <QCheckBox>
@@ -176,7 +177,8 @@ statilimite::statilimite(const DatiCalcolo& dati, OpzioniNtc& opzioni, QWidget* 
     tasti->addWidget(guida);
     tasti->addWidget(chiudi);
 
-    auto* tutto = new QVBoxLayout(this);
+    // On a screen too small for it the window scrolls rather than cut its texts.
+    auto* tutto = new QVBoxLayout(campitesto::scorrevole(this));
     tutto->addWidget(scelte);
     tutto->addWidget(datiterreno);
     tutto->addWidget(azioni);

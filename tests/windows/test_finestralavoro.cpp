@@ -8,7 +8,9 @@
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QTest>
@@ -60,8 +62,8 @@ std::string eccesso(const QLabel* l) {
             const QString pezzo = testo.mid(riga.textStart(), riga.textLength()).trimmed();
             const int w = QFontMetrics(l->font()).horizontalAdvance(pezzo);
             if (w > largo) {
-                fuori += "riga \"" + pezzo.toStdString() + "\" larga " + std::to_string(w) +
-                         " > " + std::to_string(largo) + "; ";
+                fuori += "riga \"" + pezzo.toStdString() + "\" larga " + std::to_string(w) + " > " +
+                         std::to_string(largo) + "; ";
             }
         }
     }
@@ -89,15 +91,40 @@ std::string eccesso(const QGroupBox* g) {
 }
 
 // Every caption, button and frame title of a working window at its design
-// size, with what spills out of its box.
-void verifica(zocal::FinestraLavoro& w) {
+// size (or shrunk as far as it goes), with what spills out of its box.
+void verifica(zocal::FinestraLavoro& w, bool ristretta = false) {
     w.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
-    ASSERT_EQ(w.superficie->size(),
-              QSize(zocal::pixel(zocal::FinestraLavoro::larghezzaprogetto),
-                    zocal::pixel(zocal::FinestraLavoro::altezzaprogetto)))
-        << "not at its design size";
+    if (ristretta) {
+        w.resize(1, 1);
+        ASSERT_EQ(w.superficie->size(), w.superficie->minimumSize());
+    } else {
+        ASSERT_EQ(w.superficie->size(),
+                  QSize(zocal::pixel(zocal::FinestraLavoro::larghezzaprogetto),
+                        zocal::pixel(zocal::FinestraLavoro::altezzaprogetto)))
+            << "not at its design size";
+    }
     const std::string finestra = w.windowTitle().toStdString();
+    // Numbers as wide as each box is meant for, shown whole: a field that
+    // scrolls hides the leading digits ("1600" for 11600).
+    for (QWidget* c : w.superficie->findChildren<QWidget*>()) {
+        const QString campione = c->property("testopiulargo").toString();
+        if (campione.isEmpty()) {
+            continue;
+        }
+        if (auto* l = qobject_cast<QLabel*>(c)) {
+            l->setText(campione);
+        } else if (auto* e = qobject_cast<QLineEdit*>(c)) {
+            const QSignalBlocker fermo(e);
+            e->setText(campione);
+            e->setCursorPosition(0);
+            const int inizio = e->inputMethodQuery(Qt::ImCursorRectangle).toRect().left();
+            e->end(false);
+            const int fine = e->inputMethodQuery(Qt::ImCursorRectangle).toRect().left();
+            EXPECT_EQ(fine - inizio, QFontMetrics(e->font()).horizontalAdvance(campione))
+                << finestra << ": " << e->objectName().toStdString() << " scrolls its text";
+        }
+    }
     int contati = 0;
     for (const QLabel* l : w.superficie->findChildren<QLabel*>()) {
         // The guidance and the notes are messages in boxes of their own, not captions.
@@ -129,4 +156,16 @@ TEST(Didascalie, OgniDidascaliaStaNelSuoRiquadro) {
     verifica(d);
     zocal::frontespizio f(dialoghi);
     verifica(f);
+}
+
+// A window shrunk by the user stops where a text or a number would be cut.
+TEST(Didascalie, OgniTestoStaAncheNellaFinestraPiuPiccola) {
+    DialoghiFinti dialoghi;
+    zocal::DatiCalcolo dati;
+    zocal::calcolo c(dati, dialoghi);
+    verifica(c, true);
+    zocal::descrizione d(dialoghi);
+    verifica(d, true);
+    zocal::frontespizio f(dialoghi);
+    verifica(f, true);
 }

@@ -14,6 +14,7 @@
 #include "zocal/windows/dialoghiqt.h"
 #include "zocal/windows/frontespizio.h"
 #include "zocal/windows/splash.h"
+#include "zocal/windows/statilimite.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -24,6 +25,8 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -446,6 +449,49 @@ TEST_F(Shell, TheThreeWindowsHaveTheSameSizeAndPlace) {
         EXPECT_EQ(p->finestra(n)->centralWidget()->size(), p->finestra(1)->centralWidget()->size())
             << n;
     }
+}
+
+// On any screen at any scaling (this test runs also on a 1600 x 1000 screen
+// at 200 % and on a large one): every window on the screen's free area, the
+// bottom row of buttons within reach, the limit-state window beside the
+// calculation window wherever the screen has room for it.
+TEST_F(Shell, WindowsStayOnTheScreenAndTheLimitStateWindowOpensBeside) {
+    p->mostracalcolo();
+    zocal::calcolo& c = calc();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&c));
+    const QRect area = c.screen()->availableGeometry();
+    for (int n = 1; n <= 3; ++n) {
+        QMainWindow* w = p->finestra(n);
+        w->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(w));
+        EXPECT_TRUE(area.contains(w->frameGeometry())) << n;
+    }
+    auto* scorrimento = c.findChild<QScrollArea*>();
+    ASSERT_NE(scorrimento, nullptr);
+    scorrimento->ensureWidgetVisible(c.esco, 0, 0);
+    EXPECT_TRUE(scorrimento->viewport()->rect().contains(
+        QRect(c.esco->mapTo(scorrimento->viewport(), QPoint()), c.esco->size())));
+
+    p->mostrantc();
+    zocal::statilimite* n = p->finestrantcesistente();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(n));
+    const QRect ntc = n->frameGeometry();
+    const QRect calcolo = c.frameGeometry();
+    EXPECT_TRUE(area.contains(ntc));
+    const QSize minima =
+        n->findChild<QScrollArea*>()->widget()->minimumSizeHint() + (ntc.size() - n->size());
+    const bool posto = area.right() - calcolo.right() >= minima.width() ||
+                       calcolo.left() - area.left() >= minima.width() ||
+                       area.bottom() - calcolo.bottom() >= minima.height() ||
+                       calcolo.top() - area.top() >= minima.height();
+    if (!posto) {
+        return;
+    }
+    EXPECT_FALSE(ntc.intersects(calcolo));
+    // Closed and opened again, it comes back where it was.
+    n->close();
+    p->mostrantc();
+    EXPECT_EQ(n->frameGeometry(), ntc);
 }
 
 TEST_F(Shell, GreyQuestionGreysAllThreeWindowsEvenUnopenedOnes) {

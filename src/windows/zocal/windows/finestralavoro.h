@@ -12,6 +12,7 @@ class QDragEnterEvent;
 class QDropEvent;
 class QLabel;
 class QPushButton;
+class QShowEvent;
 
 namespace zocal {
 
@@ -31,7 +32,8 @@ class FinestraLavoro : public QMainWindow {
 
     // Gives the window its designed outer size: the inner area as designed
     // plus the menu bar and toolbar it has now, so the three working windows
-    // stand at the same place with the same size.
+    // stand at the same place with the same size; within the screen's
+    // available area, the inner area scrolling where the screen is smaller.
     void dimensionaprogetto();
 
     QWidget* superficie; // the inner area the resizer scales
@@ -84,6 +86,7 @@ class FinestraLavoro : public QMainWindow {
     // not a text to paste.
     bool eventFilter(QObject* oggetto, QEvent* evento) override;
     void dragEnterEvent(QDragEnterEvent* evento) override;
+    void showEvent(QShowEvent* evento) override;
     void dropEvent(QDropEvent* evento) override;
 
     Dialoghi& dialoghi_;
