@@ -4,6 +4,10 @@
 
 #include <filesystem>
 #include <fstream>
+#include <iterator>
+#include <optional>
+#include <string>
+#include <vector>
 
 namespace fs = std::filesystem;
 
@@ -62,6 +66,83 @@ TEST(Studio, FirstFileFoundWins) {
     s = caricastudio({base / "manca.TXT", base / "config"}, &trovato);
     EXPECT_EQ(s.nome, "");
     EXPECT_TRUE(trovato.empty());
+    fs::remove_all(base);
+}
+
+// What the office's dialog writes is what the next start reads, each text
+// on its own line whatever was typed.
+TEST(Studio, IlModuloScriveDueRigheCheSiRileggono) {
+    const fs::path base = fs::temp_directory_path() / "zocal-test-salvastudio";
+    fs::remove_all(base);
+    struct Caso {
+        StudioTecnico scritto;
+        std::string byte;
+        StudioTecnico letto;
+    };
+    const Caso casi[] = {
+        {{"Studio Città", "via Roma 1, Potenza"},
+         "Studio Città\nvia Roma 1, Potenza\n",
+         {"Studio Città", "via Roma 1, Potenza"}},
+        {{"Studio\r\nRossi", "via\nRoma"},
+         "Studio  Rossi\nvia Roma\n",
+         {"Studio  Rossi", "via Roma"}},
+        {{"", "solo indirizzo"}, "\nsolo indirizzo\n", {"", "solo indirizzo"}},
+    };
+    // The folder is made on the way.
+    const fs::path file = base / "config" / "Zocal" / filestudio;
+    for (const Caso& c : casi) {
+        ASSERT_EQ(salvastudio(file, c.scritto), std::nullopt);
+        std::ifstream in(file, std::ios::binary);
+        EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), c.byte);
+        const StudioTecnico l = caricastudio({file});
+        EXPECT_EQ(l.nome, c.letto.nome);
+        EXPECT_EQ(l.indirizzo, c.letto.indirizzo);
+    }
+    // A folder that cannot be made is told, in Italian.
+    std::ofstream(base / "unfile") << "x";
+    const auto errore = salvastudio(base / "unfile" / filestudio, {"a", "b"});
+    ASSERT_TRUE(errore.has_value());
+    EXPECT_EQ(errore->rfind("Impossibile creare la cartella", 0), 0u) << *errore;
+    fs::remove_all(base);
+}
+
+TEST(Recenti, IlFileAppenaUsatoVaInCimaUnaVoltaSolaECinqueAlPiu) {
+    using Lista = std::vector<std::string>;
+    struct Caso {
+        const char* nome;
+        Lista prima;
+        std::string file;
+        Lista dopo;
+    };
+    const Caso casi[] = {
+        {"lista vuota", {}, "/l/a", {"/l/a"}},
+        {"già in lista: sale in cima", {"/l/a", "/l/b", "/l/c"}, "/l/c", {"/l/c", "/l/a", "/l/b"}},
+        {"già in cima", {"/l/a", "/l/b"}, "/l/a", {"/l/a", "/l/b"}},
+        {"il sesto fa uscire il più vecchio",
+         {"/1", "/2", "/3", "/4", "/5"},
+         "/6",
+         {"/6", "/1", "/2", "/3", "/4"}},
+        {"nessun nome", {"/l/a"}, "", {"/l/a"}},
+        {"un a capo spezzerebbe la lista", {"/l/a"}, "/l/x\ny", {"/l/a"}},
+        {"un ritorno a capo anche", {"/l/a"}, "/l/x\ry", {"/l/a"}},
+        {"spazi e accenti restano", {}, "/lavori/Città nuova", {"/lavori/Città nuova"}},
+    };
+    for (const Caso& c : casi) {
+        EXPECT_EQ(conrecente(c.prima, c.file), c.dopo) << c.nome;
+    }
+}
+
+TEST(Recenti, LaListaSalvataSiRilegge) {
+    const fs::path base = fs::temp_directory_path() / "zocal-test-recenti";
+    fs::remove_all(base);
+    const fs::path file = base / "config" / filerecenti;
+    EXPECT_TRUE(leggirecenti(file).empty()) << "no file yet";
+    const std::vector<std::string> lista{"/lavori/Zocal-dati-a", "/lavori/Città/Zocal-dati-b"};
+    ASSERT_EQ(salvarecenti(file, lista), std::nullopt);
+    EXPECT_EQ(leggirecenti(file), lista);
+    // A list edited by hand: CR LF, blank lines, more names than are shown.
+    std::ofstream(file, std::ios::binary) << "/a\r\n\r\n/b\n\n/c\n/d\n/e\n/f\n/g";
+    EXPECT_EQ(leggirecenti(file), (std::vector<std::string>{"/a", "/b", "/c", "/d", "/e"}));
     fs::remove_all(base);
 }
 

@@ -8,6 +8,9 @@
 #include "zocal/windows/lettore.h"
 #include "zocal/windows/visore.h"
 
+#include <array>
+#include <deque>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -37,6 +40,18 @@ class DialoghiRegistrati : public DialoghiFinti {
     std::optional<unsigned> scegliColore(unsigned iniziale) override {
         coloriiniziali.push_back(iniziale);
         return DialoghiFinti::scegliColore(iniziale);
+    }
+    // The forms asked for, and the answers to give (none: cancelled).
+    std::vector<Modulo> moduli;
+    std::deque<std::optional<std::array<std::string, 2>>> compilati;
+    std::optional<std::array<std::string, 2>> compila(const Modulo& m) override {
+        moduli.push_back(m);
+        if (compilati.empty()) {
+            return std::nullopt;
+        }
+        auto r = compilati.front();
+        compilati.pop_front();
+        return r;
     }
 };
 

@@ -1,8 +1,10 @@
 #include "zocal/windows/dialoghiqt.h"
 
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QFontMetrics>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
@@ -10,18 +12,22 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <functional>
+#include <optional>
+#include <type_traits>
 
 using zocal::DialoghiQt;
 
 namespace {
 
 // Acts on the modal box as soon as it is up, then lets the call return.
-void quandoAperta(std::function<void(QMessageBox*)> azione) {
+template <class Finestra = QMessageBox>
+void quandoAperta(std::type_identity_t<std::function<void(Finestra*)>> azione) {
     auto* attesa = new QTimer;
     attesa->setInterval(5);
     QObject::connect(attesa, &QTimer::timeout, attesa, [attesa, azione] {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+        if (auto* box = qobject_cast<Finestra*>(QApplication::activeModalWidget())) {
             attesa->stop();
             attesa->deleteLater();
             azione(box);
@@ -139,5 +145,44 @@ TEST(Messaggi, IlTestoNonVieneMaiInterpretatoComeHtml) {
         EXPECT_EQ(formato, Qt::PlainText) << domanda;
         EXPECT_EQ(mostrato.toStdString(), m.testo) << domanda;
         EXPECT_FALSE(collegamenti) << domanda;
+    }
+}
+
+// The office's data: the two fields start on what the office has now; OK
+// gives what was typed, Annulla nothing at all.
+TEST(Moduli, IlModuloParteDaiDatiAttualiERestituisceIlTestoScritto) {
+    DialoghiQt dialoghi;
+    const zocal::Dialoghi::Modulo modulo{"Zocal: dati dello studio",
+                                         {"Nome dello studio:", "Indirizzo:"},
+                                         {"Studio Città", "via Roma 1"}};
+    for (const bool conferma : {true, false}) {
+        QString titolo;
+        QStringList valori;
+        QStringList etichette;
+        QString annulla;
+        quandoAperta<QDialog>([&](QDialog* d) {
+            titolo = d->windowTitle();
+            const auto campi = d->findChildren<QLineEdit*>();
+            for (const QLineEdit* e : campi) {
+                valori << e->text();
+            }
+            for (const QLabel* l : d->findChildren<QLabel*>()) {
+                etichette << l->text();
+            }
+            auto* tasti = d->findChild<QDialogButtonBox*>();
+            annulla = tasti->button(QDialogButtonBox::Cancel)->text();
+            QTest::keyClicks(campi.at(1), " bis");
+            tasti->button(conferma ? QDialogButtonBox::Ok : QDialogButtonBox::Cancel)->click();
+        });
+        const auto scelti = dialoghi.compila(modulo);
+        EXPECT_EQ(titolo, "Zocal: dati dello studio");
+        EXPECT_EQ(valori, QStringList({"Studio Città", "via Roma 1"}));
+        EXPECT_EQ(etichette, QStringList({"Nome dello studio:", "Indirizzo:"}));
+        EXPECT_EQ(annulla, "Annulla");
+        if (conferma) {
+            EXPECT_EQ(scelti, (std::array<std::string, 2>{"Studio Città", "via Roma 1 bis"}));
+        } else {
+            EXPECT_EQ(scelti, std::nullopt);
+        }
     }
 }

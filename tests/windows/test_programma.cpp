@@ -4,6 +4,7 @@
 #include "shellfinti.h"
 #include "zocal/archive/archivio.h"
 #include "zocal/archive/recupero.h"
+#include "zocal/archive/studio.h"
 #include "zocal/core/domande.h"
 #include "zocal/core/modzocal.h"
 #include "zocal/help/finestreaiuto.h"
@@ -18,12 +19,15 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
@@ -32,6 +36,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QToolBar>
+#include <QUrl>
 
 #include <gtest/gtest.h>
 
@@ -718,6 +723,192 @@ TEST_F(Shell, AnUnreadableJobGivenAtStartIsToldAndTheJobStaysEmpty) {
     // the program does not end without its exit question.
     calc().close();
     EXPECT_TRUE(p->splash()->isVisible());
+}
+
+// As the program does when started with a job file (`zocal FILE`): no
+// start-up screen and no jingle, the job at once, the focus in its first
+// field, so that the first key (Enter included) goes to the job.
+TEST_F(Shell, AJobOnTheCommandLineSkipsTheStartUpScreen) {
+    struct Caso {
+        const char* nome;
+        std::string file;
+        std::string aperto;
+        std::size_t messaggi;
+    };
+    const std::string esempio = std::string(ZOCAL_ESEMPI) + "/Zocal-dati-esempio";
+    const Caso casi[] = {
+        {"esempio", esempio, esempio, 0},
+        {"file mancante", percorso("Zocal-dati-mancante"), "", 1},
+    };
+    for (const Caso& c : casi) {
+        SCOPED_TRACE(c.nome);
+        DialoghiRegistrati altri;
+        LettoreFinto musica;
+        zocal::Programma q(altri, stampante, musica, visore);
+        q.impostafileiniziale(c.file);
+        q.mostracalcolo();
+        EXPECT_TRUE(musica.comandi.empty()) << "no jingle";
+        EXPECT_EQ(q.filedati(), c.aperto);
+        EXPECT_EQ(altri.mostrati.size(), c.messaggi);
+        zocal::calcolo& w = *q.finestracalcolo();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+        EXPECT_FALSE(q.splash()->isVisible());
+        ASSERT_EQ(QApplication::focusWidget(), w.prof);
+        QTest::keyClick(w.prof, Qt::Key_Return);
+        QTest::keyClick(w.prof, Qt::Key_End);
+        QTest::keyClick(w.prof, Qt::Key_5);
+        EXPECT_TRUE(w.isVisible());
+        EXPECT_EQ(altri.mostrati.size(), c.messaggi) << "no exit question";
+        EXPECT_TRUE(w.prof->text().endsWith(QLatin1Char('5')));
+    }
+}
+
+// The last five job files under "File" in every window, most recent first,
+// kept for the next start, each opening its job (asking first for changes).
+TEST_F(Shell, RecentFilesAreListedKeptAndOpened) {
+    const std::filesystem::path lista = percorso("config/recenti");
+    p->impostarecenti(lista);
+    const auto mostrati = [this](int n) {
+        std::vector<std::string> testi;
+        for (const QAction* a : p->barra(n)->recenti) {
+            if (a->isVisible()) {
+                testi.push_back(a->text().toStdString() + " | " + a->toolTip().toStdString());
+            }
+        }
+        return testi;
+    };
+    p->finestra(1);
+    EXPECT_TRUE(mostrati(1).empty());
+    riempi();
+    const std::string a = salva("Zocal-dati-a");
+    const std::string b = salva("Zocal-dati-b & c");
+    for (int n = 1; n <= 3; ++n) {
+        p->finestra(n);
+        EXPECT_EQ(mostrati(n), (std::vector<std::string>{"&1 Zocal-dati-b && c | " + b,
+                                                         "&2 Zocal-dati-a | " + a}))
+            << n;
+    }
+    {
+        DialoghiRegistrati altri;
+        LettoreFinto musica;
+        zocal::Programma q(altri, stampante, musica, visore);
+        q.impostarecenti(lista);
+        EXPECT_EQ(q.recenti(), (std::vector<std::string>{b, a}));
+    }
+    struct Caso {
+        const char* nome;
+        Risposta risposta;
+        std::string aperto;
+    };
+    const Caso casi[] = {{"annullato", Risposta::annulla, b}, {"senza salvare", Risposta::no, a}};
+    for (const Caso& c : casi) {
+        calc().prof->setText("1,2");
+        dialoghi.mostrati.clear();
+        dialoghi.risposte = {c.risposta};
+        p->barra(2)->recenti[1]->trigger();
+        ASSERT_FALSE(dialoghi.mostrati.empty()) << c.nome;
+        EXPECT_EQ(dialoghi.mostrati[0].testo, "Salvare le modifiche a Zocal-dati-b & c?");
+        EXPECT_EQ(p->filedati(), c.aperto) << c.nome;
+    }
+    EXPECT_EQ(p->recenti(), (std::vector<std::string>{a, b})) << "the one opened goes first";
+    EXPECT_EQ(zocal::leggirecenti(lista), p->recenti());
+}
+
+// A job file dropped on a window, or on one of its fields, opens as the job
+// (never pasted as text); two files, a web address or a text open nothing.
+TEST_F(Shell, AJobFileDroppedOnAWindowOpensAndNothingElseDoes) {
+    const std::string esempio = std::string(ZOCAL_ESEMPI) + "/Zocal-dati-esempio";
+    const std::string sigma = std::string(ZOCAL_ESEMPI) + "/Zocal-dati-sigma";
+    struct Caso {
+        const char* nome;
+        QList<QUrl> indirizzi;
+        bool sulcampo;
+        bool apre;
+    };
+    const QUrl file = QUrl::fromLocalFile(QString::fromStdString(esempio));
+    const Caso casi[] = {
+        {"un file sulla finestra", {file}, false, true},
+        {"un file su un campo", {file}, true, true},
+        {"due file", {file, QUrl::fromLocalFile(QString::fromStdString(sigma))}, false, false},
+        {"un indirizzo web", {QUrl("https://esempio.invalid/Zocal-dati-esempio")}, true, false},
+        {"un testo", {}, false, false},
+    };
+    for (const Caso& c : casi) {
+        SCOPED_TRACE(c.nome);
+        p->nuovo();
+        ASSERT_EQ(p->filedati(), "");
+        QWidget* bersaglio = c.sulcampo ? static_cast<QWidget*>(calc().prof) : &calc();
+        // As a file manager drags a file: its address and its path as text.
+        QMimeData dati;
+        dati.setText(c.indirizzi.isEmpty() ? QStringLiteral("1,5")
+                                           : c.indirizzi.front().toLocalFile());
+        dati.setUrls(c.indirizzi);
+        QDragEnterEvent entra(QPoint(2, 2), Qt::CopyAction, &dati, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(bersaglio, &entra);
+        if (c.sulcampo && !c.apre) {
+            continue; // the field's own business, as for any text
+        }
+        EXPECT_EQ(entra.isAccepted(), c.apre);
+        if (entra.isAccepted()) {
+            QDropEvent lascia(QPointF(2, 2), Qt::CopyAction, &dati, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(bersaglio, &lascia);
+        }
+        EXPECT_EQ(p->filedati(), c.apre ? esempio : "");
+        EXPECT_FALSE(calc().prof->text().contains(QLatin1String("Zocal-dati")));
+    }
+    // Off the fields, a drop reaches the window: nothing in between takes it.
+    QWidget* w = calc().superficie;
+    while (w != nullptr && !w->acceptDrops()) {
+        w = w->parentWidget();
+    }
+    EXPECT_EQ(w, &calc());
+}
+
+// "Dati dello studio...": asked with the office's present data, written to
+// the office's file and shown on the title page at once; a cancel or a file
+// that cannot be written changes nothing.
+TEST_F(Shell, TheOfficesDataAreWrittenAndTakeEffectAtOnce) {
+    const std::filesystem::path file = percorso("config/Zocal/StudioZocal.TXT");
+    p->impostafilestudio(file);
+    p->impostastudio({"Studio Bianchi", "via Roma 1"}, "");
+    struct Caso {
+        const char* nome;
+        std::optional<std::array<std::string, 2>> risposta;
+        std::string byte;
+        std::string nome_mostrato;
+        bool errore;
+    };
+    const Caso casi[] = {
+        {"scritto", std::array<std::string, 2>{"Studio Città", "piazza Duomo 2"},
+         "Studio Città\npiazza Duomo 2\n", "Studio Città", false},
+        {"annullato", std::nullopt, "Studio Città\npiazza Duomo 2\n", "Studio Città", false},
+        {"un a capo resta sulla sua riga", std::array<std::string, 2>{"Studio\nVerdi", "via Po 3"},
+         "Studio Verdi\nvia Po 3\n", "Studio Verdi", false},
+    };
+    std::string prima = "Studio Bianchi";
+    for (const Caso& c : casi) {
+        SCOPED_TRACE(c.nome);
+        dialoghi.compilati = {c.risposta};
+        dialoghi.mostrati.clear();
+        p->datistudio();
+        ASSERT_FALSE(dialoghi.moduli.empty());
+        EXPECT_EQ(dialoghi.moduli.back().titolo, "Zocal: dati dello studio");
+        EXPECT_EQ(dialoghi.moduli.back().valori[0], prima) << "starts on the office's data";
+        EXPECT_EQ(leggi(file.string()), c.byte);
+        EXPECT_EQ(p->studio().nome, c.nome_mostrato);
+        EXPECT_EQ(front().Labelstudio->text().toStdString(), c.nome_mostrato);
+        EXPECT_TRUE(dialoghi.mostrati.empty());
+        prima = c.nome_mostrato;
+    }
+    // Its folder is a file: told, and the office stays as it was.
+    std::ofstream(percorso("nonunacartella")) << "x";
+    p->impostafilestudio(std::filesystem::path(percorso("nonunacartella")) / "StudioZocal.TXT");
+    dialoghi.compilati = {std::array<std::string, 2>{"Altro", "altrove"}};
+    p->datistudio();
+    ASSERT_EQ(dialoghi.mostrati.size(), 1u);
+    EXPECT_EQ(dialoghi.mostrati[0].icona, Icona::stop);
+    EXPECT_EQ(p->studio().nome, "Studio Verdi");
+    EXPECT_EQ(front().Labelstudio->text(), "Studio Verdi");
 }
 
 TEST(Identita, NoNameIsAppendedToTheTitles) {
