@@ -1,6 +1,7 @@
 #include "disegno.h"
 
 #include "zocal/resize/clsresize.h"
+#include "zocal/resize/misure.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -67,6 +68,8 @@ clsResize* dimensiona(QWidget* finestra, int larghezza, int altezza, int left) {
     if (left >= 0) {
         finestra->move(pixel(left), finestra->y());
     }
+    // At any scaling, on a screen with panels: all of it on the free area.
+    nelloschermo(*finestra);
     return r;
 }
 

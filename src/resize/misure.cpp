@@ -1,5 +1,10 @@
 #include "zocal/resize/misure.h"
 
+#include <QApplication>
+#include <QFontMetrics>
+#include <QScreen>
+#include <QWidget>
+
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -147,6 +152,35 @@ QRect accanto(QSize voluta, QSize minima, QRect altra, QRect disponibile, QRect 
         break;
     }
     return nelloschermo(f, disponibile);
+}
+
+QRect areadisponibile(const QWidget& finestra) {
+    const QWidget* w = finestra.window();
+    QScreen* s = QGuiApplication::screenAt(w->frameGeometry().center());
+    if (s == nullptr) {
+        s = w->screen() != nullptr ? w->screen() : QGuiApplication::primaryScreen();
+    }
+    return s != nullptr ? s->availableGeometry() : QRect();
+}
+
+QMargins cornice(const QWidget& finestra) {
+    const QRect f = finestra.frameGeometry();
+    const QRect g = finestra.geometry();
+    if (f != g) {
+        return {g.left() - f.left(), g.top() - f.top(), f.right() - g.right(),
+                f.bottom() - g.bottom()};
+    }
+    // Never drawn yet: a title bar as tall as two lines of the desktop's text.
+    const int titolo = 2 * QFontMetrics(QApplication::font()).height() + 4;
+    return {4, titolo, 4, 4};
+}
+
+void nelloschermo(QWidget& finestra) {
+    const QMargins m = cornice(finestra);
+    const QRect r =
+        nelloschermo(QRect(finestra.pos(), finestra.size().grownBy(m)), areadisponibile(finestra));
+    finestra.move(r.topLeft());
+    finestra.resize(r.size().shrunkBy(m));
 }
 
 } // namespace zocal

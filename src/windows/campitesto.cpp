@@ -3,7 +3,6 @@
 #include "zocal/resize/clsresize.h"
 #include "zocal/resize/misure.h"
 
-#include <QApplication>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
@@ -13,7 +12,6 @@
 #include <QPalette>
 #include <QPointer>
 #include <QPushButton>
-#include <QScreen>
 #include <QScrollArea>
 #include <QStyle>
 #include <QStyleOptionButton>
@@ -192,27 +190,6 @@ QSize necessario(const QWidget* c) {
         return {QFontMetrics(g->font()).horizontalAdvance(g->title()) + 16, 0};
     }
     return {};
-}
-
-QRect areadisponibile(const QWidget& finestra) {
-    const QWidget* w = finestra.window();
-    QScreen* s = QGuiApplication::screenAt(w->frameGeometry().center());
-    if (s == nullptr) {
-        s = w->screen() != nullptr ? w->screen() : QGuiApplication::primaryScreen();
-    }
-    return s != nullptr ? s->availableGeometry() : QRect();
-}
-
-QMargins cornice(const QWidget& finestra) {
-    const QRect f = finestra.frameGeometry();
-    const QRect g = finestra.geometry();
-    if (f != g) {
-        return {g.left() - f.left(), g.top() - f.top(), f.right() - g.right(),
-                f.bottom() - g.bottom()};
-    }
-    // Never drawn yet: a title bar as tall as two lines of the desktop's text.
-    const int titolo = 2 * QFontMetrics(QApplication::font()).height() + 4;
-    return {4, titolo, 4, 4};
 }
 
 QSize minimocontenuto(const QWidget& finestra) {

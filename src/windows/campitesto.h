@@ -49,10 +49,6 @@ inline constexpr const char* proprietacampione = "testopiulargo";
 // own text) at the font it has; empty for a control that shows no text.
 QSize necessario(const QWidget* controllo);
 
-// The screen's area free of panels where a window stands, and its frame
-// (estimated before the desktop has drawn it).
-QRect areadisponibile(const QWidget& finestra);
-QMargins cornice(const QWidget& finestra);
 // The height of a main window's menu bar and toolbars.
 int barre(const QMainWindow& finestra);
 // What a scrolling window needs inside to show every text (its scroll area's contents).

@@ -456,8 +456,8 @@ TEST_F(Shell, TheThreeWindowsHaveTheSameSizeAndPlace) {
     }
 }
 
-// On any screen at any scaling (this test runs also on a 1600 x 1000 screen
-// at 200 % and on a large one): every window on the screen's free area, the
+// On any screen at any scaling (this test runs also on 1600 x 1000 and
+// 1600 x 900 screens at 200 % and on a large one): every window on the screen's free area, the
 // bottom row of buttons within reach, the limit-state window beside the
 // calculation window wherever the screen has room for it.
 TEST_F(Shell, WindowsStayOnTheScreenAndTheLimitStateWindowOpensBeside) {
@@ -470,6 +470,14 @@ TEST_F(Shell, WindowsStayOnTheScreenAndTheLimitStateWindowOpensBeside) {
         w->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(w));
         EXPECT_TRUE(area.contains(w->frameGeometry())) << n;
+    }
+    for (const std::string& nome : zocal::Programma::nomiausiliarie()) {
+        p->mostraausiliaria(nome);
+        QWidget* w = p->ausiliaria(nome);
+        ASSERT_NE(w, nullptr) << nome;
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(w)) << nome;
+        EXPECT_TRUE(area.contains(w->frameGeometry())) << nome;
+        w->close();
     }
     auto* scorrimento = c.findChild<QScrollArea*>();
     ASSERT_NE(scorrimento, nullptr);

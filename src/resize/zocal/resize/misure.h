@@ -1,9 +1,12 @@
 #pragma once
 
+#include <QMargins>
 #include <QRect>
 #include <QSize>
 
 #include <vector>
+
+class QWidget;
 
 namespace zocal {
 
@@ -36,5 +39,13 @@ QRect nelloschermo(QRect cornice, QRect disponibile);
 // most room, over as little of the other as it can. A frame `attuale` that
 // is valid, on the area and clear of the other window is left where it is.
 QRect accanto(QSize voluta, QSize minima, QRect altra, QRect disponibile, QRect attuale = {});
+
+// The screen's area free of panels where a window stands, and its frame
+// (estimated before the desktop has drawn it).
+QRect areadisponibile(const QWidget& finestra);
+QMargins cornice(const QWidget& finestra);
+// Moves a window, shrinking it only where it must, so that all of it,
+// frame included, stands on that area.
+void nelloschermo(QWidget& finestra);
 
 } // namespace zocal
