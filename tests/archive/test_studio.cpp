@@ -4,7 +4,6 @@
 
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <optional>
 #include <string>
 #include <vector>
@@ -66,43 +65,6 @@ TEST(Studio, FirstFileFoundWins) {
     s = caricastudio({base / "manca.TXT", base / "config"}, &trovato);
     EXPECT_EQ(s.nome, "");
     EXPECT_TRUE(trovato.empty());
-    fs::remove_all(base);
-}
-
-// What the office's dialog writes is what the next start reads, each text
-// on its own line whatever was typed.
-TEST(Studio, IlModuloScriveDueRigheCheSiRileggono) {
-    const fs::path base = fs::temp_directory_path() / "zocal-test-salvastudio";
-    fs::remove_all(base);
-    struct Caso {
-        StudioTecnico scritto;
-        std::string byte;
-        StudioTecnico letto;
-    };
-    const Caso casi[] = {
-        {{"Studio Città", "via Roma 1, Potenza"},
-         "Studio Città\nvia Roma 1, Potenza\n",
-         {"Studio Città", "via Roma 1, Potenza"}},
-        {{"Studio\r\nRossi", "via\nRoma"},
-         "Studio  Rossi\nvia Roma\n",
-         {"Studio  Rossi", "via Roma"}},
-        {{"", "solo indirizzo"}, "\nsolo indirizzo\n", {"", "solo indirizzo"}},
-    };
-    // The folder is made on the way.
-    const fs::path file = base / "config" / "Zocal" / filestudio;
-    for (const Caso& c : casi) {
-        ASSERT_EQ(salvastudio(file, c.scritto), std::nullopt);
-        std::ifstream in(file, std::ios::binary);
-        EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), c.byte);
-        const StudioTecnico l = caricastudio({file});
-        EXPECT_EQ(l.nome, c.letto.nome);
-        EXPECT_EQ(l.indirizzo, c.letto.indirizzo);
-    }
-    // A folder that cannot be made is told, in Italian.
-    std::ofstream(base / "unfile") << "x";
-    const auto errore = salvastudio(base / "unfile" / filestudio, {"a", "b"});
-    ASSERT_TRUE(errore.has_value());
-    EXPECT_EQ(errore->rfind("Impossibile creare la cartella", 0), 0u) << *errore;
     fs::remove_all(base);
 }
 
