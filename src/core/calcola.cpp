@@ -314,8 +314,7 @@ std::string notanegativo(const Cella& cella, const std::string& dove) {
 }
 
 std::string notaillegibile(const Cella& cella, const std::string& dove) {
-    return "Dato non leggibile come numero: \"" + citazione(cella.testo()) + "\" (" + dove +
-           "). Correggere il valore.";
+    return "Dato non leggibile come numero: \"" + citazione(cella.testo()) + "\" (" + dove + ").";
 }
 
 bool fondazioneregge(const DatiCalcolo& d, int f, const OpzioniNtc* ntc) {

@@ -105,7 +105,7 @@ class Verifica {
                  double& Gf) {
         const int n = std::clamp(d_.npiani[f_], 0, maxpiani);
         if (n < 1) {
-            throw Mancanza{"Mancano i piani della fondazione: digitare il peso del solaio."};
+            throw Mancanza{"Dato mancante: nessun piano immesso."};
         }
         G1 = G2 = Q = 0;
         // The same storey and entry the allowable-stress run names.
@@ -531,12 +531,11 @@ std::string sintesintc(const VerificaNtc& v) {
 
 std::string titolofondazione(int f, const Cella& verificata, const VerificaNtc* ntc) {
     const std::string t = "Fondazione n. " + std::to_string(f);
+    const std::string ta = verificata.vuota() ? "non calcolata" : verificata.testo();
     if (ntc == nullptr || !ntc->calcolata) {
-        return t + "  (" + verificata.testo() + ")";
+        return t + " (" + ta + ")";
     }
-    return t + " (tensioni ammissibili: " +
-           (verificata.vuota() ? std::string("non calcolata") : verificata.testo()) +
-           "; NTC 2018: " + ntc->esitocomplessivo() + ")";
+    return t + " (tensioni ammissibili: " + ta + "; NTC 2018: " + ntc->esitocomplessivo() + ")";
 }
 
 const std::vector<std::string>& intestazioniesito() {

@@ -12,6 +12,7 @@
 #include <array>
 #include <memory>
 #include <string_view>
+#include <vector>
 
 namespace zocal {
 
@@ -25,21 +26,21 @@ std::string crx(int n) {
 }
 
 constexpr std::array<std::string_view, 5> dichiarazioni{
-    "La verifica della  fondazione  dell'edificio in oggetto è stata eseguita considerando una "
+    "La verifica della fondazione dell'edificio in oggetto è stata eseguita considerando una "
     "porzione di muro portante lunga un metro. Tutti i dati di calcolo sono pertanto riferiti "
-    "all'area data dallo spessore moltiplicata 100 centimetri. Allo stesso modo si è, quindi, "
+    "all'area data dallo spessore moltiplicata per 100 centimetri. Allo stesso modo si è, quindi, "
     "considerata la base fondale. Sono state analizzate le situazioni più gravose per il "
-    "fabbricato  in modo da avere un quadro il più completo possibile della statica delle "
+    "fabbricato in modo da avere un quadro il più completo possibile della statica delle "
     "fondazioni.",
-    "Le varie misure delle  parti strutturali e i valori riferiti al terreno fondale sono state "
+    "Le varie misure delle parti strutturali e i valori riferiti al terreno fondale sono stati "
     "inseriti in un programma di calcolo automatico deducendoli direttamente dal progetto della "
     "costruzione, dall'esame dei luoghi o da appropriate analisi geologiche della zona.",
     "I risultati riportati mostrano i carichi, le dimensioni dei muri portanti, le altezze dei "
     "piani ed i parametri geometrici e geotecnici della fondazione.",
     "Il coefficiente di sicurezza certifica le reali condizioni del sigma di lavoro del terreno.",
-    "Si riportano in questa pagina le descrizioni sia della zona che del fabbricato utili alla "
-    "conoscenza dell'insieme terreno-manufatto, mentre nelle pagine seguenti sono elencati tutti "
-    "i dati e i risultati della verifica eseguita.",
+    "Si riportano nella pagina seguente le descrizioni sia della zona che del fabbricato utili "
+    "alla conoscenza dell'insieme terreno-manufatto, mentre nelle pagine successive sono elencati "
+    "tutti i dati e i risultati della verifica eseguita.",
 };
 
 struct RigaDescrizione {
@@ -140,6 +141,75 @@ void cella(ScrittoreRelazione& w, int r, int c, std::string_view testo) {
     w.cella(r, c, std::string(testo));
 }
 
+// A label with what it introduces, or nothing at all when that is empty: a
+// bare label in a signed report reads as something left out.
+std::string voce(std::string_view etichetta, const std::string& valore) {
+    return valore.empty() ? std::string() : std::string(etichetta) + valore;
+}
+
+// "luogo: data", or whichever of the two there is.
+std::string luogoedata(const Lavoro& l) {
+    const std::string& luogo = l[Frontespizio::luogo];
+    const std::string& data = l[Frontespizio::data];
+    return luogo.empty() || data.empty() ? luogo + data : luogo + ": " + data;
+}
+
+// Foundations with storeys get a table; one without is a line of text.
+int pianidi(const DatiCalcolo& d, int f) {
+    const int n = d.npiani[static_cast<std::size_t>(f)];
+    return n < 0 ? 0 : (n > maxpiani ? maxpiani : n);
+}
+
+} // namespace
+
+TitoloFrontespizio titolofrontespizio(const std::string& progetto) {
+    // The room the title page leaves the title, in points: its text height
+    // less one line each of the other texts; a character as wide as 0.6 of
+    // the size, wider than the report's face on average, so the estimate errs
+    // towards a smaller type.
+    constexpr double altezza = 728.0 - 152.0;
+    constexpr double larghezza = 482.0;
+    std::vector<std::string> caratteri;
+    for (const char c : "progetto: " + progetto) {
+        if ((static_cast<unsigned char>(c) & 0xC0) == 0x80 && !caratteri.empty()) {
+            caratteri.back() += c;
+        } else {
+            caratteri.emplace_back(1, c);
+        }
+    }
+    // The characters that fit in the room at `corpo`, all of them when they do.
+    const auto entrano = [&](double corpo) {
+        const auto righe = static_cast<long>(altezza / (corpo * 1.225));
+        const auto colonne = static_cast<long>(larghezza / (corpo * 0.6));
+        long riga = 1;
+        long colonna = 0;
+        for (std::size_t i = 0; i < caratteri.size(); ++i) {
+            if (caratteri[i] == "\r" || caratteri[i] == "\n" || ++colonna > colonne) {
+                ++riga;
+                colonna = caratteri[i] == "\r" || caratteri[i] == "\n" ? 0 : 1;
+            }
+            if (riga > righe) {
+                return i;
+            }
+        }
+        return caratteri.size();
+    };
+    for (double corpo = 14; corpo >= 8; --corpo) {
+        if (entrano(corpo) == caratteri.size()) {
+            return {corpo, progetto};
+        }
+    }
+    // One character less for the ellipsis, then the label taken off again.
+    const std::size_t n = entrano(8) - 1;
+    std::string testo;
+    for (std::size_t i = 10; i < n; ++i) {
+        testo += caratteri[i];
+    }
+    return {8, testo + "…"};
+}
+
+namespace {
+
 void frontespizio(ScrittoreRelazione& w, const Lavoro& l, const StudioTecnico& studio) {
     w.carattere(carattererelazione);
     w.corpo(20);
@@ -147,14 +217,24 @@ void frontespizio(ScrittoreRelazione& w, const Lavoro& l, const StudioTecnico& s
     w.corpo(16);
     w.scrivi("(per un edificio in muratura)" + crx(2));
     w.corpo(14);
-    w.scrivi("progetto: " + l[Frontespizio::progetto] + crx(2));
-    w.scrivi("in località: " + l[Frontespizio::localita] + crx(2));
+    // An empty field leaves its line empty: the page keeps its spacing.
+    // The title page stays one page: a long title takes a smaller type, and
+    // past the smallest it is cut here (the files' properties keep it whole).
+    const TitoloFrontespizio titolo = titolofrontespizio(l[Frontespizio::progetto]);
+    if (titolo.corpo != 14) {
+        w.corpo(titolo.corpo);
+    }
+    w.scrivi(voce("progetto: ", titolo.testo) + crx(2));
+    if (titolo.corpo != 14) {
+        w.corpo(14);
+    }
+    w.scrivi(voce("in località: ", l[Frontespizio::localita]) + crx(2));
     for (int i = 0; i < 6; ++i) {
         w.scrivi(cr);
     }
-    w.scrivi("progettista: " + studio.nome + cr);
-    w.scrivi("committente: " + l[Frontespizio::committente] + crx(2));
-    w.scrivi(l[Frontespizio::luogo] + ": " + l[Frontespizio::data] + cr);
+    w.scrivi(voce("progettista: ", studio.nome) + cr);
+    w.scrivi(voce("committente: ", l[Frontespizio::committente]) + crx(2));
+    w.scrivi(luogoedata(l) + cr);
     w.corpo(16);
     for (int i = 0; i < 18; ++i) {
         w.scrivi(cr);
@@ -284,13 +364,61 @@ void tabellalegenda(ScrittoreRelazione& w) {
     w.righeintestazione(1);
 }
 
+} // namespace
+
+std::string metodotensioniammissibili(const DatiCalcolo& d) {
+    // An empty cell reads as 0, which is a soil type of its own.
+    const std::optional<double> tipo =
+        d.tiposuolo.vuota() ? std::nullopt : leggidecimale(d.tiposuolo);
+    std::string formula;
+    if (tipo == 1.0) {
+        formula = "per il terreno di tipo 1 (sabbioso) con la formula lim. = 17·γ·D + 18·γ·B";
+    } else if (tipo == 2.0) {
+        formula = "per il terreno di tipo 2 (compatto) con la formula lim. = 2·γ·D + 8·c + γ·B";
+    } else if (tipo == 3.0) {
+        formula = "per il terreno di tipo 3 (intermedio) con la formula lim. = 9·γ·D + 4·c + "
+                  "9·γ·B";
+    } else if (tipo == 0.0) {
+        formula =
+            "dalla sigma ammissibile indicata in fase di input (tipo 0), come lim. = 30·sigma";
+    } else {
+        formula = "con la formula del tipo di suolo, che in questo lavoro non è indicato";
+    }
+    return "Il carico di rottura del terreno (lim., in t/mq) è calcolato " + formula +
+           ", dove γ è il peso specifico del terreno (t/mc), c la coesione (t/mq), D la "
+           "profondità e B la larghezza della base fondale (m). La sigma ammissibile è un terzo "
+           "del carico di rottura (sigma = lim./30, in kg/cmq). La sigma di lavoro è il peso "
+           "totale gravante sul terreno, base fondale compresa, diviso per l'area della base "
+           "fondale su un metro di muro (lav. = terra/(B·10000), in kg/cmq). Il coefficiente di "
+           "sicurezza è il rapporto tra il carico di rottura e la sigma di lavoro (coeff. = "
+           "lim./(10·lav.)); la fondazione è verificata quando il coefficiente di sicurezza è "
+           "almeno 3.";
+}
+
+namespace {
+
+// The allowable-stress method, stated before the foundations' tables.
+void metodo(ScrittoreRelazione& w, const DatiCalcolo& d) {
+    w.nuovoparagrafo();
+    w.corpoparagrafo(12);
+    w.tieniinsieme(false);
+    w.testoparagrafo(cr + "Metodo delle tensioni ammissibili" + cr);
+    w.lasciascorrere();
+    w.testoparagrafo(metodotensioniammissibili(d) + cr);
+}
+
 void fondazione(ScrittoreRelazione& w, const DatiCalcolo& d, int f, const VerificaNtc* ntc) {
     const std::size_t fi = static_cast<std::size_t>(f);
+    const int npiani = pianidi(d, f);
+    if (npiani == 0) {
+        w.testoparagrafo(cr + "Fondazione n. " + std::to_string(f) +
+                         ": nessun piano immesso, non calcolata" + cr);
+        return;
+    }
     // The heading never stays at the foot of a page without its table.
     w.tieniinsieme(false);
     w.testoparagrafo(cr + titolofondazione(f, d.verifica[fi], ntc) + cr);
     w.lasciascorrere();
-    const int npiani = d.npiani[fi] < 0 ? 0 : (d.npiani[fi] > maxpiani ? maxpiani : d.npiani[fi]);
     w.nuovatabella(npiani + 2, colonnefondazione);
     w.corpotabella(6);
 
@@ -348,6 +476,16 @@ template <typename Righe> void tabellantc(ScrittoreRelazione& w, const Righe& ri
     }
     w.formatotabella(9);
     w.righeintestazione(1);
+}
+
+// The checks' notes also speak to the user at the keyboard: the signed
+// report keeps the finding, not the instruction.
+std::string constatazione(std::string nota) {
+    const std::string istruzione = " Correggere il valore.";
+    if (nota.ends_with(istruzione)) {
+        nota.erase(nota.size() - istruzione.size());
+    }
+    return nota;
 }
 
 void titolontc(ScrittoreRelazione& w, const std::string& titolo) {
@@ -504,7 +642,7 @@ void sezionentc(ScrittoreRelazione& w, const Lavoro& l, const std::vector<Verifi
         const std::string nome = "fondazione n." + numeroinchiaro(v.numero);
         if (!v.calcolata) {
             titolontc(w, "Verifica NTC 2018 non eseguita per la " + nome + ":");
-            w.testoparagrafo(v.nota + cr);
+            w.testoparagrafo(constatazione(v.nota) + cr);
             continue;
         }
         titolontc(w, "Azioni di progetto, " + nome + ":");
@@ -555,9 +693,11 @@ void sezionentc(ScrittoreRelazione& w, const Lavoro& l, const std::vector<Verifi
         "nel file RISULTATI-ATTESI.txt della stessa cartella; ognuno si riproduce con il "
         "comando zocal-cli verifica --ntc." +
         cr);
-    w.testoparagrafo("Giudizio motivato del progettista sull'accettabilità dei risultati: "
-                     "______________________________________________" +
-                     cr);
+    // The label and each ruled line a paragraph of one line: a justified
+    // line before a long rule would spread its words across the page.
+    w.testoparagrafo("Giudizio motivato del progettista sull'accettabilità dei risultati:" + cr);
+    const std::string riga(60, '_');
+    w.testoparagrafo(riga + cr + riga + cr);
     titolontc(w, "Limiti della verifica");
     w.testoparagrafo(
         std::string("Questa verifica non comprende: la stabilità globale (A2+M2+R2), i cedimenti "
@@ -576,10 +716,22 @@ void chiusura(ScrittoreRelazione& w, const Lavoro& l, const StudioTecnico& studi
     w.testoparagrafo(crx(2) + "La presente relazione è composta di n. ");
     w.campopagine();
     w.testoparagrafo(" pagine." + cr);
-    w.testoparagrafo("Si allegano: " + l[Frontespizio::allegati] + crx(2));
-    w.testoparagrafo(l[Frontespizio::luogo] + ": " + l[Frontespizio::data] + crx(2));
-    w.testoparagrafo("il progettista" + cr);
-    w.testoparagrafo("(" + studio.nome + ")");
+    if (const std::string& allegati = l[Frontespizio::allegati]; !allegati.empty()) {
+        w.testoparagrafo("Si allegano: " + allegati + crx(2));
+    } else {
+        w.testoparagrafo(cr);
+    }
+    if (const std::string quando = luogoedata(l); !quando.empty()) {
+        w.testoparagrafo(quando + crx(2));
+    }
+    w.testoparagrafo("Il progettista" + cr);
+    if (!studio.nome.empty()) {
+        w.testoparagrafo("(" + studio.nome + ")" + cr);
+    }
+    // The room for stamp and signature, framed.
+    w.nuovatabella(1, 1);
+    w.corpotabella(10);
+    w.cella(1, 1, "timbro e firma" + crx(7));
     w.lasciascorrere();
 }
 
@@ -603,8 +755,8 @@ std::optional<std::string> avvisosenzastudio(const StudioTecnico& studio,
     if (studio.nome.find_first_not_of(" \t") != std::string::npos) {
         return std::nullopt;
     }
-    return "Il nome dello studio tecnico non è impostato: nella relazione \"progettista:\" e "
-           "\"il progettista ()\" resteranno senza nome." +
+    return "Il nome dello studio tecnico non è impostato: nella relazione il frontespizio e la "
+           "firma resteranno senza il nome del progettista." +
            cr +
            "Per impostarlo scrivere il file di testo StudioZocal.TXT, di due righe (il nome "
            "dello studio, poi l'indirizzo), nella cartella " +
@@ -632,6 +784,7 @@ void componirelazione(ScrittoreRelazione& w, const Lavoro& lavoro, const StudioT
         conntc ? verificatutte(lavoro.dati, lavoro.ntc) : std::vector<VerificaNtc>{};
     terreno(w, lavoro.dati, ntc);
     tabellalegenda(w);
+    metodo(w, lavoro.dati);
     w.nuovoparagrafo();
     const int n = fondazioniinuso(lavoro.dati);
     for (int f = 1; f <= n; ++f) {
@@ -662,9 +815,15 @@ void allineacolonne(ScrittoreRelazione& w, const DatiCalcolo& dati, const Opzion
         w.allineadestra(terreno, c);
     }
     const int n = fondazioniinuso(dati);
+    // The legend, then a table a foundation with storeys.
+    tabella = terreno + 1;
     for (int f = 1; f <= n; ++f) {
+        if (pianidi(dati, f) == 0) {
+            continue;
+        }
+        ++tabella;
         for (int c = 1; c <= colonnefondazione; ++c) {
-            w.allineadestra(terreno + 1 + f, c);
+            w.allineadestra(tabella, c);
         }
     }
     if (ntc == nullptr) {
@@ -674,7 +833,7 @@ void allineacolonne(ScrittoreRelazione& w, const DatiCalcolo& dati, const Opzion
     // foundation its actions, combinations (every column after the first),
     // resistances and sliding, as it has them.
     int tabelle = 0;
-    const auto valori = [&] { w.allineadestra(terreno + 1 + n + ++tabelle, colonnentc); };
+    const auto valori = [&] { w.allineadestra(tabella + ++tabelle, colonnentc); };
     valori();
     for (const VerificaNtc& v : verifiche) {
         if (!v.calcolata) {
@@ -684,7 +843,7 @@ void allineacolonne(ScrittoreRelazione& w, const DatiCalcolo& dati, const Opzion
         if (v.estesa) {
             ++tabelle;
             for (int c = 2; c <= static_cast<int>(intestazionicombinazioni().size()); ++c) {
-                w.allineadestra(terreno + 1 + n + tabelle, c);
+                w.allineadestra(tabella + tabelle, c);
             }
         }
         valori();

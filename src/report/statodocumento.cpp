@@ -5,6 +5,8 @@
 
 #include <QAbstractTextDocumentLayout>
 
+#include <algorithm>
+
 namespace zocal {
 
 QTextCharFormat ScrittoreDocumento::Stato::formato(double punti) const {
@@ -175,11 +177,39 @@ void ScrittoreDocumento::Stato::inserisci(QTextCursor& c, const QString& testo,
     scarica();
 }
 
+QString titolodocumento(const QString& titolo) {
+    // PDF/A-1 strings hold at most 65,535 bytes: in UTF-16, with room for
+    // the escapes of the writer.
+    constexpr qsizetype massimo = 8000;
+    QString out;
+    out.reserve(std::min(titolo.size(), massimo + 1));
+    bool bianco = false;
+    for (const QChar ch : titolo) {
+        if (out.size() >= massimo) {
+            out += QChar(0x2026);
+            break;
+        }
+        // Line breaks become one blank, the same in the information
+        // dictionary and in the XMP (which drops other control characters).
+        if (ch == QLatin1Char('\r') || ch == QLatin1Char('\n') || ch == QChar::LineSeparator ||
+            ch == QChar::ParagraphSeparator) {
+            if (!bianco) {
+                out += QLatin1Char(' ');
+            }
+            bianco = true;
+            continue;
+        }
+        bianco = false;
+        out += ch;
+    }
+    return out;
+}
+
 ProprietaDocx ScrittoreDocumento::Stato::proprieta() const {
     ProprietaDocx p;
     p.pagine = pagine;
     p.numerate = numerate;
-    p.titolo = titolo.isEmpty() ? doc->begin().text() : titolo;
+    p.titolo = titolodocumento(titolo.isEmpty() ? doc->begin().text() : titolo);
     p.autore = autore;
     return p;
 }

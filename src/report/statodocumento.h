@@ -25,6 +25,10 @@ namespace zocal {
 namespace ip = impaginazione;
 using namespace blocchi;
 
+// The title the saved files carry: on one line, and within what PDF/A-1
+// lets a string hold.
+QString titolodocumento(const QString& titolo);
+
 // The document being built and what the writer remembers between calls.
 // Its editing is in statodocumento.cpp, its page logic in impaginatura.cpp.
 struct ScrittoreDocumento::Stato {

@@ -276,8 +276,7 @@ TEST(Ntc, MissingOrWrongDataGivesANoteAndNoVerdict) {
         {"prof", [](DatiCalcolo& d) { d.prof[1] = ""; }, "Manca la profondità della fondazione."},
         {"tram", [](DatiCalcolo& d) { d.tram(2, 1) = ""; },
          "Manca il dato del peso dei tramezzi del piano n. 2."},
-        {"piani", [](DatiCalcolo& d) { d.npiani[1] = 0; },
-         "Mancano i piani della fondazione: digitare il peso del solaio."},
+        {"piani", [](DatiCalcolo& d) { d.npiani[1] = 0; }, "Dato mancante: nessun piano immesso."},
         {"largh 0", [](DatiCalcolo& d) { d.largh[1] = "0"; },
          "La larghezza della fondazione deve essere maggiore di zero."},
         {"largh -", [](DatiCalcolo& d) { d.largh[1] = "-0,6"; },
@@ -289,11 +288,9 @@ TEST(Ntc, MissingOrWrongDataGivesANoteAndNoVerdict) {
         {"coes -", [](DatiCalcolo& d) { d.coes = "-1"; },
          "La coesione del terreno non può essere negativa."},
         {"attr 2 virgole", [](DatiCalcolo& d) { d.attr = "3,0,1"; },
-         "Dato non leggibile come numero: \"3,0,1\" (angolo di attrito del terreno). Correggere "
-         "il valore."},
+         "Dato non leggibile come numero: \"3,0,1\" (angolo di attrito del terreno)."},
         {"lungh", [](DatiCalcolo& d) { d.lungh(1, 1) = "4-"; },
-         "Dato non leggibile come numero: \"4-\" (lunghezza del solaio del piano n. 1). "
-         "Correggere il valore."},
+         "Dato non leggibile come numero: \"4-\" (lunghezza del solaio del piano n. 1)."},
     };
     for (const Caso& c : casi) {
         DatiCalcolo d = esempiolavorato();
@@ -632,8 +629,9 @@ TEST(NtcTerreno, BothVerdictsSideBySide) {
         const char* discordanza;
     };
     const Caso casi[] = {
-        {"verificata", nullptr, "Fondazione n. 1  (verificata)", ""},
-        {"verificata", &manca, "Fondazione n. 1  (verificata)", ""},
+        {"verificata", nullptr, "Fondazione n. 1 (verificata)", ""},
+        {"verificata", &manca, "Fondazione n. 1 (verificata)", ""},
+        {"", &manca, "Fondazione n. 1 (non calcolata)", ""},
         {"verificata", &regge,
          "Fondazione n. 1 (tensioni ammissibili: verificata; NTC 2018: VERIFICATA)", ""},
         {"verificata", &cede,

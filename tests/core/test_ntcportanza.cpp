@@ -222,8 +222,7 @@ TEST(NtcPortanza, NewEntriesRefusedWithTheirName) {
         {{"", "", "", "", "0,4"}, "Il rapporto δ/φ deve essere compreso tra 0,5 e 1."},
         {{"", "", "", "", "1,1"}, "Il rapporto δ/φ deve essere compreso tra 0,5 e 1."},
         {{"", "3,,5", "", "", ""},
-         "Dato non leggibile come numero: \"3,,5\" (forza orizzontale permanente HGk). "
-         "Correggere il valore."},
+         "Dato non leggibile come numero: \"3,,5\" (forza orizzontale permanente HGk)."},
     };
     for (const auto& c : fondazioni) {
         std::string nota;

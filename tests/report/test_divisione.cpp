@@ -48,9 +48,9 @@ TEST(Divisione, A44000LineDescriptionGivesTheWholeReport) {
 
     // The text goes on in rows below its own, its label column empty; the
     // rows after it keep their labels, and every line break is there.
-    // The legacy tables, the summary of both verdicts and the limit-state
-    // factors, actions and resistance.
-    ASSERT_EQ(w.tabelle().size(), 9u);
+    // The legacy tables, the summary of both verdicts, the limit-state
+    // factors, actions and resistance, and the signature's frame.
+    ASSERT_EQ(w.tabelle().size(), 10u);
     QTextTable* t = w.tabelle()[0];
     ASSERT_GT(t->rows(), 14);
     const int seguito = t->rows() - 14;

@@ -276,22 +276,32 @@ TEST(Relazione, ALongProjectNameLeavesNoBlankPage) {
     QTextDocument* e = v.documento();
     EXPECT_EQ(pagina(e, blocco(e, "via Appia 12, Potenza")), 0);
     EXPECT_EQ(pagina(e, blocco(e, "Relazione di calcolo")), 1);
+}
 
-    // Text that does not fit even so is never dropped: the office's name
-    // goes over, and stays.
-    l[Frontespizio::progetto] = "";
-    for (int i = 0; i < 120; ++i) {
-        l[Frontespizio::progetto] += std::string(20, static_cast<char>('a' + i % 26)) + " ";
+TEST(Relazione, TheTitlePageStaysOnePageForAnyTitle) {
+    // Longer titles take a smaller type, down to 8 points; past that they are
+    // cut with an ellipsis, the files' title keeping them.
+    for (const std::size_t lunghezza : {2000u, 2520u, 5000u, 40000u}) {
+        Lavoro l = esempi::lavoroesempio();
+        l[Frontespizio::progetto] = esempi::ripeti("fabbricato per civile abitazione ", lunghezza);
+        ScrittoreDocumento w;
+        componirelazione(w, l, studio);
+        QTextDocument* d = w.documento();
+        EXPECT_EQ(pagina(d, blocco(d, "via Appia 12, Potenza")), 0) << lunghezza;
+        EXPECT_EQ(pagina(d, blocco(d, "Relazione di calcolo")), 1) << lunghezza;
+        QTextBlock titolo = d->begin();
+        while (titolo.isValid() && !titolo.text().startsWith("progetto: ")) {
+            titolo = titolo.next();
+        }
+        ASSERT_TRUE(titolo.isValid()) << lunghezza;
+        const double corpo = punti(titolo);
+        EXPECT_GE(corpo, 8) << lunghezza;
+        EXPECT_LE(corpo, lunghezza <= 2000 ? 14 : 13) << lunghezza;
+        if (lunghezza == 40000u) {
+            EXPECT_EQ(corpo, 8);
+        }
+        EXPECT_EQ(titolo.text().endsWith(QChar(0x2026)), lunghezza == 40000u) << lunghezza;
     }
-    ScrittoreDocumento u;
-    componirelazione(u, l, studio);
-    QTextDocument* f = u.documento();
-    ASSERT_TRUE(blocco(f, "via Appia 12, Potenza").isValid());
-    EXPECT_TRUE(
-        blocco(f, QString::fromStdString("progetto: " + l[Frontespizio::progetto])).isValid());
-    const int indirizzo = pagina(f, blocco(f, "via Appia 12, Potenza"));
-    EXPECT_GE(indirizzo, 1);
-    EXPECT_EQ(pagina(f, blocco(f, "Relazione di calcolo")), indirizzo + 1);
 }
 
 TEST(Relazione, StatedPageCountIsThatOfTheFinishedDocument) {

@@ -120,8 +120,8 @@ TEST(Docx, ZipWithTheOfficeOpenXmlParts) {
 TEST(Docx, TablesRowsAndColumnsAsBuilt) {
     Relazione r(esempi::lavoropieno(3, 2));
     // 4 + 3 foundations and the summary of both verdicts, then the
-    // limit-state factors and 2 a foundation.
-    EXPECT_EQ(conta(r.xml, "<w:tbl>"), 15u);
+    // limit-state factors and 2 a foundation, and the signature's frame.
+    EXPECT_EQ(conta(r.xml, "<w:tbl>"), 16u);
     auto settima = r.xml.find("<w:tbl>");
     for (int i = 1; i < 8; ++i) {
         settima = r.xml.find("<w:tbl>", settima + 1);
@@ -153,15 +153,16 @@ TEST(Docx, FontSizesPageBreaksAndAlignment) {
     EXPECT_EQ(mezzipunti(r.xml, "Tipo di suolo:"), 24);
     EXPECT_EQ(mezzipunti(r.xml, "significato"), 20);
     EXPECT_EQ(mezzipunti(r.xml, "kg/cmq"), 12);
-    EXPECT_EQ(mezzipunti(r.xml, "il progettista"), 24);
+    EXPECT_EQ(mezzipunti(r.xml, "Il progettista"), 24);
     // Bold only where the report asks for it: the missing source of the soil data.
     EXPECT_EQ(conta(r.xml, "<w:b/>"), 1u);
     const auto grassetto = r.xml.find("<w:b/>");
     EXPECT_LT(grassetto, r.xml.find("non indicata"));
     EXPECT_GT(grassetto, r.xml.find("Fonte dei parametri geotecnici"));
     // Three pages opened by their headings, the limit-state section's, and
-    // the one the closing takes with the last lines before it.
-    EXPECT_EQ(conta(r.xml, "<w:pageBreakBefore/>"), 5u);
+    // three the keep rules place: the method's heading goes over with its
+    // paragraph, two headings of the limit-state section with what follows.
+    EXPECT_EQ(conta(r.xml, "<w:pageBreakBefore/>"), 7u);
     // Justified everywhere but in the right-aligned columns: three of the
     // summary (2 rows), the soil data (12 cells) and the foundation table (4
     // rows of 18); the value column of the limit-state factors (9 rows),
@@ -243,8 +244,9 @@ TEST(Pdf, PagesAndTextsAgreeWithTheDocument) {
                                "coeff.",
                                "La presente relazione è composta di n.",
                                "Si allegano: tavole da 1 a 5",
-                               "il progettista",
-                               "(Studio Tecnico Bianchi)"}) {
+                               "Il progettista",
+                               "(Studio Tecnico Bianchi)",
+                               "timbro e firma"}) {
         EXPECT_NE(testo.find(atteso), std::string::npos) << atteso;
     }
     // Every page but the title page and the statements starts with a heading
@@ -336,19 +338,48 @@ TEST(Docx, HeadingsKeepWithTablesWhoseHeadingRowsRepeat) {
         const auto b = r.xml.find("</w:tbl>", a);
         intestazioni.push_back(conta(r.xml.substr(a, b - a), "<w:tblHeader/>"));
     }
-    // One in each limit-state table.
+    // One in each limit-state table, none in the signature's frame.
     EXPECT_EQ(intestazioni,
-              (std::vector<std::size_t>{1, 1, 1, 2, 1, 2, 2, 2, 1, 1, 1, 1, 1, 1, 1}));
+              (std::vector<std::size_t>{1, 1, 1, 2, 1, 2, 2, 2, 1, 1, 1, 1, 1, 1, 1, 0}));
     // Without the limit-state section the closing keeps together with the
     // whole last foundation table before it.
     const Relazione senza(esempi::lavoropieno(3, 4), false);
-    const std::string ultima = senza.xml.substr(senza.xml.rfind("<w:tbl>"));
+    const std::string ultima =
+        senza.xml.substr(senza.xml.rfind("<w:tbl>", senza.xml.rfind("<w:tbl>") - 1));
     EXPECT_EQ(conta(ultima.substr(0, ultima.find("</w:tbl>")), "<w:cantSplit/>"), 6u);
     const auto chiusura = r.xml.find(">La presente relazione");
     const auto firma = r.xml.find(">(Studio Tecnico Bianchi)");
     ASSERT_NE(chiusura, std::string::npos);
     const std::string tratto = r.xml.substr(r.xml.rfind("<w:p>", chiusura), firma - chiusura);
     EXPECT_EQ(conta(tratto, "<w:p>"), conta(tratto, "<w:keepNext/>"));
+}
+
+TEST(Pdf, OneTitleInTheInformationAndTheXmpWithinPdfA1Limits) {
+    if (!esempi::disponibile("pdfinfo")) {
+        GTEST_SKIP() << "pdfinfo non disponibile";
+    }
+    const std::string prima = "Relazione sulla fondazione - ";
+    const std::vector<std::pair<std::string, std::string>> casi{
+        {"due\rrighe", prima + "due righe"},
+        {"a\r\n\r\nb", prima + "a b"},
+        {std::string(40000, 'x'), prima + std::string(8000 - prima.size(), 'x') + "…"},
+    };
+    for (const auto& [progetto, atteso] : casi) {
+        Lavoro l = esempi::lavoroesempio();
+        l[Frontespizio::progetto] = progetto;
+        ScrittoreDocumento w;
+        componirelazione(w, l, studio, false);
+        esempi::Cartella c;
+        const std::string pdf = c / "r.pdf";
+        esempi::scrivi(pdf, w.pdf().toStdString());
+        const std::string info = esempi::esegui("pdfinfo " + esempi::virgolette(pdf));
+        const auto t = info.find("Title:");
+        ASSERT_NE(t, std::string::npos) << info;
+        const auto inizio = info.find_first_not_of(' ', t + 6);
+        EXPECT_EQ(info.substr(inizio, info.find('\n', inizio) - inizio), atteso);
+        const std::string xmp = esempi::esegui("pdfinfo -meta " + esempi::virgolette(pdf));
+        EXPECT_NE(xmp.find(">" + atteso + "<"), std::string::npos) << atteso.substr(0, 60);
+    }
 }
 
 TEST(Pdf, ArchivalPdfWithEmbeddedFonts) {

@@ -193,7 +193,7 @@ std::vector<std::string> rigantc(const VerificaNtc& v);
 // or the note when the check was not made.
 std::string sintesintc(const VerificaNtc& v);
 
-// The heading of a foundation's data: "Fondazione n. 1  (verificata)", with
+// The heading of a foundation's data: "Fondazione n. 1 (verificata)", with
 // both verdicts when the limit-state one exists ("tensioni ammissibili:
 // verificata; NTC 2018: NON VERIFICATA").
 std::string titolofondazione(int f, const Cella& verificata, const VerificaNtc* ntc);

@@ -30,6 +30,18 @@ std::optional<std::string> avvisosenzastudio(const StudioTecnico& studio,
 // calculation window's walk through its foundations leaves them.
 void aggiornarisultati(DatiCalcolo& dati);
 
+// The project's title as the title page prints it, with its type size: 14
+// points while it fits, smaller down to 8, then cut with "…".
+struct TitoloFrontespizio {
+    double corpo = 14;
+    std::string testo;
+};
+TitoloFrontespizio titolofrontespizio(const std::string& progetto);
+
+// The allowable-stress method as the report states it: the formula of the
+// job's soil type, the allowable and working pressures, the criterion.
+std::string metodotensioniammissibili(const DatiCalcolo& dati);
+
 // Size of the section drawing in the report, in pixels of a 96 dpi screen.
 inline constexpr int larghezzasezione = 560;
 inline constexpr int altezzasezione = 320;
