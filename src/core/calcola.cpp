@@ -314,7 +314,8 @@ std::string notanegativo(const Cella& cella, const std::string& dove) {
 }
 
 std::string notaillegibile(const Cella& cella, const std::string& dove) {
-    return "Dato non leggibile come numero: \"" + citazione(cella.testo()) + "\" (" + dove + ").";
+    return "Dato non leggibile come numero: \"" + citazione(cella.testo()) + "\" (" + dove +
+           "). Correggere il valore.";
 }
 
 bool fondazioneregge(const DatiCalcolo& d, int f, const OpzioniNtc* ntc) {

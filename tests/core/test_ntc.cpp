@@ -288,9 +288,11 @@ TEST(Ntc, MissingOrWrongDataGivesANoteAndNoVerdict) {
         {"coes -", [](DatiCalcolo& d) { d.coes = "-1"; },
          "La coesione del terreno non può essere negativa."},
         {"attr 2 virgole", [](DatiCalcolo& d) { d.attr = "3,0,1"; },
-         "Dato non leggibile come numero: \"3,0,1\" (angolo di attrito del terreno)."},
+         "Dato non leggibile come numero: \"3,0,1\" (angolo di attrito del terreno). Correggere "
+         "il valore."},
         {"lungh", [](DatiCalcolo& d) { d.lungh(1, 1) = "4-"; },
-         "Dato non leggibile come numero: \"4-\" (lunghezza del solaio del piano n. 1)."},
+         "Dato non leggibile come numero: \"4-\" (lunghezza del solaio del piano n. 1). "
+         "Correggere il valore."},
     };
     for (const Caso& c : casi) {
         DatiCalcolo d = esempiolavorato();

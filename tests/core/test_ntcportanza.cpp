@@ -222,7 +222,8 @@ TEST(NtcPortanza, NewEntriesRefusedWithTheirName) {
         {{"", "", "", "", "0,4"}, "Il rapporto δ/φ deve essere compreso tra 0,5 e 1."},
         {{"", "", "", "", "1,1"}, "Il rapporto δ/φ deve essere compreso tra 0,5 e 1."},
         {{"", "3,,5", "", "", ""},
-         "Dato non leggibile come numero: \"3,,5\" (forza orizzontale permanente HGk)."},
+         "Dato non leggibile come numero: \"3,,5\" (forza orizzontale permanente HGk). "
+         "Correggere il valore."},
     };
     for (const auto& c : fondazioni) {
         std::string nota;
