@@ -47,6 +47,10 @@ constexpr const char* uso =
     "                              stampa in un file PDF uno dei documenti del lavoro\n"
     "                              ('zocal-cli relazione --help' e 'zocal-cli stampa --help'\n"
     "                              ne descrivono le opzioni)\n"
+    "  validazione [-o FILE.pdf]   ricalcola i casi di validazione e scrive il \"Documento\n"
+    "                              di validazione di Zocal\" in PDF (senza -o,\n"
+    "                              Zocal-validazione.pdf); stato di uscita 3 se un caso\n"
+    "                              è fuori tolleranza\n"
     "  --help, -h                  mostra questo aiuto\n"
     "  --                          termina le opzioni: quel che segue sono file, anche se\n"
     "                              il nome comincia con \"-\"\n"
@@ -266,7 +270,7 @@ int main(int argc, char** argv) {
         mostrauso(std::cout);
         return 0;
     }
-    if (comando == "relazione" || comando == "stampa") {
+    if (comando == "relazione" || comando == "stampa" || comando == "validazione") {
         return documenti(argv);
     }
     for (const std::string& a : argomenti) {

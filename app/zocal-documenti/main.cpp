@@ -4,6 +4,7 @@
 #include "zocal/archive/salvataggio.h"
 #include "zocal/printouts/stampafile.h"
 #include "zocal/report/relazionefile.h"
+#include "zocal/report/validazione.h"
 
 #include <iostream>
 #include <string_view>
@@ -19,6 +20,9 @@ int main(int argc, char** argv) {
     if (comando == "stampa") {
         return zocal::stampadariga(argc, argv);
     }
-    std::cerr << "zocal-documenti: usare zocal-cli relazione o zocal-cli stampa\n";
+    if (comando == "validazione") {
+        return zocal::comandodariga(argc, argv, zocal::comandovalidazione);
+    }
+    std::cerr << "zocal-documenti: usare zocal-cli relazione, stampa o validazione\n";
     return 1;
 }

@@ -6,6 +6,7 @@
 #include "zocal/printouts/stampanteqt.h"
 #include "zocal/report/documento.h"
 #include "zocal/report/percorsi.h"
+#include "zocal/report/validazione.h"
 #include "zocal/windows/caratteri.h"
 #include "zocal/windows/dialoghiqt.h"
 #include "zocal/windows/lettore.h"
@@ -93,6 +94,11 @@ int main(int argc, char** argv) {
         QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdString());
     programma.impostarecenti(zocal::cartellaconfigurazione() / zocal::filerecenti);
     programma.impostafilestudio(zocal::cartellaconfigurazione() / zocal::filestudio);
+    // The validation document is written afresh into the cache when asked for.
+    programma.impostafilevalidazione(
+        std::filesystem::path(
+            QStandardPaths::writableLocation(QStandardPaths::CacheLocation).toStdString()) /
+        zocal::filevalidazionepdf);
 
     // The one argument a desktop passes: the job file, opened at once without
     // the start-up screen. Qt has already taken its own options out of argv.

@@ -7,6 +7,7 @@
 #include "zocal/report/numeri.h"
 #include "zocal/report/percorsi.h"
 #include "zocal/report/sezionentc.h"
+#include "zocal/report/validazione.h"
 
 #include <algorithm>
 #include <array>
@@ -687,12 +688,8 @@ void sezionentc(ScrittoreRelazione& w, const Lavoro& l, const std::vector<Verifi
         ". Tipo di analisi: verifica allo stato limite ultimo di carico limite di fondazioni "
         "nastriformi sotto carichi verticali, anche eccentrici o inclinati, e di scorrimento, in "
         "forma chiusa (formula trinomia del "
-        "carico limite), senza analisi numeriche del terreno. Validazione del codice: gli "
-        "esempi di calcolo svolti distribuiti con il programma (cartella degli esempi, file "
-        "Zocal-dati-...), con i risultati attesi ricalcolati in modo indipendente ed elencati "
-        "nel file RISULTATI-ATTESI.txt della stessa cartella; ognuno si riproduce con il "
-        "comando zocal-cli verifica --ntc." +
-        cr);
+        "carico limite), senza analisi numeriche del terreno. Validazione del codice: " +
+        validazionecitata() + cr);
     // The label and each ruled line a paragraph of one line: a justified
     // line before a long rule would spread its words across the page.
     w.testoparagrafo("Giudizio motivato del progettista sull'accettabilità dei risultati:" + cr);

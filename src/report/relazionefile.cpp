@@ -193,7 +193,8 @@ struct SilenzioQt {
 
 } // namespace
 
-int relazionedariga(int argc, char** argv) {
+int comandodariga(int argc, char** argv,
+                  int (*comando)(const std::vector<std::string>&, std::ostream&, std::ostream&)) {
     const SilenzioQt silenzio;
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -212,7 +213,11 @@ int relazionedariga(int argc, char** argv) {
     for (int i = 2; i < argc; ++i) {
         argomenti.emplace_back(argv[i]);
     }
-    return comandorelazione(argomenti, std::cout, std::cerr);
+    return comando(argomenti, std::cout, std::cerr);
+}
+
+int relazionedariga(int argc, char** argv) {
+    return comandodariga(argc, argv, comandorelazione);
 }
 
 } // namespace zocal

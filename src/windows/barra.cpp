@@ -135,6 +135,9 @@ BarraComune installabarra(QMainWindow& w, const ComandiFinestra& c) {
                     "visualizza la verifica agli stati limite (NTC 2018)", 22);
     b.guida = comando(w, "&Guida in linea", "guida in linea", 14);
     b.suggerimenti = comando(w, "&Suggerimenti...", "suggerimenti", 15);
+    b.validazione = new QAction(QStringLiteral("&Documento di validazione"), &w);
+    b.validazione->setToolTip(
+        QStringLiteral("documento di validazione del programma (NTC 2018, §10.2)"));
     b.supporto = comando(w, "Supporto &prodotto", "supporto prodotto", 16);
     b.informazioni = comando(w, "&Informazioni su Zocal", "informazioni su Zocal", 17);
     allabarra(c.stampabarra, "stampa dati finestra", 6);
@@ -185,6 +188,7 @@ BarraComune installabarra(QMainWindow& w, const ComandiFinestra& c) {
     b.aiuto = barra->addMenu(QStringLiteral("&?"));
     b.aiuto->addAction(b.guida);
     b.aiuto->addAction(b.suggerimenti);
+    b.aiuto->addAction(b.validazione);
     b.aiuto->addSeparator();
     b.aiuto->addAction(b.supporto);
     b.aiuto->addSeparator();

@@ -251,6 +251,8 @@ void Programma::preparafinestra(FinestraLavoro& w, ComandiFinestra comandi) {
     }
     connect(b.guida, &QAction::triggered, this, [this] { mostraausiliaria("sommario"); });
     connect(b.suggerimenti, &QAction::triggered, this, [this] { mostraausiliaria("frmTip"); });
+    connect(b.validazione, &QAction::triggered, this,
+            [this, numero] { validazione(finestraesistente(numero)); });
     connect(b.supporto, &QAction::triggered, this, [this] { mostraausiliaria("supportoclienti"); });
     connect(b.informazioni, &QAction::triggered, this, [this] { mostraausiliaria("informa"); });
     connect(b.finestra, &QAction::triggered, this, [this, numero] { guidafinestra(numero); });

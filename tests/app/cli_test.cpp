@@ -439,4 +439,30 @@ TEST(Documenti, ReportBesideAJobInAReadOnlyFolderAdvisesDashO) {
     fs::permissions(chiusa, fs::perms::owner_all);
     fs::remove_all(base);
 }
+
+// The validation document: every case within its tolerance, the summary and
+// each case's source readable in the PDF.
+TEST(Documenti, ValidationDocument) {
+    const auto cartella = std::filesystem::temp_directory_path() / "zocal-cli-validazione";
+    std::filesystem::remove_all(cartella);
+    std::filesystem::create_directories(cartella);
+    const std::string pdf = (cartella / "v.pdf").string();
+    const Uscita v = esegui("validazione -o " + pdf, true);
+    EXPECT_EQ(v.stato, 0) << v.testo;
+    EXPECT_NE(v.testo.find("documento di validazione: " + pdf), std::string::npos) << v.testo;
+    ASSERT_TRUE(std::filesystem::is_regular_file(pdf));
+    if (cli::shell("command -v pdftotext").stato == 0) {
+        const std::string t = cli::shell("pdftotext " + pdf + " -").testo;
+        for (const char* atteso :
+             {"Documento di validazione di Zocal", "Sintesi dei casi",
+              "Fonte: tabella pubblicata: B. Look", "Fonte: forma chiusa:",
+              "Fonte: esempio svolto, ricalcolato in modo indipendente", "Zocal-dati-eccentrico"}) {
+            EXPECT_NE(t.find(atteso), std::string::npos) << atteso;
+        }
+        EXPECT_EQ(t.find("FUORI"), std::string::npos);
+    }
+    EXPECT_EQ(esegui("validazione --xyz").stato, 1);
+    EXPECT_EQ(esegui("validazione -o " + (cartella / "manca" / "v.pdf").string()).stato, 2);
+    std::filesystem::remove_all(cartella);
+}
 #endif

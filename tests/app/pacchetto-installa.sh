@@ -76,6 +76,12 @@ if [ "$gui" -eq 1 ]; then
         fallito "zocal-cli relazione -o installato non ha scritto DOCX e PDF"
     fi
 
+    # The installed validation document, and the installed tool's own run:
+    # every case within its tolerance.
+    [ -s "$r/usr/share/doc/zocal/Zocal-validazione.pdf" ] || fallito "manca il documento di validazione"
+    comeutente zocal-cli validazione -o /tmp/validazione.pdf ||
+        fallito "zocal-cli validazione installato: un caso fuori tolleranza o documento non scritto"
+
     # The windows' program starts offscreen and is still up, waiting on its
     # start-up screen, when stopped; a missing library or plugin ends it at once.
     mkdir -m 700 "$r/tmp/run" && chown 65534:65534 "$r/tmp/run"

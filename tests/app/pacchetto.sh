@@ -37,12 +37,14 @@ attesi=(usr/bin/zocal-cli usr/share/applications/zocal.desktop
     usr/share/mime/packages/zocal.xml usr/share/icons/hicolor/scalable/apps/zocal.svg
     usr/share/icons/hicolor/48x48/apps/zocal.png usr/share/man/man1/zocal.1.gz
     usr/share/man/man1/zocal-cli.1.gz usr/share/zocal/esempi/Zocal-dati-esempio
+    usr/share/zocal/esempi/validazione/Zocal-dati-eccentrico
     usr/share/doc/zocal/copyright usr/share/doc/zocal/changelog.Debian.gz
     usr/share/fontconfig/conf.avail/30-zocal-century-gothic.conf)
 if [ $gui -eq 1 ]; then
     # The windows' program and the data files it looks for in share/zocal.
     attesi+=(usr/bin/zocal usr/libexec/zocal/zocal-documenti usr/share/zocal/Internet.mid
-        usr/share/zocal/SuggerimentiZocal.TXT usr/share/zocal/listino.txt)
+        usr/share/zocal/SuggerimentiZocal.TXT usr/share/zocal/listino.txt
+        usr/share/doc/zocal/Zocal-validazione.pdf)
 fi
 manca=0
 for f in "${attesi[@]}"; do

@@ -182,21 +182,6 @@ TEST(Ntc, Options) {
                                    "(carichi non strutturali compiutamente definiti)");
 }
 
-TEST(Ntc, VesicCrossCheck) {
-    // A textbook strip: phi 20, c 20 kPa, gamma 18 kN/m3, D 1,5, B 2.
-    DatiCalcolo d = esempiolavorato();
-    d.attr = "20";
-    d.coes = 20 / accelerazionegravita;
-    d.pesos = 18 / accelerazionegravita;
-    d.prof[1] = "1,5";
-    d.largh[1] = "2";
-    const VerificaNtc v = verificantc(d, 1, vesic());
-    ASSERT_TRUE(v.calcolata);
-    EXPECT_NEAR(v.k, 0.75, 1e-12);
-    EXPECT_NEAR(v.dc, 1.3, 1e-12);
-    EXPECT_NEAR(v.qlim, 696.3, 0.05);
-}
-
 TEST(Ntc, DepthAndWidthBoundaries) {
     // D = 0: no embedment, no depth factors, no overburden, no footing weight.
     DatiCalcolo d = esempiolavorato();

@@ -243,8 +243,9 @@ TEST_F(Shell, TheThreeWindowsShareOneMenuBarWithTheirOwnEntries) {
             EXPECT_EQ(a->isChecked(), k == n);
         }
         EXPECT_EQ(voci(b.aiuto),
-                  (std::vector<std::string>{"&Guida in linea", "&Suggerimenti...", "-",
-                                            "Supporto &prodotto", "-", "&Informazioni su Zocal"}));
+                  (std::vector<std::string>{"&Guida in linea", "&Suggerimenti...",
+                                            "&Documento di validazione", "-", "Supporto &prodotto",
+                                            "-", "&Informazioni su Zocal"}));
         auto* destra = qobject_cast<QMenuBar*>(w->menuBar()->cornerWidget(Qt::TopRightCorner));
         ASSERT_NE(destra, nullptr);
         ASSERT_EQ(destra->actions().size(), 1);
@@ -1130,6 +1131,24 @@ TEST_F(Shell, ReportOfTheWorkedExampleIsSavedBesideTheJobAndOpened) {
     EXPECT_GE(visore.paginetemporanee, 4);
     EXPECT_EQ(front().passo->text().toStdString(),
               "relazione salvata: " + dove + " (mostrata in anteprima)");
+}
+
+// The help menu's validation document: written where the program keeps it
+// and opened, or shown in the preview when nothing opens it.
+TEST_F(Shell, TheValidationDocumentIsWrittenAndOpened) {
+    const std::string pdf = percorso("cache/Zocal-validazione.pdf");
+    p->impostafilevalidazione(pdf);
+    p->finestra(1);
+    p->barra(1)->validazione->trigger();
+    EXPECT_EQ(visore.aperti, std::vector<std::string>{pdf});
+    EXPECT_GT(std::filesystem::file_size(pdf), 10000u);
+    EXPECT_EQ(visore.anteprime, 0);
+    visore.riesce = false;
+    p->barra(1)->validazione->trigger();
+    EXPECT_EQ(visore.anteprime, 1);
+    EXPECT_EQ(visore.titoli, std::vector<std::string>{"Zocal: documento di validazione"});
+    EXPECT_GT(visore.paginetemporanee, 5);
+    EXPECT_TRUE(dialoghi.mostrati.empty());
 }
 
 // No report of nothing, and none of a failing foundation unasked. Each

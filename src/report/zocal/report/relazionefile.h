@@ -35,4 +35,9 @@ int comandorelazione(const std::vector<std::string>& argomenti, std::ostream& ou
 // QT_QPA_PLATFORM says otherwise, so it runs without a display.
 int relazionedariga(int argc, char** argv);
 
+// The same for any document command: argv[1] names it, `comando` gets the
+// arguments after it.
+int comandodariga(int argc, char** argv,
+                  int (*comando)(const std::vector<std::string>&, std::ostream&, std::ostream&));
+
 } // namespace zocal

@@ -45,6 +45,7 @@ struct BarraComune {
     QAction* ntc = nullptr;
     QAction* guida = nullptr;
     QAction* suggerimenti = nullptr;
+    QAction* validazione = nullptr; // "Documento di validazione"
     QAction* supporto = nullptr;
     QAction* informazioni = nullptr;
     // The right-aligned "Fi&nestra n.<numero> di 3": the window's help page.

@@ -52,6 +52,7 @@ class Programma : public QObject, public SportelloLavoro {
         "Attenzione: i dati non archiviati andranno persi !";
     static constexpr const char* relazionemancata = "la relazione non è stata prodotta";
     static constexpr const char* titoloanteprimarelazione = "Zocal: anteprima della relazione";
+    static constexpr const char* titoloanteprimavalidazione = "Zocal: documento di validazione";
 
     Programma(Dialoghi& dialoghi, SceltaStampante& stampante, LettoreMusica& lettore,
               Visore& visore, QObject* parent = nullptr);
@@ -116,6 +117,9 @@ class Programma : public QObject, public SportelloLavoro {
     const std::vector<std::string>& recenti() const { return recenti_; }
     // "Dati dello studio...": the office is written to this file and used at once.
     void impostafilestudio(const std::filesystem::path& file) { filestudio_ = file; }
+    // Where "Documento di validazione" writes the document before opening it
+    // (a temporary folder when not set).
+    void impostafilevalidazione(const std::filesystem::path& file) { filevalidazione_ = file; }
 
   public slots:
     // The start-up screen with its music.
@@ -161,6 +165,9 @@ class Programma : public QObject, public SportelloLavoro {
     void stampafrontespizio();
     // The full report of the title-page window.
     void relazione();
+    // "Documento di validazione": the cases computed now, the document saved
+    // and opened, or shown in the program's own preview over `genitore`.
+    void validazione(QWidget* genitore = nullptr);
 
   signals:
     // Every text the report command puts in the title page's status line.
@@ -212,6 +219,7 @@ class Programma : public QObject, public SportelloLavoro {
     std::filesystem::path filerecenti_;
     std::vector<std::string> recenti_;
     std::filesystem::path filestudio_;
+    std::filesystem::path filevalidazione_;
 
     std::unique_ptr<frmSplash> splash_;
     std::unique_ptr<calcolo> calcolo_;
