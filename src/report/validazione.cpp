@@ -90,10 +90,8 @@ std::string validazionecitata() {
     }();
     const auto [n, k] = conto;
     return "il \"" + citazionevalidazione() +
-           "\", che confronta ogni formula della verifica con tabelle pubblicate, forme chiuse "
-           "ed esempi svolti ricalcolati in modo indipendente (installato nella cartella della "
-           "documentazione del programma, aperto dal menu \"?\" e riprodotto dal comando "
-           "zocal-cli validazione); " +
+           "\" (tabelle pubblicate, forme chiuse, esempi svolti ricalcolati in modo "
+           "indipendente; menu \"?\", comando zocal-cli validazione): " +
            (k == 0 ? "tutti i suoi " + std::to_string(n) + " casi risultano entro la tolleranza."
                    : std::to_string(k) + " dei suoi " + std::to_string(n) + " casi " +
                          (k == 1 ? "risulta" : "risultano") + " FUORI TOLLERANZA.");
