@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <cstring>
 #include <optional>
+#include <set>
 #include <type_traits>
 
 namespace zocal {
@@ -416,17 +417,71 @@ void numeroaggiunto(const Valore& v, int riga, const char* nome, const char* rec
     dove.assign(v.contenuto);
 }
 
-// The foundation a record is about: its second value, "1" to "10".
-int numerofondazione(const Record& r, const char* record) {
-    const std::string_view n = r.valori[1].contenuto;
+// A foundation's or storey's number, value k of the record: "1" to "10".
+int numeroaggiunto(const Record& r, std::size_t k, const char* cosa, const char* record) {
+    static_assert(maxfond == 10 && maxpiani == 10);
+    const std::string_view n = r.valori[k].contenuto;
     int f = 0;
     const auto [fine, ec] = std::from_chars(n.data(), n.data() + n.size(), f);
-    if (r.valori[1].tipo != Valore::Tipo::testo || ec != std::errc() ||
-        fine != n.data() + n.size() || f < 1 || f > maxfond) {
-        throw Guasto{r.riga, std::string("il numero della fondazione del record ") + record +
+    if (r.valori[k].tipo != Valore::Tipo::testo || ec != std::errc() ||
+        fine != n.data() + n.size() || f < 1 || f > 10) {
+        throw Guasto{r.riga, std::string("il numero ") + cosa + " del record " + record +
                                  " deve essere tra virgolette, da \"1\" a \"10\""};
     }
     return f;
+}
+
+// The foundation a record is about: its second value.
+int numerofondazione(const Record& r, const char* record) {
+    return numeroaggiunto(r, 1, "della fondazione", record);
+}
+
+// A category of a seismic record: quoted, one of its kind's names, or nothing.
+void categoriaaggiunta(const Valore& v, int riga, const char* nome, const char* record,
+                       archivio::TipoCategoria tipo, const char* ammesse, std::string& dove) {
+    if (v.tipo == Valore::Tipo::nudo || !archivio::categoriaaggiunta(v.contenuto, tipo)) {
+        throw Guasto{riga, std::string("il dato ") + nome + " del record " + record +
+                               " deve essere tra virgolette, " + ammesse};
+    }
+    dove.assign(v.contenuto);
+}
+
+// "NTC2018-SISMA",ag,F0,catsuolo,cattopo,q,gammaRd,alfaH.
+void leggisisma(const Record& r, bool, Lavoro& lavoro) {
+    SismaNtc& z = lavoro.ntc.sisma;
+    const char* record = archivio::recordsisma;
+    const std::pair<std::string*, const char*> numeri[] = {
+        {&z.ag, "ag"}, {&z.F0, "F0"},           {nullptr, nullptr}, {nullptr, nullptr},
+        {&z.q, "q"},   {&z.gammaRd, "gammaRd"}, {&z.alfaH, "alfaH"}};
+    for (std::size_t i = 0; i < std::size(numeri); ++i) {
+        if (numeri[i].first) {
+            numeroaggiunto(r.valori[i + 1], r.riga, numeri[i].second, record, *numeri[i].first);
+        }
+    }
+    categoriaaggiunta(r.valori[3], r.riga, "catsuolo", record, archivio::TipoCategoria::suolo,
+                      "da \"A\" a \"E\", o vuoto", z.catsuolo);
+    categoriaaggiunta(r.valori[4], r.riga, "cattopo", record, archivio::TipoCategoria::topografia,
+                      "da \"T1\" a \"T4\", o vuoto", z.cattopo);
+}
+
+// "NTC2018-SISMA-FOND",f,HE.
+void leggisismafondazione(const Record& r, bool, Lavoro& lavoro) {
+    const char* record = archivio::recordsismafondazione;
+    const auto f = static_cast<std::size_t>(numerofondazione(r, record));
+    numeroaggiunto(r.valori[2], r.riga, "HE", record, lavoro.ntc.sismafondazioni[f].HE);
+}
+
+// "NTC2018-CATEGORIA",f,i,cat; "A", the default, is kept as nothing.
+void leggicategoria(const Record& r, bool, Lavoro& lavoro) {
+    const char* record = archivio::recordcategoria;
+    const auto f = static_cast<std::size_t>(numerofondazione(r, record));
+    const auto i = static_cast<std::size_t>(numeroaggiunto(r, 2, "del piano", record));
+    std::string& c = lavoro.ntc.categorie[f][i - 1];
+    categoriaaggiunta(r.valori[3], r.riga, "cat", record, archivio::TipoCategoria::uso,
+                      "da \"A\" a \"H\", \"N1\" o \"N2\"", c);
+    if (c == categoriapredefinita) {
+        c.clear();
+    }
 }
 
 // "NTC2018-FOND",f,eccmuro,HGk,HQk,zH,deltaphi.
@@ -459,7 +514,9 @@ struct Facoltativo {
     const char* perche;    // for the messages: "per le opzioni NTC 2018"
     const char* del;       // and "delle opzioni NTC 2018"
     void (*leggi)(const Record& r, bool utf8, Lavoro& lavoro);
-    bool perfondazione = false; // the foundation's number is the second value
+    // How many numbers after the name say what the record is about: 1 for
+    // a foundation's, 2 for a foundation's storey's.
+    int chiavi = 0;
 };
 constexpr Facoltativo facoltativi[] = {
     {archivio::recordntc, 4, "per le opzioni NTC 2018", "delle opzioni NTC 2018", leggiopzioni},
@@ -468,12 +525,18 @@ constexpr Facoltativo facoltativi[] = {
     {archivio::recordfondazione, 7, "per il record NTC2018-FOND", "NTC2018-FOND", leggifondazione,
      true},
     {archivio::recordfalda, 3, "per il record NTC2018-FALDA", "NTC2018-FALDA", leggifalda},
+    {archivio::recordsisma, 8, "per il record NTC2018-SISMA", "NTC2018-SISMA", leggisisma},
+    {archivio::recordsismafondazione, 3, "per il record NTC2018-SISMA-FOND", "NTC2018-SISMA-FOND",
+     leggisismafondazione, 1},
+    {archivio::recordcategoria, 4, "per il record NTC2018-CATEGORIA", "NTC2018-CATEGORIA",
+     leggicategoria, 2},
 };
 
 // Everything after the title page: known records, read whole, or nothing
 // at all (as earlier versions wrote the file); anything else is damage.
 void leggifacoltativi(Lettore& l, bool utf8, Lavoro& lavoro) {
-    std::array<std::array<bool, maxfond + 1>, std::size(facoltativi)> letti{};
+    // Each record, or each of its foundations or storeys, read once.
+    std::set<std::array<int, 3>> letti;
     while (l.avanzaarecord()) {
         const int riga = l.riga();
         Valore primo;
@@ -493,23 +556,24 @@ void leggifacoltativi(Lettore& l, bool utf8, Lavoro& lavoro) {
         if (f == nullptr) {
             throw Guasto{riga, "record non riconosciuto dopo il frontespizio"};
         }
-        auto& visti = letti[static_cast<std::size_t>(f - facoltativi)];
-        if (!f->perfondazione && visti[0]) {
+        const int indice = static_cast<int>(f - facoltativi);
+        if (f->chiavi == 0 && !letti.insert({indice, 0, 0}).second) {
             throw Guasto{riga, "il record " + std::string(f->nome) + " è ripetuto"};
         }
-        visti[0] = true;
         Record r;
         if (leggirecord(l, f->valori, f->perche, r) != Letto::completo) {
             throw Guasto{riga, "il record " + std::string(f->del) + " è incompleto (sono attesi " +
                                    std::to_string(f->valori) + " valori)"};
         }
-        if (f->perfondazione) {
+        if (f->chiavi > 0) {
             const int n = numerofondazione(r, f->del);
-            if (visti[static_cast<std::size_t>(n)]) {
+            const int i = f->chiavi > 1 ? numeroaggiunto(r, 2, "del piano", f->del) : 0;
+            if (!letti.insert({indice, n, i}).second) {
                 throw Guasto{riga, "il record " + std::string(f->nome) + " della fondazione n. " +
-                                       std::to_string(n) + " è ripetuto"};
+                                       std::to_string(n) +
+                                       (i > 0 ? ", piano n. " + std::to_string(i) : "") +
+                                       " è ripetuto"};
             }
-            visti[static_cast<std::size_t>(n)] = true;
         }
         f->leggi(r, utf8, lavoro);
     }

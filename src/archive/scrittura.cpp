@@ -24,6 +24,31 @@ bool numeroaggiunto(std::string_view t) {
     return testoingresso(t) && leggidecimale(t).has_value();
 }
 
+bool categoriaaggiunta(std::string_view t, TipoCategoria tipo) {
+    if (t.empty()) {
+        return true;
+    }
+    switch (tipo) {
+    case TipoCategoria::suolo:
+        for (int i = 0; i <= static_cast<int>(CategoriaSuolo::E); ++i) {
+            if (nomecategoriasuolo(static_cast<CategoriaSuolo>(i)) == t) {
+                return true;
+            }
+        }
+        return false;
+    case TipoCategoria::topografia:
+        for (int i = 0; i <= static_cast<int>(CategoriaTopografica::T4); ++i) {
+            if (nomecategoriatopografica(static_cast<CategoriaTopografica>(i)) == t) {
+                return true;
+            }
+        }
+        return false;
+    case TipoCategoria::uso:
+        break;
+    }
+    return psi2(t).has_value();
+}
+
 std::size_t caratteri(std::string_view t) {
     std::size_t n = 0;
     for (char c : t) {
@@ -233,14 +258,20 @@ void componi(const Lavoro& lavoro, EsitoScrittura& esito) {
         s.finerecord();
     }
     // The values as typed: a text the reader would refuse must not be written.
-    const auto numeri = [&](const char* record, const std::string& prima,
-                            std::initializer_list<std::pair<const std::string*, const char*>> v) {
+    using Valori = std::initializer_list<std::pair<const std::string*, const char*>>;
+    const auto validi = [&](const char* record, Valori v) {
         for (const auto& [valore, nome] : v) {
             if (!archivio::numeroaggiunto(*valore)) {
                 esito.errore = "il dato " + std::string(nome) + " del record " + record + " (\"" +
                                *valore + "\") non è un numero con la virgola decimale";
                 return false;
             }
+        }
+        return true;
+    };
+    const auto numeri = [&](const char* record, const std::string& prima, Valori v) {
+        if (!validi(record, v)) {
+            return false;
         }
         s.testo(record, "NTC");
         if (!prima.empty()) {
@@ -267,6 +298,63 @@ void componi(const Lavoro& lavoro, EsitoScrittura& esito) {
         !a.predefinita() &&
         !numeri(archivio::recordfalda, "", {{&a.zw, "zw"}, {&a.pesosat, "pesosat"}})) {
         return;
+    }
+    const auto categoria = [&](const char* record, const std::string& valore, const char* nome,
+                               archivio::TipoCategoria tipo) {
+        if (!archivio::categoriaaggiunta(valore, tipo)) {
+            esito.errore = "il dato " + std::string(nome) + " del record " + record + " (\"" +
+                           valore + "\") non è una categoria ammessa";
+            return false;
+        }
+        return true;
+    };
+    if (const SismaNtc& z = lavoro.ntc.sisma; !z.predefinita()) {
+        const char* record = archivio::recordsisma;
+        if (!validi(record, {{&z.ag, "ag"},
+                             {&z.F0, "F0"},
+                             {&z.q, "q"},
+                             {&z.gammaRd, "gammaRd"},
+                             {&z.alfaH, "alfaH"}}) ||
+            !categoria(record, z.catsuolo, "catsuolo", archivio::TipoCategoria::suolo) ||
+            !categoria(record, z.cattopo, "cattopo", archivio::TipoCategoria::topografia)) {
+            return;
+        }
+        s.testo(record, "NTC");
+        for (const auto& [valore, nome] : {std::pair{&z.ag, "ag"},
+                                           {&z.F0, "F0"},
+                                           {&z.catsuolo, "catsuolo"},
+                                           {&z.cattopo, "cattopo"},
+                                           {&z.q, "q"},
+                                           {&z.gammaRd, "gammaRd"},
+                                           {&z.alfaH, "alfaH"}}) {
+            s.testo(*valore, nome);
+        }
+        s.finerecord();
+    }
+    for (int f = 1; f <= maxfond; ++f) {
+        const SismaFondazioneNtc& n = lavoro.ntc.sismafondazioni[static_cast<std::size_t>(f)];
+        if (!n.predefinita() &&
+            !numeri(archivio::recordsismafondazione, std::to_string(f), {{&n.HE, "HE"}})) {
+            return;
+        }
+    }
+    for (int f = 1; f <= maxfond; ++f) {
+        const auto& categorie = lavoro.ntc.categorie[static_cast<std::size_t>(f)];
+        for (int i = 1; i <= maxpiani; ++i) {
+            const std::string& c = categorie[static_cast<std::size_t>(i - 1)];
+            if (c.empty() || c == categoriapredefinita) {
+                continue;
+            }
+            const char* record = archivio::recordcategoria;
+            if (!categoria(record, c, "cat", archivio::TipoCategoria::uso)) {
+                return;
+            }
+            s.testo(record, "NTC");
+            s.testo(std::to_string(f), "NTC");
+            s.testo(std::to_string(i), "NTC");
+            s.testo(c, "cat");
+            s.finerecord();
+        }
     }
 }
 

@@ -24,6 +24,14 @@ std::size_t caratteri(std::string_view t);
 // and of the job's water table.
 inline constexpr char recordfondazione[] = "NTC2018-FOND";
 inline constexpr char recordfalda[] = "NTC2018-FALDA";
+// The optional records of the seismic check: the site, the force of a
+// foundation from the structural model, the use category of a storey.
+inline constexpr char recordsisma[] = "NTC2018-SISMA";
+inline constexpr char recordsismafondazione[] = "NTC2018-SISMA-FOND";
+inline constexpr char recordcategoria[] = "NTC2018-CATEGORIA";
+// A category of those records: empty, or one of the names of its kind.
+enum class TipoCategoria { suolo, topografia, uso };
+bool categoriaaggiunta(std::string_view t, TipoCategoria tipo);
 
 // An entry held as text: only what the numeric entry rule lets through.
 inline bool testoingresso(std::string_view t) {

@@ -1,6 +1,7 @@
 #include "zocal/core/ntc.h"
 
 #include "zocal/core/calcola.h"
+#include "zocal/core/ntc/cedimenti.h"
 #include "zocal/core/ntc/portanza.h"
 #include "zocal/core/regole.h"
 
@@ -108,6 +109,7 @@ class Verifica {
             throw Mancanza{"Dato mancante: nessun piano immesso."};
         }
         G1 = G2 = Q = 0;
+        Qpiani_.assign(static_cast<std::size_t>(n), 0.0);
         // The same storey and entry the allowable-stress run names.
         if (const auto mancante = datomancante(d_, f_)) {
             throw Mancanza{notamancante(*mancante)};
@@ -124,6 +126,7 @@ class Verifica {
             G1 += p->P * p->L + p->H * p->W * p->G;
             G2 += p->F * p->L + p->T;
             Q += p->S * p->L;
+            Qpiani_[static_cast<std::size_t>(i - 1)] = p->S * p->L;
         }
         Gf = pesofond * B * D;
         G1 += Gf;
@@ -227,13 +230,17 @@ class Verifica {
         a.profondita = o_.profondita;
         static_cast<AnalisiNtc&>(v) = analisintc(a);
         v.Ed = v.V;
+        DatiAnalisi breve = a;
         if (cu) {
-            a.c = *cu * g;
-            a.phi = 0;
-            v.brevetermine = analisintc(a);
+            breve.c = *cu * g;
+            breve.phi = 0;
+            v.brevetermine = analisintc(breve);
         }
+        sisma(a, cu ? &breve : nullptr);
         if (!std::isfinite(v.Ed) || !std::isfinite(v.Rd) ||
-            (v.brevetermine && !std::isfinite(v.brevetermine->Rd))) {
+            (v.brevetermine && !std::isfinite(v.brevetermine->Rd)) ||
+            (v.sisma && !(std::isfinite(v.sisma->lungo.V) && std::isfinite(v.sisma->lungo.H) &&
+                          std::isfinite(v.sisma->governa().portanza.Rd)))) {
             throw Mancanza{"Valori troppo grandi: la verifica della fondazione n. " +
                            std::to_string(f) + " non è possibile."};
         }
@@ -249,16 +256,76 @@ class Verifica {
             avvisa("Resistenza nulla: il terreno non ha né coesione, né attrito, né "
                    "ricoprimento.");
         }
+        if (v.sisma && v.sisma->governa().eccessiva) {
+            avvisa("eccentricità maggiore di B/3 in condizioni sismiche");
+        }
+    }
+
+    // The seismic check when the job asks for it; its entries are read only then,
+    // so that a job without site data keeps its results.
+    void sisma(const DatiAnalisi& lungo, const DatiAnalisi* breve) {
+        std::string nota;
+        const auto sito = leggisisma(o_.sisma, nota);
+        if (!sito) {
+            throw Mancanza{nota};
+        }
+        if (!sito->richiesta()) {
+            return;
+        }
+        const auto fondazione = leggisismafondazione(o_.sismafondazioni[f_], nota);
+        const auto psi = psi2piani(o_.categorie[f_], Qpiani_.size(), nota);
+        if (!fondazione || !psi) {
+            throw Mancanza{nota};
+        }
+        std::vector<double> Q;
+        for (double q : Qpiani_) {
+            Q.push_back(q * accelerazionegravita / 1000);
+        }
+        v_.sito = *sito;
+        for (std::size_t i = 0; i < psi->size(); ++i) {
+            const std::string& c = o_.categorie[f_][i];
+            v_.categorie.push_back(c.empty() ? std::string(categoriapredefinita) : c);
+        }
+        v_.psi2 = *psi;
+        v_.psi2Q = caricoquasipermanente(Q, *psi);
+        v_.sisma = verificasismica(lungo, breve, *sito, v_.psi2Q, *fondazione);
+        v_.liquefazione = ricordaliquefazione(lungo, breve != nullptr);
     }
 
     const DatiCalcolo& d_;
     int f_;
     const OpzioniNtc& o_;
     VerificaNtc v_;
+    std::vector<double> Qpiani_; // variable load of each storey, kgf/m
 };
 
 RigaNtc riga(const char* nome, const char* unita, double valore, int decimali) {
     return {nome, unita, scrividecimali(valore, decimali)};
+}
+
+// The rows of a sliding check, V (shown as riga, written as V in the formula) and H
+// named as the display wants them.
+std::vector<RigaNtc> righescorrimento(const Scorrimento& s, const char* rigaV, const std::string& V,
+                                      const std::string& H) {
+    std::vector<RigaNtc> r{riga(rigaV, "kN/m", s.Vd, decimalikN),
+                           riga(H.c_str(), "kN/m", s.Hd, decimalikN)};
+    if (s.tandelta) {
+        r.push_back(riga("tan δ", "", *s.tandelta, decimalid));
+    }
+    r.push_back(riga("γR", "", gammaRscorrimento, 1));
+    r.push_back(riga(s.tandelta ? ("Rd = " + V + "·tan δ/γR").c_str() : "Rd = B′·cu/γR", "kN/m",
+                     s.Rd, decimalikN));
+    r.push_back({H + "/Rd", "", testoEdRd(s.HdRd)});
+    r.push_back({"esito", "", s.verificata ? testoverificatantc : testononverificatantc});
+    return r;
+}
+
+// "V/Rd = 0,851, H/Rd = 0,377, VERIFICATA" of the governing seismic analysis.
+std::string testosismico(const VerificaSismica& s) {
+    const EsitoSisma& g = s.governa();
+    return "V/Rd = " + (g.eccessiva ? std::string("—") : testoEdRd(g.EdRd)) +
+           ", H/Rd = " + testoEdRd(g.scorrimento.HdRd) + ", " +
+           (s.verificata() ? testoverificatantc : testononverificatantc);
 }
 
 } // namespace
@@ -316,7 +383,8 @@ std::string VerificaNtc::esito() const {
 }
 
 bool VerificaNtc::verificatacomplessiva() const {
-    return calcolata && tutteverificate() && (!brevetermine || brevetermine->tutteverificate());
+    return calcolata && tutteverificate() && (!brevetermine || brevetermine->tutteverificate()) &&
+           (!sisma || sisma->verificata());
 }
 
 std::string VerificaNtc::esitocomplessivo() const {
@@ -327,7 +395,11 @@ std::string VerificaNtc::esitocomplessivo() const {
 }
 
 double VerificaNtc::EdRdcomplessivo() const {
-    return brevetermine ? std::max(EdRd, brevetermine->EdRd) : EdRd;
+    double r = brevetermine ? std::max(EdRd, brevetermine->EdRd) : EdRd;
+    if (sisma) {
+        r = std::max({r, sisma->lungo.EdRd, sisma->breve ? sisma->breve->EdRd : 0.0});
+    }
+    return r;
 }
 
 VerificaNtc verificantc(const DatiCalcolo& dati, int f, const OpzioniNtc& opzioni) {
@@ -461,17 +533,7 @@ std::vector<RigaNtc> righescorrimento(const VerificaNtc& v) {
     if (!v.calcolata || !v.analisi.scorrimento) {
         return {};
     }
-    const Scorrimento& s = *v.analisi.scorrimento;
-    std::vector<RigaNtc> r{riga("Vd (C2)", "kN/m", s.Vd, decimalikN),
-                           riga("Hd", "kN/m", s.Hd, decimalikN)};
-    if (s.tandelta) {
-        r.push_back(riga("tan δ", "", *s.tandelta, decimalid));
-    }
-    r.push_back(riga("γR", "", gammaRscorrimento, 1));
-    r.push_back(riga(s.tandelta ? "Rd = Vd·tan δ/γR" : "Rd = B′·cu/γR", "kN/m", s.Rd, decimalikN));
-    r.push_back({"Hd/Rd", "", testoEdRd(s.HdRd)});
-    r.push_back({"esito", "", s.verificata ? testoverificatantc : testononverificatantc});
-    return r;
+    return righescorrimento(*v.analisi.scorrimento, "Vd (C2)", "Vd", "Hd");
 }
 
 std::vector<std::string> sintesiverifiche(const VerificaNtc& v) {
@@ -488,6 +550,147 @@ std::vector<std::string> sintesiverifiche(const VerificaNtc& v) {
                         ", " + (s.verificata ? testoverificatantc : testononverificatantc));
     }
     return righe;
+}
+
+std::vector<RigaNtc> righespettro(const VerificaNtc& v) {
+    if (!v.calcolata || !v.sisma) {
+        return {};
+    }
+    const DatiSisma& d = v.sito;
+    const Spettro& p = v.sisma->lungo.spettro;
+    return {
+        {"ag", "g", scrivinumero(d.ag)},
+        {"F0", "", scrivinumero(d.F0)},
+        {"categoria di sottosuolo", "", std::string(nomecategoriasuolo(d.suolo))},
+        {"categoria topografica", "", std::string(nomecategoriatopografica(d.topografia))},
+        {"q", "", scrivinumero(d.q)},
+        {"γRd", "", scrivinumero(d.gammaRd)},
+        {"αH", "", scrivinumero(d.alfaH)},
+        riga("SS", "", p.SS, decimalie),
+        riga("ST", "", p.ST, 1),
+        riga("S = SS·ST", "", p.S, decimalie),
+        riga("Se = ag·S·F0", "g", p.Se, decimalisisma),
+        riga("Sd = Se/q", "g", p.Sd, decimalisisma),
+    };
+}
+
+std::vector<RigaNtc> righeazionisismiche(const VerificaNtc& v, const EsitoSisma& s) {
+    if (!v.calcolata || !v.sisma) {
+        return {};
+    }
+    std::vector<RigaNtc> r{riga("G1w", "kN/m", v.G1k - v.Gf, decimalikN),
+                           riga("G2k", "kN/m", v.G2k, decimalikN)};
+    for (std::size_t i = 0; i < v.psi2.size(); ++i) {
+        r.push_back(
+            riga(("ψ2 piano n. " + std::to_string(i + 1) + " (categoria " + v.categorie[i] + ")")
+                     .c_str(),
+                 "", v.psi2[i], decimalifattori));
+    }
+    r.push_back(riga("Σ ψ2·Qk", "kN/m", v.psi2Q, decimalikN));
+    r.push_back(riga("Ww = G1w + G2k + Σ ψ2·Qk", "kN/m", s.Ww, decimalikN));
+    r.push_back(riga("Gf", "kN/m", v.Gf, decimalikN));
+    if (s.U > 0) {
+        r.push_back(riga("U", "kN/m", s.U, decimalikN));
+    }
+    r.push_back(riga(s.U > 0 ? "V = Ww + Gf − U" : "V = Ww + Gf", "kN/m", s.V, decimalikN));
+    if (s.dalmodello) {
+        r.push_back({"origine di H", "", "modello strutturale (HE)"});
+    } else {
+        r.push_back({"origine di H", "", "stima"});
+        r.push_back(riga("γRd·αH·Sd·Ww", "kN/m", s.Hstima, decimalikN));
+        r.push_back(riga("Se·Ww (limite)", "kN/m", s.Hmassima, decimalikN));
+    }
+    r.push_back(riga("H", "kN/m", s.H, decimalikN));
+    r.push_back(riga("M", "kNm/m", s.M, decimalie));
+    r.push_back(riga("e", "m", s.e, decimalie));
+    r.push_back(s.eccessiva ? RigaNtc{"B′ = B − 2e", "m", "—"}
+                            : riga("B′ = B − 2e", "m", s.Bp, decimalie));
+    return r;
+}
+
+std::vector<RigaNtc> righeresistenzasismica(const VerificaNtc& v, const EsitoSisma& s) {
+    if (!v.calcolata || !v.sisma) {
+        return {};
+    }
+    std::vector<RigaNtc> r{riga("khk = 0,38·S·ag", "", s.khk, decimalisisma + 1),
+                           riga("zc", "", s.zc, decimalisisma),
+                           riga("zq = zγ", "", s.zq, decimalisisma)};
+    if (s.eccessiva) {
+        r.push_back({"esito", "", "NON VERIFICATA (eccentricità maggiore di B/3)"});
+        return r;
+    }
+    const Portanza& p = s.portanza;
+    const RigaNtc altre[] = {
+        riga("Nc", "", p.Nc, decimaliN),
+        riga("Nq", "", p.Nq, decimaliN),
+        riga("Nγ", "", p.Ngamma, decimaliN),
+        riga("dc", "", p.dc, decimalid),
+        riga("dq", "", p.dq, decimalid),
+        riga("ic", "", p.ic, decimalid),
+        riga("iq", "", p.iq, decimalid),
+        riga("iγ", "", p.igamma, decimalid),
+        riga("q", "kPa", p.q, decimalikPa),
+        riga("c·Nc·dc·ic·zc", "kPa", p.terminec, decimalikPa),
+        riga("q·Nq·dq·iq·zq", "kPa", p.termineq, decimalikPa),
+        riga("½·γ₂·B′·Nγ·dγ·iγ·zγ", "kPa", p.terminegamma, decimalikPa),
+        riga("qlim,E", "kPa", p.qlim, decimalikPa),
+        riga("γR", "", gammaR, 1),
+        riga("Rd = qlim,E·B′/γR", "kN/m", p.Rd, decimalikN),
+        {"V/Rd", "", testoEdRd(s.EdRd)},
+        {"esito", "", s.portanzaverificata() ? testoverificatantc : testononverificatantc},
+    };
+    r.insert(r.end(), std::begin(altre), std::end(altre));
+    return r;
+}
+
+std::vector<RigaNtc> righescorrimentosismico(const VerificaNtc& v, const EsitoSisma& s) {
+    if (!v.calcolata || !v.sisma) {
+        return {};
+    }
+    return righescorrimento(s.scorrimento, "V", "V", "H");
+}
+
+std::vector<std::string> sintesisisma(const VerificaNtc& v) {
+    std::vector<std::string> righe;
+    if (!v.calcolata || !v.sisma) {
+        return righe;
+    }
+    const EsitoSisma& l = v.sisma->lungo;
+    const Spettro& p = l.spettro;
+    righe.push_back(
+        "S = " + scrividecimali(p.S, decimalie) + ", Se = " + scrividecimali(p.Se, decimalisisma) +
+        " g, Sd = " + scrividecimali(p.Sd, decimalisisma) + " g, Ww = " +
+        scrividecimali(l.Ww, decimalikN) + " kN/m, H = " + scrividecimali(l.H, decimalikN) +
+        " kN/m (" + (l.dalmodello ? "dal modello strutturale" : "stimata") + "), khk = " +
+        scrividecimali(l.khk, decimalisisma + 1) + ", zc = " + scrividecimali(l.zc, decimalisisma) +
+        ", zq = zγ = " + scrividecimali(l.zq, decimalisisma));
+    const auto esito = [](bool si) { return si ? testoverificatantc : testononverificatantc; };
+    const auto analisi = [&](const EsitoSisma& s, const std::string& nome) {
+        righe.push_back(
+            nome + ": V = " + scrividecimali(s.V, decimalikN) + " kN/m, H = " +
+            scrividecimali(s.H, decimalikN) + " kN/m, e = " + scrividecimali(s.e, decimalie) +
+            " m, B′ = " + (s.eccessiva ? "—" : scrividecimali(s.Bp, decimalie)) +
+            " m, qlim = " + (s.eccessiva ? "—" : scrividecimali(s.portanza.qlim, decimalikPa)) +
+            " kPa, Rd = " + scrividecimali(s.portanza.Rd, decimalikN) + " kN/m, V/Rd = " +
+            (s.eccessiva ? "—" : testoEdRd(s.EdRd)) + ", " + esito(s.portanzaverificata()));
+        const Scorrimento& c = s.scorrimento;
+        righe.push_back("scorrimento " + nome + ": H = " + scrividecimali(c.Hd, decimalikN) +
+                        " kN/m, Rd = " + scrividecimali(c.Rd, decimalikN) +
+                        " kN/m, H/Rd = " + testoEdRd(c.HdRd) + ", " + esito(c.verificata));
+    };
+    analisi(l, v.sisma->breve ? "SLV a lungo termine" : "SLV");
+    if (v.sisma->breve) {
+        analisi(*v.sisma->breve, "SLV a breve termine");
+    }
+    return righe;
+}
+
+std::string descrivisisma(const DatiSisma& s) {
+    return "ag = " + scrivinumero(s.ag) + " g, F0 = " + scrivinumero(s.F0) + ", sottosuolo " +
+           std::string(nomecategoriasuolo(s.suolo)) + ", categoria topografica " +
+           std::string(nomecategoriatopografica(s.topografia)) + ", q = " + scrivinumero(s.q) +
+           " (" + testoqrelazione + "), γRd = " + scrivinumero(s.gammaRd) +
+           ", αH = " + scrivinumero(s.alfaH);
 }
 
 const std::vector<std::string>& intestazionintc() {
@@ -514,6 +717,9 @@ std::vector<std::string> rigantc(const VerificaNtc& v) {
                (v.brevetermine->verificata ? testoverificatantc : testononverificatantc) +
                (nota.empty() ? "" : "; " + nota);
     }
+    if (v.calcolata && v.sisma) {
+        nota = "sisma (SLV) " + testosismico(*v.sisma) + (nota.empty() ? "" : "; " + nota);
+    }
     r.push_back(nota);
     return r;
 }
@@ -522,11 +728,15 @@ std::string sintesintc(const VerificaNtc& v) {
     if (!v.calcolata) {
         return "NTC 2018: " + v.nota;
     }
+    // The verdict of record over every check run, sliding and seismic included.
+    std::string t = "NTC 2018: " + v.esitocomplessivo() + ", Ed/Rd = " + testoEdRd(v);
     if (v.brevetermine) {
-        return "NTC 2018: " + v.esitocomplessivo() + ", Ed/Rd = " + testoEdRd(v) +
-               " a lungo termine, " + testoEdRd(v.brevetermine->EdRd) + " a breve termine";
+        t += " a lungo termine, " + testoEdRd(v.brevetermine->EdRd) + " a breve termine";
     }
-    return "NTC 2018: " + v.esito() + ", Ed/Rd = " + testoEdRd(v);
+    if (v.sisma) {
+        t += ", sisma (SLV) " + testosismico(*v.sisma);
+    }
+    return t;
 }
 
 std::string titolofondazione(int f, const Cella& verificata, const VerificaNtc* ntc) {

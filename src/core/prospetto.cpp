@@ -155,6 +155,16 @@ void bloccontc(std::ostream& out, const VerificaNtc& v) {
             << (v.brevetermine->verificata ? testoverificatantc : testononverificatantc) << "\n";
         out << "    " << asinistra("esito complessivo", 24) << v.esitocomplessivo() << "\n";
     }
+    if (v.calcolata && v.sisma) {
+        out << "  verifica NTC 2018 in condizioni sismiche (SLV)\n";
+        for (const std::string& r : sintesisisma(v)) {
+            out << "    " << r << "\n";
+        }
+        out << "    " << asinistra("esito complessivo", 24) << v.esitocomplessivo() << "\n";
+        if (v.liquefazione) {
+            out << "    " << testoliquefazione << "\n";
+        }
+    }
     if (!v.nota.empty()) {
         out << "    note: " << v.nota << "\n";
     }
@@ -255,9 +265,60 @@ void analisijson(std::string& out, const VerificaNtc& v, const AnalisiNtc& a) {
     }
 }
 
+// The governing seismic analysis, null when not requested or not computed.
+void sismajson(std::string& out, const VerificaNtc& v) {
+    if (!v.calcolata || !v.sisma) {
+        out += "null";
+        return;
+    }
+    const EsitoSisma& s = v.sisma->governa();
+    const Portanza& p = s.portanza;
+    const double nd = NAN;
+    const std::pair<const char*, double> numeri[] = {
+        {"SS", s.spettro.SS},
+        {"S", s.spettro.S},
+        {"Se", s.spettro.Se},
+        {"Sd", s.spettro.Sd},
+        {"Ww", s.Ww},
+        {"V", s.V},
+        {"H", s.H},
+        {"khk", s.khk},
+        {"zc", s.zc},
+        {"zq", s.zq},
+        {"e", s.e},
+        {"Bp", s.eccessiva ? nd : s.Bp},
+        {"ic", s.eccessiva ? nd : p.ic},
+        {"iq", s.eccessiva ? nd : p.iq},
+        {"igamma", s.eccessiva ? nd : p.igamma},
+        {"qlim", s.eccessiva ? nd : p.qlim},
+        {"Rd", s.eccessiva ? 0 : p.Rd},
+        {"EdRd", s.eccessiva ? nd : s.EdRd},
+    };
+    char separatore = '{';
+    for (const auto& [nome, valore] : numeri) {
+        out += separatore;
+        out += separatore == '{' ? "\"" : " \"";
+        separatore = ',';
+        out += nome;
+        out += "\": ";
+        numerojson(out, valore);
+    }
+    const auto esito = [](bool si) { return si ? testoverificatantc : testononverificatantc; };
+    out += ", \"esito\": ";
+    aggiungijson(out, esito(s.portanzaverificata()));
+    out += ", \"scorrimento\": {\"Rd\": ";
+    numerojson(out, s.scorrimento.Rd);
+    out += ", \"HdRd\": ";
+    numerojson(out, s.scorrimento.HdRd);
+    out += ", \"esito\": ";
+    aggiungijson(out, esito(s.scorrimento.verificata));
+    out += "}}";
+}
+
 // The long-term analysis with its keys; with the job's extra soil data, also
-// the short-term one (null when not run) and the verdict of record.
-void oggettontc(std::string& out, const VerificaNtc& v, bool terreno) {
+// the short-term one (null when not run); with seismic data, the seismic
+// check (null when not requested); and then the verdict of record.
+void oggettontc(std::string& out, const VerificaNtc& v, bool terreno, bool sismico) {
     analisijson(out, v, v);
     if (terreno) {
         out += ", \"breve_termine\": ";
@@ -268,8 +329,12 @@ void oggettontc(std::string& out, const VerificaNtc& v, bool terreno) {
             out += "null";
         }
     }
+    if (sismico) {
+        out += ", \"sisma\": ";
+        sismajson(out, v);
+    }
     // With the job's extra data, the verdict of record over every check run.
-    if (terreno || v.estesa) {
+    if (terreno || v.estesa || sismico) {
         out += ", \"esito_complessivo\": ";
         aggiungijson(out, v.esitocomplessivo());
     }
@@ -295,6 +360,10 @@ std::string prospetto(const DatiCalcolo& d, const std::vector<FondazioneCalcolat
         }
         if (!t.fonte.empty()) {
             out << "Fonte dei parametri del terreno: " << t.fonte << "\n";
+        }
+        std::string nota;
+        if (const auto sito = leggisisma(ntc->sisma, nota); sito && sito->richiesta()) {
+            out << "Verifica in condizioni sismiche (SLV): " << descrivisisma(*sito) << ".\n";
         }
         out << "\n";
     }
@@ -399,7 +468,8 @@ void prospettojson(std::string& out, const DatiCalcolo& d,
         aggiungijson(out, fc.esito.note ? std::string_view(*fc.esito.note) : std::string_view());
         if (ntc) {
             out += ", \"ntc\": ";
-            oggettontc(out, verificantc(d, f, *ntc), !ntc->terreno.predefinito());
+            oggettontc(out, verificantc(d, f, *ntc), !ntc->terreno.predefinito(),
+                       !ntc->sisma.predefinita());
         }
         out += '}';
     }

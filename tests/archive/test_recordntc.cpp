@@ -12,6 +12,18 @@ namespace {
 
 using prova::scritto;
 
+// The records as written and in another order read back to l, then are
+// written again byte for byte.
+void rilegge(const Lavoro& l, const std::string& byte, const std::string& disordinato) {
+    for (const std::string& testo : {byte, disordinato}) {
+        Lavoro letto;
+        const EsitoLettura e = leggilavoro(testo, letto);
+        ASSERT_TRUE(e.riuscita()) << e.errore;
+        prova::attendiuguali(l, letto);
+        EXPECT_EQ(scritto(letto), byte);
+    }
+}
+
 TEST(RecordNtcAggiunti, WrittenOnlyWhenGivenInTheirOrderAndReadBack) {
     Lavoro l = prova::lavorocompleto();
     const std::string base = scritto(l);
@@ -29,13 +41,7 @@ TEST(RecordNtcAggiunti, WrittenOnlyWhenGivenInTheirOrderAndReadBack) {
     const std::string disordinato = base + byte.substr(byte.find("\"NTC2018-FALDA\"")) +
                                     byte.substr(fine, byte.find("\"NTC2018-FALDA\"") - fine) +
                                     "\"NTC2018\",\"Vesic\",\"1\",\"0\"\r\n";
-    for (const std::string& testo : {byte, disordinato}) {
-        Lavoro letto;
-        const EsitoLettura e = leggilavoro(testo, letto);
-        ASSERT_TRUE(e.riuscita()) << e.errore;
-        prova::attendiuguali(l, letto);
-        EXPECT_EQ(scritto(letto), byte);
-    }
+    rilegge(l, byte, disordinato);
 }
 
 TEST(RecordNtcAggiunti, DamagedRecordsRefusedWithTheirLine) {
@@ -60,6 +66,30 @@ TEST(RecordNtcAggiunti, DamagedRecordsRefusedWithTheirLine) {
         {"\"NTC2018-FALDA\",\"1\",\"2\",\"3\"", "troppi valori per il record NTC2018-FALDA"},
         {"\"NTC2018-FALDA\",\"1\",\"2\"\r\n\"NTC2018-FALDA\",\"1\",\"2\"",
          "il record NTC2018-FALDA è ripetuto"},
+        {"\"NTC2018-SISMA\",\"0,15\",\"2,45\",\"C\",\"\",\"2,5\",\"\"",
+         "il record NTC2018-SISMA è incompleto"},
+        {"\"NTC2018-SISMA\",\"0.15\",\"2,45\",\"C\",\"\",\"2,5\",\"\",\"\"",
+         "il dato ag del record NTC2018-SISMA deve essere un numero"},
+        {"\"NTC2018-SISMA\",\"0,15\",\"2,45\",\"F\",\"\",\"2,5\",\"\",\"\"",
+         "il dato catsuolo del record NTC2018-SISMA deve essere tra virgolette, da \"A\""},
+        {"\"NTC2018-SISMA\",\"0,15\",\"2,45\",\"C\",T2,\"2,5\",\"\",\"\"",
+         "il dato cattopo del record NTC2018-SISMA"},
+        {"\"NTC2018-SISMA\",\"0,15\",\"2,45\",\"C\",\"\",\"2,5\",\"\",\"x\"",
+         "il dato alfaH del record NTC2018-SISMA"},
+        {"\"NTC2018-SISMA\",\"\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n"
+         "\"NTC2018-SISMA\",\"\",\"\",\"\",\"\",\"\",\"\",\"\"",
+         "il record NTC2018-SISMA è ripetuto"},
+        {"\"NTC2018-SISMA-FOND\",\"0\",\"3\"",
+         "il numero della fondazione del record NTC2018-SISMA-FOND"},
+        {"\"NTC2018-SISMA-FOND\",\"1\",\"-\"", "il dato HE del record NTC2018-SISMA-FOND"},
+        {"\"NTC2018-SISMA-FOND\",\"1\",\"3\"\r\n\"NTC2018-SISMA-FOND\",\"1\",\"4\"",
+         "il record NTC2018-SISMA-FOND della fondazione n. 1 è ripetuto"},
+        {"\"NTC2018-CATEGORIA\",\"1\",\"11\",\"B\"",
+         "il numero del piano del record NTC2018-CATEGORIA"},
+        {"\"NTC2018-CATEGORIA\",\"1\",\"2\",\"N3\"",
+         "il dato cat del record NTC2018-CATEGORIA deve essere tra virgolette"},
+        {"\"NTC2018-CATEGORIA\",\"1\",\"2\",\"B\"\r\n\"NTC2018-CATEGORIA\",\"1\",\"2\",\"C\"",
+         "il record NTC2018-CATEGORIA della fondazione n. 1, piano n. 2 è ripetuto"},
     };
     for (const auto& c : casi) {
         Lavoro l;
@@ -70,10 +100,55 @@ TEST(RecordNtcAggiunti, DamagedRecordsRefusedWithTheirLine) {
             std::string(c.record).find("\r\n") != std::string::npos ? riga + 1 : riga;
         EXPECT_EQ(e.riga, attesa) << c.record;
     }
+    // The same storey of two foundations is no repetition.
+    Lavoro due;
+    EXPECT_TRUE(leggilavoro(base + "\"NTC2018-CATEGORIA\",\"1\",\"2\",\"B\"\r\n"
+                                   "\"NTC2018-CATEGORIA\",\"2\",\"2\",\"B\"\r\n",
+                            due)
+                    .riuscita());
     // A value the reader would refuse is not written either.
+    const auto rifiuta = [](auto cambia) {
+        Lavoro l = prova::lavorocompleto();
+        cambia(l.ntc);
+        return !scrivilavoro(l).riuscita();
+    };
+    EXPECT_TRUE(rifiuta([](OpzioniNtc& o) { o.falda.pesosat = "2;0"; }));
+    EXPECT_TRUE(rifiuta([](OpzioniNtc& o) { o.sisma.catsuolo = "c"; }));
+    EXPECT_TRUE(rifiuta([](OpzioniNtc& o) { o.sisma.q = "2.5"; }));
+    EXPECT_TRUE(rifiuta([](OpzioniNtc& o) { o.sismafondazioni[2].HE = "x"; }));
+    EXPECT_TRUE(rifiuta([](OpzioniNtc& o) { o.categorie[3][4] = "Z"; }));
+}
+
+TEST(RecordNtcSismici, WrittenAfterTheOthersInTheirOrderAndReadBackInAnyOrder) {
     Lavoro l = prova::lavorocompleto();
-    l.ntc.falda.pesosat = "2;0";
-    EXPECT_FALSE(scrivilavoro(l).riuscita());
+    const std::string base = scritto(l);
+    l.ntc.falda = {"0,6", "2"};
+    l.ntc.categorie[2][0] = "N2";
+    l.ntc.categorie[1][9] = "E";
+    l.ntc.categorie[1][1] = "A"; // the default: not written
+    l.ntc.sismafondazioni[4].HE = "12,5";
+    l.ntc.sisma = {"0,15", "2,45", "C", "", "2,5", "", "1,2"};
+    const std::string byte = scritto(l);
+    const std::string righe[] = {
+        "\"NTC2018-FALDA\",\"0,6\",\"2\"\r\n",
+        "\"NTC2018-SISMA\",\"0,15\",\"2,45\",\"C\",\"\",\"2,5\",\"\",\"1,2\"\r\n",
+        "\"NTC2018-SISMA-FOND\",\"4\",\"12,5\"\r\n",
+        "\"NTC2018-CATEGORIA\",\"1\",\"10\",\"E\"\r\n",
+        "\"NTC2018-CATEGORIA\",\"2\",\"1\",\"N2\"\r\n",
+    };
+    std::string attesi = base, rovescio = base;
+    for (const std::string& r : righe) {
+        attesi += r;
+        rovescio.insert(base.size(), r);
+    }
+    EXPECT_EQ(byte, attesi);
+    l.ntc.categorie[1][1].clear();
+    rilegge(l, byte, rovescio);
+    // An explicit "A" reads as the default.
+    Lavoro letto;
+    ASSERT_TRUE(
+        leggilavoro(base + "\"NTC2018-CATEGORIA\",\"3\",\"2\",\"A\"\r\n", letto).riuscita());
+    EXPECT_EQ(scritto(letto), base);
 }
 
 } // namespace

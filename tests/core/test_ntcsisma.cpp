@@ -1,6 +1,10 @@
+#include "esempio.h"
+#include "zocal/core/calcola.h"
+#include "zocal/core/ntc.h"
 #include "zocal/core/ntc/categorie.h"
 #include "zocal/core/ntc/cedimenti.h"
 #include "zocal/core/ntc/sisma.h"
+#include "zocal/core/prospetto.h"
 #include "zocal/core/regole.h"
 
 #include <gtest/gtest.h>
@@ -272,4 +276,123 @@ TEST(NtcSisma, EntriesRefusedWithTheirName) {
     EXPECT_FALSE(psi2piani(errata, 2, nota));
     EXPECT_EQ(nota, "Categoria d'uso del piano n. 2 non valida: \"a\" (ammesse A, B, C, D, E, F, "
                     "G, H, N1, N2).");
+}
+
+// The whole job: the seismic check beside the static ones, in every display.
+namespace {
+
+OpzioniNtc consisma(const char* ag = "0,15", const char* q = "2,5") {
+    OpzioniNtc o;
+    o.sisma = {ag, "2,45", "C", "", q, "", ""};
+    return o;
+}
+
+// The example job on the worked example's footing, 0,80 m wide.
+DatiCalcolo largo() {
+    DatiCalcolo d = esempiolavorato();
+    d.largh[1] = "0,8";
+    return d;
+}
+
+} // namespace
+
+TEST(NtcSismaLavoro, WorkedExampleInTheVerdictOfRecordAndItsTexts) {
+    const VerificaNtc v = verificantc(largo(), 1, consisma());
+    ASSERT_TRUE(v.calcolata) << v.nota;
+    ASSERT_TRUE(v.sisma);
+    cifre(v.sisma->lungo.EdRd, "0,8507");
+    cifre(v.psi2Q, "4,12"); // 0,3 of 13,73
+    EXPECT_EQ(v.categorie, (std::vector<std::string>{"A", "A"}));
+    EXPECT_TRUE(v.verificatacomplessiva());
+    EXPECT_EQ(sintesintc(v), "NTC 2018: VERIFICATA, Ed/Rd = 0,692, sisma (SLV) V/Rd = 0,851, "
+                             "H/Rd = 0,377, VERIFICATA");
+    EXPECT_EQ(sintesisisma(v)[1], "SLV: V = 82,08 kN/m, H = 16,26 kN/m, e = 0,000 m, B′ = 0,800 m, "
+                                  "qlim = 277,4 kPa, Rd = 96,48 kN/m, V/Rd = 0,851, VERIFICATA");
+    EXPECT_FALSE(v.liquefazione);
+
+    // q 1,5 fails the seismic check alone: the verdict of record follows it.
+    const VerificaNtc f = verificantc(largo(), 1, consisma("0,15", "1,5"));
+    EXPECT_TRUE(f.verificata);
+    EXPECT_FALSE(f.verificatacomplessiva());
+    cifre(f.EdRdcomplessivo(), "1,282");
+    EXPECT_EQ(rigantc(f).back(), "sisma (SLV) V/Rd = 1,282, H/Rd = 0,629, NON VERIFICATA");
+
+    // Not requested (ag 0 or empty) changes nothing; a missing q stops the check.
+    const VerificaNtc zero = verificantc(largo(), 1, consisma("0"));
+    EXPECT_FALSE(zero.sisma);
+    EXPECT_EQ(sintesintc(zero), "NTC 2018: VERIFICATA, Ed/Rd = 0,692");
+    const VerificaNtc manca = verificantc(largo(), 1, consisma("0,15", ""));
+    EXPECT_FALSE(manca.calcolata);
+    EXPECT_NE(manca.nota.find("fattore di comportamento q"), std::string::npos);
+
+    // The storey categories and the model's force reach the check.
+    OpzioniNtc o = consisma();
+    o.categorie[1][0] = "E";
+    o.sismafondazioni[1].HE = "30";
+    const VerificaNtc c = verificantc(largo(), 1, o);
+    EXPECT_EQ(c.categorie[0], "E");
+    EXPECT_NEAR(c.psi2Q, (0.8 * 800 + 0.3 * 600) * kN, 1e-9);
+    EXPECT_TRUE(c.sisma->lungo.dalmodello);
+    EXPECT_EQ(c.sisma->lungo.H, 30);
+    o.categorie[1][1] = "Z";
+    EXPECT_NE(verificantc(largo(), 1, o).nota.find("piano n. 2"), std::string::npos);
+}
+
+TEST(NtcSismaLavoro, JsonKeysOnlyWithTheSiteDataAndTextLines) {
+    DatiCalcolo d = largo();
+    const auto fondazioni = calcolatutte(d);
+    const OpzioniNtc senza;
+    const std::string prima = prospettojson(d, fondazioni, &senza);
+    EXPECT_EQ(prima.find("sisma"), std::string::npos);
+
+    // The record without ag: the key, null.
+    OpzioniNtc o;
+    o.sisma.F0 = "2,45";
+    const std::string nullo = prospettojson(d, fondazioni, &o);
+    EXPECT_NE(nullo.find("\"sisma\": null, \"esito_complessivo\": \"VERIFICATA\"}"),
+              std::string::npos)
+        << nullo;
+
+    o = consisma("0,15", "1,5");
+    const std::string j = prospettojson(d, fondazioni, &o);
+    const auto inizio = j.find("\"sisma\": {\"SS\": ");
+    ASSERT_NE(inizio, std::string::npos) << j;
+    std::size_t dopo = inizio;
+    for (const char* chiave :
+         {"\"S\"",
+          "\"Se\"",
+          "\"Sd\"",
+          "\"Ww\"",
+          "\"V\"",
+          "\"H\"",
+          "\"khk\"",
+          "\"zc\"",
+          "\"zq\"",
+          "\"e\"",
+          "\"Bp\"",
+          "\"ic\"",
+          "\"iq\"",
+          "\"igamma\"",
+          "\"qlim\"",
+          "\"Rd\"",
+          "\"EdRd\"",
+          "\"esito\": \"NON VERIFICATA\"",
+          "\"scorrimento\": {\"Rd\"",
+          "\"HdRd\"",
+          "\"esito\": \"VERIFICATA\"}}, \"esito_complessivo\": \"NON VERIFICATA\""}) {
+        const auto k = j.find(chiave, dopo);
+        EXPECT_NE(k, std::string::npos) << chiave;
+        dopo = k;
+    }
+
+    const std::string t = prospetto(d, fondazioni, &o);
+    for (const char* riga :
+         {"Verifica in condizioni sismiche (SLV): ag = 0,15 g, F0 = 2,45, sottosuolo C, "
+          "categoria topografica T1, q = 1,5 (come da relazione di calcolo della struttura), "
+          "γRd = 1,1, αH = 1.\n",
+          "  verifica NTC 2018 in condizioni sismiche (SLV)\n",
+          "    scorrimento SLV: H = 27,10 kN/m, Rd = 43,08 kN/m, H/Rd = 0,629, VERIFICATA\n",
+          "    esito complessivo       NON VERIFICATA\n"}) {
+        EXPECT_NE(t.find(riga), std::string::npos) << riga << t;
+    }
 }

@@ -2,7 +2,9 @@
 
 #include "zocal/core/daticalcolo.h"
 #include "zocal/core/ntc/analisi.h"
+#include "zocal/core/ntc/categorie.h"
 #include "zocal/core/ntc/metodo.h"
+#include "zocal/core/ntc/sisma.h"
 
 #include <array>
 #include <optional>
@@ -38,6 +40,12 @@ struct OpzioniNtc {
     // Wall offset and horizontal forces of foundations 1..10 (slot 0 unused).
     std::array<FondazioneNtc, maxfond + 1> fondazioni{};
     FaldaNtc falda;
+    // The site's seismic data, the seismic force of foundations 1..10 from
+    // the structural model (slot 0 unused), and the use category of each
+    // foundation's storeys (index i - 1 for storey i, empty = "A").
+    SismaNtc sisma;
+    std::array<SismaFondazioneNtc, maxfond + 1> sismafondazioni{};
+    std::array<std::array<std::string, maxpiani>, maxfond + 1> categorie{};
 
     // The three choices (not the soil data) are the defaults.
     bool predefinite() const {
@@ -121,14 +129,24 @@ struct VerificaNtc : AnalisiNtc {
     bool estesa = false;
     // The short-term (undrained) analysis, when the job gives cu.
     std::optional<AnalisiNtc> brevetermine;
+    // The seismic check (SLV), when the job asks for it (ag > 0): the site
+    // data as used, psi2 of each storey and the sum of psi2,i Qi (kN/m),
+    // and whether the liquefaction reminder applies.
+    std::optional<VerificaSismica> sisma;
+    DatiSisma sito;
+    std::vector<std::string> categorie; // of each storey, as used
+    std::vector<double> psi2;
+    double psi2Q = 0;
+    bool liquefazione = false;
 
     // Of the long-term analysis: "VERIFICATA", "NON VERIFICATA", or "" when
     // not computed.
     std::string esito() const;
-    // The verdict of record: every analysis run holds, sliding included.
+    // The verdict of record: every analysis run holds, sliding and the
+    // seismic check included.
     bool verificatacomplessiva() const;
     std::string esitocomplessivo() const;
-    // The largest Ed/Rd of the analyses run.
+    // The largest Ed/Rd of the bearing analyses run, the seismic one included.
     double EdRdcomplessivo() const;
 };
 
@@ -182,6 +200,23 @@ std::vector<std::vector<std::string>> righecombinazioni(const VerificaNtc& v);
 std::vector<RigaNtc> righescorrimento(const VerificaNtc& v);
 // One line per check for the text output: each combination, then sliding.
 std::vector<std::string> sintesiverifiche(const VerificaNtc& v);
+
+// The seismic check (SLV), each empty without one: the site data and the
+// spectrum; the weights and the horizontal force of one analysis with its
+// origin; its kinematic factors and bearing resistance; its sliding check.
+std::vector<RigaNtc> righespettro(const VerificaNtc& v);
+std::vector<RigaNtc> righeazionisismiche(const VerificaNtc& v, const EsitoSisma& s);
+std::vector<RigaNtc> righeresistenzasismica(const VerificaNtc& v, const EsitoSisma& s);
+std::vector<RigaNtc> righescorrimentosismico(const VerificaNtc& v, const EsitoSisma& s);
+// One line for the spectrum and the force, then one per check of each
+// analysis, for the text output.
+std::vector<std::string> sintesisisma(const VerificaNtc& v);
+// The site data in words, for the displays and the report:
+// "ag = 0,15 g, F0 = 2,45, sottosuolo C, categoria topografica T1, q = 2,5 (come da
+// relazione di calcolo della struttura), γRd = 1,1, αH = 1".
+std::string descrivisisma(const DatiSisma& s);
+inline constexpr const char* testoqrelazione = "come da relazione di calcolo della struttura";
+inline constexpr int decimalisisma = 4; // Se, Sd, khk and the kinematic factors
 
 // The summary table of every foundation: its headings, and one row of shown
 // texts (n., B, D, G1k, G2k, Qk, Ed, qlim, Rd, Ed/Rd, verdict, note); the
