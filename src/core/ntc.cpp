@@ -650,6 +650,23 @@ std::vector<RigaNtc> righescorrimentosismico(const VerificaNtc& v, const EsitoSi
     return righescorrimento(s.scorrimento, "V", "V", "H");
 }
 
+VerificaNtc vistasismica(const VerificaNtc& v, const EsitoSisma& s) {
+    VerificaNtc w = v;
+    w.brevetermine.reset();
+    w.sisma.reset();
+    w.estesa = true;
+    w.Ed = w.V = s.V;
+    w.Hd = s.H;
+    w.zH = 0;
+    w.e = s.e;
+    w.Bp = s.Bp;
+    w.Rd = s.eccessiva ? 0 : s.portanza.Rd;
+    w.EdRd = s.EdRd;
+    w.verificata = s.portanzaverificata();
+    w.analisi.scorrimento = s.scorrimento;
+    return w;
+}
+
 std::vector<std::string> sintesisisma(const VerificaNtc& v) {
     std::vector<std::string> righe;
     if (!v.calcolata || !v.sisma) {

@@ -588,6 +588,107 @@ void resistenza(ScrittoreRelazione& w, const VerificaNtc& v, const AnalisiNtc& a
     tabellantc(w, righe);
 }
 
+bool consisma(const std::vector<VerificaNtc>& verifiche) {
+    return std::any_of(verifiche.begin(), verifiche.end(),
+                       [](const VerificaNtc& v) { return v.calcolata && v.sisma; });
+}
+
+// The analyses of a seismic check: the long-term one, and the short-term one
+// when run, with the words of their titles.
+std::vector<std::pair<const EsitoSisma*, const char*>> analisisismiche(const VerificaSismica& s) {
+    if (!s.breve) {
+        return {{&s.lungo, ""}};
+    }
+    return {{&s.lungo, " a lungo termine"}, {&*s.breve, " a breve termine"}};
+}
+
+// The seismic combination at the SLV: method and assumptions, the site data,
+// then each foundation's weights and force, kinematic factors, bearing and
+// sliding, and its section under the seismic force.
+void sezionesismica(ScrittoreRelazione& w, const std::vector<VerificaNtc>& verifiche) {
+    if (!consisma(verifiche)) {
+        return;
+    }
+    const VerificaNtc& primo =
+        *std::find_if(verifiche.begin(), verifiche.end(),
+                      [](const VerificaNtc& v) { return v.calcolata && v.sisma; });
+    w.nuovoparagrafo();
+    w.corpoparagrafo(14);
+    w.tieniinsieme(false);
+    w.testoparagrafo(cr + "Verifica in condizioni sismiche (SLV)" + cr);
+    w.lasciascorrere();
+    w.corpoparagrafo(12);
+    w.testoparagrafo(
+        "Le verifiche di capacità portante e di scorrimento delle fondazioni superficiali in "
+        "condizioni sismiche (NTC 2018, §7.11.5.3.1) si eseguono allo stato limite di "
+        "salvaguardia della vita (SLV) con il metodo pseudostatico, con tutti i coefficienti "
+        "parziali delle azioni pari a 1. Il coefficiente di amplificazione è S = SS·ST (Tab. "
+        "3.2.IV e 3.2.V); l'accelerazione spettrale elastica è quella del tratto costante dello "
+        "spettro, Se = ag·S·F0, a favore di sicurezza per edifici in muratura bassi senza "
+        "calcolarne il periodo, e quella di progetto Sd = Se/q. Il peso sismico portato dal "
+        "metro di muro è Ww = G1w + G2k + Σ ψ2,i·Qk,i (Tab. 2.5.I, con la categoria d'uso di "
+        "ogni piano); il carico verticale è V = Ww + Gf − U." +
+        cr);
+    w.testoparagrafo(
+        "La forza orizzontale alla base della fondazione è quella HE del modello strutturale, "
+        "quando indicata; altrimenti è stimata come H = min(γRd·αH·Sd·Ww; Se·Ww), cioè "
+        "l'azione di progetto amplificata dal fattore di sovraresistenza γRd, mai maggiore di "
+        "quella elastica (§7.2.5); vi si somma la forza orizzontale permanente HGk. La forza "
+        "agisce trasversalmente al muro, alla base, senza momento proprio: si assume il "
+        "comportamento scatolare dell'edificio, con i solai che portano le forze di piano nel "
+        "piano dei muri. La stima non è a favore di sicurezza per un muro lungo e rigido che "
+        "richiama più della sua quota del taglio alla base: per questo si possono indicare la "
+        "quota αH dell'azione sismica attribuita al metro di muro e la forza HE del modello "
+        "strutturale. Si trascura la componente verticale dell'azione sismica (§7.2.2). Il "
+        "fattore di comportamento adottato è q = " +
+        scrivinumero(primo.sito.q) + ", " + testoqrelazione + "." + cr);
+    w.testoparagrafo(
+        "L'effetto inerziale è dato dai fattori di inclinazione del carico (H, V) della formula "
+        "scelta; l'effetto cinematico dai coefficienti di Paolucci e Pecker: khk = 0,38·S·ag, "
+        "zq = zγ = (1 − khk/tanφ)^0,35 (0 quando khk ≥ tanφ; 1 con φ = 0), zc = 1 − 0,32·khk. "
+        "Con M = Ww·eccmuro + HGk·zH, e = M/V (con e > B/3 la verifica non è soddisfatta) e "
+        "B′ = B − 2e: qlim,E = c·Nc·dc·ic·zc + q·Nq·dq·iq·zq + ½·γ₂·B′·Nγ·iγ·zγ, Rd = "
+        "qlim,E·B′/2,3 (Tab. 7.11.II), verificata quando V ≤ Rd. Scorrimento: Rd = "
+        "V·tan(δ)/1,1 (in condizioni non drenate B′·cu/1,1), verificato quando H ≤ Rd. Con la "
+        "coesione non drenata si eseguono le due analisi e vale la peggiore." +
+        cr);
+    titolontc(w, "Dati del sito e spettro (SLV):");
+    tabellantc(w, righedi(righespettro(primo)));
+
+    for (const VerificaNtc& v : verifiche) {
+        if (!v.calcolata || !v.sisma) {
+            continue;
+        }
+        const std::string nome = "fondazione n." + numeroinchiaro(v.numero);
+        for (const auto& [s, condizioni] : analisisismiche(*v.sisma)) {
+            titolontc(w, "Pesi sismici e azione orizzontale" + std::string(condizioni) + ", " +
+                             nome + ":");
+            tabellantc(w, righedi(righeazionisismiche(v, *s)));
+            titolontc(w, "Fattori cinematici e resistenza (SLV)" + std::string(condizioni) + ", " +
+                             nome + ":");
+            tabellantc(w, righedi(righeresistenzasismica(v, *s)));
+            titolontc(w, "Scorrimento sul piano di posa (SLV, γR = 1,1)" + std::string(condizioni) +
+                             ", " + nome + ":");
+            tabellantc(w, righedi(righescorrimentosismico(v, *s)));
+        }
+        w.nuovoparagrafo();
+        w.corpoparagrafo(12);
+        w.testoparagrafo("Esito della verifica in condizioni sismiche, " + nome + ": " +
+                         (v.sisma->verificata() ? testoverificatantc : testononverificatantc) +
+                         "." + cr);
+        titolontc(w, "Sezione della " + nome + " in condizioni sismiche:");
+        w.disegno(std::make_shared<FiguraSezione>(vistasismica(v, v.sisma->governa()),
+                                                  larghezzasezione, altezzasezione),
+                  larghezzasezione * 0.75, altezzasezione * 0.75);
+    }
+    if (std::any_of(verifiche.begin(), verifiche.end(),
+                    [](const VerificaNtc& v) { return v.calcolata && v.liquefazione; })) {
+        w.nuovoparagrafo();
+        w.corpoparagrafo(12);
+        w.testoparagrafo(std::string(testoliquefazione) + cr);
+    }
+}
+
 void sezionentc(ScrittoreRelazione& w, const Lavoro& l, const std::vector<VerificaNtc>& verifiche) {
     const OpzioniNtc& o = l.ntc;
     w.nuovoparagrafo();
@@ -680,14 +781,18 @@ void sezionentc(ScrittoreRelazione& w, const Lavoro& l, const std::vector<Verifi
                   larghezzasezione * 0.75, altezzasezione * 0.75);
     }
 
+    sezionesismica(w, verifiche);
+    const bool sismica = consisma(verifiche);
+
     ModZocal& m = modzocal();
     m.inizializza();
     titolontc(w, "Elaborazione automatica (NTC 2018, §10.2)");
     w.testoparagrafo(
         "Programma di calcolo: " + m.nomeprogramma + ", versione " + m.versione +
         ". Tipo di analisi: verifica allo stato limite ultimo di carico limite di fondazioni "
-        "nastriformi sotto carichi verticali, anche eccentrici o inclinati, e di scorrimento, in "
-        "forma chiusa (formula trinomia del "
+        "nastriformi sotto carichi verticali, anche eccentrici o inclinati, e di scorrimento" +
+        std::string(sismica ? ", anche in condizioni sismiche con il metodo pseudostatico" : "") +
+        ", in forma chiusa (formula trinomia del "
         "carico limite), senza analisi numeriche del terreno. Validazione del codice: " +
         validazionecitata() + cr);
     // The label and each ruled line a paragraph of one line: a justified
@@ -698,9 +803,10 @@ void sezionentc(ScrittoreRelazione& w, const Lavoro& l, const std::vector<Verifi
     titolontc(w, "Limiti della verifica");
     w.testoparagrafo(
         std::string("Questa verifica non comprende: la stabilità globale (A2+M2+R2), i cedimenti "
-                    "(SLE), la combinazione sismica, la resistenza passiva sul fianco della "
-                    "fondazione, la verifica strutturale della fondazione (STR), la "
-                    "liquefazione") +
+                    "(SLE), ") +
+        (sismica ? "" : "la combinazione sismica, ") +
+        "la resistenza passiva sul fianco della fondazione, la verifica strutturale della "
+        "fondazione (STR), la liquefazione" +
         (o.terreno.cu.empty() ? ", la verifica a breve termine in condizioni non drenate" : "") +
         ". Tali verifiche, dove richieste, vanno svolte a parte." + cr);
 }
@@ -849,6 +955,17 @@ void allineacolonne(ScrittoreRelazione& w, const DatiCalcolo& dati, const Opzion
         }
         if (v.analisi.scorrimento) {
             valori();
+        }
+    }
+    // The seismic tables: the site's, then three an analysis.
+    if (consisma(verifiche)) {
+        valori();
+    }
+    for (const VerificaNtc& v : verifiche) {
+        if (v.calcolata && v.sisma) {
+            for (std::size_t k = 0; k < 3 * analisisismiche(*v.sisma).size(); ++k) {
+                valori();
+            }
         }
     }
 }

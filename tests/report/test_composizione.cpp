@@ -820,3 +820,53 @@ TEST(SezioneNtc, GeotechnicalModelSaysWhereTheDataComeFromAndWhatTheyAre) {
             std::string::npos);
     }
 }
+
+TEST(SezioneNtc, SeismicSectionWithItsAssumptionsTablesAndDrawing) {
+    Lavoro l = esempi::lavoroesempio();
+    l.dati.largh[1] = "0,8";
+    l.ntc.sisma = {"0,15", "2,45", "C", "", "1,5", "", ""};
+    l.ntc.falda = {"1,8", "2"}; // within D + B, below the reach of the resistance
+    const ScrittoreRegistratore w = componi(l);
+    const std::string t = w.testo();
+    const std::string ordine[] = {
+        "Resistenza di progetto",
+        "Verifica in condizioni sismiche (SLV)",
+        "Se = ag·S·F0",
+        "comportamento scatolare",
+        "non è a favore di sicurezza per un muro lungo e rigido",
+        "componente verticale dell'azione sismica (§7.2.2)",
+        "q = 1,5, come da relazione di calcolo della struttura",
+        "Dati del sito e spettro (SLV):",
+        "Pesi sismici e azione orizzontale, fondazione n. 1:",
+        "Fattori cinematici e resistenza (SLV), fondazione n. 1:",
+        "Scorrimento sul piano di posa (SLV, γR = 1,1), fondazione n. 1:",
+        "in condizioni sismiche, fondazione n. 1: NON VERIFICATA",
+        "Sezione della fondazione n. 1 in condizioni sismiche:",
+        testoliquefazione,
+        "anche in condizioni sismiche",
+        "Limiti della verifica",
+    };
+    std::size_t p = 0;
+    for (const std::string& atteso : ordine) {
+        p = t.find(atteso, p);
+        ASSERT_NE(p, std::string::npos) << atteso;
+    }
+    EXPECT_EQ(t.find("combinazione sismica", p), std::string::npos);
+    EXPECT_EQ(w.solo(T::disegno).size(), 2u);
+
+    // After the static tables: the site's, then weights, resistance and sliding.
+    const auto tabelle = w.tabelle();
+    ASSERT_GE(tabelle.size(), 4u);
+    const auto n = tabelle.size();
+    EXPECT_EQ(valore(tabelle[n - 4], "categoria di sottosuolo"), "C");
+    EXPECT_EQ(valore(tabelle[n - 4], "Sd = Se/q"), "0,3625");
+    EXPECT_EQ(valore(tabelle[n - 3], "origine di H"), "stima");
+    EXPECT_EQ(valore(tabelle[n - 3], "H"), "27,10");
+    EXPECT_EQ(valore(tabelle[n - 2], "V/Rd"), "1,282");
+    EXPECT_EQ(valore(tabelle[n - 1], "H/Rd"), "0,629");
+    // Every value column of the tables right aligned, the seismic ones too.
+    ScrittoreRegistratore a;
+    allineacolonne(a, l.dati, &l.ntc);
+    const auto allineate = a.solo(T::allineadestra);
+    EXPECT_EQ(allineate.back(), fai(T::allineadestra, {}, 0, static_cast<int>(n), 3));
+}

@@ -208,6 +208,9 @@ std::vector<RigaNtc> righespettro(const VerificaNtc& v);
 std::vector<RigaNtc> righeazionisismiche(const VerificaNtc& v, const EsitoSisma& s);
 std::vector<RigaNtc> righeresistenzasismica(const VerificaNtc& v, const EsitoSisma& s);
 std::vector<RigaNtc> righescorrimentosismico(const VerificaNtc& v, const EsitoSisma& s);
+// The foundation as its section drawing shows it in one seismic analysis:
+// V as Ed, H at the base, the seismic resistance and verdicts.
+VerificaNtc vistasismica(const VerificaNtc& v, const EsitoSisma& s);
 // One line for the spectrum and the force, then one per check of each
 // analysis, for the text output.
 std::vector<std::string> sintesisisma(const VerificaNtc& v);
