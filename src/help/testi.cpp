@@ -445,10 +445,41 @@ orizzontale si verifica anche lo scorrimento sul piano di posa (γR = 1,1),
 senza contare la resistenza passiva sul fianco della fondazione. Con
 un'eccentricità maggiore di B/3 la fondazione non è verificata.
 
+Sisma (SLV). La parte "Sisma" della finestra chiede la verifica di capacità
+portante e di scorrimento nella combinazione sismica allo stato limite di
+salvaguardia della vita (NTC 2018 §7.11.5.3.1), eseguita quando ag è maggiore
+di zero. Per il lavoro: ag, accelerazione massima su roccia allo SLV in g (da
+0 a 0,6), e F0, fattore di amplificazione spettrale (da 1,8 a 3,5), si
+prendono dai dati di pericolosità sismica del sito per il periodo di ritorno
+dello SLV; la categoria di sottosuolo (A, B, C, D, E) dalla relazione
+geologica; la categoria topografica (T1, T2, T3, T4; predefinita T1) dalla
+forma del terreno; q, fattore di comportamento (da 1 a 5, obbligatorio), dalla
+relazione di calcolo della struttura, dove è quello adottato nell'analisi
+sismica; γRd, fattore di sovraresistenza delle azioni sulle fondazioni (da 1
+a 1,3, predefinito 1,1); αH, quota dell'azione sismica attribuita al metro di
+muro (da 0 a 3, predefinita 1). Per la fondazione visualizzata: HE, forza
+orizzontale sismica sul metro di muro dal modello strutturale (kN/m; se
+indicata sostituisce la stima), e la categoria d'uso del carico variabile di
+ogni piano (Tab. 2.5.I: A residenziale, B uffici, C affollamento, D
+commerciale, E magazzini, F e G rimesse, H coperture per sola manutenzione,
+N1 neve fino a 1000 m s.l.m., N2 neve oltre), che dà ψ2 (A, B, G 0,3; C, D,
+F 0,6; E 0,8; H e N1 0; N2 0,2).
+
+Il calcolo è pseudostatico, con tutti i coefficienti delle azioni pari a 1: S
+= SS·ST, Se = ag·S·F0 (il tratto costante dello spettro, senza periodo), Sd =
+Se/q; peso sismico Ww = G1w + G2 + Σ ψ2·Q e V = Ww + Gf − U; forza alla base
+H = HE, oppure min(γRd·αH·Sd·Ww; Se·Ww), più HGk. La stima vale per un
+edificio scatolare, con i solai che portano le forze nel piano dei muri; per
+un muro lungo e rigido che richiama più della sua quota usare αH o HE. Si
+aggiungono i coefficienti cinematici zc, zq = zγ (Paolucci e Pecker) e si
+verificano V ≤ Rd = qlim,E·B′/2,3 e H ≤ V·tanδ/1,1; la componente verticale
+del sisma è trascurata. Con una falda a meno di D + B in terreno granulare
+la relazione ricorda di verificare la liquefazione.
+
 Questa verifica non considera la stabilità globale (approccio 1, A2+M2+R2),
-i cedimenti e gli stati limite di esercizio, la combinazione sismica, la
-verifica strutturale della fondazione e la liquefazione: il progettista li
-valuta a parte e resta responsabile del giudizio sui risultati.
+i cedimenti e gli stati limite di esercizio, la verifica strutturale della
+fondazione e la liquefazione: il progettista li valuta a parte e resta
+responsabile del giudizio sui risultati.
 )testo";
 
 std::vector<PaginaTesto> crea() {

@@ -156,6 +156,7 @@ statilimite::statilimite(const DatiCalcolo& dati, OpzioniNtc& opzioni, QWidget* 
     sezione = new DisegnoSezione;
     sezione->setObjectName(QStringLiteral("sezione"));
     QGroupBox* azioni = creaazioni();
+    QGroupBox* sisma = creasisma();
     combinazioni = creacombinazioni();
 
     auto* dettagli = new QVBoxLayout;
@@ -171,7 +172,7 @@ statilimite::statilimite(const DatiCalcolo& dati, OpzioniNtc& opzioni, QWidget* 
     chiudi = new QPushButton(QStringLiteral("&Chiudi"));
     auto* tasti = new QHBoxLayout;
     tasti->addWidget(new QLabel(QString::fromUtf8(
-        "Non verificati: stabilità globale, cedimenti (SLE), sisma, verifica strutturale della "
+        "Non verificati: stabilità globale, cedimenti (SLE), verifica strutturale della "
         "fondazione, liquefazione.")));
     tasti->addStretch();
     tasti->addWidget(guida);
@@ -182,6 +183,7 @@ statilimite::statilimite(const DatiCalcolo& dati, OpzioniNtc& opzioni, QWidget* 
     tutto->addWidget(scelte);
     tutto->addWidget(datiterreno);
     tutto->addWidget(azioni);
+    tutto->addWidget(sisma);
     tutto->addWidget(tabella, 2);
     tutto->addLayout(sotto, 3);
     tutto->addLayout(tasti);
@@ -282,6 +284,29 @@ void statilimite::riempi() {
             tutte.push_back(std::move(r));
         }
     }
+    if (v.calcolata && v.sisma) {
+        tutte.push_back({"in condizioni sismiche (SLV)", "", ""});
+        const auto spettro = righespettro(v);
+        tutte.insert(tutte.end(), spettro.begin(), spettro.end());
+        for (const EsitoSisma* s : {&v.sisma->lungo, v.sisma->breve ? &*v.sisma->breve : nullptr}) {
+            if (s == nullptr) {
+                continue;
+            }
+            if (v.sisma->breve) {
+                tutte.push_back(
+                    {s == &v.sisma->lungo ? "SLV a lungo termine" : "SLV a breve termine", "", ""});
+            }
+            for (auto&& r : {righeazionisismiche(v, *s), righeresistenzasismica(v, *s)}) {
+                tutte.insert(tutte.end(), r.begin(), r.end());
+            }
+            tutte.push_back({"scorrimento (SLV)", "", ""});
+            const auto r = righescorrimentosismico(v, *s);
+            tutte.insert(tutte.end(), r.begin(), r.end());
+        }
+        if (v.liquefazione) {
+            tutte.push_back({testoliquefazione, "", ""});
+        }
+    }
     righe(fattori, static_cast<int>(tutte.size()));
     for (int r = 0; r < static_cast<int>(tutte.size()); ++r) {
         const RigaNtc& riga = tutte[static_cast<std::size_t>(r)];
@@ -290,6 +315,7 @@ void statilimite::riempi() {
         cella(fattori, r, 2, qs(riga.unita), false);
     }
     mostraazioni();
+    mostrasisma();
     riempicombinazioni(v);
     sezione->imposta(v);
 }

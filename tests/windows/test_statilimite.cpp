@@ -251,3 +251,47 @@ TEST_F(StatiLimite, OffsetForcesAndWaterTableTypedInTheWindow) {
     EXPECT_FALSE(
         zocal::geometriasezione(w.sezione->verifica(), QRectF(0, 0, 600, 400)).falda.isNull());
 }
+
+TEST_F(StatiLimite, SeismicSiteForceAndCategoriesTypedInTheWindow) {
+    zocal::statilimite& w = ntc();
+    sostituisci(calc().largh, "0,8");
+    sostituisci(w.ag, "0,15");
+    sostituisci(w.F0, "2,45");
+    w.catsuolo->setCurrentText(QStringLiteral("C"));
+    // q is required: the note names it and where to take it from.
+    EXPECT_NE(cella(0, 11).find("fattore di comportamento q"), std::string::npos) << cella(0, 11);
+    sostituisci(w.q, "1,5");
+    EXPECT_EQ(cella(0, 10), "NON VERIFICATA");
+    EXPECT_EQ(cella(0, 11), "sisma (SLV) V/Rd = 1,282, H/Rd = 0,629, NON VERIFICATA");
+    EXPECT_NE(etichetta().find("sisma (SLV) V/Rd = 1,282"), std::string::npos) << etichetta();
+    bool trovato = false;
+    for (int r = 0; r < w.fattori->rowCount(); ++r) {
+        if (w.fattori->item(r, 0)->text() == QStringLiteral("Sd = Se/q")) {
+            EXPECT_EQ(w.fattori->item(r, 1)->text(), QStringLiteral("0,3625"));
+            trovato = true;
+        }
+    }
+    EXPECT_TRUE(trovato);
+
+    // Out of range: refused with a note naming the entry.
+    sostituisci(w.alfaH, "4");
+    EXPECT_EQ(cella(0, 11), "La quota αH dell'azione sismica deve essere compresa tra 0 e 3.");
+    sostituisci(w.alfaH, "");
+
+    // The model's force and the storeys' categories go with the shown foundation.
+    sostituisci(w.HE, "10");
+    w.categoriepiani[1]->setCurrentText(QStringLiteral("N2"));
+    const zocal::OpzioniNtc& o = p->opzionintc();
+    EXPECT_EQ(o.sismafondazioni[1].HE, "10");
+    EXPECT_EQ(o.categorie[1][1], "N2");
+    EXPECT_EQ(o.sisma, (zocal::SismaNtc{"0,15", "2,45", "C", "", "1,5", "", ""}));
+    EXPECT_TRUE(w.categoriepiani[1]->isVisible());
+    EXPECT_FALSE(w.categoriepiani[2]->isVisible());
+    const zocal::VerificaNtc& v = w.verifiche()[0];
+    ASSERT_TRUE(v.sisma);
+    EXPECT_TRUE(v.sisma->lungo.dalmodello);
+    EXPECT_EQ(v.categorie, (std::vector<std::string>{"A", "N2"}));
+    // Back to A: the default, stored as nothing.
+    w.categoriepiani[1]->setCurrentText(QStringLiteral("A"));
+    EXPECT_EQ(o.categorie[1][1], "");
+}

@@ -5,6 +5,9 @@
 
 #include <QWidget>
 
+#include <array>
+#include <string>
+#include <utility>
 #include <vector>
 
 class QCheckBox;
@@ -64,6 +67,18 @@ class statilimite : public QWidget {
     QLineEdit* zw;
     QLineEdit* pesosat;
     QTableWidget* combinazioni; // of the shown foundation
+    // The site's seismic data, the shown foundation's force from the
+    // structural model and its storeys' use categories, as typed.
+    QLineEdit* ag;
+    QLineEdit* F0;
+    QComboBox* catsuolo;
+    QComboBox* cattopo;
+    QLineEdit* q;
+    QLineEdit* gammaRd;
+    QLineEdit* alfaH;
+    QLabel* etichettasisma;
+    QLineEdit* HE;
+    std::array<QComboBox*, maxpiani> categoriepiani{};
     QPushButton* guida;
     QPushButton* chiudi;
 
@@ -94,6 +109,11 @@ class statilimite : public QWidget {
     void mostraazioni();
     void leggiazioni();
     void riempicombinazioni(const VerificaNtc& v);
+    QGroupBox* creasisma();
+    void mostrasisma();
+    void leggidatisisma();
+    // The seismic entries and the texts of the job they show.
+    std::array<std::pair<QLineEdit*, std::string*>, 6> campisisma();
 
     const DatiCalcolo& dati_;
     OpzioniNtc& opzioni_;
