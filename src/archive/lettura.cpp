@@ -151,8 +151,9 @@ class Lettore {
 struct Record {
     std::array<Valore, 16> valori;
     int riga = 0;
+    int n = 0; // values read
 };
-static_assert(ndescrizione <= 16 && nfrontespizio <= 16);
+static_assert(ndescrizione <= 16 && nfrontespizio <= 16 && 3 + 2 * maxstrati <= 16);
 
 // The words of a message are put together only when there is a message to
 // give: `nome` is a text or a function that makes it.
@@ -168,33 +169,42 @@ template <typename Nome> std::string testodi(const Nome& nome) {
 // the end of the file), or cut short by the end of the file.
 enum class Letto { completo, assente, troncato };
 
-// One record: n values on one line (a quoted text may span lines), in `r`.
-template <typename Perche> Letto leggirecord(Lettore& l, int n, const Perche& perche, Record& r) {
+// One record: n values on one line (a quoted text may span lines), in `r`;
+// a record of variable length may end after `minimo` values or more, and
+// `r.n` says how many were read.
+template <typename Perche>
+Letto leggirecord(Lettore& l, int n, const Perche& perche, Record& r, int minimo = 0) {
     if (!l.avanzaarecord()) {
         return Letto::assente;
     }
     r.riga = l.riga();
+    r.n = n;
     for (std::size_t k = 0; k < static_cast<std::size_t>(n); ++k) {
         if (k > 0 && r.valori[k - 1].fine != Valore::Fine::virgola) {
+            if (minimo > 0 && k >= static_cast<std::size_t>(minimo)) {
+                r.n = static_cast<int>(k);
+                break;
+            }
             if (r.valori[k - 1].fine == Valore::Fine::file || l.soloSpazi()) {
                 return Letto::troncato;
             }
             // Taking the next line's values would shift every later record.
             throw Guasto{r.riga, "mancano valori " + testodi(perche) + " (ne sono attesi " +
-                                     std::to_string(n) + ", trovati " + std::to_string(k) + ")"};
+                                     std::to_string(minimo > 0 ? minimo : n) + ", trovati " +
+                                     std::to_string(k) + ")"};
         }
         if (!l.leggi(r.valori[k])) {
             return Letto::troncato;
         }
     }
-    const Valore& ultimo = r.valori[static_cast<std::size_t>(n) - 1];
+    const Valore& ultimo = r.valori[static_cast<std::size_t>(r.n) - 1];
     if (ultimo.fine == Valore::Fine::virgola) {
         throw Guasto{r.riga, "troppi valori " + testodi(perche) + " (ne sono attesi " +
-                                 std::to_string(n) + ")"};
+                                 (minimo > 0 ? "al massimo " : "") + std::to_string(n) + ")"};
     }
     // A file that ends right after a comma was cut there: the writer ends
     // every record with a line end.
-    if (n > 1 && ultimo.tipo == Valore::Tipo::niente && ultimo.fine == Valore::Fine::file) {
+    if (r.n > 1 && ultimo.tipo == Valore::Tipo::niente && ultimo.fine == Valore::Fine::file) {
         return Letto::troncato;
     }
     return Letto::completo;
@@ -505,6 +515,25 @@ void leggifalda(const Record& r, bool, Lavoro& lavoro) {
     numeroaggiunto(r.valori[2], r.riga, "pesosat", archivio::recordfalda, a.pesosat);
 }
 
+// "NTC2018-STRATI",slim,dslim,h1,E1,...: the layers come in pairs.
+void leggistrati(const Record& r, bool, Lavoro& lavoro) {
+    const char* record = archivio::recordstrati;
+    if (r.n % 2 == 0) {
+        throw Guasto{r.riga, std::string("lo strato n. ") + std::to_string((r.n - 3) / 2 + 1) +
+                                 " del record " + record +
+                                 " è incompleto (sono attesi spessore e modulo edometrico)"};
+    }
+    StratiNtc& t = lavoro.ntc.strati;
+    numeroaggiunto(r.valori[1], r.riga, "slim", record, t.slim);
+    numeroaggiunto(r.valori[2], r.riga, "dslim", record, t.dslim);
+    t.strati.assign(static_cast<std::size_t>((r.n - 3) / 2), {});
+    for (std::size_t i = 0; i < t.strati.size(); ++i) {
+        const std::string n = std::to_string(i + 1);
+        numeroaggiunto(r.valori[3 + 2 * i], r.riga, ("h" + n).c_str(), record, t.strati[i].h);
+        numeroaggiunto(r.valori[4 + 2 * i], r.riga, ("E" + n).c_str(), record, t.strati[i].Eed);
+    }
+}
+
 // The records that may follow the title page, each at most once (once a
 // foundation for those about one) and in any order; a new one is added here
 // and nowhere else in the reader.
@@ -517,6 +546,9 @@ struct Facoltativo {
     // How many numbers after the name say what the record is about: 1 for
     // a foundation's, 2 for a foundation's storey's.
     int chiavi = 0;
+    // For a record of variable length, the fewest values, the name included;
+    // `valori` is then the most.
+    int minimo = 0;
 };
 constexpr Facoltativo facoltativi[] = {
     {archivio::recordntc, 4, "per le opzioni NTC 2018", "delle opzioni NTC 2018", leggiopzioni},
@@ -530,6 +562,8 @@ constexpr Facoltativo facoltativi[] = {
      leggisismafondazione, 1},
     {archivio::recordcategoria, 4, "per il record NTC2018-CATEGORIA", "NTC2018-CATEGORIA",
      leggicategoria, 2},
+    {archivio::recordstrati, 3 + 2 * maxstrati, "per il record NTC2018-STRATI", "NTC2018-STRATI",
+     leggistrati, 0, 3},
 };
 
 // Everything after the title page: known records, read whole, or nothing
@@ -561,9 +595,10 @@ void leggifacoltativi(Lettore& l, bool utf8, Lavoro& lavoro) {
             throw Guasto{riga, "il record " + std::string(f->nome) + " è ripetuto"};
         }
         Record r;
-        if (leggirecord(l, f->valori, f->perche, r) != Letto::completo) {
+        if (leggirecord(l, f->valori, f->perche, r, f->minimo) != Letto::completo) {
             throw Guasto{riga, "il record " + std::string(f->del) + " è incompleto (sono attesi " +
-                                   std::to_string(f->valori) + " valori)"};
+                                   std::to_string(f->minimo > 0 ? f->minimo : f->valori) +
+                                   " valori)"};
         }
         if (f->chiavi > 0) {
             const int n = numerofondazione(r, f->del);

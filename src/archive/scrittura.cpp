@@ -356,6 +356,35 @@ void componi(const Lavoro& lavoro, EsitoScrittura& esito) {
             s.finerecord();
         }
     }
+    if (const StratiNtc& t = lavoro.ntc.strati; !t.predefinita()) {
+        // The layers up to the last one given, the empty ones before it kept.
+        auto fine = t.strati.end();
+        while (fine != t.strati.begin() && std::prev(fine)->vuoto()) {
+            --fine;
+        }
+        const auto n = static_cast<std::size_t>(fine - t.strati.begin());
+        if (n > static_cast<std::size_t>(maxstrati)) {
+            esito.errore = "il record " + std::string(archivio::recordstrati) + " ha più di " +
+                           std::to_string(maxstrati) + " strati";
+            return;
+        }
+        std::vector<std::pair<const std::string*, std::string>> valori{{&t.slim, "slim"},
+                                                                       {&t.dslim, "dslim"}};
+        for (std::size_t i = 0; i < n; ++i) {
+            valori.emplace_back(&t.strati[i].h, "h" + std::to_string(i + 1));
+            valori.emplace_back(&t.strati[i].Eed, "E" + std::to_string(i + 1));
+        }
+        for (const auto& [valore, nome] : valori) {
+            if (!validi(archivio::recordstrati, {{valore, nome.c_str()}})) {
+                return;
+            }
+        }
+        s.testo(archivio::recordstrati, "NTC");
+        for (const auto& [valore, nome] : valori) {
+            s.testo(*valore, nome.c_str());
+        }
+        s.finerecord();
+    }
 }
 
 } // namespace

@@ -29,6 +29,8 @@ inline constexpr char recordfalda[] = "NTC2018-FALDA";
 inline constexpr char recordsisma[] = "NTC2018-SISMA";
 inline constexpr char recordsismafondazione[] = "NTC2018-SISMA-FOND";
 inline constexpr char recordcategoria[] = "NTC2018-CATEGORIA";
+// The layers below the footings and the admissible settlements.
+inline constexpr char recordstrati[] = "NTC2018-STRATI";
 // A category of those records: empty, or one of the names of its kind.
 enum class TipoCategoria { suolo, topografia, uso };
 bool categoriaaggiunta(std::string_view t, TipoCategoria tipo);

@@ -237,6 +237,7 @@ class Verifica {
             v.brevetermine = analisintc(breve);
         }
         sisma(a, cu ? &breve : nullptr);
+        cedimento(a);
         if (!std::isfinite(v.Ed) || !std::isfinite(v.Rd) ||
             (v.brevetermine && !std::isfinite(v.brevetermine->Rd)) ||
             (v.sisma && !(std::isfinite(v.sisma->lungo.V) && std::isfinite(v.sisma->lungo.H) &&
@@ -259,6 +260,51 @@ class Verifica {
         if (v.sisma && v.sisma->governa().eccessiva) {
             avvisa("eccentricità maggiore di B/3 in condizioni sismiche");
         }
+        if (v.cedimento && !v.cedimento->nota.empty()) {
+            avvisa(v.cedimento->nota);
+        }
+    }
+
+    // Each storey's variable load, kN/m.
+    std::vector<double> carichipiani() const {
+        std::vector<double> Q;
+        for (double q : Qpiani_) {
+            Q.push_back(q * accelerazionegravita / 1000);
+        }
+        return Q;
+    }
+
+    // The settlement check when the job gives layers, on the actions of the
+    // long-term analysis with every factor 1.
+    void cedimento(const DatiAnalisi& a) {
+        std::string nota;
+        const auto strati = leggistrati(o_.strati, nota);
+        if (!strati) {
+            throw Mancanza{nota};
+        }
+        if (strati->strati.empty()) {
+            return;
+        }
+        const auto psi = psi2piani(o_.categorie[f_], Qpiani_.size(), nota);
+        if (!psi) {
+            throw Mancanza{nota};
+        }
+        DatiCedimento d;
+        d.B = a.B;
+        d.D = a.D;
+        d.gamma = a.gamma;
+        d.falda = a.falda;
+        d.carichi = a.carichi;
+        d.Qpiani = carichipiani();
+        d.psi2 = *psi;
+        d.fondazione = a.fondazione;
+        d.strati = *strati;
+        v_.cedimento = zocal::cedimento(d);
+        if (!std::isfinite(v_.cedimento->quasipermanente.s) ||
+            !std::isfinite(v_.cedimento->caratteristica.s)) {
+            throw Mancanza{"Valori troppo grandi: la verifica dei cedimenti della fondazione n. " +
+                           std::to_string(f_) + " non è possibile."};
+        }
     }
 
     // The seismic check when the job asks for it; its entries are read only then,
@@ -277,10 +323,7 @@ class Verifica {
         if (!fondazione || !psi) {
             throw Mancanza{nota};
         }
-        std::vector<double> Q;
-        for (double q : Qpiani_) {
-            Q.push_back(q * accelerazionegravita / 1000);
-        }
+        const std::vector<double> Q = carichipiani();
         v_.sito = *sito;
         for (std::size_t i = 0; i < psi->size(); ++i) {
             const std::string& c = o_.categorie[f_][i];
@@ -326,6 +369,15 @@ std::string testosismico(const VerificaSismica& s) {
     return "V/Rd = " + (g.eccessiva ? std::string("—") : testoEdRd(g.EdRd)) +
            ", H/Rd = " + testoEdRd(g.scorrimento.HdRd) + ", " +
            (s.verificata() ? testoverificatantc : testononverificatantc);
+}
+
+// "s = 1,857 cm, VERIFICATA" in the quasi-permanent combination.
+std::string testocedimento(const Cedimento& c) {
+    return "s = " +
+           (c.quasipermanente.calcolato
+                ? scrividecimali(c.quasipermanente.s, decimalicedimenti) + " cm"
+                : std::string("—")) +
+           ", " + (c.verificata ? testoverificatantc : testononverificatantc);
 }
 
 } // namespace
@@ -384,7 +436,7 @@ std::string VerificaNtc::esito() const {
 
 bool VerificaNtc::verificatacomplessiva() const {
     return calcolata && tutteverificate() && (!brevetermine || brevetermine->tutteverificate()) &&
-           (!sisma || sisma->verificata());
+           (!sisma || sisma->verificata()) && (!cedimento || cedimento->verificata);
 }
 
 std::string VerificaNtc::esitocomplessivo() const {
@@ -420,6 +472,34 @@ std::vector<VerificaNtc> verificatutte(const DatiCalcolo& dati, const OpzioniNtc
         tutte.push_back(verificantc(dati, f, opzioni));
     }
     return tutte;
+}
+
+std::optional<CedimentiDifferenziali> differenzialintc(const std::vector<VerificaNtc>& verifiche,
+                                                       const OpzioniNtc& opzioni) {
+    std::string nota;
+    const auto strati = leggistrati(opzioni.strati, nota);
+    if (!strati) {
+        return std::nullopt;
+    }
+    std::vector<CedimentoFondazione> cedimenti;
+    for (const VerificaNtc& v : verifiche) {
+        if (v.calcolata && v.cedimento && v.cedimento->quasipermanente.calcolato) {
+            cedimenti.push_back({v.numero, v.cedimento->quasipermanente.s});
+        }
+    }
+    return cedimentidifferenziali(cedimenti, strati->dslim);
+}
+
+std::string esitolavoro(const std::vector<VerificaNtc>& verifiche,
+                        const std::optional<CedimentiDifferenziali>& differenziali) {
+    bool verificata = !differenziali || differenziali->verificata;
+    for (const VerificaNtc& v : verifiche) {
+        if (!v.calcolata) {
+            return "";
+        }
+        verificata = verificata && v.verificatacomplessiva();
+    }
+    return verificata ? testoverificatantc : testononverificatantc;
 }
 
 std::string testoEdRd(double EdRd) {
@@ -702,6 +782,46 @@ std::vector<std::string> sintesisisma(const VerificaNtc& v) {
     return righe;
 }
 
+std::vector<std::string> sintesicedimenti(const VerificaNtc& v) {
+    std::vector<std::string> righe;
+    if (!v.calcolata || !v.cedimento) {
+        return righe;
+    }
+    const Cedimento& c = *v.cedimento;
+    const CedimentoCombinazione& q = c.quasipermanente;
+    const auto cm = [](double s) { return scrividecimali(s, decimalicedimenti) + " cm"; };
+    const std::string esito = c.verificata ? testoverificatantc : testononverificatantc;
+    if (!q.calcolato) {
+        righe.push_back("quasi permanente: V = " + scrividecimali(q.V, decimalikN) +
+                        " kN/m, e = " + scrividecimali(q.e, decimalie) + " m, " + esito);
+        return righe;
+    }
+    righe.push_back("quasi permanente: V = " + scrividecimali(q.V, decimalikN) +
+                    " kN/m, B′ = " + scrividecimali(q.Bp, decimalie) +
+                    " m, p = " + scrividecimali(q.p, decimalikPa) +
+                    " kPa, σv0 = " + scrividecimali(c.sigmav0, decimalikPa) +
+                    " kPa, pnet = " + scrividecimali(q.pnet, decimalikPa) + " kPa");
+    for (std::size_t i = 0; i < q.strati.size(); ++i) {
+        const CedimentoStrato& t = q.strati[i];
+        righe.push_back("strato n. " + std::to_string(i + 1) + ": da " +
+                        scrividecimali(t.ztop, decimalimetri) + " a " +
+                        scrividecimali(t.zbottom, decimalimetri) +
+                        " m, Eed = " + scrivinumero(t.Eed) + " MPa, s = " + cm(t.s));
+    }
+    righe.push_back("s = " + cm(q.s) + ", slim = " + scrivinumero(c.slim) + " cm, " + esito);
+    righe.push_back("combinazione caratteristica: s = " + cm(c.caratteristica.s));
+    righe.push_back("profondità d'influenza z* = " + scrividecimali(c.zinfluenza, decimalimetri) +
+                    " m");
+    return righe;
+}
+
+std::string sintesidifferenziali(const CedimentiDifferenziali& d) {
+    return "massimo " + scrividecimali(d.massimo, decimalicedimenti) + " cm (fondazioni n. " +
+           std::to_string(d.fondazionemassimo) + " e n. " + std::to_string(d.fondazioneminimo) +
+           "), ammissibile " + scrivinumero(d.dslim) + " cm, " +
+           (d.verificata ? testoverificatantc : testononverificatantc);
+}
+
 std::string descrivisisma(const DatiSisma& s) {
     return "ag = " + scrivinumero(s.ag) + " g, F0 = " + scrivinumero(s.F0) + ", sottosuolo " +
            std::string(nomecategoriasuolo(s.suolo)) + ", categoria topografica " +
@@ -737,6 +857,10 @@ std::vector<std::string> rigantc(const VerificaNtc& v) {
     if (v.calcolata && v.sisma) {
         nota = "sisma (SLV) " + testosismico(*v.sisma) + (nota.empty() ? "" : "; " + nota);
     }
+    if (v.calcolata && v.cedimento) {
+        nota =
+            "cedimento (SLE) " + testocedimento(*v.cedimento) + (nota.empty() ? "" : "; " + nota);
+    }
     r.push_back(nota);
     return r;
 }
@@ -752,6 +876,9 @@ std::string sintesintc(const VerificaNtc& v) {
     }
     if (v.sisma) {
         t += ", sisma (SLV) " + testosismico(*v.sisma);
+    }
+    if (v.cedimento) {
+        t += ", cedimento (SLE) " + testocedimento(*v.cedimento);
     }
     return t;
 }

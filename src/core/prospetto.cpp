@@ -165,6 +165,13 @@ void bloccontc(std::ostream& out, const VerificaNtc& v) {
             out << "    " << testoliquefazione << "\n";
         }
     }
+    if (v.calcolata && v.cedimento) {
+        out << "  verifica NTC 2018 dei cedimenti (SLE)\n";
+        for (const std::string& r : sintesicedimenti(v)) {
+            out << "    " << r << "\n";
+        }
+        out << "    " << asinistra("esito complessivo", 24) << v.esitocomplessivo() << "\n";
+    }
     if (!v.nota.empty()) {
         out << "    note: " << v.nota << "\n";
     }
@@ -315,10 +322,52 @@ void sismajson(std::string& out, const VerificaNtc& v) {
     out += "}}";
 }
 
+// The settlement check, null when not requested or not computed.
+void cedimentijson(std::string& out, const VerificaNtc& v) {
+    if (!v.calcolata || !v.cedimento) {
+        out += "null";
+        return;
+    }
+    const Cedimento& c = *v.cedimento;
+    const CedimentoCombinazione& q = c.quasipermanente;
+    const double nd = NAN;
+    const auto numeri = [&](std::initializer_list<std::pair<const char*, double>> valori) {
+        for (const auto& [nome, valore] : valori) {
+            out += out.back() == '{' ? "\"" : ", \"";
+            out += nome;
+            out += "\": ";
+            numerojson(out, valore);
+        }
+    };
+    out += '{';
+    numeri({{"V", q.V},
+            {"Bp", q.calcolato ? q.Bp : nd},
+            {"p", q.calcolato ? q.p : nd},
+            {"pnet", q.calcolato ? q.pnet : nd}});
+    out += ", \"strati\": [";
+    for (const CedimentoStrato& t : q.strati) {
+        out += out.back() == '[' ? "{" : ", {";
+        numeri({{"h", t.h}, {"Eed", t.Eed}, {"s", t.s}});
+        out += '}';
+    }
+    out += ']';
+    numeri({{"s", q.calcolato ? q.s : nd},
+            {"s_caratteristica", c.caratteristica.calcolato ? c.caratteristica.s : nd},
+            {"slim", c.slim},
+            {"zinfluenza", q.calcolato ? c.zinfluenza : nd}});
+    out += ", \"esito\": ";
+    aggiungijson(out, c.verificata ? testoverificatantc : testononverificatantc);
+    out += ", \"nota\": ";
+    aggiungijson(out, c.nota);
+    out += '}';
+}
+
 // The long-term analysis with its keys; with the job's extra soil data, also
 // the short-term one (null when not run); with seismic data, the seismic
-// check (null when not requested); and then the verdict of record.
-void oggettontc(std::string& out, const VerificaNtc& v, bool terreno, bool sismico) {
+// check (null when not requested); with layers, the settlement check (null
+// when not requested); and then the verdict of record.
+void oggettontc(std::string& out, const VerificaNtc& v, bool terreno, bool sismico,
+                bool cedimenti) {
     analisijson(out, v, v);
     if (terreno) {
         out += ", \"breve_termine\": ";
@@ -333,8 +382,12 @@ void oggettontc(std::string& out, const VerificaNtc& v, bool terreno, bool sismi
         out += ", \"sisma\": ";
         sismajson(out, v);
     }
+    if (cedimenti) {
+        out += ", \"cedimenti\": ";
+        cedimentijson(out, v);
+    }
     // With the job's extra data, the verdict of record over every check run.
-    if (terreno || v.estesa || sismico) {
+    if (terreno || v.estesa || sismico || cedimenti) {
         out += ", \"esito_complessivo\": ";
         aggiungijson(out, v.esitocomplessivo());
     }
@@ -371,6 +424,7 @@ std::string prospetto(const DatiCalcolo& d, const std::vector<FondazioneCalcolat
         out << "Nessuna fondazione: non sono stati inseriti dati per il calcolo.\n";
         return out.str();
     }
+    std::vector<VerificaNtc> verifiche;
     for (const FondazioneCalcolata& fc : fondazioni) {
         const int f = fc.numero;
         out << "Fondazione n. " << f << " - profondità " << d.prof[f].testo() << " m, larghezza "
@@ -399,9 +453,19 @@ std::string prospetto(const DatiCalcolo& d, const std::vector<FondazioneCalcolat
             out << "  note: " << nota(fc) << "\n";
         }
         if (ntc) {
-            bloccontc(out, verificantc(d, f, *ntc));
+            verifiche.push_back(verificantc(d, f, *ntc));
+            bloccontc(out, verifiche.back());
         }
         out << "\n";
+    }
+    if (ntc && !ntc->strati.predefinita()) {
+        const auto differenziali = differenzialintc(verifiche, *ntc);
+        if (differenziali) {
+            out << "Cedimenti differenziali (SLE): " << sintesidifferenziali(*differenziali)
+                << "\n";
+        }
+        const std::string esito = esitolavoro(verifiche, differenziali);
+        out << "Esito complessivo NTC 2018: " << (esito.empty() ? "non calcolato" : esito) << "\n";
     }
     return out.str();
 }
@@ -410,6 +474,32 @@ void prospettojson(std::string& out, const DatiCalcolo& d,
                    const std::vector<FondazioneCalcolata>& fondazioni, const OpzioniNtc* ntc) {
     out += "{\"nfond\": ";
     intero(out, d.nfond);
+    std::vector<VerificaNtc> verifiche;
+    if (ntc) {
+        for (const FondazioneCalcolata& fc : fondazioni) {
+            verifiche.push_back(verificantc(d, fc.numero, *ntc));
+        }
+    }
+    const bool cedimenti = ntc && !ntc->strati.predefinita();
+    if (cedimenti) {
+        // The job's verdict of record, the differential settlements included.
+        const auto differenziali = differenzialintc(verifiche, *ntc);
+        out += ", \"esito_complessivo\": ";
+        aggiungijson(out, esitolavoro(verifiche, differenziali));
+        out += ", \"cedimenti_differenziali\": ";
+        if (differenziali) {
+            out += "{\"massimo\": ";
+            numerojson(out, differenziali->massimo);
+            out += ", \"dslim\": ";
+            numerojson(out, differenziali->dslim);
+            out += ", \"esito\": ";
+            aggiungijson(out,
+                         differenziali->verificata ? testoverificatantc : testononverificatantc);
+            out += '}';
+        } else {
+            out += "null";
+        }
+    }
     if (ntc) {
         out += ", \"opzioni_ntc\": {\"ngamma\": ";
         aggiungijson(out, chiavengamma(ntc->ngamma));
@@ -421,6 +511,7 @@ void prospettojson(std::string& out, const DatiCalcolo& d,
     }
     out += ", \"fondazioni\": [";
     bool prima = true;
+    std::size_t k = 0;
     for (const FondazioneCalcolata& fc : fondazioni) {
         const int f = fc.numero;
         out += prima ? "{\"numero\": " : ", {\"numero\": ";
@@ -468,9 +559,10 @@ void prospettojson(std::string& out, const DatiCalcolo& d,
         aggiungijson(out, fc.esito.note ? std::string_view(*fc.esito.note) : std::string_view());
         if (ntc) {
             out += ", \"ntc\": ";
-            oggettontc(out, verificantc(d, f, *ntc), !ntc->terreno.predefinito(),
-                       !ntc->sisma.predefinita());
+            oggettontc(out, verifiche[k], !ntc->terreno.predefinito(), !ntc->sisma.predefinita(),
+                       cedimenti);
         }
+        ++k;
         out += '}';
     }
     out += "]}";

@@ -90,6 +90,17 @@ TEST(RecordNtcAggiunti, DamagedRecordsRefusedWithTheirLine) {
          "il dato cat del record NTC2018-CATEGORIA deve essere tra virgolette"},
         {"\"NTC2018-CATEGORIA\",\"1\",\"2\",\"B\"\r\n\"NTC2018-CATEGORIA\",\"1\",\"2\",\"C\"",
          "il record NTC2018-CATEGORIA della fondazione n. 1, piano n. 2 è ripetuto"},
+        {"\"NTC2018-STRATI\",\"2,5\"", "il record NTC2018-STRATI è incompleto (sono attesi 3"},
+        {"\"NTC2018-STRATI\",\"\",\"\",\"2\",\"6\",\"3\"",
+         "lo strato n. 2 del record NTC2018-STRATI è incompleto"},
+        {"\"NTC2018-STRATI\",\"\",\"\",\"1\",\"6\",\"1\",\"6\",\"1\",\"6\",\"1\",\"6\",\"1\","
+         "\"6\",\"1\",\"6\",\"1\",\"6\"",
+         "troppi valori per il record NTC2018-STRATI (ne sono attesi al massimo 15)"},
+        {"\"NTC2018-STRATI\",\"\",\"\",\"2\",6", "il dato E1 del record NTC2018-STRATI"},
+        {"\"NTC2018-STRATI\",\"2,5\",\"1.0\",\"2\",\"6\"",
+         "il dato dslim del record NTC2018-STRATI"},
+        {"\"NTC2018-STRATI\",\"\",\"\",\"2\",\"6\"\r\n\"NTC2018-STRATI\",\"\",\"\",\"2\",\"6\"",
+         "il record NTC2018-STRATI è ripetuto"},
     };
     for (const auto& c : casi) {
         Lavoro l;
@@ -117,6 +128,8 @@ TEST(RecordNtcAggiunti, DamagedRecordsRefusedWithTheirLine) {
     EXPECT_TRUE(rifiuta([](OpzioniNtc& o) { o.sisma.q = "2.5"; }));
     EXPECT_TRUE(rifiuta([](OpzioniNtc& o) { o.sismafondazioni[2].HE = "x"; }));
     EXPECT_TRUE(rifiuta([](OpzioniNtc& o) { o.categorie[3][4] = "Z"; }));
+    EXPECT_TRUE(rifiuta([](OpzioniNtc& o) { o.strati.strati = {{"2", "6,0,1"}}; }));
+    EXPECT_TRUE(rifiuta([](OpzioniNtc& o) { o.strati.strati.assign(7, {"1", "5"}); }));
 }
 
 TEST(RecordNtcSismici, WrittenAfterTheOthersInTheirOrderAndReadBackInAnyOrder) {
@@ -149,6 +162,39 @@ TEST(RecordNtcSismici, WrittenAfterTheOthersInTheirOrderAndReadBackInAnyOrder) {
     ASSERT_TRUE(
         leggilavoro(base + "\"NTC2018-CATEGORIA\",\"3\",\"2\",\"A\"\r\n", letto).riuscita());
     EXPECT_EQ(scritto(letto), base);
+}
+
+TEST(RecordNtcStrati, WrittenLastUpToTheLastLayerAndReadBackInAnyOrder) {
+    Lavoro l = prova::lavorocompleto();
+    const std::string base = scritto(l);
+    const std::string sisma =
+        "\"NTC2018-SISMA\",\"0,15\",\"2,45\",\"C\",\"\",\"2,5\",\"\",\"\"\r\n";
+    l.ntc.sisma = {"0,15", "2,45", "C", "", "2,5", "", ""};
+    const struct {
+        StratiNtc strati;
+        const char* riga;
+    } casi[] = {
+        // An empty layer before the last one given stays, trailing ones go.
+        {{"", "1", {{"2", "6"}, {"", ""}, {"3", "12"}, {"", ""}}},
+         "\"NTC2018-STRATI\",\"\",\"1\",\"2\",\"6\",\"\",\"\",\"3\",\"12\"\r\n"},
+        {{"3", "", {}}, "\"NTC2018-STRATI\",\"3\",\"\"\r\n"},
+        {{"", "", std::vector<StratoNtc>(6, {"0,5", "250"})},
+         "\"NTC2018-STRATI\",\"\",\"\",\"0,5\",\"250\",\"0,5\",\"250\",\"0,5\",\"250\",\"0,5\","
+         "\"250\",\"0,5\",\"250\",\"0,5\",\"250\"\r\n"},
+    };
+    for (const auto& c : casi) {
+        l.ntc.strati = c.strati;
+        const std::string byte = scritto(l);
+        EXPECT_EQ(byte, base + sisma + c.riga);
+        while (!l.ntc.strati.strati.empty() && l.ntc.strati.strati.back().vuoto()) {
+            l.ntc.strati.strati.pop_back();
+        }
+        rilegge(l, byte, base + c.riga + sisma);
+    }
+    // Without a line end after the last value, the record is whole.
+    Lavoro letto;
+    EXPECT_TRUE(leggilavoro(base + "\"NTC2018-STRATI\",\"\",\"\",\"2\",\"6\"", letto).riuscita());
+    EXPECT_EQ(letto.ntc.strati.strati.size(), 1u);
 }
 
 } // namespace

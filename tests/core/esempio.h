@@ -21,3 +21,15 @@ inline zocal::DatiCalcolo esempiolavorato() {
     d.contadati();
     return d;
 }
+
+// Foundation 2: a copy of foundation 1's storeys, 1 m deep and `largh` wide.
+inline void secondafondazione(zocal::DatiCalcolo& d, const char* largh) {
+    for (int i = 1; i <= 2; ++i) {
+        for (zocal::Voce v : zocal::vociingresso) {
+            d.piano(v, i, 2) = d.piano(v, i, 1);
+        }
+    }
+    d.prof[2] = "1";
+    d.largh[2] = largh;
+    d.contadati();
+}

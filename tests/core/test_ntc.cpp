@@ -315,14 +315,7 @@ TEST(Ntc, EveryFoundationAndTheLegacyResultsUntouched) {
     calcola(d, 1);
     const DatiCalcolo prima = d;
     // Foundation 2: a copy of 1, wider.
-    for (int i = 1; i <= 2; ++i) {
-        for (Voce v : vociingresso) {
-            d.piano(v, i, 2) = d.piano(v, i, 1);
-        }
-    }
-    d.prof[2] = "1";
-    d.largh[2] = "1,2";
-    d.contadati();
+    secondafondazione(d, "1,2");
     const auto tutte = verificatutte(d, {});
     ASSERT_EQ(tutte.size(), 2u);
     EXPECT_EQ(tutte[0].numero, 1);

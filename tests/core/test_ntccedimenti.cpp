@@ -1,4 +1,8 @@
+#include "esempio.h"
+#include "zocal/core/calcola.h"
+#include "zocal/core/ntc.h"
 #include "zocal/core/ntc/cedimenti.h"
+#include "zocal/core/prospetto.h"
 
 #include <gtest/gtest.h>
 
@@ -196,4 +200,145 @@ TEST(NtcCedimenti, EntriesRefusedWithTheirName) {
     EXPECT_EQ(s->strati.size(), 2u);
     EXPECT_FALSE(leggistrati({}, nota)->dslim);
     EXPECT_FALSE((StratiNtc{"3", "", {{"", ""}}}.richiesta()));
+}
+
+namespace {
+
+// The example job on the worked example's footing, 0,80 m wide, and a
+// second foundation like it but 1,20 m wide.
+DatiCalcolo duefondazioni() {
+    DatiCalcolo d = esempiolavorato();
+    d.largh[1] = "0,8";
+    secondafondazione(d, "1,2");
+    return d;
+}
+
+OpzioniNtc constrati(const char* slim = "", const char* dslim = "") {
+    OpzioniNtc o;
+    o.strati = {slim, dslim, {{"2", "6"}, {"3", "12"}}};
+    return o;
+}
+
+// The record with a limit but no layer: no check.
+OpzioniNtc senzastrati() {
+    OpzioniNtc o;
+    o.strati.slim = "3";
+    return o;
+}
+
+} // namespace
+
+TEST(NtcCedimentiLavoro, WorkedExampleInTheVerdictOfRecordAndTheJobsVerdict) {
+    const DatiCalcolo d = duefondazioni();
+    const VerificaNtc v = verificantc(d, 1, constrati());
+    ASSERT_TRUE(v.calcolata) << v.nota;
+    ASSERT_TRUE(v.cedimento);
+    vicino(v.cedimento->quasipermanente.s, 1.857, 3, "s");
+    vicino(v.cedimento->caratteristica.s, 2.120, 3, "s caratteristica");
+    EXPECT_EQ(sintesintc(v), "NTC 2018: VERIFICATA, Ed/Rd = 0,692, cedimento (SLE) s = 1,857 cm, "
+                             "VERIFICATA");
+    EXPECT_EQ(v.nota, ""); // z* 4,46 m is within the layers
+
+    // The settlement alone fails: the verdict of record follows it, not Ed/Rd.
+    const VerificaNtc f = verificantc(d, 1, constrati("1,8"));
+    EXPECT_TRUE(f.verificata);
+    EXPECT_FALSE(f.verificatacomplessiva());
+    EXPECT_EQ(rigantc(f).back(), "cedimento (SLE) s = 1,857 cm, NON VERIFICATA");
+
+    // The storeys' categories of the seismic records give psi2.
+    OpzioniNtc o = constrati();
+    o.categorie[1][0] = "E";
+    vicino(verificantc(d, 1, o).cedimento->quasipermanente.V, 82.08 + 0.5 * 800 * g / 1000, 2,
+           "V categoria E");
+    // A range refused stops the check with its note; no layer, no check.
+    EXPECT_EQ(verificantc(d, 1, constrati("11")).nota,
+              "Il cedimento ammissibile deve essere compreso tra 0,5 e 10 cm.");
+    EXPECT_FALSE(verificantc(d, 1, senzastrati()).cedimento);
+
+    // Job level: the wider footing settles less.
+    const struct {
+        const char *slim, *dslim;
+        bool differenziali;
+        const char* esito;
+    } casi[] = {
+        {"", "", false, "VERIFICATA"},
+        {"", "0,5", true, "VERIFICATA"},
+        {"", "0,2", true, "NON VERIFICATA"},
+        {"1,8", "0,5", true, "NON VERIFICATA"},
+    };
+    const std::vector<VerificaNtc> tutte0 = verificatutte(d, constrati());
+    ASSERT_EQ(tutte0.size(), 2u);
+    const double s1 = tutte0[0].cedimento->quasipermanente.s;
+    const double s2 = tutte0[1].cedimento->quasipermanente.s;
+    EXPECT_LT(s2, 1.857 - 0.2);
+    EXPECT_GT(s2, 1.857 - 0.5);
+    for (const auto& c : casi) {
+        const OpzioniNtc o = constrati(c.slim, c.dslim);
+        const std::vector<VerificaNtc> tutte = verificatutte(d, o);
+        const auto r = differenzialintc(tutte, o);
+        EXPECT_EQ(r.has_value(), c.differenziali) << c.dslim;
+        if (r) {
+            vicino(r->massimo, s1 - s2, 12, "massimo");
+            EXPECT_EQ(r->fondazionemassimo, 1);
+            EXPECT_EQ(r->fondazioneminimo, 2);
+        }
+        EXPECT_EQ(esitolavoro(tutte, r), c.esito) << c.slim << c.dslim;
+    }
+    // A foundation not computed leaves the job without a verdict.
+    DatiCalcolo manca = d;
+    manca.prof[2] = "";
+    EXPECT_EQ(esitolavoro(verificatutte(manca, constrati()), std::nullopt), "");
+}
+
+TEST(NtcCedimentiLavoro, JsonKeysAndTextLinesOnlyWithTheRecord) {
+    DatiCalcolo d = duefondazioni();
+    const auto fondazioni = calcolatutte(d);
+    const OpzioniNtc senza;
+    EXPECT_EQ(prospettojson(d, fondazioni, &senza).find("cedimenti"), std::string::npos);
+    EXPECT_EQ(prospetto(d, fondazioni, &senza).find("cedimenti"), std::string::npos);
+
+    // The record without layers: the keys, null.
+    const OpzioniNtc vuoto = senzastrati();
+    const std::string nullo = prospettojson(d, fondazioni, &vuoto);
+    EXPECT_EQ(nullo.rfind("{\"nfond\": 2, \"esito_complessivo\": \"VERIFICATA\", "
+                          "\"cedimenti_differenziali\": null, \"opzioni_ntc\": ",
+                          0),
+              0u)
+        << nullo;
+    EXPECT_NE(nullo.find("\"cedimenti\": null, \"esito_complessivo\": \"VERIFICATA\"}"),
+              std::string::npos);
+
+    const OpzioniNtc o = constrati("", "0,2");
+    const std::string j = prospettojson(d, fondazioni, &o);
+    std::size_t dopo = 0;
+    for (const char* chiave :
+         {"{\"nfond\": 2, \"esito_complessivo\": \"NON VERIFICATA\", "
+          "\"cedimenti_differenziali\": {\"massimo\": ",
+          "\"dslim\": 0.2, \"esito\": \"NON VERIFICATA\"}, \"opzioni_ntc\"",
+          "\"cedimenti\": {\"V\": ", "\"Bp\": 0.8",
+          "\"p\": ", "\"pnet\": ", "\"strati\": [{\"h\": 2, \"Eed\": 6, \"s\": 1.53",
+          "}, {\"h\": 3, \"Eed\": 12, \"s\": 0.32", "}], \"s\": 1.85", "\"s_caratteristica\": 2.1",
+          "\"slim\": 2.5", "\"zinfluenza\": 4.4",
+          "\"esito\": \"VERIFICATA\", \"nota\": \"\"}, \"esito_complessivo\": \"VERIFICATA\"}",
+          "\"cedimenti\": {\"V\": "}) {
+        const auto k = j.find(chiave, dopo);
+        EXPECT_NE(k, std::string::npos) << chiave << "\n" << j;
+        dopo = k;
+    }
+
+    const std::string t = prospetto(d, fondazioni, &o);
+    for (const char* riga :
+         {"  verifica NTC 2018 dei cedimenti (SLE)\n"
+          "    quasi permanente: V = 82,08 kN/m, B′ = 0,800 m, p = 102,6 kPa, σv0 = 17,7 kPa, "
+          "pnet = 85,0 kPa\n"
+          "    strato n. 1: da 0,00 a 2,00 m, Eed = 6 MPa, s = 1,531 cm\n"
+          "    strato n. 2: da 2,00 a 5,00 m, Eed = 12 MPa, s = 0,326 cm\n"
+          "    s = 1,857 cm, slim = 2,5 cm, VERIFICATA\n"
+          "    combinazione caratteristica: s = 2,120 cm\n"
+          "    profondità d'influenza z* = 4,46 m\n",
+          "Cedimenti differenziali (SLE): massimo 0,",
+          " cm (fondazioni n. 1 e n. 2), ammissibile 0,2 cm, NON VERIFICATA\n"
+          "Esito complessivo NTC 2018: NON VERIFICATA\n"}) {
+        EXPECT_NE(t.find(riga), std::string::npos) << riga << "\n" << t;
+    }
 }

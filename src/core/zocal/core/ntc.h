@@ -3,6 +3,7 @@
 #include "zocal/core/daticalcolo.h"
 #include "zocal/core/ntc/analisi.h"
 #include "zocal/core/ntc/categorie.h"
+#include "zocal/core/ntc/cedimenti.h"
 #include "zocal/core/ntc/metodo.h"
 #include "zocal/core/ntc/sisma.h"
 
@@ -46,6 +47,8 @@ struct OpzioniNtc {
     SismaNtc sisma;
     std::array<SismaFondazioneNtc, maxfond + 1> sismafondazioni{};
     std::array<std::array<std::string, maxpiani>, maxfond + 1> categorie{};
+    // The layers below the footings and the admissible settlements (SLE).
+    StratiNtc strati;
 
     // The three choices (not the soil data) are the defaults.
     bool predefinite() const {
@@ -138,6 +141,8 @@ struct VerificaNtc : AnalisiNtc {
     std::vector<double> psi2;
     double psi2Q = 0;
     bool liquefazione = false;
+    // The settlement check (SLE), when the job gives layers below the footings.
+    std::optional<Cedimento> cedimento;
 
     // Of the long-term analysis: "VERIFICATA", "NON VERIFICATA", or "" when
     // not computed.
@@ -155,6 +160,15 @@ VerificaNtc verificantc(const DatiCalcolo& dati, int f, const OpzioniNtc& opzion
 
 // Foundations 1..nfond.
 std::vector<VerificaNtc> verificatutte(const DatiCalcolo& dati, const OpzioniNtc& opzioni);
+
+// The largest difference of settlement between the foundations checked,
+// when the job gives the admissible one and two of them have a result.
+std::optional<CedimentiDifferenziali> differenzialintc(const std::vector<VerificaNtc>& verifiche,
+                                                       const OpzioniNtc& opzioni);
+// The job's verdict of record: every foundation's and the differential
+// check; "" when some foundation's check could not be made.
+std::string esitolavoro(const std::vector<VerificaNtc>& verifiche,
+                        const std::optional<CedimentiDifferenziali>& differenziali);
 
 // Decimals shown for each kind of value.
 inline constexpr int decimaliN = 2;       // bearing factors
@@ -220,6 +234,14 @@ std::vector<std::string> sintesisisma(const VerificaNtc& v);
 std::string descrivisisma(const DatiSisma& s);
 inline constexpr const char* testoqrelazione = "come da relazione di calcolo della struttura";
 inline constexpr int decimalisisma = 4; // Se, Sd, khk and the kinematic factors
+
+// The settlement check (SLE) for the text output, empty without one: the
+// quasi-permanent combination, one line per layer, the characteristic
+// combination and the depth of influence.
+std::vector<std::string> sintesicedimenti(const VerificaNtc& v);
+// "massimo 0,412 cm (fondazioni n. 2 e n. 1), ammissibile 1 cm, VERIFICATA".
+std::string sintesidifferenziali(const CedimentiDifferenziali& d);
+inline constexpr int decimalicedimenti = 3; // cm
 
 // The summary table of every foundation: its headings, and one row of shown
 // texts (n., B, D, G1k, G2k, Qk, Ed, qlim, Rd, Ed/Rd, verdict, note); the
