@@ -476,10 +476,34 @@ verificano V ≤ Rd = qlim,E·B′/2,3 e H ≤ V·tanδ/1,1; la componente verti
 del sisma è trascurata. Con una falda a meno di D + B in terreno granulare
 la relazione ricorda di verificare la liquefazione.
 
+Cedimenti (SLE). Nella parte "Cedimenti" si indicano, per tutto il lavoro,
+fino a sei strati sotto il piano di posa delle fondazioni, dall'alto verso il
+basso: lo spessore h (da 0,1 a 50 m) e il modulo edometrico Eed (da 0,5 a 500
+MPa), da prendere dalla relazione geologica o geotecnica (prove edometriche o
+correlazioni con prove in sito); inoltre il cedimento ammissibile slim (da 0,5
+a 10 cm, predefinito 2,5) e la differenza di cedimento ammissibile tra le
+fondazioni Δslim (da 0,2 a 5 cm; vuota, non si verifica). La verifica si
+esegue quando è indicato almeno uno strato. Il carico è quello della
+combinazione quasi permanente (ogni γ = 1): V = G1 + G2 + somma di ψ2 · Q dei
+piani, con ψ2 secondo la categoria d'uso di ciascun piano (A se non
+indicata, ψ2 = 0,3); con l'eccentricità del muro o una forza orizzontale
+permanente agisce sulla larghezza B′ = B − 2e. La pressione netta pnet =
+V/B′ − σv0, con σv0 il peso del terreno sopra il piano di posa, dà sotto il
+centro della striscia l'incremento Δσ(z) = (pnet/π) · (α + sin α), con α =
+2 · arctan(B′/(2z)); il cedimento di ogni strato è l'integrale esatto di
+Δσ/Eed sul suo spessore, e la somma si confronta con slim. La profondità
+d'influenza z* è quella dove Δσ scende a un decimo della tensione verticale
+efficace: se gli strati indicati finiscono prima, la nota dice fino a dove
+estenderli. La finestra mostra per la fondazione visualizzata il cedimento
+di ogni strato, il totale, quello nella combinazione caratteristica (per
+informazione) e il disegno di Δσ accanto agli strati; sotto, la differenza
+massima di cedimento tra le fondazioni. L'esito complessivo NTC 2018 di ogni
+fondazione comprende il suo cedimento, e quello del lavoro anche la
+differenza tra le fondazioni.
+
 Questa verifica non considera la stabilità globale (approccio 1, A2+M2+R2),
-i cedimenti e gli stati limite di esercizio, la verifica strutturale della
-fondazione e la liquefazione: il progettista li valuta a parte e resta
-responsabile del giudizio sui risultati.
+la verifica strutturale della fondazione e la liquefazione: il progettista li
+valuta a parte e resta responsabile del giudizio sui risultati.
 )testo";
 
 std::vector<PaginaTesto> crea() {

@@ -3,7 +3,9 @@
 #include "zocal/core/calcola.h"
 #include "zocal/core/modzocal.h"
 #include "zocal/core/ntc.h"
+#include "zocal/core/ntc/righecedimenti.h"
 #include "zocal/core/regole.h"
+#include "zocal/report/cedimentintc.h"
 #include "zocal/report/numeri.h"
 #include "zocal/report/percorsi.h"
 #include "zocal/report/sezionentc.h"
@@ -689,6 +691,67 @@ void sezionesismica(ScrittoreRelazione& w, const std::vector<VerificaNtc>& verif
     }
 }
 
+// The settlements at the serviceability limit state, when the job gives
+// layers: the method, the layers, each foundation's table and drawing, the
+// differential check.
+void cedimentintc(ScrittoreRelazione& w, const OpzioniNtc& o,
+                  const std::vector<VerificaNtc>& verifiche) {
+    const auto con = std::find_if(verifiche.begin(), verifiche.end(),
+                                  [](const VerificaNtc& v) { return v.calcolata && v.cedimento; });
+    if (con == verifiche.end()) {
+        return;
+    }
+    w.nuovoparagrafo();
+    w.corpoparagrafo(16);
+    w.testoparagrafo(cr + "Verifica dei cedimenti (SLE)" + crx(2));
+    w.corpoparagrafo(12);
+    w.testoparagrafo(
+        "Lo spostamento della fondazione deve essere compatibile con la costruzione (NTC 2018, "
+        "§6.4.2.2): per ogni muro si stima il cedimento edometrico nella combinazione quasi "
+        "permanente (§2.5.3, formula 2.5.4, ogni γ = 1), V = G1 + G2 + Σ ψ2,i·Qk,i con ψ2 "
+        "secondo la categoria d'uso di ogni piano (Tab. 2.5.I). Con l'eccentricità del muro o "
+        "una forza orizzontale permanente il carico agisce sulla larghezza B′ = B − 2e, con "
+        "e = (V − Gf)·eccmuro/V + HGk·zH/V. La pressione netta pnet = V/B′ − σv0, con σv0 la "
+        "tensione verticale totale alla quota di posa, produce sotto il centro di una striscia "
+        "flessibile su semispazio elastico l'incremento Δσ(z) = (pnet/π)·(α + sin α), con "
+        "α = 2·arctan(B′/(2z)); il cedimento di ogni strato è l'integrale esatto di Δσ/Eed sul "
+        "suo spessore. La profondità d'influenza z* è quella in cui Δσ scende a 0,1 della "
+        "tensione verticale efficace. La verifica è soddisfatta quando s ≤ slim; per "
+        "informazione si riporta anche il cedimento nella combinazione caratteristica (ogni "
+        "ψ = 1)." +
+        cr);
+    titolontc(w, "Strati sotto il piano di posa e moduli edometrici:");
+    std::vector<std::vector<std::string>> strati{{"strato", "da (m)", "a (m)", "Eed (MPa)"}};
+    for (auto& r : righestrati(*con)) {
+        r.pop_back(); // the settlement is each foundation's
+        strati.push_back(std::move(r));
+    }
+    tabellantc(w, strati);
+    for (const VerificaNtc& v : verifiche) {
+        const std::string nome = "fondazione n." + numeroinchiaro(v.numero);
+        if (!v.calcolata || !v.cedimento) {
+            continue;
+        }
+        titolontc(w, "Cedimento della " + nome + ":");
+        std::vector<std::vector<std::string>> righe{intestazionistrati()};
+        for (auto& r : righestrati(v)) {
+            righe.push_back(std::move(r));
+        }
+        tabellantc(w, righe);
+        tabellantc(w, righedi(righecedimento(v)));
+        if (!v.cedimento->nota.empty()) {
+            w.nuovoparagrafo();
+            w.corpoparagrafo(12);
+            w.testoparagrafo("Note: " + v.cedimento->nota + "." + cr);
+        }
+        w.nuovoparagrafo();
+        w.disegno(std::make_shared<FiguraCedimenti>(v, larghezzasezione, altezzasezione),
+                  larghezzasezione * 0.75, altezzasezione * 0.75);
+    }
+    titolontc(w, "Cedimenti differenziali:");
+    w.testoparagrafo(testodifferenziali(differenzialintc(verifiche, o), o.strati) + cr);
+}
+
 void sezionentc(ScrittoreRelazione& w, const Lavoro& l, const std::vector<VerificaNtc>& verifiche) {
     const OpzioniNtc& o = l.ntc;
     w.nuovoparagrafo();
@@ -783,6 +846,7 @@ void sezionentc(ScrittoreRelazione& w, const Lavoro& l, const std::vector<Verifi
 
     sezionesismica(w, verifiche);
     const bool sismica = consisma(verifiche);
+    cedimentintc(w, o, verifiche);
 
     ModZocal& m = modzocal();
     m.inizializza();
@@ -801,10 +865,12 @@ void sezionentc(ScrittoreRelazione& w, const Lavoro& l, const std::vector<Verifi
     const std::string riga(60, '_');
     w.testoparagrafo(riga + cr + riga + cr);
     titolontc(w, "Limiti della verifica");
+    std::string nota;
+    const auto strati = leggistrati(o.strati, nota);
+    const bool cedimenti = strati && !strati->strati.empty();
     w.testoparagrafo(
-        std::string("Questa verifica non comprende: la stabilità globale (A2+M2+R2), i cedimenti "
-                    "(SLE), ") +
-        (sismica ? "" : "la combinazione sismica, ") +
+        std::string("Questa verifica non comprende: la stabilità globale (A2+M2+R2), ") +
+        (cedimenti ? "" : "i cedimenti (SLE), ") + (sismica ? "" : "la combinazione sismica, ") +
         "la resistenza passiva sul fianco della fondazione, la verifica strutturale della "
         "fondazione (STR), la liquefazione" +
         (o.terreno.cu.empty() ? ", la verifica a breve termine in condizioni non drenate" : "") +

@@ -158,6 +158,7 @@ statilimite::statilimite(const DatiCalcolo& dati, OpzioniNtc& opzioni, QWidget* 
     QGroupBox* azioni = creaazioni();
     QGroupBox* sisma = creasisma();
     combinazioni = creacombinazioni();
+    QGroupBox* cedimenti = creacedimenti();
 
     auto* dettagli = new QVBoxLayout;
     dettagli->addWidget(titolofondazione);
@@ -172,8 +173,8 @@ statilimite::statilimite(const DatiCalcolo& dati, OpzioniNtc& opzioni, QWidget* 
     chiudi = new QPushButton(QStringLiteral("&Chiudi"));
     auto* tasti = new QHBoxLayout;
     tasti->addWidget(new QLabel(QString::fromUtf8(
-        "Non verificati: stabilità globale, cedimenti (SLE), verifica strutturale della "
-        "fondazione, liquefazione.")));
+        "Non verificati: stabilità globale, verifica strutturale della fondazione, "
+        "liquefazione.")));
     tasti->addStretch();
     tasti->addWidget(guida);
     tasti->addWidget(chiudi);
@@ -186,8 +187,9 @@ statilimite::statilimite(const DatiCalcolo& dati, OpzioniNtc& opzioni, QWidget* 
     tutto->addWidget(sisma);
     tutto->addWidget(tabella, 2);
     tutto->addLayout(sotto, 3);
+    tutto->addWidget(cedimenti, 2);
     tutto->addLayout(tasti);
-    resize(1040, 760);
+    resize(1040, 940);
 
     mostraopzioni();
     // EC7 is the Annex D method, which has no depth factors; the user may tick them again.
@@ -318,6 +320,7 @@ void statilimite::riempi() {
     mostrasisma();
     riempicombinazioni(v);
     sezione->imposta(v);
+    mostracedimenti(v);
 }
 
 void statilimite::showEvent(QShowEvent* evento) {

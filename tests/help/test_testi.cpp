@@ -75,7 +75,9 @@ TEST(Testi, LimitStatePageStatesTheMethodItsFactorsAndWhatItLeavesOut) {
                               "tra 0 e 50 gradi",
                               "scorrimento",
                               "stabilità globale",
-                              "cedimenti",
+                              "Cedimenti (SLE)",
+                              "modulo edometrico Eed",
+                              "Δσ(z) = (pnet/π) · (α + sin α)",
                               "sismica",
                               "falda",
                               "eccentrici"}) {

@@ -1,4 +1,5 @@
 #include "zocal/core/modzocal.h"
+#include "zocal/core/regole.h"
 #include "zocal/report/composizione.h"
 #include "zocal/report/registratore.h"
 #include "zocal/report/sezionentc.h"
@@ -714,6 +715,35 @@ TEST(SezioneNtc, AutomaticCalculationParagraphAndWhatIsNotChecked) {
     for (const char* tolto : {"scorrimento", "falda", "eccentrici"}) {
         EXPECT_EQ(t.find(tolto, limiti), std::string::npos) << tolto;
     }
+}
+
+TEST(SezioneNtc, SettlementsWithTheLayersAndNoLongerAmongTheLimits) {
+    Lavoro l = esempi::lavoroesempio();
+    const std::size_t disegni = componi(l).solo(T::disegno).size();
+    l.ntc.strati = {"", "", {{"2", "6"}, {"3", "12"}}};
+    const ScrittoreRegistratore w = componi(l);
+    const std::string t = w.testo();
+    const auto sezione = t.find("Verifica dei cedimenti (SLE)");
+    ASSERT_NE(sezione, std::string::npos);
+    // Each foundation's settlement in a table of its own.
+    std::vector<std::string> tabelle;
+    for (const auto& tabella : w.tabelle()) {
+        tabelle.push_back(valore(tabella, "s"));
+    }
+    std::size_t con = 0;
+    for (const VerificaNtc& v : verificatutte(l.dati, l.ntc)) {
+        if (v.calcolata && v.cedimento) {
+            ++con;
+            const std::string s = scrividecimali(v.cedimento->quasipermanente.s, 3);
+            EXPECT_NE(std::find(tabelle.begin(), tabelle.end(), s), tabelle.end()) << s;
+        }
+    }
+    ASSERT_GT(con, 0u);
+    EXPECT_EQ(w.solo(T::disegno).size(), disegni + con);
+    EXPECT_NE(t.find("cedimenti differenziali non verificati", sezione), std::string::npos);
+    const auto limiti = t.find("Limiti della verifica", sezione);
+    ASSERT_NE(limiti, std::string::npos);
+    EXPECT_EQ(t.find("cedimenti (SLE)", limiti), std::string::npos);
 }
 
 TEST(SezioneNtc, LeftOutOnRequest) {

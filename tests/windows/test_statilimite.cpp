@@ -2,6 +2,7 @@
 
 #include "lavori.h"
 #include "shellfinti.h"
+#include "zocal/core/regole.h"
 #include "zocal/printouts/registratore.h"
 #include "zocal/report/sezionentc.h"
 #include "zocal/windows/calcolo.h"
@@ -295,3 +296,33 @@ TEST_F(StatiLimite, SeismicSiteForceAndCategoriesTypedInTheWindow) {
     w.categoriepiani[1]->setCurrentText(QStringLiteral("A"));
     EXPECT_EQ(o.categorie[1][1], "");
 }
+
+namespace {
+
+TEST_F(StatiLimite, TypedLayersGiveTheSettlementInTheVerdictOfRecord) {
+    zocal::statilimite& w = ntc();
+    EXPECT_EQ(w.cedimento->rowCount(), 0);
+    sostituisci(w.strati[0].first, "2");
+    sostituisci(w.strati[0].second, "6");
+    ASSERT_EQ(p->opzionintc().strati.strati.size(), 1u);
+    EXPECT_EQ(p->opzionintc().strati.strati[0].Eed, "6");
+    ASSERT_TRUE(w.verifiche()[0].cedimento);
+    const std::string s = zocal::scrividecimali(w.verifiche()[0].cedimento->quasipermanente.s,
+                                                zocal::decimalicedimenti);
+    bool trovato = false;
+    for (int r = 0; r < w.cedimento->rowCount(); ++r) {
+        trovato = trovato || (w.cedimento->item(r, 0)->text() == QStringLiteral("s") &&
+                              w.cedimento->item(r, 1)->text().toStdString() == s);
+    }
+    EXPECT_TRUE(trovato) << s;
+    EXPECT_EQ(cella(0, 10), "VERIFICATA");
+    // The smallest admissible settlement fails the foundation's verdict of record.
+    sostituisci(w.slim, "0,5");
+    EXPECT_EQ(cella(0, 10), "NON VERIFICATA");
+    EXPECT_NE(cella(0, 11).find("cedimento (SLE)"), std::string::npos);
+    // A range refused: the note names the entry.
+    sostituisci(w.strati[0].second, "600");
+    EXPECT_NE(cella(0, 11).find("modulo edometrico dello strato n. 1"), std::string::npos);
+}
+
+} // namespace

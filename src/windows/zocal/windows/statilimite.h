@@ -34,6 +34,20 @@ class DisegnoSezione : public QWidget {
     VerificaNtc v_;
 };
 
+// The settlement drawing of one foundation: the layers beside the stress
+// increase against depth.
+class DisegnoCedimenti : public QWidget {
+  public:
+    explicit DisegnoCedimenti(QWidget* parent = nullptr);
+    void imposta(const VerificaNtc& v);
+
+  protected:
+    void paintEvent(QPaintEvent* evento) override;
+
+  private:
+    VerificaNtc v_;
+};
+
 // "Verifica agli stati limite (NTC 2018)": the three choices of the job and
 // its extra soil data, the
 // check of every foundation in a table, the factors and terms of the
@@ -79,6 +93,15 @@ class statilimite : public QWidget {
     QLabel* etichettasisma;
     QLineEdit* HE;
     std::array<QComboBox*, maxpiani> categoriepiani{};
+    // The job's admissible settlements and layers below the footings as
+    // typed (thickness in m, modulus in MPa), and the shown foundation's
+    // settlement with the differential check.
+    QLineEdit* slim;
+    QLineEdit* dslim;
+    std::vector<std::pair<QLineEdit*, QLineEdit*>> strati;
+    QTableWidget* cedimento;
+    QLabel* differenziali;
+    DisegnoCedimenti* diagramma;
     QPushButton* guida;
     QPushButton* chiudi;
 
@@ -114,6 +137,9 @@ class statilimite : public QWidget {
     void leggidatisisma();
     // The seismic entries and the texts of the job they show.
     std::array<std::pair<QLineEdit*, std::string*>, 6> campisisma();
+    QGroupBox* creacedimenti();
+    void mostracedimenti(const VerificaNtc& v);
+    void leggicedimenti();
 
     const DatiCalcolo& dati_;
     OpzioniNtc& opzioni_;
