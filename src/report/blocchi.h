@@ -6,7 +6,10 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextFormat>
+#include <QTextLayout>
 #include <QTextTable>
+
+#include <algorithm>
 
 namespace zocal::blocchi {
 
@@ -42,6 +45,25 @@ template <typename F> void blocchidi(const QTextTableCell& cella, F&& fn) {
             fn(b);
         }
     }
+}
+
+// Whether a line of the block, but its last, holds no blank between its
+// words: justified, it would be spread letter by letter.
+inline bool unaparolaariga(const QTextBlock& b) {
+    const QTextLayout* l = b.layout();
+    if (l == nullptr) {
+        return false;
+    }
+    const QString testo = b.text();
+    for (int i = 0; i + 1 < l->lineCount(); ++i) {
+        const QTextLine riga = l->lineAt(i);
+        const QString parte = testo.mid(riga.textStart(), riga.textLength()).trimmed();
+        if (!parte.isEmpty() &&
+            std::none_of(parte.begin(), parte.end(), [](QChar c) { return c.isSpace(); })) {
+            return true;
+        }
+    }
+    return false;
 }
 
 inline double puntidi(const QTextCharFormat& f, double predefinito) {

@@ -342,6 +342,16 @@ void ScrittoreDocumento::giustificatutto() {
     QTextCursor tutto(s_->doc.get());
     tutto.select(QTextCursor::Document);
     tutto.mergeBlockFormat(bf);
+    // Qt spreads a justified line without blanks letter by letter (a label
+    // before a word too long for the rest of its line, or a piece of such a
+    // word): such a paragraph stays left-aligned.
+    QTextBlockFormat sinistra;
+    sinistra.setAlignment(Qt::AlignLeft);
+    for (QTextBlock b = s_->doc->begin(); b.isValid(); b = b.next()) {
+        if (unaparolaariga(b)) {
+            QTextCursor(b).mergeBlockFormat(sinistra);
+        }
+    }
     s_->allineamenti = true;
 }
 

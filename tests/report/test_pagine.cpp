@@ -487,3 +487,43 @@ TEST(Pagine, ATallCellContinuesOnTheNextPageUnderTheHeadingRow) {
         EXPECT_EQ(lette, ultima - 1);
     }
 }
+
+TEST(Pagine, ALongWordIsBrokenAndNoLineIsSpreadLetterByLetter) {
+    if (!esempi::disponibile("pdftotext")) {
+        GTEST_SKIP() << "pdftotext non disponibile";
+    }
+    constexpr double destra = 595.0 - 20.0 * 72.0 / 25.4; // the right margin, in points
+    const std::string parola = esempi::ripeti("Fabbricatoperabitazione", 400);
+    struct Caso {
+        Frontespizio campo;
+        Descrizione descrizione;
+        std::string titolo, testo;
+    };
+    for (const Caso& c : {Caso{Frontespizio::progetto, Descrizione::zona, parola, "ordinario"},
+                          Caso{Frontespizio::progetto, Descrizione::zona, "villetta",
+                               "il fabbricato ricade in " + parola + " zone già note"}}) {
+        SCOPED_TRACE(c.testo);
+        Lavoro l = esempi::lavoroesempio();
+        l[c.campo] = c.titolo;
+        l[c.descrizione] = c.testo;
+        ScrittoreDocumento w;
+        finita(w, l);
+        esempi::Cartella d;
+        const std::string pdf = d / "r.pdf";
+        esempi::scrivi(pdf, w.pdf().toStdString());
+        const auto pagine = parolepdf(pdf);
+        ASSERT_FALSE(pagine.empty());
+        bool etichetta = false;
+        std::string tutto;
+        for (const auto& pagina : pagine) {
+            for (const Parola& p : pagina) {
+                etichetta = etichetta || p.testo == "progetto:";
+                EXPECT_LE(p.x1, destra + 1) << p.testo;
+                tutto += p.testo;
+            }
+        }
+        EXPECT_TRUE(etichetta) << "the label spread letter by letter";
+        // Every character of the long word is there, on lines of their own.
+        EXPECT_NE(tutto.find(parola.substr(0, 200)), std::string::npos);
+    }
+}
