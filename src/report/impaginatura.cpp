@@ -10,14 +10,16 @@ namespace zocal {
 
 namespace {
 
-// What the keep rules look at: a paragraph with text, or a table row.
+// What the keep rules look at: a paragraph with text, or a table row. Its
+// place on the page is measured only when a rule asks for it.
 struct Unita {
-    double alto = 0;  // top of the first line
-    double basso = 0; // bottom of the last line
     QTextBlock blocco;
     QTextTable* tabella = nullptr;
     int riga = 0;
     bool tenuta = false; // stays with the next one
+    bool misurata = false;
+    double alto = 0;  // top of the first line
+    double basso = 0; // bottom of the last line
 };
 
 // Top of a block's first line and bottom of its last, as laid out.
@@ -30,6 +32,23 @@ std::pair<double, double> righedi(QAbstractTextDocumentLayout* l, const QTextBlo
     const QTextLine prima = tl->lineAt(0);
     const QTextLine ultima = tl->lineAt(tl->lineCount() - 1);
     return {r.top() + prima.y(), r.top() + ultima.y() + ultima.height()};
+}
+
+void misura(QAbstractTextDocumentLayout* l, Unita& u) {
+    if (u.misurata) {
+        return;
+    }
+    u.misurata = true;
+    if (u.tabella == nullptr) {
+        std::tie(u.alto, u.basso) = righedi(l, u.blocco);
+        return;
+    }
+    u.alto = l->blockBoundingRect(u.blocco).top();
+    u.basso = u.alto;
+    for (int c = 0; c < u.tabella->columns(); ++c) {
+        const QTextBlock ultimo = u.tabella->cellAt(u.riga, c).lastCursorPosition().block();
+        u.basso = std::max(u.basso, righedi(l, ultimo).second);
+    }
 }
 
 // The height a block takes in the flow: its lines' spacing and its margins.
@@ -50,7 +69,6 @@ bool forzata(const QTextBlock& b) {
 }
 
 std::vector<Unita> unita(QTextDocument& doc) {
-    QAbstractTextDocumentLayout* l = doc.documentLayout();
     std::vector<Unita> out;
     for (auto it = doc.rootFrame()->begin(); !it.atEnd(); ++it) {
         if (auto* t = qobject_cast<QTextTable*>(it.currentFrame())) {
@@ -58,20 +76,13 @@ std::vector<Unita> unita(QTextDocument& doc) {
                 Unita u;
                 u.tabella = t;
                 u.riga = r;
-                const QTextBlock primo = t->cellAt(r, 0).firstCursorPosition().block();
-                u.alto = l->blockBoundingRect(primo).top();
-                u.basso = u.alto;
-                for (int c = 0; c < t->columns(); ++c) {
-                    const QTextBlock ultimo = t->cellAt(r, c).lastCursorPosition().block();
-                    u.basso = std::max(u.basso, righedi(l, ultimo).second);
-                }
-                u.tenuta = primo.blockFormat().boolProperty(tienisegue);
+                u.blocco = t->cellAt(r, 0).firstCursorPosition().block();
+                u.tenuta = u.blocco.blockFormat().boolProperty(tienisegue);
                 out.push_back(u);
             }
         } else if (const QTextBlock b = it.currentBlock(); b.isValid() && !vuoto(b)) {
             Unita u;
             u.blocco = b;
-            std::tie(u.alto, u.basso) = righedi(l, b);
             u.tenuta = b.blockFormat().boolProperty(tienisegue);
             out.push_back(u);
         }
@@ -332,17 +343,28 @@ bool ScrittoreDocumento::Stato::adattapagine() {
     return togliparagrafi(posizioni);
 }
 
-bool ScrittoreDocumento::Stato::tienicatene() {
+bool ScrittoreDocumento::Stato::tienicatene(std::size_t& da) {
     const double h = doc->pageSize().height();
     const double utile = h - 2 * ip::marginelogico * ip::dpi / 96.0;
     const auto pagina = [h](double y) { return static_cast<int>(std::floor(y / h)); };
-    const std::vector<Unita> u = unita(*doc);
+    QAbstractTextDocumentLayout* l = doc->documentLayout();
+    std::vector<Unita> u = unita(*doc);
+    const auto alto = [&](std::size_t k) {
+        misura(l, u[k]);
+        return u[k].alto;
+    };
+    const auto basso = [&](std::size_t k) {
+        misura(l, u[k]);
+        return u[k].basso;
+    };
     const auto movibile = [](const Unita& x) { return x.tabella == nullptr || x.riga == 0; };
     // First on its page: a break before it would move nothing.
     const auto incima = [&](std::size_t k) {
-        return k == 0 || pagina(u[k - 1].basso - 0.5) < pagina(u[k].alto + 0.5);
+        return k == 0 || pagina(basso(k - 1) - 0.5) < pagina(alto(k) + 0.5);
     };
-    for (std::size_t i = 0; i < u.size();) {
+    // The runs before `da` held at the last call, and a move lays out again
+    // only what follows it.
+    for (std::size_t i = da; i < u.size();) {
         if (!u[i].tenuta) {
             ++i;
             continue;
@@ -357,16 +379,16 @@ bool ScrittoreDocumento::Stato::tienicatene() {
         // From the unit that moves: the first that can, with the rest of the
         // run still fitting on one page.
         for (std::size_t k = inizio; k < fine; ++k) {
-            if (pagina(u[k].alto + 0.5) == pagina(u[fine].basso - 0.5)) {
+            if (pagina(alto(k) + 0.5) == pagina(basso(fine) - 0.5)) {
                 break; // from here on the run stands on one page
             }
             if (!movibile(u[k]) || incima(k)) {
                 continue;
             }
-            double altezza = u[fine].basso - u[k].alto;
+            double altezza = basso(fine) - alto(k);
             for (std::size_t m = k + 1; m <= fine; ++m) {
-                if (pagina(u[m].alto + 0.5) > pagina(u[m - 1].basso - 0.5)) {
-                    altezza -= u[m].alto - u[m - 1].basso;
+                if (pagina(alto(m) + 0.5) > pagina(basso(m - 1) - 0.5)) {
+                    altezza -= alto(m) - basso(m - 1);
                 }
             }
             if (altezza > utile) {
@@ -386,9 +408,11 @@ bool ScrittoreDocumento::Stato::tienicatene() {
             }
             chiudiblocco();
             ++mobili;
+            da = inizio;
             return true;
         }
     }
+    da = u.size();
     return false;
 }
 
@@ -452,7 +476,8 @@ void ScrittoreDocumento::Stato::completa(bool definitivo) {
         // The keep rules, then the page count fields; a count that changes
         // the layout starts another round. It settles in one or two.
         for (int giro = 0; giro < 8; ++giro) {
-            for (int mosse = 0; mosse < 200 && tienicatene(); ++mosse) {
+            std::size_t da = 0;
+            for (int mosse = 0; mosse < 200 && tienicatene(da); ++mosse) {
                 doc->pageCount();
             }
             pagine = doc->pageCount();

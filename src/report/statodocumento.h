@@ -188,7 +188,7 @@ struct ScrittoreDocumento::Stato {
     // The first run of paragraphs and table rows held together that a page
     // boundary cuts goes to the next page whole, by a page break before it.
     // False when none is cut (or none can move). Needs a laid-out document.
-    bool tienicatene();
+    bool tienicatene(std::size_t& da);
 
     // Every page count field takes the count of the last layout; true when
     // one changed.
