@@ -203,7 +203,6 @@ class Verifica {
         v.gG2 = o_.g2definiti ? gammaG2definiti : gammaG2;
         v.Gf = Gf * g / 1000;
 
-        v.Gf = Gf * g / 1000;
         std::string nota;
         const auto fondazione = leggifondazionentc(o_.fondazioni[f], B, nota);
         const auto falda = leggifalda(o_.falda, B, D, nota);

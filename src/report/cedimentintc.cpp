@@ -106,15 +106,4 @@ void disegnacedimenti(QPainter& p, const QRectF& area, const VerificaNtc& v) {
     p.restore();
 }
 
-void FiguraCedimenti::disegna(QPainter& p, const QRectF& area) const {
-    if (larghezza_ <= 0 || altezza_ <= 0) {
-        return;
-    }
-    p.save();
-    p.translate(area.topLeft());
-    p.scale(area.width() / larghezza_, area.height() / altezza_);
-    disegnacedimenti(p, QRectF(0, 0, larghezza_, altezza_), v_);
-    p.restore();
-}
-
 } // namespace zocal

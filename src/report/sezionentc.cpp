@@ -261,14 +261,14 @@ QImage immaginesezione(const VerificaNtc& v, int larghezza, int altezza, double 
     return im;
 }
 
-void FiguraSezione::disegna(QPainter& p, const QRectF& area) const {
+void FiguraNtc::disegna(QPainter& p, const QRectF& area) const {
     if (larghezza_ <= 0 || altezza_ <= 0) {
         return;
     }
     p.save();
     p.translate(area.topLeft());
     p.scale(area.width() / larghezza_, area.height() / altezza_);
-    disegnasezione(p, QRectF(0, 0, larghezza_, altezza_), v_);
+    disegnatore_(p, QRectF(0, 0, larghezza_, altezza_), v_);
     p.restore();
 }
 

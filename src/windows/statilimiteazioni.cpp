@@ -12,6 +12,9 @@
 #include <QRegularExpressionValidator>
 #include <QTableWidget>
 
+#include <array>
+#include <utility>
+
 namespace zocal {
 
 namespace {
@@ -80,17 +83,20 @@ QTableWidget* statilimite::creacombinazioni() {
     return t;
 }
 
+std::array<std::pair<QLineEdit*, std::string*>, 7> statilimite::campiazioni() {
+    FondazioneNtc& f = opzioni_.fondazioni[static_cast<std::size_t>(fondazione_)];
+    return {{{eccmuro, &f.eccmuro},
+             {HGk, &f.HGk},
+             {HQk, &f.HQk},
+             {zH, &f.zH},
+             {deltaphi, &f.deltaphi},
+             {zw, &opzioni_.falda.zw},
+             {pesosat, &opzioni_.falda.pesosat}}};
+}
+
 void statilimite::mostraazioni() {
-    const FondazioneNtc& f = opzioni_.fondazioni[static_cast<std::size_t>(fondazione_)];
-    const std::pair<QLineEdit*, const std::string*> campi[] = {{eccmuro, &f.eccmuro},
-                                                               {HGk, &f.HGk},
-                                                               {HQk, &f.HQk},
-                                                               {zH, &f.zH},
-                                                               {deltaphi, &f.deltaphi},
-                                                               {zw, &opzioni_.falda.zw},
-                                                               {pesosat, &opzioni_.falda.pesosat}};
     // Only changed texts are set: this runs on every keystroke of the job.
-    for (const auto& [e, testo] : campi) {
+    for (const auto& [e, testo] : campiazioni()) {
         const QString t = qs(*testo);
         if (e->text() != t) {
             e->setText(t);
@@ -103,15 +109,7 @@ void statilimite::mostraazioni() {
 }
 
 void statilimite::leggiazioni() {
-    FondazioneNtc& f = opzioni_.fondazioni[static_cast<std::size_t>(fondazione_)];
-    const std::pair<QLineEdit*, std::string*> campi[] = {{eccmuro, &f.eccmuro},
-                                                         {HGk, &f.HGk},
-                                                         {HQk, &f.HQk},
-                                                         {zH, &f.zH},
-                                                         {deltaphi, &f.deltaphi},
-                                                         {zw, &opzioni_.falda.zw},
-                                                         {pesosat, &opzioni_.falda.pesosat}};
-    for (const auto& [e, testo] : campi) {
+    for (const auto& [e, testo] : campiazioni()) {
         *testo = e->text().toStdString();
     }
     aggiorna(fondazione_);

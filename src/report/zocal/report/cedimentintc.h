@@ -1,7 +1,7 @@
 #pragma once
 
 #include "zocal/core/ntc.h"
-#include "zocal/report/scrittore.h"
+#include "zocal/report/sezionentc.h"
 
 #include <QRectF>
 
@@ -17,18 +17,11 @@ namespace zocal {
 // of influence; a foundation without the check has only a text saying why.
 void disegnacedimenti(QPainter& pittore, const QRectF& area, const VerificaNtc& v);
 
-// The drawing laid out as in an area of `larghezza` x `altezza` pixels, then
-// scaled to its place in a document.
-class FiguraCedimenti : public Disegno {
+// The drawing as a drawing of a document.
+class FiguraCedimenti : public FiguraNtc {
   public:
     FiguraCedimenti(VerificaNtc v, double larghezza, double altezza)
-        : v_(std::move(v)), larghezza_(larghezza), altezza_(altezza) {}
-    void disegna(QPainter& pittore, const QRectF& area) const override;
-
-  private:
-    VerificaNtc v_;
-    double larghezza_;
-    double altezza_;
+        : FiguraNtc(disegnacedimenti, std::move(v), larghezza, altezza) {}
 };
 
 } // namespace zocal

@@ -60,18 +60,27 @@ void disegnasezione(QPainter& pittore, const QRectF& area, const VerificaNtc& v)
 // many times finer than its size in pixels / scala.
 QImage immaginesezione(const VerificaNtc& v, int larghezza, int altezza, double scala = 1.0);
 
-// The section as a drawing of a document: laid out as in an area of
-// `larghezza` x `altezza` pixels, then scaled to its place.
-class FiguraSezione : public Disegno {
+// A drawing of one foundation's check as a drawing of a document: laid out
+// as in an area of `larghezza` x `altezza` pixels, then scaled to its place.
+class FiguraNtc : public Disegno {
   public:
-    FiguraSezione(VerificaNtc v, double larghezza, double altezza)
-        : v_(std::move(v)), larghezza_(larghezza), altezza_(altezza) {}
+    using Disegnatore = void (*)(QPainter&, const QRectF&, const VerificaNtc&);
+    FiguraNtc(Disegnatore disegnatore, VerificaNtc v, double larghezza, double altezza)
+        : disegnatore_(disegnatore), v_(std::move(v)), larghezza_(larghezza), altezza_(altezza) {}
     void disegna(QPainter& pittore, const QRectF& area) const override;
 
   private:
+    Disegnatore disegnatore_;
     VerificaNtc v_;
     double larghezza_;
     double altezza_;
+};
+
+// The section as a drawing of a document.
+class FiguraSezione : public FiguraNtc {
+  public:
+    FiguraSezione(VerificaNtc v, double larghezza, double altezza)
+        : FiguraNtc(disegnasezione, std::move(v), larghezza, altezza) {}
 };
 
 } // namespace zocal

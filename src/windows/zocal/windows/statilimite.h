@@ -129,6 +129,9 @@ class statilimite : public QWidget {
     void riempi();
     QGroupBox* creaazioni();
     QTableWidget* creacombinazioni();
+    // The entries of the shown foundation and of the water table, each with
+    // the text of the job it stands for.
+    std::array<std::pair<QLineEdit*, std::string*>, 7> campiazioni();
     void mostraazioni();
     void leggiazioni();
     void riempicombinazioni(const VerificaNtc& v);
