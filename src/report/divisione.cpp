@@ -126,7 +126,7 @@ double Stima::larghezzacolonna(const QTextTable& t, int colonna) {
     if (colonna < vincoli.size() && vincoli[colonna].type() == QTextLength::PercentageLength) {
         quota = vincoli[colonna].rawValue() / 100.0;
     }
-    return std::max(0.0, quota * larghezzatesto - 2 * ip::spaziocellapx -
+    return std::max(0.0, quota * larghezzatesto - 2 * ip::spaziocellapunti * ip::pxpunto -
                              2 * ip::bordopunti * ip::pxpunto);
 }
 

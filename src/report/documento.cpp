@@ -140,7 +140,7 @@ void ScrittoreDocumento::nuovatabella(int righe, int colonne) {
     QTextTableFormat tf;
     tf.setWidth(QTextLength(QTextLength::PercentageLength, 100));
     tf.setCellSpacing(0);
-    tf.setCellPadding(0);
+    tf.setCellPadding(ip::spaziocellapunti * ip::logicopunto);
     tf.setMargin(0);
     // Separate borders: each line is a cell's edge beside its neighbour's (or
     // the table's), so each draws half the width.

@@ -148,20 +148,25 @@ void ScrittoreDocumento::Stato::interlinea() {
             QTextCursor(b).mergeBlockFormat(nuovo);
         }
     }
-    // Qt draws no empty block right before a table; a paragraph of the
-    // text standing there becomes room above the table.
+    // Qt draws no empty block right before a table, but keeps its top
+    // margin: a paragraph of the text standing there becomes that room above
+    // the table. (A margin of the table itself Qt would also take off the
+    // foot of every page the table reaches, and add at the head of each.)
     for (QTextTable* t : tabelle) {
         const QTextBlock prima = doc->findBlock(t->firstPosition() - 1);
-        double spazio = 0;
-        if (prima.isValid() && vuoto(prima) &&
-            prima.blockFormat().hasProperty(QTextFormat::PageBreakPolicy)) {
-            spazio = puntidi(prima.charFormat(), doc->defaultFont().pointSizeF()) * ip::interlinea *
-                     ip::logicopunto;
+        if (!prima.isValid() || !vuoto(prima)) {
+            continue;
         }
-        QTextTableFormat tf = t->format();
-        if (std::abs(tf.topMargin() - spazio) > 1e-6) {
-            tf.setTopMargin(spazio);
-            t->setFormat(tf);
+        double spazio = 0;
+        if (prima.blockFormat().hasProperty(QTextFormat::PageBreakPolicy)) {
+            // In whole device pixels, as Qt rounds a table's own lengths.
+            spazio = std::round(puntidi(prima.charFormat(), doc->defaultFont().pointSizeF()) *
+                                ip::interlinea * ip::pxpunto);
+        }
+        if (std::abs(prima.blockFormat().topMargin() - spazio) > 1e-6) {
+            QTextBlockFormat bf;
+            bf.setTopMargin(spazio);
+            QTextCursor(prima).mergeBlockFormat(bf);
         }
     }
 }

@@ -40,14 +40,13 @@ inline constexpr int piedetw = 709;
 // multiple of the size: the layout keeps it whatever face stands in.
 inline constexpr double interlinea = 1.225;
 
-// The room text keeps from a cell's edges in the layout: Qt takes block
-// margins in device pixels as they are, without scaling them.
-inline constexpr double spaziocellapx = 0.5 * pxpunto;
-
 // Table look: thin borders (drawn as filled edges, which screens do not
-// widen: thinner ones fade out at low zoom), a little room left and right
-// in every cell.
+// widen: thinner ones fade out at low zoom), and the room text keeps from
+// the lines of its cell on every side. A word processor measures a cell's
+// left and right room from the middle of the line, so the DOCX gives them
+// a point more, which leaves it no wider a line of text than ours.
 inline constexpr double bordopunti = 1.0;
-inline constexpr double spaziocellapunti = 1.5;
+inline constexpr double spaziocellapunti = 2.0;
+inline constexpr double spaziocellalatodocx = spaziocellapunti + 1.0;
 
 } // namespace zocal::impaginazione

@@ -145,19 +145,22 @@ void Pagine::griglia(QTextTable& t) {
     std::vector<double> basso(static_cast<std::size_t>(righe));
     // The cells of a column share their left, those of a row their top:
     // one lookup of the layout each, the other blocks placed from them.
+    // The text stands inside each cell by the table's padding.
+    const QTextTableFormat tf = t.format();
+    const double spazio = tf.cellPadding() * ip::dpi / 96.0;
     std::vector<double> origx(static_cast<std::size_t>(colonne));
     std::vector<double> origy(static_cast<std::size_t>(righe));
     for (int c = 0; c < colonne; ++c) {
         const QTextBlock b = t.cellAt(0, c).begin().currentBlock();
         const double x = l_.blockBoundingRect(b).left();
-        sinistra[static_cast<std::size_t>(c)] = x;
-        destra[static_cast<std::size_t>(c)] = x + larghezza(b);
+        sinistra[static_cast<std::size_t>(c)] = x - spazio;
+        destra[static_cast<std::size_t>(c)] = x + larghezza(b) + spazio;
         origx[static_cast<std::size_t>(c)] = x - (b.layout() ? b.layout()->position().x() : 0);
     }
     for (int r = 0; r < righe; ++r) {
         const QTextBlock b = t.cellAt(r, 0).begin().currentBlock();
         const double y = l_.blockBoundingRect(b).top();
-        alto[static_cast<std::size_t>(r)] = y;
+        alto[static_cast<std::size_t>(r)] = y - spazio;
         origy[static_cast<std::size_t>(r)] = y - (b.layout() ? b.layout()->position().y() : 0);
     }
     for (int r = 0; r < righe; ++r) {
@@ -168,8 +171,7 @@ void Pagine::griglia(QTextTable& t) {
         }
     }
     // Each cell's edge and its neighbour's (or the table's) between two
-    // text areas; they are equal when there is no spacing.
-    const QTextTableFormat tf = t.format();
+    // cells; they are equal when there is no spacing.
     const double g = colonne > 1 ? sinistra[1] - destra[0]
                                  : (2 * tf.border() + tf.cellSpacing()) * ip::dpi / 96.0;
     for (int r = 0; r < righe; ++r) {
@@ -178,11 +180,11 @@ void Pagine::griglia(QTextTable& t) {
             basso[k] = alto[k + 1] - g;
         } else {
             // The last row, or the next one went over to the next page.
-            double b = alto[k];
+            double b = alto[k] + spazio;
             for (int c = 0; c < colonne; ++c) {
                 b = std::max(b, fondo(t.cellAt(r, c)));
             }
-            basso[k] = b;
+            basso[k] = b + spazio;
         }
     }
 
@@ -233,7 +235,7 @@ void Pagine::griglia(QTextTable& t) {
             });
         }
         for (const auto& [p, riga] : inizio) {
-            const double su = p == p0 ? alto[k] : riga;
+            const double su = p == p0 ? alto[k] : riga - spazio;
             const double giu = p == p1 ? basso[k] : (p + 1) * altezza_ - margine;
             if (giu > su) {
                 pezzo(p, {r, su, giu});

@@ -295,11 +295,6 @@ void ScrittoreDocumento::Stato::dimensiona(QTextTable* t, double punti) {
     const QTextCharFormat f = formato(punti);
     tutto.mergeCharFormat(f);
     tutto.mergeBlockCharFormat(f);
-    // A little room left and right of the text in every cell.
-    QTextBlockFormat spazio;
-    spazio.setLeftMargin(ip::spaziocellapx);
-    spazio.setRightMargin(ip::spaziocellapx);
-    tutto.mergeBlockFormat(spazio);
 }
 
 } // namespace zocal

@@ -160,9 +160,9 @@ TEST(Docx, FontSizesPageBreaksAndAlignment) {
     EXPECT_LT(grassetto, r.xml.find("non indicata"));
     EXPECT_GT(grassetto, r.xml.find("Fonte dei parametri geotecnici"));
     // Three pages opened by their headings, the limit-state section's, and
-    // three the keep rules place: the method's heading goes over with its
-    // paragraph, two headings of the limit-state section with what follows.
-    EXPECT_EQ(conta(r.xml, "<w:pageBreakBefore/>"), 7u);
+    // one the keep rules place: the heading of the check's limits goes over
+    // with its paragraph.
+    EXPECT_EQ(conta(r.xml, "<w:pageBreakBefore/>"), 5u);
     // Justified everywhere but in the right-aligned columns: three of the
     // summary (2 rows), the soil data (12 cells) and the foundation table (4
     // rows of 18); the value column of the limit-state factors (9 rows),

@@ -89,8 +89,9 @@ double mancanti(const QImage& a, const QImage& b) {
             for (int dy = -1; dy <= 1 && !trovato; ++dy) {
                 for (int dx = -1; dx <= 1 && !trovato; ++dx) {
                     // An edge pixel half covered lies halfway between a
-                    // table's line and its tint, which are 472 apart.
-                    trovato = distanza(pa, b.pixel(x + dx, y + dy)) <= 240;
+                    // table's line and its tint, which are 472 apart, or
+                    // the white of the page, 535 apart.
+                    trovato = distanza(pa, b.pixel(x + dx, y + dy)) <= 270;
                 }
             }
             n += !trovato;
@@ -526,4 +527,50 @@ TEST(Pagine, ALongWordIsBrokenAndNoLineIsSpreadLetterByLetter) {
         // Every character of the long word is there, on lines of their own.
         EXPECT_NE(tutto.find(parola.substr(0, 200)), std::string::npos);
     }
+}
+
+TEST(Pagine, TextKeepsTwoPointsFromItsCellLines) {
+    if (!esempi::disponibile("pdftotext") || !esempi::disponibile("pdftoppm")) {
+        GTEST_SKIP() << "pdftotext/pdftoppm non disponibili";
+    }
+    ScrittoreDocumento w;
+    finita(w, esempi::lavoroesempio());
+    esempi::Cartella c;
+    const std::string pdf = c / "r.pdf";
+    esempi::scrivi(pdf, w.pdf().toStdString());
+    const auto pagine = parolepdf(pdf);
+    ASSERT_GE(pagine.size(), 3u);
+    // Page 3, the description: from each first word of a row, left and up
+    // to the first line drawn.
+    esempi::esegui("pdftoppm -r 288 -gray -f 3 -l 3 " + esempi::virgolette(pdf) + " " +
+                   esempi::virgolette(c / "p"));
+    QImage im;
+    for (const auto& f : std::filesystem::directory_iterator(c.percorso())) {
+        if (f.path().filename().string().rfind("p-", 0) == 0) {
+            ASSERT_TRUE(im.load(QString::fromStdString(f.path().string())));
+        }
+    }
+    ASSERT_FALSE(im.isNull());
+    const double scala = 288.0 / 72.0;
+    int viste = 0;
+    for (const char* parola : {"consistenza", "lotto", "vicinanze", "frane"}) {
+        SCOPED_TRACE(parola);
+        const auto p = std::find_if(pagine[2].begin(), pagine[2].end(),
+                                    [&](const Parola& q) { return q.testo == parola; });
+        ASSERT_NE(p, pagine[2].end());
+        const int y = static_cast<int>((p->y0 + p->y1) / 2 * scala);
+        const int x = static_cast<int>((p->x0 + p->x1) / 2 * scala);
+        int sinistra = static_cast<int>(p->x0 * scala) - 1;
+        while (sinistra > 0 && qGray(im.pixel(sinistra, y)) > 128) {
+            --sinistra;
+        }
+        int sopra = static_cast<int>(p->y0 * scala) - 1;
+        while (sopra > 0 && qGray(im.pixel(x, sopra)) > 128) {
+            --sopra;
+        }
+        EXPECT_GE(p->x0 - (sinistra + 1) / scala, 1.9);
+        EXPECT_GE(p->y0 - (sopra + 1) / scala, 1.9);
+        ++viste;
+    }
+    EXPECT_EQ(viste, 4);
 }
