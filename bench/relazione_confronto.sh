@@ -3,7 +3,8 @@
 # storeys each: title page to signature, DOCX and PDF written) against
 # `soffice --headless --convert-to pdf` of the DOCX it wrote, side by side,
 # with the processor time and peak memory of each; the report timed with its
-# limit-state section and without it (--senza-ntc).
+# limit-state section and without it (--senza-ntc), and the same job with
+# the seismic check and the settlements against the conversion of its own DOCX.
 # Usage: bench/relazione_confronto.sh [build dir] [runs]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -27,14 +28,22 @@ job="$work/Zocal-dati-pieno"
     printf '"Edificio residenziale di dieci piani","zona industriale","Impresa Edile Rossi","Potenza","luned\xec, 7 dic 2026","tavole da 1 a 12"\r\n'
 } >"$job"
 
+# The same job with site data and layers: each foundation's seismic check and settlement.
+cp "$job" "$job-sisma"
+printf '"NTC2018-SISMA","0,15","2,45","C","","2,5","",""\r\n"NTC2018-STRATI","2,5","","3","10","5","20"\r\n' >>"$job-sisma"
+
 zocal=("$cli" relazione "$job" -o "$work/relazione.docx" --studio "Studio Tecnico" --indirizzo "via Roma 1")
+sisma=("$cli" relazione "$job-sisma" -o "$work/sisma.docx" --studio "Studio Tecnico" --indirizzo "via Roma 1")
 senzantc=("$cli" relazione "$job" -o "$work/senza.docx" --senza-ntc --studio "Studio Tecnico" --indirizzo "via Roma 1")
 "${zocal[@]}" >"$work/uscita.txt"
 cat "$work/uscita.txt"
+"${sisma[@]}" >/dev/null
 
 profile="$work/profilo"
 office=(soffice "-env:UserInstallation=file://$profile" --headless --convert-to pdf
     --outdir "$work/lo" "$work/relazione.docx")
+officesisma=(soffice "-env:UserInstallation=file://$profile" --headless --convert-to pdf
+    --outdir "$work/lo" "$work/sisma.docx")
 # The first conversion builds the office profile; it is not counted.
 "${office[@]}" >/dev/null 2>&1
 
@@ -64,15 +73,20 @@ PY
 read -r zbest zmed zcpu zmem < <(misura "${zocal[@]}")
 read -r sbest smed scpu smem < <(misura "${senzantc[@]}")
 read -r obest omed ocpu omem < <(misura "${office[@]}")
+read -r kbest kmed kcpu kmem < <(misura "${sisma[@]}")
+read -r qbest qmed qcpu qmem < <(misura "${officesisma[@]}")
 
 printf '\n%-40s %10s %10s %12s %13s\n' "comando ($runs esecuzioni)" "migliore" "mediana" "processore" "memoria max"
 printf '%-40s %7d ms %7d ms %9d ms %10d kB\n' "zocal-cli relazione (DOCX + PDF)" "$zbest" "$zmed" "$zcpu" "$zmem"
 printf '%-40s %7d ms %7d ms %9d ms %10d kB\n' "zocal-cli relazione --senza-ntc" "$sbest" "$smed" "$scpu" "$smem"
 printf '%-40s %7d ms %7d ms %9d ms %10d kB\n' "soffice --convert-to pdf del DOCX" "$obest" "$omed" "$ocpu" "$omem"
+printf '%-40s %7d ms %7d ms %9d ms %10d kB\n' "zocal-cli relazione, sisma e cedimenti" "$kbest" "$kmed" "$kcpu" "$kmem"
+printf '%-40s %7d ms %7d ms %9d ms %10d kB\n' "soffice, DOCX con sisma e cedimenti" "$qbest" "$qmed" "$qcpu" "$qmem"
 rapporto() {
-    awk -v z="$2" -v o="$omed" -v zc="$3" -v oc="$ocpu" -v nome="$1" 'BEGIN {
+    awk -v z="$2" -v o="${4:-$omed}" -v zc="$3" -v oc="${5:-$ocpu}" -v nome="$1" 'BEGIN {
         printf "rapporto soffice / zocal-cli, %s: %.1f (mediane), %.1f (tempo di processore, mediane)\n",
             nome, o / (z > 0 ? z : 1), oc / (zc > 0 ? zc : 1) }'
 }
 rapporto "con la verifica NTC" "$zmed" "$zcpu"
 rapporto "senza la verifica NTC" "$smed" "$scpu"
+rapporto "con sisma e cedimenti" "$kmed" "$kcpu" "$qmed" "$qcpu"
