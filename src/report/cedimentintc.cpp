@@ -82,6 +82,31 @@ void disegnacedimenti(QPainter& p, const QRectF& area, const VerificaNtc& v) {
     }
     p.setPen(QPen(colore, tratto * 2));
     p.drawPath(linea);
+    // A tenth of the effective overburden: z* is where the curve meets it.
+    QPainterPath soglia;
+    bool dentro = false;
+    for (std::size_t i = 0; i < curva.soglia.size(); ++i) {
+        if (curva.soglia[i] > base) {
+            break; // past the right of the drawing
+        }
+        const QPointF q(grafico.left() + curva.soglia[i] / base * grafico.width(),
+                        y(curva.punti[i].first));
+        dentro ? soglia.lineTo(q) : soglia.moveTo(q);
+        dentro = true;
+    }
+    if (dentro) {
+        p.setPen(QPen(nero, tratto, Qt::DotLine));
+        p.drawPath(soglia);
+        // Named at its deep end, on the side with room.
+        const QPointF fine = soglia.currentPosition();
+        const bool destra = area.right() - fine.x() > corpo * 6;
+        const QRectF posto = destra ? QRectF(fine.x() + corpo * 0.3, fine.y() - riga * 2,
+                                             area.right() - fine.x(), riga)
+                                    : QRectF(grafico.left(), fine.y() - riga * 2,
+                                             fine.x() - grafico.left() - corpo * 0.3, riga);
+        p.drawText(posto, (destra ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignBottom,
+                   QStringLiteral("0,1·σ′v0"));
+    }
 
     // The depth of influence across both.
     if (std::isfinite(c.zinfluenza) && c.zinfluenza > 0) {

@@ -850,24 +850,28 @@ void sezionentc(ScrittoreRelazione& w, const Lavoro& l, const std::vector<Verifi
 
     ModZocal& m = modzocal();
     m.inizializza();
+    std::string nota;
+    const auto strati = leggistrati(o.strati, nota);
+    const bool cedimenti = strati && !strati->strati.empty();
     titolontc(w, "Elaborazione automatica (NTC 2018, §10.2)");
     w.testoparagrafo(
         "Programma di calcolo: " + m.nomeprogramma + ", versione " + m.versione +
         ". Tipo di analisi: verifica allo stato limite ultimo di carico limite di fondazioni "
         "nastriformi sotto carichi verticali, anche eccentrici o inclinati, e di scorrimento" +
         std::string(sismica ? ", anche in condizioni sismiche con il metodo pseudostatico" : "") +
-        ", in forma chiusa (formula trinomia del "
-        "carico limite), senza analisi numeriche del terreno. Validazione del codice: " +
-        validazionecitata() + cr);
+        ", in forma chiusa (formula trinomia del carico limite)" +
+        std::string(cedimenti ? ", e stima dei cedimenti allo stato limite di esercizio "
+                                "(striscia flessibile su semispazio elastico, moduli "
+                                "edometrici degli strati)"
+                              : "") +
+        ", senza analisi numeriche del terreno. Validazione del codice: " + validazionecitata() +
+        cr);
     // The label and each ruled line a paragraph of one line: a justified
     // line before a long rule would spread its words across the page.
     w.testoparagrafo("Giudizio motivato del progettista sull'accettabilità dei risultati:" + cr);
     const std::string riga(60, '_');
     w.testoparagrafo(riga + cr + riga + cr);
     titolontc(w, "Limiti della verifica");
-    std::string nota;
-    const auto strati = leggistrati(o.strati, nota);
-    const bool cedimenti = strati && !strati->strati.empty();
     w.testoparagrafo(
         std::string("Questa verifica non comprende: la stabilità globale (A2+M2+R2), ") +
         (cedimenti ? "" : "i cedimenti (SLE), ") + (sismica ? "" : "la combinazione sismica, ") +

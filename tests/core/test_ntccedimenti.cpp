@@ -2,6 +2,7 @@
 #include "zocal/core/calcola.h"
 #include "zocal/core/ntc.h"
 #include "zocal/core/ntc/cedimenti.h"
+#include "zocal/core/ntc/righecedimenti.h"
 #include "zocal/core/prospetto.h"
 
 #include <gtest/gtest.h>
@@ -340,5 +341,34 @@ TEST(NtcCedimentiLavoro, JsonKeysAndTextLinesOnlyWithTheRecord) {
           " cm (fondazioni n. 1 e n. 2), ammissibile 0,2 cm, NON VERIFICATA\n"
           "Esito complessivo NTC 2018: NON VERIFICATA\n"}) {
         EXPECT_NE(t.find(riga), std::string::npos) << riga << "\n" << t;
+    }
+}
+
+TEST(NtcCedimenti, DrawingCurveMeetsATenthOfTheOverburdenAtTheDepthOfInfluence) {
+    const struct {
+        double zw; // below ground, m; negative: no water
+        double soglia0;
+    } casi[] = {{-1, 0.1 * 1.8 * g * 1},
+                {0.5, 0.1 * (1.8 * g * 0.5 + (2.0 * g - gammaacqua) * 0.5)}};
+    for (const auto& c : casi) {
+        SCOPED_TRACE(c.zw);
+        DatiCedimento d = esempio();
+        if (c.zw >= 0) {
+            d.falda = {c.zw, 2.0 * g};
+        }
+        VerificaNtc v;
+        v.calcolata = true;
+        v.cedimento = cedimento(d);
+        const CurvaCedimento k = curvacedimento(v, 201);
+        ASSERT_EQ(k.soglia.size(), k.punti.size());
+        EXPECT_NEAR(k.soglia.front(), c.soglia0, 1e-9);
+        // The stress increase stays above the tenth down to z*, below it after.
+        const double zstar = v.cedimento->zinfluenza;
+        for (std::size_t i = 0; i < k.punti.size(); ++i) {
+            const auto [z, ds] = k.punti[i];
+            if (std::abs(z - zstar) > 0.03) {
+                EXPECT_EQ(ds > k.soglia[i], z < zstar) << z;
+            }
+        }
     }
 }

@@ -110,7 +110,7 @@ double caricoquasipermanente(const std::vector<double>& Qpiani, const std::vecto
     return Q;
 }
 
-double profonditainfluenza(double pnet, double Bp, double gamma, const Falda& falda, double D) {
+double ricoprimentoefficace(double gamma, const Falda& falda, double D, double z) {
     // A water table deeper than D + B may come without its saturated weight:
     // the soil's own then, never lighter than water, keeps the effective
     // overburden growing and on the deep side.
@@ -118,11 +118,15 @@ double profonditainfluenza(double pnet, double Bp, double gamma, const Falda& fa
     if (f.zw && !(f.gammasat > 0)) {
         f.gammasat = std::max(gamma, gammaacqua);
     }
+    return ricoprimento(f, gamma, D + z, 1, false).q;
+}
+
+double profonditainfluenza(double pnet, double Bp, double gamma, const Falda& falda, double D) {
     // The stress increase falls and the effective overburden grows with
     // depth: one crossing, found by bisection.
     auto eccesso = [&](double z) {
-        const double sigma = ricoprimento(f, gamma, D + z, 1, false).q;
-        return incrementotensione(pnet, Bp, z) - quotainfluenza * sigma;
+        return incrementotensione(pnet, Bp, z) -
+               quotainfluenza * ricoprimentoefficace(gamma, falda, D, z);
     };
     if (!(eccesso(0) > 0)) {
         return 0;
@@ -186,6 +190,9 @@ std::string metri(double valore) {
 Cedimento cedimento(const DatiCedimento& d) {
     Cedimento r;
     r.slim = d.strati.slim;
+    r.D = d.D;
+    r.gamma = d.gamma;
+    r.falda = d.falda;
     // Total stresses: the soil's weight that the excavation took away.
     r.sigmav0 = ricoprimento(d.falda, d.gamma, d.D, d.B, true).q;
     const double HGk = d.fondazione.HGk;

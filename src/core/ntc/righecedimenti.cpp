@@ -82,6 +82,7 @@ CurvaCedimento curvacedimento(const VerificaNtc& v, int punti) {
     for (int i = 0; i < punti; ++i) {
         const double z = k.profondita * i / (punti - 1);
         k.punti.emplace_back(z, incrementotensione(pnet, q.Bp, z));
+        k.soglia.push_back(quotainfluenza * ricoprimentoefficace(c.gamma, c.falda, c.D, z));
     }
     return k;
 }

@@ -97,6 +97,9 @@ struct CedimentoCombinazione {
 
 struct Cedimento {
     double sigmav0 = 0; // total overburden at the base, kPa
+    // What the effective overburden below the base is made of.
+    double D = 0, gamma = 0;
+    Falda falda;
     CedimentoCombinazione quasipermanente;
     CedimentoCombinazione caratteristica; // for information
     double slim = 0;                      // cm
@@ -114,6 +117,10 @@ Cedimento cedimento(const DatiCedimento& dati);
 // The depth below the base where the stress increase falls to a tenth of the
 // effective overburden, m; 0 when it does at the base.
 double profonditainfluenza(double pnet, double Bp, double gamma, const Falda& falda, double D);
+
+// The effective overburden at depth z below the base, kPa, as the depth of
+// influence takes it.
+double ricoprimentoefficace(double gamma, const Falda& falda, double D, double z);
 
 // The largest difference of settlement between two foundations, against the
 // admissible one.

@@ -24,6 +24,7 @@ std::vector<RigaNtc> righecedimento(const VerificaNtc& v);
 // deeper of the last layer and the depth of influence.
 struct CurvaCedimento {
     std::vector<std::pair<double, double>> punti;
+    std::vector<double> soglia; // 0,1·σ′v0 at each point's depth, kPa
     double profondita = 0;
     double massimo = 0; // Δσ at the base, kPa
 };
