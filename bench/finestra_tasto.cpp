@@ -56,8 +56,14 @@ struct Banco {
     zocal::statilimite* ntc = nullptr;
     QLineEdit* spess = nullptr;
 
-    explicit Banco(bool conntc, bool estesa = false) {
+    explicit Banco(bool conntc, bool estesa = false, bool sismica = false) {
         riempi(dati);
+        if (sismica) {
+            // The seismic check (long and short term) and the settlements too.
+            opzioni.terreno.cu = "3";
+            opzioni.sisma = {"0,15", "2,45", "C", "", "2,5", "", ""};
+            opzioni.strati.strati = {{"3", "10"}, {"5", "20"}};
+        }
         if (estesa) {
             // Every foundation eccentric and pushed, over a water table: C1, C1v, C2 and sliding.
             for (int f = 1; f <= zocal::maxfond; ++f) {
@@ -94,8 +100,9 @@ struct Banco {
 
 // A digit typed at the end of "0,3", then taken back: one keystroke an
 // iteration, the two kinds in turn.
-void tasto(benchmark::State& stato, bool disegna, bool conntc = false, bool estesa = false) {
-    Banco b(conntc, estesa);
+void tasto(benchmark::State& stato, bool disegna, bool conntc = false, bool estesa = false,
+           bool sismica = false) {
+    Banco b(conntc, estesa, sismica);
     bool cifra = true;
     for (auto _ : stato) {
         if (cifra) {
@@ -117,6 +124,9 @@ void tasto(benchmark::State& stato, bool disegna, bool conntc = false, bool este
     if (conntc && (b.ntc->verifiche().size() != 10 || b.ntc->fondazione() != 5 ||
                    !b.ntc->verifiche()[4].calcolata)) {
         stato.SkipWithError("la finestra NTC non ha seguito il tasto");
+    }
+    if (sismica && (!b.ntc->verifiche()[4].sisma || !b.ntc->verifiche()[4].cedimento)) {
+        stato.SkipWithError("verifica sismica o cedimenti non calcolati");
     }
 }
 
@@ -141,12 +151,21 @@ void BM_TastoSpessoreConNtcEstesaEDisegno(benchmark::State& stato) {
     tasto(stato, true, true, true);
 }
 
+void BM_TastoSpessoreConNtcSismaECedimenti(benchmark::State& stato) {
+    tasto(stato, false, true, true, true);
+}
+void BM_TastoSpessoreConNtcSismaECedimentiEDisegno(benchmark::State& stato) {
+    tasto(stato, true, true, true, true);
+}
+
 BENCHMARK(BM_TastoSpessore)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_TastoSpessoreConDisegno)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_TastoSpessoreConNtc)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_TastoSpessoreConNtcEDisegno)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_TastoSpessoreConNtcEstesa)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_TastoSpessoreConNtcEstesaEDisegno)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_TastoSpessoreConNtcSismaECedimenti)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_TastoSpessoreConNtcSismaECedimentiEDisegno)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 
