@@ -32,7 +32,7 @@ void Gestore::drawObject(QPainter* pittore, const QRectF& dove, QTextDocument*, 
 }
 
 QTextCharFormat Gestore::aggiungi(std::shared_ptr<const Disegno> d, double l, double a) {
-    disegni_.push_back(std::move(d));
+    disegni_.push_back({std::move(d), l, a});
     QTextCharFormat f;
     f.setObjectType(tipo);
     f.setProperty(numero, static_cast<int>(disegni_.size()) - 1);
@@ -46,7 +46,7 @@ const Disegno* Gestore::disegno(const QTextFormat& f) const {
     if (!edisegno(f) || n < 0 || static_cast<std::size_t>(n) >= disegni_.size()) {
         return nullptr;
     }
-    return disegni_[static_cast<std::size_t>(n)].get();
+    return disegni_[static_cast<std::size_t>(n)].disegno.get();
 }
 
 const Gestore* gestore(const QTextDocument& doc) {
@@ -131,6 +131,15 @@ QByteArray png(const Disegno& d, double larghezza, double altezza) {
         d.disegna(p, QRectF(0, 0, im.width(), im.height()));
     }
     return png(im);
+}
+
+Pronte pngdi(const std::vector<Gestore::Voce>& voci) {
+    Pronte out;
+    for (const Gestore::Voce& v : voci) {
+        out.try_emplace({v.disegno.get(), v.larghezza, v.altezza},
+                        png(*v.disegno, v.larghezza, v.altezza));
+    }
+    return out;
 }
 
 } // namespace zocal::disegni

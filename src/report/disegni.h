@@ -11,7 +11,9 @@
 #include <QTextFormat>
 #include <QTextObjectInterface>
 
+#include <map>
 #include <memory>
+#include <tuple>
 #include <vector>
 
 class QImage;
@@ -39,8 +41,14 @@ class Gestore : public QObject, public QTextObjectInterface {
     const Disegno* disegno(const QTextFormat& f) const;
     void svuota() { disegni_.clear(); }
 
+    struct Voce {
+        std::shared_ptr<const Disegno> disegno;
+        double larghezza, altezza;
+    };
+    const std::vector<Voce>& voci() const { return disegni_; }
+
   private:
-    std::vector<std::shared_ptr<const Disegno>> disegni_;
+    std::vector<Voce> disegni_;
 };
 
 inline bool edisegno(const QTextFormat& f) {
@@ -56,5 +64,9 @@ QByteArray png(const QImage& im);
 // The drawing `larghezza` x `altezza` points as a PNG at 144 pixels an
 // inch, on white.
 QByteArray png(const Disegno& d, double larghezza, double altezza);
+
+// Drawings already made into PNGs, by drawing and size in points.
+using Pronte = std::map<std::tuple<const Disegno*, double, double>, QByteArray>;
+Pronte pngdi(const std::vector<Gestore::Voce>& voci);
 
 } // namespace zocal::disegni

@@ -336,6 +336,15 @@ int ScrittoreDocumento::contapagine() {
 }
 
 void ScrittoreDocumento::giustificatutto() {
+    // The drawings are all in: their pictures for the DOCX need no layout.
+    if (!s_->anticipo.valid() && !s_->gestore.voci().empty()) {
+        try {
+            s_->anticipo = std::async(std::launch::async,
+                                      [voci = s_->gestore.voci()] { return disegni::pngdi(voci); });
+        } catch (const std::system_error&) {
+            // Drawn with the rest of the DOCX, then.
+        }
+    }
     s_->primadiallineare();
     QTextBlockFormat bf;
     bf.setAlignment(Qt::AlignJustify);
@@ -388,8 +397,10 @@ std::optional<std::string> ScrittoreDocumento::salvacome(const std::string& perc
     s_->apriblocco();
     // The DOCX's pictures are drawn and the whole zipped on the other
     // processor while this one draws the PDF.
-    const auto docx = [&parti, &figure] {
-        figuredocx(figure, parti);
+    std::future<disegni::Pronte> anticipo = std::move(s_->anticipo);
+    const auto docx = [&parti, &figure, &anticipo] {
+        const disegni::Pronte pronte = anticipo.valid() ? anticipo.get() : disegni::Pronte{};
+        figuredocx(figure, parti, &pronte);
         return comprimi(parti);
     };
     std::future<std::optional<QByteArray>> zip;

@@ -634,8 +634,15 @@ std::vector<std::pair<std::string, QByteArray>> partidocx(const QTextDocument& d
 }
 
 void figuredocx(const std::vector<FiguraDocx>& figure,
-                std::vector<std::pair<std::string, QByteArray>>& parti) {
+                std::vector<std::pair<std::string, QByteArray>>& parti,
+                const disegni::Pronte* pronte) {
     for (const FiguraDocx& f : figure) {
+        if (pronte != nullptr) {
+            if (auto it = pronte->find({f.disegno, f.larghezza, f.altezza}); it != pronte->end()) {
+                parti.emplace_back(f.nome, it->second);
+                continue;
+            }
+        }
         parti.emplace_back(f.nome, disegni::png(*f.disegno, f.larghezza, f.altezza));
     }
 }

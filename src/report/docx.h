@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QString>
 
+#include "disegni.h"
 #include "zocal/report/scrittore.h"
 
 #include <optional>
@@ -45,9 +46,11 @@ std::vector<std::pair<std::string, QByteArray>>
 partidocx(const QTextDocument& documento, const ProprietaDocx& proprieta,
           std::vector<FiguraDocx>* figure = nullptr);
 
-// The listed pictures drawn, as PNG parts added to `parti`.
+// The listed pictures drawn, as PNG parts added to `parti`; those in
+// `pronte` are taken from there.
 void figuredocx(const std::vector<FiguraDocx>& figure,
-                std::vector<std::pair<std::string, QByteArray>>& parti);
+                std::vector<std::pair<std::string, QByteArray>>& parti,
+                const disegni::Pronte* pronte = nullptr);
 
 // The text without the characters XML cannot carry (controls but tab and
 // line ends, U+FFFE, U+FFFF, unpaired surrogates), for metadata others

@@ -19,6 +19,7 @@ QTextCharFormat ScrittoreDocumento::Stato::formato(double punti) const {
 }
 
 void ScrittoreDocumento::Stato::scarta() {
+    anticipo = {};
     blocco = false;
     dimensionesospesa = 0;
     allineamenti = false;

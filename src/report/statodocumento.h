@@ -15,6 +15,7 @@
 #include <QTextDocument>
 #include <QTextTable>
 
+#include <future>
 #include <map>
 #include <memory>
 #include <utility>
@@ -79,6 +80,10 @@ struct ScrittoreDocumento::Stato {
     int mobili = 0;
     // The drawings of the document, drawn by the layout through it.
     disegni::Gestore gestore;
+    // The DOCX's pictures of those drawings, made on the other processor
+    // while this one lays the document out; after the handler, so that it
+    // is waited for before the drawings go.
+    std::future<disegni::Pronte> anticipo;
     QString titolo;
     QString autore;
 

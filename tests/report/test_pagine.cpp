@@ -143,7 +143,7 @@ std::vector<std::array<double, 3>> righe(QTextDocument* d) {
     return out;
 }
 
-std::string documentoxml(const QByteArray& docx) {
+std::string partedocx(const QByteArray& docx, const char* nome = "word/document.xml") {
     zip_error_t err;
     zip_error_init(&err);
     zip_source_t* s =
@@ -158,9 +158,9 @@ std::string documentoxml(const QByteArray& docx) {
         return xml;
     }
     zip_stat_t st;
-    if (zip_stat(z, "word/document.xml", 0, &st) == 0) {
+    if (zip_stat(z, nome, 0, &st) == 0) {
         xml.resize(static_cast<std::size_t>(st.size));
-        if (zip_file_t* f = zip_fopen(z, "word/document.xml", 0)) {
+        if (zip_file_t* f = zip_fopen(z, nome, 0)) {
             zip_fread(f, xml.data(), st.size);
             zip_fclose(f);
         }
@@ -345,13 +345,34 @@ TEST(Pagine, SavedFilesAreTheDocumentAsItStands) {
     // The DOCX zipped beside the drawing of the PDF holds what the writer
     // makes of the document at that moment; the PDF has its pages.
     ScrittoreDocumento w;
-    finita(w, esempi::lavoropieno(4, 6));
+    // Each foundation as wide as no other: each its own drawing.
+    Lavoro l = esempi::lavoropieno(4, 6);
+    for (const char* f : {"1", "2", "3", "4"}) {
+        l.dati.largh[static_cast<std::size_t>(std::stoi(f))] = std::string("1,") + f;
+    }
+    finita(w, l);
     esempi::Cartella c;
     const std::string percorso = c / "rel.docx";
     ASSERT_FALSE(w.salvacome(percorso).has_value());
-    const std::string salvato = documentoxml(QByteArray::fromStdString(esempi::leggi(percorso)));
+    const std::string salvato = partedocx(QByteArray::fromStdString(esempi::leggi(percorso)));
     EXPECT_FALSE(salvato.empty());
-    EXPECT_EQ(salvato, documentoxml(w.docx()));
+    const QByteArray adesso = w.docx();
+    EXPECT_EQ(salvato, partedocx(adesso));
+    // The pictures made while the document was laid out are those of its
+    // drawings, each in its place.
+    int figure = 0;
+    for (int i = 1; i <= 8; ++i) {
+        const std::string nome = "word/media/immagine" + std::to_string(i) + ".png";
+        const std::string png =
+            partedocx(QByteArray::fromStdString(esempi::leggi(percorso)), nome.c_str());
+        EXPECT_EQ(png, partedocx(adesso, nome.c_str())) << nome;
+        figure += !png.empty();
+        for (int k = 1; k < i && !png.empty(); ++k) {
+            const std::string altro = "word/media/immagine" + std::to_string(k) + ".png";
+            EXPECT_NE(png, partedocx(adesso, altro.c_str())) << nome << " " << altro;
+        }
+    }
+    EXPECT_EQ(figure, 4);
     if (esempi::disponibile("pdfinfo")) {
         EXPECT_EQ(esempi::paginepdf(c / "rel.pdf"), w.contapagine());
     }
