@@ -1,6 +1,7 @@
 #include "zocal/windows/statilimite.h"
 
 #include "campitesto.h"
+#include "statilimitecomuni.h"
 #include "zocal/report/sezionentc.h"
 
 #include <QCheckBox>
@@ -25,12 +26,11 @@ namespace {
 constexpr FormulaNgamma formule[] = {FormulaNgamma::brinchhansen, FormulaNgamma::vesic,
                                      FormulaNgamma::ec7};
 
-QString qs(const std::string& s) {
-    return QString::fromStdString(s);
-}
+} // namespace
 
-// Only a changed text is set: the table is refreshed on every keystroke.
-void cella(QTableWidget* t, int riga, int colonna, const QString& testo, bool destra = true) {
+namespace finestrantc {
+
+void cella(QTableWidget* t, int riga, int colonna, const QString& testo, bool destra) {
     QTableWidgetItem* it = t->item(riga, colonna);
     if (it == nullptr) {
         it = new QTableWidgetItem;
@@ -50,25 +50,52 @@ void righe(QTableWidget* t, int n) {
     }
 }
 
-} // namespace
+void testo(QLineEdit* e, const std::string& t) {
+    if (const QString q = qs(t); e->text() != q) {
+        e->setText(q);
+    }
+}
 
-DisegnoSezione::DisegnoSezione(QWidget* parent) : QWidget(parent) {
-    setMinimumSize(320, 220);
+void tabellarighe(QTableWidget* t, const std::vector<RigaNtc>& voci) {
+    righe(t, static_cast<int>(voci.size()));
+    for (int r = 0; r < static_cast<int>(voci.size()); ++r) {
+        const RigaNtc& riga = voci[static_cast<std::size_t>(r)];
+        cella(t, r, 0, qs(riga.nome), false);
+        cella(t, r, 1, qs(riga.valore));
+        cella(t, r, 2, qs(riga.unita), false);
+    }
+}
+
+QRegularExpressionValidator* numeri(QObject* padre) {
+    return new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*(,[0-9]*)?")),
+                                           padre);
+}
+
+} // namespace finestrantc
+
+using namespace finestrantc;
+
+DisegnoNtc::DisegnoNtc(Disegnatore disegnatore, QSize minima, QWidget* parent)
+    : QWidget(parent), disegnatore_(disegnatore) {
+    setMinimumSize(minima);
     setAutoFillBackground(true);
     QPalette p = palette();
     p.setColor(QPalette::Window, Qt::white);
     setPalette(p);
 }
 
-void DisegnoSezione::imposta(const VerificaNtc& v) {
+void DisegnoNtc::imposta(const VerificaNtc& v) {
     v_ = v;
     update();
 }
 
-void DisegnoSezione::paintEvent(QPaintEvent*) {
+void DisegnoNtc::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    disegnasezione(p, QRectF(rect()), v_);
+    disegnatore_(p, QRectF(rect()), v_);
 }
+
+DisegnoSezione::DisegnoSezione(QWidget* parent)
+    : DisegnoNtc(disegnasezione, QSize(320, 220), parent) {}
 
 statilimite::statilimite(const DatiCalcolo& dati, OpzioniNtc& opzioni, QWidget* parent)
     : QWidget(parent, Qt::Window), dati_(dati), opzioni_(opzioni) {
@@ -98,9 +125,7 @@ statilimite::statilimite(const DatiCalcolo& dati, OpzioniNtc& opzioni, QWidget* 
 
     auto* datiterreno = new QGroupBox(QStringLiteral("Dati del terreno per la verifica"));
     auto* rigadati = new QHBoxLayout(datiterreno);
-    // Decimal-comma numbers only: anything else could not be stored.
-    auto* numeri = new QRegularExpressionValidator(
-        QRegularExpression(QStringLiteral("[0-9]*(,[0-9]*)?")), this);
+    auto* decimali = numeri(this);
     const auto campo = [&](QLineEdit*& e, const char* nome, const char* etichetta,
                            const char* suggerimento) {
         rigadati->addWidget(new QLabel(QString::fromUtf8(etichetta)));
@@ -117,7 +142,7 @@ statilimite::statilimite(const DatiCalcolo& dati, OpzioniNtc& opzioni, QWidget* 
     campo(fonte, "fonte", "fonte dei parametri:",
           "da dove vengono i parametri del terreno, per esempio la relazione geologica");
     for (QLineEdit* e : {cu, pesofond}) {
-        e->setValidator(numeri);
+        e->setValidator(decimali);
         e->setMaximumWidth(80);
     }
     fonte->setMaxLength(static_cast<int>(lunghezzafonte));
@@ -220,9 +245,7 @@ void statilimite::mostraopzioni() {
     const TerrenoNtc& t = opzioni_.terreno;
     for (const auto& [e, testo] :
          {std::pair{cu, &t.cu}, {pesofond, &t.pesofond}, {fonte, &t.fonte}}) {
-        if (e->text() != qs(*testo)) {
-            e->setText(qs(*testo));
-        }
+        finestrantc::testo(e, *testo);
     }
     mostrando_ = false;
     aggiorna(fondazione_);
@@ -309,13 +332,7 @@ void statilimite::riempi() {
             tutte.push_back({testoliquefazione, "", ""});
         }
     }
-    righe(fattori, static_cast<int>(tutte.size()));
-    for (int r = 0; r < static_cast<int>(tutte.size()); ++r) {
-        const RigaNtc& riga = tutte[static_cast<std::size_t>(r)];
-        cella(fattori, r, 0, qs(riga.nome), false);
-        cella(fattori, r, 1, qs(riga.valore));
-        cella(fattori, r, 2, qs(riga.unita), false);
-    }
+    tabellarighe(fattori, tutte);
     mostraazioni();
     mostrasisma();
     riempicombinazioni(v);

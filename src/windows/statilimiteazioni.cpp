@@ -4,6 +4,8 @@
 
 #include "zocal/windows/statilimite.h"
 
+#include "statilimitecomuni.h"
+
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHeaderView>
@@ -17,21 +19,13 @@
 
 namespace zocal {
 
-namespace {
-
-QString qs(const std::string& s) {
-    return QString::fromStdString(s);
-}
-
-} // namespace
+using namespace finestrantc;
 
 QGroupBox* statilimite::creaazioni() {
     auto* gruppo = new QGroupBox(QString::fromUtf8(
         "Carichi eccentrici o inclinati (per fondazione) e falda (per il lavoro)"));
     auto* griglia = new QGridLayout(gruppo);
-    // Decimal-comma numbers only: anything else could not be stored.
-    auto* numeri = new QRegularExpressionValidator(
-        QRegularExpression(QStringLiteral("[0-9]*(,[0-9]*)?")), this);
+    auto* decimali = numeri(this);
     int colonna = 0;
     const auto campo = [&](int riga, QLineEdit*& e, const char* nome, const char* etichetta,
                            const char* suggerimento) {
@@ -39,7 +33,7 @@ QGroupBox* statilimite::creaazioni() {
         e = new QLineEdit;
         e->setObjectName(QString::fromUtf8(nome));
         e->setToolTip(QString::fromUtf8(suggerimento));
-        e->setValidator(numeri);
+        e->setValidator(decimali);
         e->setMaximumWidth(70);
         griglia->addWidget(e, riga, colonna++);
         connect(e, &QLineEdit::textEdited, this, &statilimite::leggiazioni);
@@ -96,11 +90,8 @@ std::array<std::pair<QLineEdit*, std::string*>, 7> statilimite::campiazioni() {
 
 void statilimite::mostraazioni() {
     // Only changed texts are set: this runs on every keystroke of the job.
-    for (const auto& [e, testo] : campiazioni()) {
-        const QString t = qs(*testo);
-        if (e->text() != t) {
-            e->setText(t);
-        }
+    for (const auto& [e, t] : campiazioni()) {
+        testo(e, *t);
     }
     const QString etichetta = QStringLiteral("fondazione n. %1:").arg(fondazione_);
     if (etichettafondazione->text() != etichetta) {
@@ -117,24 +108,12 @@ void statilimite::leggiazioni() {
 }
 
 void statilimite::riempicombinazioni(const VerificaNtc& v) {
-    const auto righe = righecombinazioni(v);
-    const int n = static_cast<int>(righe.size());
-    if (combinazioni->rowCount() != n) {
-        combinazioni->setRowCount(n);
-    }
-    for (int r = 0; r < n; ++r) {
-        const auto& testi = righe[static_cast<std::size_t>(r)];
+    const auto voci = righecombinazioni(v);
+    righe(combinazioni, static_cast<int>(voci.size()));
+    for (int r = 0; r < static_cast<int>(voci.size()); ++r) {
+        const auto& testi = voci[static_cast<std::size_t>(r)];
         for (int c = 0; c < static_cast<int>(testi.size()); ++c) {
-            QTableWidgetItem* it = combinazioni->item(r, c);
-            if (it == nullptr) {
-                it = new QTableWidgetItem;
-                it->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-                combinazioni->setItem(r, c, it);
-            }
-            const QString t = qs(testi[static_cast<std::size_t>(c)]);
-            if (it->text() != t) {
-                it->setText(t);
-            }
+            cella(combinazioni, r, c, qs(testi[static_cast<std::size_t>(c)]));
         }
     }
 }

@@ -4,6 +4,8 @@
 
 #include "zocal/windows/statilimite.h"
 
+#include "statilimitecomuni.h"
+
 #include "zocal/core/ntc/righecedimenti.h"
 #include "zocal/report/cedimentintc.h"
 
@@ -19,50 +21,21 @@
 
 namespace zocal {
 
-namespace {
+using namespace finestrantc;
 
-QString qs(const std::string& s) {
-    return QString::fromStdString(s);
-}
-
-void testo(QLineEdit* e, const std::string& t) {
-    if (e->text() != qs(t)) {
-        e->setText(qs(t));
-    }
-}
-
-} // namespace
-
-DisegnoCedimenti::DisegnoCedimenti(QWidget* parent) : QWidget(parent) {
-    setMinimumSize(260, 180);
-    setAutoFillBackground(true);
-    QPalette p = palette();
-    p.setColor(QPalette::Window, Qt::white);
-    setPalette(p);
-}
-
-void DisegnoCedimenti::imposta(const VerificaNtc& v) {
-    v_ = v;
-    update();
-}
-
-void DisegnoCedimenti::paintEvent(QPaintEvent*) {
-    QPainter p(this);
-    disegnacedimenti(p, QRectF(rect()), v_);
-}
+DisegnoCedimenti::DisegnoCedimenti(QWidget* parent)
+    : DisegnoNtc(disegnacedimenti, QSize(260, 180), parent) {}
 
 QGroupBox* statilimite::creacedimenti() {
     auto* gruppo = new QGroupBox(QString::fromUtf8("Cedimenti (SLE), per il lavoro"));
     auto* riga = new QHBoxLayout(gruppo);
     auto* griglia = new QGridLayout;
-    // Decimal-comma numbers only: anything else could not be stored.
-    auto* numeri = new QRegularExpressionValidator(
-        QRegularExpression(QStringLiteral("[0-9]*(,[0-9]*)?")), this);
+    auto* decimali = numeri(this);
     const auto campo = [&](const QString& nome, const char* suggerimento) {
         auto* e = new QLineEdit;
         e->setObjectName(nome);
         e->setToolTip(QString::fromUtf8(suggerimento));
-        e->setValidator(numeri);
+        e->setValidator(decimali);
         e->setMaximumWidth(64);
         connect(e, &QLineEdit::textEdited, this, &statilimite::leggicedimenti);
         return e;
@@ -123,33 +96,14 @@ void statilimite::mostracedimenti(const VerificaNtc& v) {
         testo(strati[i].first, s.h);
         testo(strati[i].second, s.Eed);
     }
-    std::vector<RigaNtc> righe;
+    std::vector<RigaNtc> voci;
     for (const auto& r : righestrati(v)) {
-        righe.push_back({"s strato n. " + r[0], "cm", r.back()});
+        voci.push_back({"s strato n. " + r[0], "cm", r.back()});
     }
     for (RigaNtc& r : righecedimento(v)) {
-        righe.push_back(std::move(r));
+        voci.push_back(std::move(r));
     }
-    const int n = static_cast<int>(righe.size());
-    if (cedimento->rowCount() != n) {
-        cedimento->setRowCount(n);
-    }
-    for (int r = 0; r < n; ++r) {
-        const RigaNtc& riga = righe[static_cast<std::size_t>(r)];
-        const QString testi[] = {qs(riga.nome), qs(riga.valore), qs(riga.unita)};
-        for (int c = 0; c < 3; ++c) {
-            QTableWidgetItem* it = cedimento->item(r, c);
-            if (it == nullptr) {
-                it = new QTableWidgetItem;
-                it->setTextAlignment(c == 1 ? (Qt::AlignRight | Qt::AlignVCenter)
-                                            : (Qt::AlignLeft | Qt::AlignVCenter));
-                cedimento->setItem(r, c, it);
-            }
-            if (it->text() != testi[c]) {
-                it->setText(testi[c]);
-            }
-        }
-    }
+    tabellarighe(cedimento, voci);
     const QString d = t.richiesta()
                           ? qs(testodifferenziali(differenzialintc(verifiche_, opzioni_), t))
                           : QString::fromUtf8("Indicare gli strati sotto il piano di posa per "

@@ -3,6 +3,8 @@
 
 #include "zocal/windows/statilimite.h"
 
+#include "statilimitecomuni.h"
+
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -12,11 +14,9 @@
 
 namespace zocal {
 
-namespace {
+using namespace finestrantc;
 
-QString qs(std::string_view s) {
-    return QString::fromUtf8(s.data(), static_cast<int>(s.size()));
-}
+namespace {
 
 // The combo's entry for a stored text; the first when none matches.
 void mostra(QComboBox* c, const std::string& testo) {
@@ -33,8 +33,7 @@ QGroupBox* statilimite::creasisma() {
         "Sisma, stato limite di salvaguardia della vita (SLV): dati del sito (per il lavoro), "
         "forza e categorie d'uso (per fondazione)"));
     auto* griglia = new QGridLayout(gruppo);
-    auto* numeri = new QRegularExpressionValidator(
-        QRegularExpression(QStringLiteral("[0-9]*(,[0-9]*)?")), this);
+    auto* decimali = numeri(this);
     int colonna = 0;
     const auto etichetta = [&](int riga, const char* testo) {
         griglia->addWidget(new QLabel(QString::fromUtf8(testo)), riga, colonna++);
@@ -45,7 +44,7 @@ QGroupBox* statilimite::creasisma() {
         e = new QLineEdit;
         e->setObjectName(QString::fromUtf8(nome));
         e->setToolTip(QString::fromUtf8(suggerimento));
-        e->setValidator(numeri);
+        e->setValidator(decimali);
         e->setMaximumWidth(60);
         griglia->addWidget(e, riga, colonna++);
         connect(e, &QLineEdit::textEdited, this, &statilimite::leggidatisisma);
@@ -117,10 +116,8 @@ void statilimite::mostrasisma() {
     const bool prima = mostrando_;
     mostrando_ = true;
     const SismaNtc& s = opzioni_.sisma;
-    for (const auto& [e, testo] : campisisma()) {
-        if (e->text() != qs(*testo)) {
-            e->setText(qs(*testo));
-        }
+    for (const auto& [e, t] : campisisma()) {
+        testo(e, *t);
     }
     mostra(catsuolo, s.catsuolo);
     mostra(cattopo, s.cattopo);
@@ -130,9 +127,9 @@ void statilimite::mostrasisma() {
         mostra(categoriepiani[i], categorie[i]);
         categoriepiani[i]->setVisible(static_cast<int>(i) < n);
     }
-    const QString testo = QStringLiteral("fondazione n. %1:").arg(fondazione_);
-    if (etichettasisma->text() != testo) {
-        etichettasisma->setText(testo);
+    const QString etichetta = QStringLiteral("fondazione n. %1:").arg(fondazione_);
+    if (etichettasisma->text() != etichetta) {
+        etichettasisma->setText(etichetta);
     }
     mostrando_ = prima;
 }

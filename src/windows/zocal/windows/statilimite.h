@@ -11,6 +11,8 @@
 #include <vector>
 
 class QCheckBox;
+class QPainter;
+class QRectF;
 class QComboBox;
 class QGroupBox;
 class QLabel;
@@ -20,10 +22,11 @@ class QTableWidget;
 
 namespace zocal {
 
-// The section drawing of one foundation, repainted on demand.
-class DisegnoSezione : public QWidget {
+// A drawing of one foundation's check, on white, repainted on demand.
+class DisegnoNtc : public QWidget {
   public:
-    explicit DisegnoSezione(QWidget* parent = nullptr);
+    using Disegnatore = void (*)(QPainter&, const QRectF&, const VerificaNtc&);
+    DisegnoNtc(Disegnatore disegnatore, QSize minima, QWidget* parent = nullptr);
     void imposta(const VerificaNtc& v);
     const VerificaNtc& verifica() const { return v_; }
 
@@ -31,21 +34,21 @@ class DisegnoSezione : public QWidget {
     void paintEvent(QPaintEvent* evento) override;
 
   private:
+    Disegnatore disegnatore_;
     VerificaNtc v_;
+};
+
+// The section drawing of one foundation.
+class DisegnoSezione : public DisegnoNtc {
+  public:
+    explicit DisegnoSezione(QWidget* parent = nullptr);
 };
 
 // The settlement drawing of one foundation: the layers beside the stress
 // increase against depth.
-class DisegnoCedimenti : public QWidget {
+class DisegnoCedimenti : public DisegnoNtc {
   public:
     explicit DisegnoCedimenti(QWidget* parent = nullptr);
-    void imposta(const VerificaNtc& v);
-
-  protected:
-    void paintEvent(QPaintEvent* evento) override;
-
-  private:
-    VerificaNtc v_;
 };
 
 // "Verifica agli stati limite (NTC 2018)": the three choices of the job and
