@@ -5,6 +5,7 @@
 
 #include <QTextBlock>
 #include <QTextCursor>
+#include <QTextDocument>
 #include <QTextFormat>
 #include <QTextLayout>
 #include <QTextTable>
@@ -28,8 +29,30 @@ inline bool vuoto(const QTextBlock& b) {
     return b.length() <= 1;
 }
 
+// The table a block stands in, if any: found through the frames, since a
+// cursor lays out its block, and with it all the text before.
+inline QTextTable* tabelladi(const QTextBlock& b) {
+    if (!b.isValid()) {
+        return nullptr;
+    }
+    for (QTextFrame* f = b.document()->frameAt(b.position()); f != nullptr; f = f->parentFrame()) {
+        if (auto* t = qobject_cast<QTextTable*>(f)) {
+            return t;
+        }
+    }
+    return nullptr;
+}
+
 inline bool dentrotabella(const QTextBlock& b) {
-    return QTextCursor(b).currentTable() != nullptr;
+    return tabelladi(b) != nullptr;
+}
+
+// The first and the last block of a cell, without a cursor either.
+inline QTextBlock primodi(const QTextTableCell& c, const QTextDocument& d) {
+    return d.findBlock(c.firstPosition());
+}
+inline QTextBlock ultimodi(const QTextTableCell& c, const QTextDocument& d) {
+    return d.findBlock(c.lastPosition());
 }
 
 // The block Qt puts right after a table.

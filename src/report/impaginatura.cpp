@@ -46,13 +46,26 @@ void misura(QAbstractTextDocumentLayout* l, Unita& u) {
     u.alto = l->blockBoundingRect(u.blocco).top();
     u.basso = u.alto;
     for (int c = 0; c < u.tabella->columns(); ++c) {
-        const QTextBlock ultimo = u.tabella->cellAt(u.riga, c).lastCursorPosition().block();
+        const QTextBlock ultimo = ultimodi(u.tabella->cellAt(u.riga, c), *u.blocco.document());
         u.basso = std::max(u.basso, righedi(l, ultimo).second);
     }
 }
 
+// The bottom of a table's last row. (Qt's rectangle of the table itself
+// would have the whole document laid out first.) The row's cell padding and
+// border below it fall within the page's margin, on the same page.
+double fondotabella(QAbstractTextDocumentLayout* l, QTextTable* t) {
+    Unita u;
+    u.tabella = t;
+    u.riga = t->rows() - 1;
+    u.blocco = primodi(t->cellAt(u.riga, 0), *t->document());
+    misura(l, u);
+    return u.basso;
+}
+
 // The height a block takes in the flow: its lines' spacing and its margins.
-double altezzadi(const QTextBlock& b) {
+double altezzadi(QAbstractTextDocumentLayout* l, const QTextBlock& b) {
+    l->blockBoundingRect(b); // laid out so far, at least
     const QTextBlockFormat bf = b.blockFormat();
     double h = bf.topMargin() + bf.bottomMargin();
     if (const QTextLayout* tl = b.layout()) {
@@ -76,7 +89,7 @@ std::vector<Unita> unita(QTextDocument& doc) {
                 Unita u;
                 u.tabella = t;
                 u.riga = r;
-                u.blocco = t->cellAt(r, 0).firstCursorPosition().block();
+                u.blocco = primodi(t->cellAt(r, 0), doc);
                 u.tenuta = u.blocco.blockFormat().boolProperty(tienisegue);
                 out.push_back(u);
             }
@@ -172,7 +185,7 @@ void ScrittoreDocumento::Stato::interlinea() {
 }
 
 QTextTable* ScrittoreDocumento::Stato::tabellaprima(const QTextBlock& b) const {
-    return QTextCursor(b.previous()).currentTable();
+    return tabelladi(b.previous());
 }
 
 bool ScrittoreDocumento::Stato::togliblanchi() {
@@ -196,9 +209,9 @@ bool ScrittoreDocumento::Stato::togliblanchi() {
         }
         double fondo = 0;
         if (dentrotabella(p)) {
-            fondo = l->frameBoundingRect(QTextCursor(p).currentTable()).bottom();
+            fondo = fondotabella(l, tabelladi(p));
         } else if (dopotabella(p)) {
-            fondo = l->frameBoundingRect(tabellaprima(p)).bottom();
+            fondo = fondotabella(l, tabellaprima(p));
         } else {
             fondo = l->blockBoundingRect(p).top();
             if (p.layout() != nullptr && p.layout()->lineCount() > 0) {
@@ -237,6 +250,7 @@ bool ScrittoreDocumento::Stato::togliparagrafi(std::vector<int> posizioni) {
         c.removeSelectedText();
     }
     chiudiblocco();
+    daccapodopo(posizioni.front() - 1);
     return true;
 }
 
@@ -292,7 +306,7 @@ bool ScrittoreDocumento::Stato::adattapagine() {
         const QTextBlock* primo = nullptr;
         const QTextBlock* ultimo = nullptr;
         for (const QTextBlock& p : foglio) {
-            totale += altezzadi(p);
+            totale += altezzadi(l, p);
             if (!vuoto(p)) {
                 primo = primo != nullptr ? primo : &p;
                 ultimo = &p;
@@ -320,7 +334,7 @@ bool ScrittoreDocumento::Stato::adattapagine() {
         double disponibile = 0;
         for (const auto& s : serie) {
             for (const QTextBlock* e : s) {
-                disponibile += altezzadi(*e);
+                disponibile += altezzadi(l, *e);
             }
         }
         const double eccesso = totale - utile;
@@ -341,7 +355,7 @@ bool ScrittoreDocumento::Stato::adattapagine() {
             }
             const QTextBlock* e = piulunga->back();
             piulunga->pop_back();
-            tolto += altezzadi(*e);
+            tolto += altezzadi(l, *e);
             posizioni.push_back(e->position());
         }
     }
@@ -411,6 +425,7 @@ bool ScrittoreDocumento::Stato::tienicatene(std::size_t& da) {
                 bf.setProperty(interruzionemobile, true);
                 QTextCursor(u[k].blocco).mergeBlockFormat(bf);
             }
+            daccapodopo(u[k].blocco.position());
             chiudiblocco();
             ++mobili;
             da = inizio;
@@ -419,6 +434,10 @@ bool ScrittoreDocumento::Stato::tienicatene(std::size_t& da) {
     }
     da = u.size();
     return false;
+}
+
+void ScrittoreDocumento::Stato::daccapodopo(int posizione) {
+    doc->markContentsDirty(posizione, doc->characterCount() - posizione);
 }
 
 bool ScrittoreDocumento::Stato::aggiornacampi() {
@@ -457,38 +476,41 @@ void ScrittoreDocumento::Stato::completa(bool definitivo) {
         riallinea();
         return;
     }
-    const bool passi = cambiato;
+    if (!cambiato) {
+        allineamenti = false;
+        chiudiblocco();
+        pagine = doc->pageCount();
+        return;
+    }
     cambiato = false;
     allineamenti = false;
-    if (passi) {
-        limita();
-        if (troppolungo) {
-            pagine = 0;
-            return;
-        }
-        interlinea();
-        toglimobili();
+    limita();
+    if (troppolungo) {
+        pagine = 0;
+        return;
     }
+    interlinea();
+    toglimobili();
+    // The page rules below measure front to back, and each of their edits
+    // lays out again from where it is. Laid out lazily, as far as they have
+    // measured, that is a few lines; laid out whole, it would be the whole
+    // rest of the document at every edit.
+    doc->setLayoutEnabled(false);
     chiudiblocco();
-    doc->pageCount();
-    if (passi) {
-        if (adattapagine()) {
-            doc->pageCount();
+    doc->setLayoutEnabled(true);
+    adattapagine();
+    togliblanchi();
+    // The keep rules, then the page count fields; a count that changes the
+    // layout starts another round. It settles in one or two.
+    for (int giro = 0; giro < 8; ++giro) {
+        std::size_t da = 0;
+        int mosse = 0;
+        while (mosse < 200 && tienicatene(da)) {
+            ++mosse;
         }
-        if (togliblanchi()) {
-            doc->pageCount();
-        }
-        // The keep rules, then the page count fields; a count that changes
-        // the layout starts another round. It settles in one or two.
-        for (int giro = 0; giro < 8; ++giro) {
-            std::size_t da = 0;
-            for (int mosse = 0; mosse < 200 && tienicatene(da); ++mosse) {
-                doc->pageCount();
-            }
-            pagine = doc->pageCount();
-            if (!aggiornacampi()) {
-                break;
-            }
+        pagine = doc->pageCount();
+        if (!aggiornacampi()) {
+            break;
         }
     }
     pagine = doc->pageCount();

@@ -195,6 +195,12 @@ struct ScrittoreDocumento::Stato {
     // False when none is cut (or none can move). Needs a laid-out document.
     bool tienicatene(std::size_t& da);
 
+    // The text from `posizione` on is laid out afresh. After an edit Qt lays
+    // out again only the text it touched and moves what follows, which
+    // during a lazy layout may not have been laid out yet: it would stay
+    // empty.
+    void daccapodopo(int posizione);
+
     // Every page count field takes the count of the last layout; true when
     // one changed.
     bool aggiornacampi();

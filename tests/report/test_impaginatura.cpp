@@ -16,6 +16,7 @@
 #include <gtest/gtest.h>
 
 #include <regex>
+#include <vector>
 
 using namespace zocal;
 using esempi::Lavorazione;
@@ -219,6 +220,29 @@ TEST(Impaginatura, CountFieldSettlesWhenItsDigitsChange) {
     }
 }
 
+namespace {
+
+// Lines of text, then a heading kept with a table of six rows, two of them
+// heading rows.
+void righeetabella(ScrittoreDocumento& w, int righe, const std::string& titolo) {
+    w.nuovoparagrafo();
+    w.corpoparagrafo(12);
+    for (int i = 0; i < righe; ++i) {
+        w.testoparagrafo("riga\r");
+    }
+    w.tieniinsieme(false);
+    w.testoparagrafo("\r" + titolo + "\r");
+    w.lasciascorrere();
+    w.nuovatabella(6, 3);
+    w.corpotabella(10);
+    for (int r = 1; r <= 6; ++r) {
+        w.cella(r, 1, "c" + std::to_string(r));
+    }
+    w.righeintestazione(2);
+}
+
+} // namespace
+
 TEST(Impaginatura, AHeadingNeverEndsAPageWhereverTheTextPutsIt) {
     // The same heading and table pushed down a line at a time across the
     // foot of the first page.
@@ -227,20 +251,7 @@ TEST(Impaginatura, AHeadingNeverEndsAPageWhereverTheTextPutsIt) {
         SCOPED_TRACE(righe);
         ScrittoreDocumento w;
         w.carattere("Century Gothic");
-        w.nuovoparagrafo();
-        w.corpoparagrafo(12);
-        for (int i = 0; i < righe; ++i) {
-            w.testoparagrafo("riga\r");
-        }
-        w.tieniinsieme(false);
-        w.testoparagrafo("\rTitolo\r");
-        w.lasciascorrere();
-        w.nuovatabella(6, 3);
-        w.corpotabella(10);
-        for (int r = 1; r <= 6; ++r) {
-            w.cella(r, 1, "c" + std::to_string(r));
-        }
-        w.righeintestazione(2);
+        righeetabella(w, righe, "Titolo");
         const Esame e(w);
         const QTextBlock titolo = e.cerca("Titolo");
         QTextTable* t = w.tabelle().at(0);
@@ -248,4 +259,37 @@ TEST(Impaginatura, AHeadingNeverEndsAPageWhereverTheTextPutsIt) {
         spostate += e.pagina(e.righe(titolo).alto) == 1;
     }
     EXPECT_GT(spostate, 0) << "the heading never reached the foot of the page";
+}
+
+TEST(Impaginatura, PagesStandAsAFreshLayoutLaysThemOut) {
+    // Headings kept with their tables move to the next page while the text
+    // is laid out: every line after a move stands where a layout of the
+    // finished document, from its first line, puts it.
+    ScrittoreDocumento w;
+    w.carattere("Century Gothic");
+    for (int parte = 0; parte < 24; ++parte) {
+        righeetabella(w, 9 + parte * 7 % 23, "Titolo " + std::to_string(parte));
+    }
+    QTextDocument* d = w.documento();
+    const Esame e(w);
+    int spostati = 0;
+    std::vector<QRectF> posti;
+    for (QTextBlock b = d->begin(); b.isValid(); b = b.next()) {
+        posti.push_back(d->documentLayout()->blockBoundingRect(b));
+        if (b.text().startsWith("Titolo")) {
+            QTextBlock prima = b.previous();
+            while (prima.text().isEmpty()) {
+                prima = prima.previous();
+            }
+            spostati += e.pagina(e.righe(prima).basso) < e.pagina(e.righe(b).alto);
+        }
+    }
+    ASSERT_GT(spostati, 2) << "too few headings start a page";
+    const int pagine = d->pageCount();
+    d->setPageSize(d->pageSize()); // Qt lays the whole document out again
+    EXPECT_EQ(d->pageCount(), pagine);
+    auto posto = posti.begin();
+    for (QTextBlock b = d->begin(); b.isValid(); b = b.next(), ++posto) {
+        ASSERT_EQ(d->documentLayout()->blockBoundingRect(b), *posto) << b.text().toStdString();
+    }
 }
