@@ -31,13 +31,13 @@ void sostituiscicaratteri() {
     (void)fatto;
 }
 
-QFont fontbase(const QString& famiglia) {
+QFont fontbase(const QString& famiglia, const QPaintDevice* layout) {
     QFont base(famiglia);
     base.setPointSizeF(12);
     base.setHintingPreference(QFont::PreferNoHinting);
     // No ligatures: the PDF's text must read back letter by letter.
     base.setStyleStrategy(QFont::PreferNoShaping);
-    return base;
+    return QFont(base, layout);
 }
 
 } // namespace zocal

@@ -103,12 +103,17 @@ double Stima::altezza(const QTextBlock& b, double larghezza) {
     qsizetype separatori = 0;
     for (auto it = b.begin(); !it.atEnd(); ++it) {
         const QTextFragment fr = it.fragment();
-        const QTextCharFormat f = fr.charFormat();
-        const double p = puntidi(f, predefinito_);
-        punti = std::max(punti, p);
-        const QString famiglia = f.fontFamilies().toStringList().value(0, famiglia_);
+        auto f = formati_.find(fr.charFormatIndex());
+        if (f == formati_.end()) {
+            const QTextCharFormat cf = fr.charFormat();
+            const double p = puntidi(cf, predefinito_);
+            const QString famiglia = cf.fontFamilies().toStringList().value(0, famiglia_);
+            f = formati_.emplace(fr.charFormatIndex(), std::make_pair(p, massima(famiglia, p)))
+                    .first;
+        }
+        punti = std::max(punti, f->second.first);
         const QString testo = fr.text();
-        ampiezza += static_cast<double>(testo.size()) * massima(famiglia, p);
+        ampiezza += static_cast<double>(testo.size()) * f->second.second;
         separatori += testo.count(QChar::LineSeparator);
     }
     if (punti <= 0) {
@@ -119,15 +124,19 @@ double Stima::altezza(const QTextBlock& b, double larghezza) {
     return righe * punti * ip::interlinea * ip::pxpunto;
 }
 
-double Stima::larghezzacolonna(const QTextTable& t, int colonna) {
-    const QTextTableFormat tf = t.format();
-    const QList<QTextLength> vincoli = tf.columnWidthConstraints();
-    double quota = 1.0 / std::max(1, t.columns());
-    if (colonna < vincoli.size() && vincoli[colonna].type() == QTextLength::PercentageLength) {
-        quota = vincoli[colonna].rawValue() / 100.0;
+std::vector<double> Stima::larghezzecolonne(const QTextTable& t) {
+    const QList<QTextLength> vincoli = t.format().columnWidthConstraints();
+    std::vector<double> out;
+    for (int colonna = 0; colonna < t.columns(); ++colonna) {
+        double quota = 1.0 / std::max(1, t.columns());
+        if (colonna < vincoli.size() && vincoli[colonna].type() == QTextLength::PercentageLength) {
+            quota = vincoli[colonna].rawValue() / 100.0;
+        }
+        out.push_back(std::max(0.0, quota * larghezzatesto -
+                                        2 * ip::spaziocellapunti * ip::pxpunto -
+                                        2 * ip::bordopunti * ip::pxpunto));
     }
-    return std::max(0.0, quota * larghezzatesto - 2 * ip::spaziocellapunti * ip::pxpunto -
-                             2 * ip::bordopunti * ip::pxpunto);
+    return out;
 }
 
 double Stima::altezza(QTextDocument& doc) {
@@ -140,10 +149,11 @@ double Stima::altezza(QTextDocument& doc) {
     };
     for (auto it = doc.rootFrame()->begin(); !it.atEnd(); ++it) {
         if (auto* t = qobject_cast<QTextTable*>(it.currentFrame())) {
+            const std::vector<double> larghezze = larghezzecolonne(*t);
             for (int r = 0; r < t->rows(); ++r) {
                 for (int c = 0; c < t->columns(); ++c) {
                     const QTextTableCell cella = t->cellAt(r, c);
-                    const double larghezza = larghezzacolonna(*t, c);
+                    const double larghezza = larghezze[static_cast<std::size_t>(c)];
                     for (auto b = cella.begin(); !b.atEnd(); ++b) {
                         if (b.currentBlock().isValid()) {
                             blocco(b.currentBlock(), larghezza);
@@ -176,6 +186,7 @@ bool dividi(QTextTable& t, Stima& stima, double limite, std::vector<int>& aggiun
     };
     // The caller's row that physical row r belongs to, where it starts and
     // how many rows it has.
+    const std::vector<double> larghezze = Stima::larghezzecolonne(t);
     int logica = 0;
     int inizio = 0;
     for (int r = 0; r < t.rows(); ++r) {
@@ -185,7 +196,7 @@ bool dividi(QTextTable& t, Stima& stima, double limite, std::vector<int>& aggiun
         }
         for (int c = 0; c < t.columns(); ++c) {
             const std::vector<Taglio> taglio =
-                tagli(t.cellAt(r, c), Stima::larghezzacolonna(t, c), stima, limite);
+                tagli(t.cellAt(r, c), larghezze[static_cast<std::size_t>(c)], stima, limite);
             if (taglio.empty()) {
                 continue;
             }

@@ -12,6 +12,7 @@
 #include <QString>
 
 #include <map>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -40,8 +41,8 @@ class Stima {
     // The whole document, each table cell at its column's share of the text
     // width, as if every cell stood under the one before.
     double altezza(QTextDocument& doc);
-    // Width of the text of a table's column, in pixels.
-    static double larghezzacolonna(const QTextTable& t, int colonna);
+    // Width of the text of each of a table's columns, in pixels.
+    static std::vector<double> larghezzecolonne(const QTextTable& t);
 
   private:
     double massima(const QString& famiglia, double punti);
@@ -50,6 +51,9 @@ class Stima {
     double predefinito_;
     QString famiglia_;
     std::map<std::pair<QString, double>, double> massime_;
+    // By the index of a character format of the one document estimated:
+    // its size, and the width of the widest character of its face.
+    std::unordered_map<int, std::pair<double, double>> formati_;
 };
 
 // Splits every cell of `t` that could be taller than `limite` into rows

@@ -57,7 +57,7 @@ void ScrittoreDocumento::carattere(const std::string& nome) {
     s_->famiglia = QString::fromStdString(nome);
     // Before any text the face becomes the document's own.
     if (s_->doc->isEmpty() && s_->tabelle.empty()) {
-        s_->doc->setDefaultFont(fontbase(s_->famiglia));
+        s_->doc->setDefaultFont(fontbase(s_->famiglia, s_->layout.get()));
         s_->interlinee.clear();
         s_->selezione.setBlockCharFormat(s_->formato(s_->corposelezione));
     }

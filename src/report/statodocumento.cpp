@@ -39,7 +39,7 @@ void ScrittoreDocumento::Stato::nuovo() {
     doc = std::make_unique<QTextDocument>();
     doc->setUndoRedoEnabled(false);
     doc->setUseDesignMetrics(true);
-    doc->setDefaultFont(fontbase("Times New Roman"));
+    doc->setDefaultFont(fontbase("Times New Roman", layout.get()));
     doc->documentLayout()->setPaintDevice(layout.get());
     gestore.svuota();
     doc->documentLayout()->registerHandler(disegni::tipo, &gestore);
