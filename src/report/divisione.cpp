@@ -86,7 +86,8 @@ double Stima::massima(const QString& famiglia, double punti) {
     const auto chiave = std::make_pair(famiglia, punti);
     auto it = massime_.find(chiave);
     if (it == massime_.end()) {
-        QFont f(famiglia);
+        QFont f(carattere_);
+        f.setFamilies(QStringList{famiglia});
         f.setPointSizeF(punti);
         const double m = dispositivo_ != nullptr ? QFontMetricsF(f, dispositivo_).maxWidth()
                                                  : QFontMetricsF(f).maxWidth();

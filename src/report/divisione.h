@@ -9,6 +9,7 @@
 // into rows that continue it; a document that tall is refused. Heights are
 // estimated from above before anything is laid out, so neither limit is met.
 
+#include <QFont>
 #include <QString>
 
 #include <map>
@@ -33,8 +34,10 @@ inline constexpr double limitedocumento = 0.8 * (2147483647.0 / 64.0);
 // the next line), every line as tall as the largest text of the block.
 class Stima {
   public:
-    Stima(QPaintDevice* dispositivo, double predefinito, QString famiglia)
-        : dispositivo_(dispositivo), predefinito_(predefinito), famiglia_(std::move(famiglia)) {}
+    // `carattere`: the document's font, whose look the faces measured share.
+    Stima(QPaintDevice* dispositivo, const QFont& carattere)
+        : dispositivo_(dispositivo), carattere_(carattere), predefinito_(carattere.pointSizeF()),
+          famiglia_(carattere.family()) {}
 
     // The block laid out `larghezza` pixels wide.
     double altezza(const QTextBlock& b, double larghezza);
@@ -48,6 +51,7 @@ class Stima {
     double massima(const QString& famiglia, double punti);
 
     QPaintDevice* dispositivo_;
+    QFont carattere_;
     double predefinito_;
     QString famiglia_;
     std::map<std::pair<QString, double>, double> massime_;

@@ -270,8 +270,7 @@ void ScrittoreDocumento::Stato::limita() {
         troppolungo = true;
         return;
     }
-    divisione::Stima stima(layout.get(), doc->defaultFont().pointSizeF(),
-                           doc->defaultFont().family());
+    divisione::Stima stima(layout.get(), doc->defaultFont());
     for (QTextTable* t : tabelle) {
         divisione::dividi(*t, stima, divisione::limitecella, aggiunte[t]);
     }
