@@ -362,7 +362,7 @@ bool ScrittoreDocumento::Stato::adattapagine() {
     return togliparagrafi(posizioni);
 }
 
-bool ScrittoreDocumento::Stato::tienicatene(std::size_t& da) {
+void ScrittoreDocumento::Stato::tienicatene() {
     const double h = doc->pageSize().height();
     const double utile = h - 2 * ip::marginelogico * ip::dpi / 96.0;
     const auto pagina = [h](double y) { return static_cast<int>(std::floor(y / h)); };
@@ -381,9 +381,10 @@ bool ScrittoreDocumento::Stato::tienicatene(std::size_t& da) {
     const auto incima = [&](std::size_t k) {
         return k == 0 || pagina(basso(k - 1) - 0.5) < pagina(alto(k) + 0.5);
     };
-    // The runs before `da` held at the last call, and a move lays out again
-    // only what follows it.
-    for (std::size_t i = da; i < u.size();) {
+    // A move lays out again only what follows it: the runs before it stand,
+    // and the units before it keep their measures.
+    int mosse = 0;
+    for (std::size_t i = 0; i < u.size() && mosse < 200;) {
         if (!u[i].tenuta) {
             ++i;
             continue;
@@ -395,6 +396,7 @@ bool ScrittoreDocumento::Stato::tienicatene(std::size_t& da) {
         const std::size_t fine = j < u.size() ? j : j - 1;
         const std::size_t inizio = i;
         i = j;
+        bool mossa = false;
         // From the unit that moves: the first that can, with the rest of the
         // run still fitting on one page.
         for (std::size_t k = inizio; k < fine; ++k) {
@@ -428,12 +430,17 @@ bool ScrittoreDocumento::Stato::tienicatene(std::size_t& da) {
             daccapodopo(u[k].blocco.position());
             chiudiblocco();
             ++mobili;
-            da = inizio;
-            return true;
+            ++mosse;
+            for (std::size_t m = k; m < u.size(); ++m) {
+                u[m].misurata = false;
+            }
+            mossa = true;
+            break;
+        }
+        if (mossa) {
+            i = inizio; // the run again, as it now stands
         }
     }
-    da = u.size();
-    return false;
 }
 
 void ScrittoreDocumento::Stato::daccapodopo(int posizione) {
@@ -503,11 +510,7 @@ void ScrittoreDocumento::Stato::completa(bool definitivo) {
     // The keep rules, then the page count fields; a count that changes the
     // layout starts another round. It settles in one or two.
     for (int giro = 0; giro < 8; ++giro) {
-        std::size_t da = 0;
-        int mosse = 0;
-        while (mosse < 200 && tienicatene(da)) {
-            ++mosse;
-        }
+        tienicatene();
         pagine = doc->pageCount();
         if (!aggiornacampi()) {
             break;

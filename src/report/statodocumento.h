@@ -190,10 +190,10 @@ struct ScrittoreDocumento::Stato {
     // the longest run of them first. Needs a laid-out document.
     bool adattapagine();
 
-    // The first run of paragraphs and table rows held together that a page
-    // boundary cuts goes to the next page whole, by a page break before it.
-    // False when none is cut (or none can move). Needs a laid-out document.
-    bool tienicatene(std::size_t& da);
+    // Each run of paragraphs and table rows held together that a page
+    // boundary cuts goes to the next page whole, by a page break before it,
+    // from the first run to the last. Needs a laid-out document.
+    void tienicatene();
 
     // The text from `posizione` on is laid out afresh. After an edit Qt lays
     // out again only the text it touched and moves what follows, which
