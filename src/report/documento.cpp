@@ -235,15 +235,22 @@ void ScrittoreDocumento::formatotabella(int formato) {
     std::vector<double> pesi(static_cast<std::size_t>(t->columns()), 0);
     for (int r = 0; r < t->rows(); ++r) {
         for (int k = 0; k < t->columns(); ++k) {
-            const QTextTableCell cella = t->cellAt(r, k);
-            QTextCursor testo = cella.firstCursorPosition();
-            testo.setPosition(cella.lastPosition(), QTextCursor::KeepAnchor);
+            // The cell's paragraphs joined as a selection of it reads them.
+            QString testo;
+            bool primo = true;
+            blocchidi(t->cellAt(r, k), [&testo, &primo](const QTextBlock& b) {
+                if (!primo) {
+                    testo += QChar::ParagraphSeparator;
+                }
+                primo = false;
+                testo += b.text();
+            });
             qsizetype parola = 0;
-            for (const QString& p : testo.selectedText().split(QChar(' '))) {
+            for (const QString& p : testo.split(QChar(' '))) {
                 parola = std::max(parola, p.size());
             }
-            const double lunghezza = std::max<double>(cella.lastPosition() - cella.firstPosition(),
-                                                      parola > 0 ? parola + 2.0 : 0.0);
+            const double lunghezza =
+                std::max<double>(testo.size(), parola > 0 ? parola + 2.0 : 0.0);
             pesi[static_cast<std::size_t>(k)] =
                 std::max(pesi[static_cast<std::size_t>(k)], lunghezza);
         }

@@ -414,7 +414,7 @@ class Documento {
         for (int r = 0; r < t.rows(); ++r) {
             out_ += "<w:tr>";
             const bool tenuta =
-                t.cellAt(r, 0).firstCursorPosition().block().blockFormat().boolProperty(tienisegue);
+                primodi(t.cellAt(r, 0), doc_).blockFormat().boolProperty(tienisegue);
             if (r < intestazione || tenuta) {
                 out_ += "<w:trPr><w:cantSplit/>";
                 if (r < intestazione) {

@@ -122,7 +122,7 @@ double Pagine::larghezza(const QTextBlock& b) {
 }
 
 double Pagine::fondo(const QTextTableCell& c) const {
-    const QTextBlock b = c.lastCursorPosition().block();
+    const QTextBlock b = ultimodi(c, *l_.document());
     const QTextLayout* l = b.layout();
     const double alto = l_.blockBoundingRect(b).top();
     if (l == nullptr || l->lineCount() == 0) {
