@@ -4,7 +4,6 @@
 // its page logic and its drawing.
 
 #include <QTextBlock>
-#include <QTextCursor>
 #include <QTextDocument>
 #include <QTextFormat>
 #include <QTextLayout>

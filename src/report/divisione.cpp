@@ -107,8 +107,8 @@ double Stima::altezza(const QTextBlock& b, double larghezza) {
         auto f = formati_.find(fr.charFormatIndex());
         if (f == formati_.end()) {
             const QTextCharFormat cf = fr.charFormat();
-            const double p = puntidi(cf, predefinito_);
-            const QString famiglia = cf.fontFamilies().toStringList().value(0, famiglia_);
+            const double p = puntidi(cf, carattere_.pointSizeF());
+            const QString famiglia = cf.fontFamilies().toStringList().value(0, carattere_.family());
             f = formati_.emplace(fr.charFormatIndex(), std::make_pair(p, massima(famiglia, p)))
                     .first;
         }
@@ -118,7 +118,7 @@ double Stima::altezza(const QTextBlock& b, double larghezza) {
         separatori += testo.count(QChar::LineSeparator);
     }
     if (punti <= 0) {
-        punti = puntidi(b.charFormat(), predefinito_);
+        punti = puntidi(b.charFormat(), carattere_.pointSizeF());
     }
     const double righe = 1.0 + static_cast<double>(separatori) +
                          std::ceil(ampiezza / std::max(larghezza, punti * ip::pxpunto));

@@ -36,8 +36,7 @@ class Stima {
   public:
     // `carattere`: the document's font, whose look the faces measured share.
     Stima(QPaintDevice* dispositivo, const QFont& carattere)
-        : dispositivo_(dispositivo), carattere_(carattere), predefinito_(carattere.pointSizeF()),
-          famiglia_(carattere.family()) {}
+        : dispositivo_(dispositivo), carattere_(carattere) {}
 
     // The block laid out `larghezza` pixels wide.
     double altezza(const QTextBlock& b, double larghezza);
@@ -52,8 +51,6 @@ class Stima {
 
     QPaintDevice* dispositivo_;
     QFont carattere_;
-    double predefinito_;
-    QString famiglia_;
     std::map<std::pair<QString, double>, double> massime_;
     // By the index of a character format of the one document estimated:
     // its size, and the width of the widest character of its face.

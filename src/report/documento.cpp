@@ -11,6 +11,7 @@
 #include <QDesktopServices>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QStringList>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextTable>
@@ -236,15 +237,10 @@ void ScrittoreDocumento::formatotabella(int formato) {
     for (int r = 0; r < t->rows(); ++r) {
         for (int k = 0; k < t->columns(); ++k) {
             // The cell's paragraphs joined as a selection of it reads them.
-            QString testo;
-            bool primo = true;
-            blocchidi(t->cellAt(r, k), [&testo, &primo](const QTextBlock& b) {
-                if (!primo) {
-                    testo += QChar::ParagraphSeparator;
-                }
-                primo = false;
-                testo += b.text();
-            });
+            QStringList paragrafi;
+            blocchidi(t->cellAt(r, k),
+                      [&paragrafi](const QTextBlock& b) { paragrafi << b.text(); });
+            const QString testo = paragrafi.join(QChar::ParagraphSeparator);
             qsizetype parola = 0;
             for (const QString& p : testo.split(QChar(' '))) {
                 parola = std::max(parola, p.size());

@@ -394,15 +394,15 @@ class Documento {
                                  numero(std::llround(ip::bordopunti * 8)) +
                                  "\" w:space=\"0\" w:color=\"" + colorebordo + "\"";
         const QByteArray spazio = numero(std::llround(ip::spaziocellapunti * 20));
-        const QByteArray lato = numero(std::llround(ip::spaziocellalatodocx * 20));
+        const QByteArray spaziolato = numero(std::llround(ip::spaziocellalatodocx * 20));
         out_ += "<w:tbl><w:tblPr><w:tblW w:w=\"5000\" w:type=\"pct\"/><w:tblBorders>";
         for (const char* lato : {"top", "left", "bottom", "right", "insideH", "insideV"}) {
             out_ += "<w:" + QByteArray(lato) + " " + bordo + "/>";
         }
         out_ += "</w:tblBorders><w:tblLayout w:type=\"fixed\"/><w:tblCellMar><w:top w:w=\"" +
-                spazio + "\" w:type=\"dxa\"/><w:left w:w=\"" + lato +
+                spazio + "\" w:type=\"dxa\"/><w:left w:w=\"" + spaziolato +
                 "\" w:type=\"dxa\"/><w:bottom w:w=\"" + spazio +
-                "\" w:type=\"dxa\"/><w:right w:w=\"" + lato +
+                "\" w:type=\"dxa\"/><w:right w:w=\"" + spaziolato +
                 "\" w:type=\"dxa\"/></w:tblCellMar></w:tblPr><w:tblGrid>";
         std::vector<QByteArray> aperture;
         for (long long l : larghezze) {

@@ -188,7 +188,7 @@ QTextTable* ScrittoreDocumento::Stato::tabellaprima(const QTextBlock& b) const {
     return tabelladi(b.previous());
 }
 
-bool ScrittoreDocumento::Stato::togliblanchi() {
+void ScrittoreDocumento::Stato::togliblanchi() {
     QAbstractTextDocumentLayout* l = doc->documentLayout();
     const double h = doc->pageSize().height();
     std::vector<int> posizioni;
@@ -213,13 +213,7 @@ bool ScrittoreDocumento::Stato::togliblanchi() {
         } else if (dopotabella(p)) {
             fondo = fondotabella(l, tabellaprima(p));
         } else {
-            fondo = l->blockBoundingRect(p).top();
-            if (p.layout() != nullptr && p.layout()->lineCount() > 0) {
-                const QTextLine ultimariga = p.layout()->lineAt(p.layout()->lineCount() - 1);
-                fondo += ultimariga.y() + ultimariga.height();
-            } else {
-                fondo = l->blockBoundingRect(p).bottom();
-            }
+            fondo = righedi(l, p).second;
         }
         const auto pagina = [h](double y) { return static_cast<int>(std::floor(y / h)); };
         const int ultima = pagina(fondo - 0.5);
@@ -234,12 +228,12 @@ bool ScrittoreDocumento::Stato::togliblanchi() {
             }
         }
     }
-    return togliparagrafi(posizioni);
+    togliparagrafi(posizioni);
 }
 
-bool ScrittoreDocumento::Stato::togliparagrafi(std::vector<int> posizioni) {
+void ScrittoreDocumento::Stato::togliparagrafi(std::vector<int> posizioni) {
     if (posizioni.empty()) {
-        return false;
+        return;
     }
     std::sort(posizioni.begin(), posizioni.end());
     apriblocco();
@@ -251,7 +245,6 @@ bool ScrittoreDocumento::Stato::togliparagrafi(std::vector<int> posizioni) {
     }
     chiudiblocco();
     daccapodopo(posizioni.front() - 1);
-    return true;
 }
 
 void ScrittoreDocumento::Stato::toglimobili() {
@@ -277,7 +270,7 @@ void ScrittoreDocumento::Stato::toglimobili() {
     }
 }
 
-bool ScrittoreDocumento::Stato::adattapagine() {
+void ScrittoreDocumento::Stato::adattapagine() {
     QAbstractTextDocumentLayout* l = doc->documentLayout();
     const double h = doc->pageSize().height();
     const double utile = h - 2 * ip::marginelogico * ip::dpi / 96.0;
@@ -359,7 +352,7 @@ bool ScrittoreDocumento::Stato::adattapagine() {
             posizioni.push_back(e->position());
         }
     }
-    return togliparagrafi(posizioni);
+    togliparagrafi(posizioni);
 }
 
 void ScrittoreDocumento::Stato::tienicatene() {

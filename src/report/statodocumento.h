@@ -174,13 +174,13 @@ struct ScrittoreDocumento::Stato {
     // Empty paragraphs that a page break would leave alone on a page of their
     // own (a long title-page text pushes the last ones over) are dropped: a
     // blank page in a report is never wanted. Needs a laid-out document.
-    bool togliblanchi();
+    void togliblanchi();
 
     // What the saved files carry beside the text.
     ProprietaDocx proprieta() const;
 
-    // The empty paragraphs starting at those positions go; false when none.
-    bool togliparagrafi(std::vector<int> posizioni);
+    // The empty paragraphs starting at those positions go.
+    void togliparagrafi(std::vector<int> posizioni);
 
     // The keep rules' page breaks taken away, before a new layout.
     void toglimobili();
@@ -188,7 +188,7 @@ struct ScrittoreDocumento::Stato {
     // A page of paragraphs alone that runs over onto the next page by
     // lines its empty paragraphs can give up keeps to one page: they go,
     // the longest run of them first. Needs a laid-out document.
-    bool adattapagine();
+    void adattapagine();
 
     // Each run of paragraphs and table rows held together that a page
     // boundary cuts goes to the next page whole, by a page break before it,
