@@ -50,8 +50,23 @@ inline bool dentrotabella(const QTextBlock& b) {
 inline QTextBlock primodi(const QTextTableCell& c, const QTextDocument& d) {
     return d.findBlock(c.firstPosition());
 }
-inline QTextBlock ultimodi(const QTextTableCell& c, const QTextDocument& d) {
-    return d.findBlock(c.lastPosition());
+
+// The last position of cell (r, c): the one before the next cell's text.
+// Qt's own answer, and its iterator over a cell, look the cell up among all
+// the table's cells at every call. The tables here join no cells, so the
+// next cell in reading order is the next in the text.
+inline int finedi(const QTextTable& t, int r, int c) {
+    if (c + 1 < t.columns()) {
+        return t.cellAt(r, c + 1).firstPosition() - 1;
+    }
+    if (r + 1 < t.rows()) {
+        return t.cellAt(r + 1, 0).firstPosition() - 1;
+    }
+    return t.lastPosition();
+}
+
+inline QTextBlock ultimodi(const QTextTable& t, int r, int c) {
+    return t.document()->findBlock(finedi(t, r, c));
 }
 
 // The block Qt puts right after a table.
@@ -60,12 +75,12 @@ inline bool dopotabella(const QTextBlock& b) {
     return prima.isValid() && !dentrotabella(b) && dentrotabella(prima);
 }
 
-// Every block of a table cell.
-template <typename F> void blocchidi(const QTextTableCell& cella, F&& fn) {
-    for (auto it = cella.begin(); !it.atEnd(); ++it) {
-        if (const QTextBlock b = it.currentBlock(); b.isValid()) {
-            fn(b);
-        }
+// Every block of cell (r, c). No frame stands inside a cell here.
+template <typename F> void blocchidi(const QTextTable& t, int r, int c, F&& fn) {
+    const int fine = finedi(t, r, c);
+    for (QTextBlock b = t.document()->findBlock(t.cellAt(r, c).firstPosition());
+         b.isValid() && b.position() <= fine; b = b.next()) {
+        fn(b);
     }
 }
 

@@ -1,5 +1,6 @@
 #include "divisione.h"
 
+#include "blocchi.h"
 #include "impaginazione.h"
 
 #include <QFont>
@@ -35,7 +36,7 @@ struct Taglio {
 };
 
 // The cuts that leave no piece of the cell taller than `limite`.
-std::vector<Taglio> tagli(const QTextTableCell& cella, double larghezza, Stima& stima,
+std::vector<Taglio> tagli(const QTextTable& t, int r, int c, double larghezza, Stima& stima,
                           double limite) {
     std::vector<Taglio> out;
     double accumulata = 0;
@@ -46,11 +47,9 @@ std::vector<Taglio> tagli(const QTextTableCell& cella, double larghezza, Stima& 
         }
         accumulata += h;
     };
-    for (auto it = cella.begin(); !it.atEnd(); ++it) {
-        const QTextBlock b = it.currentBlock();
-        if (!b.isValid()) {
-            continue;
-        }
+    const int fine = blocchi::finedi(t, r, c);
+    for (QTextBlock b = t.document()->findBlock(t.cellAt(r, c).firstPosition());
+         b.isValid() && b.position() <= fine; b = b.next()) {
         const double h = stima.altezza(b, larghezza);
         const int lunghezza = b.length() - 1;
         if (h <= limite || lunghezza < 2) {
@@ -153,13 +152,9 @@ double Stima::altezza(QTextDocument& doc) {
             const std::vector<double> larghezze = larghezzecolonne(*t);
             for (int r = 0; r < t->rows(); ++r) {
                 for (int c = 0; c < t->columns(); ++c) {
-                    const QTextTableCell cella = t->cellAt(r, c);
                     const double larghezza = larghezze[static_cast<std::size_t>(c)];
-                    for (auto b = cella.begin(); !b.atEnd(); ++b) {
-                        if (b.currentBlock().isValid()) {
-                            blocco(b.currentBlock(), larghezza);
-                        }
-                    }
+                    blocchi::blocchidi(*t, r, c,
+                                       [&](const QTextBlock& b) { blocco(b, larghezza); });
                 }
             }
         } else if (it.currentBlock().isValid()) {
@@ -197,7 +192,7 @@ bool dividi(QTextTable& t, Stima& stima, double limite, std::vector<int>& aggiun
         }
         for (int c = 0; c < t.columns(); ++c) {
             const std::vector<Taglio> taglio =
-                tagli(t.cellAt(r, c), larghezze[static_cast<std::size_t>(c)], stima, limite);
+                tagli(t, r, c, larghezze[static_cast<std::size_t>(c)], stima, limite);
             if (taglio.empty()) {
                 continue;
             }
@@ -230,7 +225,7 @@ bool dividi(QTextTable& t, Stima& stima, double limite, std::vector<int>& aggiun
             for (int j = k - 1; j >= 0; --j) {
                 QTextCursor sel(doc);
                 sel.setPosition(taglio[static_cast<std::size_t>(j)].posizione);
-                sel.setPosition(t.cellAt(r, c).lastPosition(), QTextCursor::KeepAnchor);
+                sel.setPosition(blocchi::finedi(t, r, c), QTextCursor::KeepAnchor);
                 const QTextDocumentFragment pezzo = sel.selection();
                 sel.removeSelectedText();
                 if (taglio[static_cast<std::size_t>(j)].inizioblocco) {

@@ -185,12 +185,12 @@ void ScrittoreDocumento::corpotabella(double punti) {
 void ScrittoreDocumento::cella(int riga, int colonna, const std::string& testo) {
     s_->cambiato = true;
     s_->assesta();
-    QTextTableCell cl = s_->cella(s_->tabella, riga, colonna);
-    if (!cl.isValid()) {
+    const int r = s_->rigadi(s_->tabella, riga, colonna);
+    if (r < 0) {
         return;
     }
     s_->svuotaseguito(s_->tabella, riga, colonna);
-    QTextCursor c = Stato::contenuto(cl);
+    QTextCursor c = Stato::contenuto(*s_->tabella, r, colonna - 1);
     c.removeSelectedText();
     s_->inserisci(c, QString::fromStdString(testo), s_->formato(s_->corpotabella), true);
 }
@@ -238,8 +238,7 @@ void ScrittoreDocumento::formatotabella(int formato) {
         for (int k = 0; k < t->columns(); ++k) {
             // The cell's paragraphs joined as a selection of it reads them.
             QStringList paragrafi;
-            blocchidi(t->cellAt(r, k),
-                      [&paragrafi](const QTextBlock& b) { paragrafi << b.text(); });
+            blocchidi(*t, r, k, [&paragrafi](const QTextBlock& b) { paragrafi << b.text(); });
             const QString testo = paragrafi.join(QChar::ParagraphSeparator);
             qsizetype parola = 0;
             for (const QString& p : testo.split(QChar(' '))) {
@@ -381,7 +380,7 @@ void ScrittoreDocumento::allineadestra(int tabella, int colonna) {
     // Cell by cell: a column is no run of text, and while the edit block is
     // open Qt cannot tell a selection of cells from one of text.
     for (int r = 0; r < t->rows(); ++r) {
-        blocchidi(t->cellAt(r, colonna - 1),
+        blocchidi(*t, r, colonna - 1,
                   [&](const QTextBlock& b) { QTextCursor(b).mergeBlockFormat(bf); });
     }
     s_->allineamenti = true;

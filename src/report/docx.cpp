@@ -433,12 +433,10 @@ class Documento {
                 }
                 out_ += "</w:tcPr>";
                 bool almenouno = false;
-                for (auto it = c.begin(); !it.atEnd(); ++it) {
-                    if (it.currentBlock().isValid()) {
-                        paragrafo(it.currentBlock());
-                        almenouno = true;
-                    }
-                }
+                blocchidi(t, r, k, [&](const QTextBlock& b) {
+                    paragrafo(b);
+                    almenouno = true;
+                });
                 if (!almenouno) {
                     out_ += "<w:p/>";
                 }

@@ -46,7 +46,7 @@ void misura(QAbstractTextDocumentLayout* l, Unita& u) {
     u.alto = l->blockBoundingRect(u.blocco).top();
     u.basso = u.alto;
     for (int c = 0; c < u.tabella->columns(); ++c) {
-        const QTextBlock ultimo = ultimodi(u.tabella->cellAt(u.riga, c), *u.blocco.document());
+        const QTextBlock ultimo = ultimodi(*u.tabella, u.riga, c);
         u.basso = std::max(u.basso, righedi(l, ultimo).second);
     }
 }

@@ -121,8 +121,8 @@ double Pagine::larghezza(const QTextBlock& b) {
     return riga.x() + riga.width() + bf.rightMargin() * scala;
 }
 
-double Pagine::fondo(const QTextTableCell& c) const {
-    const QTextBlock b = ultimodi(c, *l_.document());
+double Pagine::fondo(const QTextTable& t, int r, int c) const {
+    const QTextBlock b = ultimodi(t, r, c);
     const QTextLayout* l = b.layout();
     const double alto = l_.blockBoundingRect(b).top();
     if (l == nullptr || l->lineCount() == 0) {
@@ -151,14 +151,14 @@ void Pagine::griglia(QTextTable& t) {
     std::vector<double> origx(static_cast<std::size_t>(colonne));
     std::vector<double> origy(static_cast<std::size_t>(righe));
     for (int c = 0; c < colonne; ++c) {
-        const QTextBlock b = t.cellAt(0, c).begin().currentBlock();
+        const QTextBlock b = primodi(t.cellAt(0, c), *t.document());
         const double x = l_.blockBoundingRect(b).left();
         sinistra[static_cast<std::size_t>(c)] = x - spazio;
         destra[static_cast<std::size_t>(c)] = x + larghezza(b) + spazio;
         origx[static_cast<std::size_t>(c)] = x - (b.layout() ? b.layout()->position().x() : 0);
     }
     for (int r = 0; r < righe; ++r) {
-        const QTextBlock b = t.cellAt(r, 0).begin().currentBlock();
+        const QTextBlock b = primodi(t.cellAt(r, 0), *t.document());
         const double y = l_.blockBoundingRect(b).top();
         alto[static_cast<std::size_t>(r)] = y - spazio;
         origy[static_cast<std::size_t>(r)] = y - (b.layout() ? b.layout()->position().y() : 0);
@@ -167,7 +167,7 @@ void Pagine::griglia(QTextTable& t) {
         for (int c = 0; c < colonne; ++c) {
             const QPointF origine(origx[static_cast<std::size_t>(c)],
                                   origy[static_cast<std::size_t>(r)]);
-            blocchidi(t.cellAt(r, c), [&](const QTextBlock& b) { aggiungi(b, origine); });
+            blocchidi(t, r, c, [&](const QTextBlock& b) { aggiungi(b, origine); });
         }
     }
     // Each cell's edge and its neighbour's (or the table's) between two
@@ -182,7 +182,7 @@ void Pagine::griglia(QTextTable& t) {
             // The last row, or the next one went over to the next page.
             double b = alto[k] + spazio;
             for (int c = 0; c < colonne; ++c) {
-                b = std::max(b, fondo(t.cellAt(r, c)));
+                b = std::max(b, fondo(t, r, c));
             }
             basso[k] = b + spazio;
         }
@@ -219,7 +219,7 @@ void Pagine::griglia(QTextTable& t) {
         // Where the row's lines begin on each page it reaches.
         std::map<int, double> inizio;
         for (int c = 0; c < colonne; ++c) {
-            blocchidi(t.cellAt(r, c), [&](const QTextBlock& b) {
+            blocchidi(t, r, c, [&](const QTextBlock& b) {
                 const QTextLayout* l = b.layout();
                 if (l == nullptr) {
                     return;
@@ -256,7 +256,7 @@ void Pagine::griglia(QTextTable& t) {
                 testa.push_back({r, alto[k] + dy, basso[k] + dy});
                 for (int c = 0; c < colonne; ++c) {
                     const QPointF origine(origx[static_cast<std::size_t>(c)], origy[k] + dy);
-                    blocchidi(t.cellAt(r, c), [&](const QTextBlock& b) { aggiungi(b, origine); });
+                    blocchidi(t, r, c, [&](const QTextBlock& b) { aggiungi(b, origine); });
                 }
             }
             gruppo.insert(gruppo.begin(), testa.begin(), testa.end());

@@ -56,7 +56,7 @@ class Pagine {
     static double larghezza(const QTextBlock& b);
 
     // Where the text of a cell ends, as the layout advanced through its lines.
-    double fondo(const QTextTableCell& c) const;
+    double fondo(const QTextTable& t, int r, int c) const;
 
     // A table's cells as laid out: the text area of cell (r, c) runs from
     // column c's left to its right and from row r's top to its bottom; the

@@ -242,16 +242,13 @@ void ScrittoreDocumento::Stato::legaprecedente() {
     }
 }
 
-QTextTableCell ScrittoreDocumento::Stato::cella(QTextTable* t, int r, int c) const {
+int ScrittoreDocumento::Stato::rigadi(QTextTable* t, int r, int c) const {
     if (t == nullptr || r < 1 || c < 1 || c > t->columns()) {
-        return {};
+        return -1;
     }
     const auto a = aggiunte.find(t);
     const int riga = a == aggiunte.end() ? r - 1 : divisione::rigafisica(a->second, r - 1);
-    if (riga >= t->rows()) {
-        return {};
-    }
-    return t->cellAt(riga, c - 1);
+    return riga < t->rows() ? riga : -1;
 }
 
 void ScrittoreDocumento::Stato::svuotaseguito(QTextTable* t, int r, int c) {
@@ -261,7 +258,7 @@ void ScrittoreDocumento::Stato::svuotaseguito(QTextTable* t, int r, int c) {
     }
     const int prima = divisione::rigafisica(a->second, r - 1);
     for (int k = 1; k <= a->second[static_cast<std::size_t>(r) - 1]; ++k) {
-        contenuto(t->cellAt(prima + k, c - 1)).removeSelectedText();
+        contenuto(*t, prima + k, c - 1).removeSelectedText();
     }
 }
 
@@ -279,14 +276,14 @@ void ScrittoreDocumento::Stato::limita() {
 
 QTextCursor ScrittoreDocumento::Stato::zona(QTextTable* t, int r0, int c0, int r1, int c1) {
     QTextCursor c = t->cellAt(r0, c0).firstCursorPosition();
-    c.setPosition(t->cellAt(r1, c1).lastCursorPosition().position(), QTextCursor::KeepAnchor);
+    c.setPosition(finedi(*t, r1, c1), QTextCursor::KeepAnchor);
     return c;
 }
 
-QTextCursor ScrittoreDocumento::Stato::contenuto(const QTextTableCell& cella) {
-    QTextCursor c = cella.firstCursorPosition();
-    c.setPosition(cella.lastCursorPosition().position(), QTextCursor::KeepAnchor);
-    return c;
+QTextCursor ScrittoreDocumento::Stato::contenuto(const QTextTable& t, int r, int c) {
+    QTextCursor cur = t.cellAt(r, c).firstCursorPosition();
+    cur.setPosition(finedi(t, r, c), QTextCursor::KeepAnchor);
+    return cur;
 }
 
 void ScrittoreDocumento::Stato::dimensiona(QTextTable* t, double punti) {

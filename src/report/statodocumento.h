@@ -119,8 +119,9 @@ struct ScrittoreDocumento::Stato {
     // stay with what is appended next.
     void legaprecedente();
 
-    // The caller's cell (r, c), from 1, wherever rows added before it put it.
-    QTextTableCell cella(QTextTable* t, int r, int c) const;
+    // The table row, from 0, of the caller's cell (r, c), from 1, wherever
+    // rows added before it put it; -1 when there is no such cell.
+    int rigadi(QTextTable* t, int r, int c) const;
 
     // Empties the rows that continued the caller's cell (r, c) (from 1): its
     // text is being replaced.
@@ -134,7 +135,8 @@ struct ScrittoreDocumento::Stato {
     // rows only, since Qt may take it for a run of text or for a block of cells.
     static QTextCursor zona(QTextTable* t, int r0, int c0, int r1, int c1);
 
-    static QTextCursor contenuto(const QTextTableCell& cella);
+    // The text of cell (r, c), counted from 0.
+    static QTextCursor contenuto(const QTextTable& t, int r, int c);
 
     // Size (and face) of every text of a table, empty cells included.
     void dimensiona(QTextTable* t, double punti);
