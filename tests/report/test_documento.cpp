@@ -346,3 +346,20 @@ TEST(Documento, TheXmpOfATitleWithAnyCharactersParses) {
     EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
     EXPECT_EQ(titolo, QString::fromUtf8("Relazione <Rossi> & \"figli\" fine"));
 }
+
+// Every stream Qt deflates in the PDF (pages, fonts, colour profile) is
+// deflated at the fastest level: zlib's header says so in its second byte.
+TEST(Documento, ThePdfIsDeflatedAtTheFastestLevel) {
+    ScrittoreDocumento w;
+    w.scrivi("testo");
+    const QByteArray pdf = w.pdf();
+    int flussi = 0;
+    for (qsizetype i = pdf.indexOf("/FlateDecode"); i >= 0;
+         i = pdf.indexOf("/FlateDecode", i + 1)) {
+        const qsizetype dati = pdf.indexOf("stream\n", i) + 7;
+        ASSERT_GT(dati, 7);
+        EXPECT_EQ(pdf.mid(dati, 2), QByteArray("\x78\x01")) << "flusso " << flussi;
+        ++flussi;
+    }
+    EXPECT_GE(flussi, 3);
+}
