@@ -15,6 +15,7 @@
 #include <cmath>
 #include <map>
 #include <tuple>
+#include <unordered_map>
 
 namespace zocal {
 
@@ -147,7 +148,9 @@ class Documento {
           punti_(doc.defaultFont().pointSizeF() > 0 ? doc.defaultFont().pointSizeF() : 12) {}
 
     QByteArray crea() {
-        out_.reserve(1 << 20);
+        // Some 70 bytes of markup a character; memory reserved and not
+        // written is never touched.
+        out_.reserve(std::max<qsizetype>(1 << 20, qsizetype{doc_.characterCount()} * 100));
         out_ += intestazionexml;
         out_ += "<w:document " + QByteArray(spaziow) + " " + spazidisegno + "><w:body>";
         struct Elemento {
@@ -219,14 +222,28 @@ class Documento {
         return out;
     }
 
-    // The run properties of a character format of the document, made once:
-    // every cell of a table shares a handful of formats.
-    const QByteArray& proprietadi(int indice, const QTextCharFormat& f) {
+    // What the writer reads of a character format of the document, read
+    // once: every cell of a table shares a handful of formats. `formato`
+    // gives the format when it is first met.
+    struct Carattere {
+        bool disegno;
+        bool conteggio;
+        double punti;
+        QByteArray proprieta; // the run properties
+    };
+    template <typename F> const Carattere& carattere(int indice, F&& formato) {
         auto it = caratteri_.find(indice);
         if (it == caratteri_.end()) {
-            it = caratteri_.emplace(indice, proprieta(f)).first;
+            const QTextCharFormat f = formato();
+            it = caratteri_
+                     .emplace(indice, Carattere{disegni::edisegno(f), f.hasProperty(campoconteggio),
+                                                blocchi::puntidi(f, punti_), proprieta(f)})
+                     .first;
         }
         return it->second;
+    }
+    const Carattere& carattere(const QTextFragment& fr) {
+        return carattere(fr.charFormatIndex(), [&fr] { return fr.charFormat(); });
     }
 
     // The height of the block's lines in twips, as the layout makes them:
@@ -234,17 +251,17 @@ class Documento {
     // exactly, a word processor breaks the pages where the layout did,
     // whatever face stands in for the font. 0 for a picture's line, which is
     // as tall as the picture.
-    long long interlineatw(const QTextBlock& b) const {
+    long long interlineatw(const QTextBlock& b) {
         double punti = 0;
         for (auto it = b.begin(); !it.atEnd(); ++it) {
-            const QTextCharFormat f = it.fragment().charFormat();
-            if (disegni::edisegno(f)) {
+            const Carattere& c = carattere(it.fragment());
+            if (c.disegno) {
                 return 0;
             }
-            punti = std::max(punti, blocchi::puntidi(f, punti_));
+            punti = std::max(punti, c.punti);
         }
         if (punti == 0) {
-            punti = blocchi::puntidi(b.charFormat(), punti_);
+            punti = carattere(b.charFormatIndex(), [&b] { return b.charFormat(); }).punti;
         }
         return std::llround(punti * ip::interlinea * 20);
     }
@@ -274,7 +291,7 @@ class Documento {
             } else if (a & Qt::AlignHCenter) {
                 out += "<w:jc w:val=\"center\"/>";
             }
-            out += proprietadi(b.charFormatIndex(), b.charFormat());
+            out += carattere(b.charFormatIndex(), [&b] { return b.charFormat(); }).proprieta;
             out += "</w:pPr>";
             it = paragrafi_.emplace(chiave, out).first;
         }
@@ -291,22 +308,23 @@ class Documento {
         out_ += proprietaparagrafo(b, tieni);
         for (auto it = b.begin(); !it.atEnd(); ++it) {
             const QTextFragment fr = it.fragment();
-            if (disegni::edisegno(fr.charFormat())) {
+            const Carattere& c = carattere(fr);
+            if (c.disegno) {
                 figura(fr.charFormat());
                 continue;
             }
-            if (fr.charFormat().hasProperty(campoconteggio)) {
+            if (c.conteggio) {
                 // The count as a field: a word processor that lays the
                 // document out anew shows its own; the stored result is ours.
                 out_ += "<w:fldSimple w:instr=\" NUMPAGES \\* MERGEFORMAT \"><w:r>";
-                out_ += proprietadi(fr.charFormatIndex(), fr.charFormat());
+                out_ += c.proprieta;
                 out_ += "<w:t>";
                 testoxml(out_, fr.text());
                 out_ += "</w:t></w:r></w:fldSimple>";
                 continue;
             }
             out_ += "<w:r>";
-            out_ += proprietadi(fr.charFormatIndex(), fr.charFormat());
+            out_ += c.proprieta;
             const QString testo = fr.text();
             qsizetype inizio = 0;
             auto pezzo = [&](qsizetype fine) {
@@ -411,10 +429,13 @@ class Documento {
         }
         out_ += "</w:tblGrid>";
         const int intestazione = tf.headerRowCount();
+        // The cells' paragraphs follow one another in reading order: one
+        // walk through them, each cell's ending where the next one's start.
+        QTextBlock b = primodi(t.cellAt(0, 0), doc_);
+        std::unordered_map<int, QBrush> sfondi; // by the cell's format
         for (int r = 0; r < t.rows(); ++r) {
             out_ += "<w:tr>";
-            const bool tenuta =
-                primodi(t.cellAt(r, 0), doc_).blockFormat().boolProperty(tienisegue);
+            const bool tenuta = b.isValid() && b.blockFormat().boolProperty(tienisegue);
             if (r < intestazione || tenuta) {
                 out_ += "<w:trPr><w:cantSplit/>";
                 if (r < intestazione) {
@@ -425,18 +446,23 @@ class Documento {
             for (int k = 0; k < colonne; ++k) {
                 const QTextTableCell c = t.cellAt(r, k);
                 out_ += aperture[static_cast<std::size_t>(k)];
-                const QBrush sfondo = c.format().background();
-                if (sfondo.style() != Qt::NoBrush) {
+                auto sfondo = sfondi.find(c.tableCellFormatIndex());
+                if (sfondo == sfondi.end()) {
+                    sfondo =
+                        sfondi.emplace(c.tableCellFormatIndex(), c.format().background()).first;
+                }
+                if (sfondo->second.style() != Qt::NoBrush) {
                     out_ += "<w:shd w:val=\"clear\" w:color=\"auto\" w:fill=\"";
-                    out_ += colore(sfondo.color());
+                    out_ += colore(sfondo->second.color());
                     out_ += "\"/>";
                 }
                 out_ += "</w:tcPr>";
                 bool almenouno = false;
-                blocchidi(t, r, k, [&](const QTextBlock& b) {
+                for (const int fine = finedi(t, r, k); b.isValid() && b.position() <= fine;
+                     b = b.next()) {
                     paragrafo(b);
                     almenouno = true;
-                });
+                }
                 if (!almenouno) {
                     out_ += "<w:p/>";
                 }
@@ -454,7 +480,7 @@ class Documento {
     QString famiglia_;
     double punti_;
     QByteArray out_;
-    std::map<int, QByteArray> caratteri_;
+    std::unordered_map<int, Carattere> caratteri_;
     std::map<std::tuple<int, int, bool, long long>, QByteArray> paragrafi_;
     std::map<QRgb, QByteArray> colori_;
 
