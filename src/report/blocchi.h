@@ -84,6 +84,21 @@ template <typename F> void blocchidi(const QTextTable& t, int r, int c, F&& fn) 
     }
 }
 
+// Every block of the table's cells in reading order, with its cell's row
+// and column: one walk through the table's paragraphs, each cell's ending
+// where the next one's starts.
+template <typename F> void blocchitabella(const QTextTable& t, F&& fn) {
+    QTextBlock b = primodi(t.cellAt(0, 0), *t.document());
+    for (int r = 0; r < t.rows(); ++r) {
+        for (int c = 0; c < t.columns(); ++c) {
+            for (const int fine = finedi(t, r, c); b.isValid() && b.position() <= fine;
+                 b = b.next()) {
+                fn(r, c, b);
+            }
+        }
+    }
+}
+
 // Whether a line of the block, but its last, holds no blank between its
 // words: justified, it would be spread letter by letter.
 inline bool unaparolaariga(const QTextBlock& b) {

@@ -97,6 +97,30 @@ double Stima::massima(const QString& famiglia, double punti) {
     return it->second;
 }
 
+QString Stima::famigliadi(const QTextCharFormat& f) const {
+    return f.fontFamilies().toStringList().value(0, carattere_.family());
+}
+
+// A block is estimated at most (2 + separators + characters) lines of its
+// largest size, each character as wide as the widest, on a line at least an
+// em wide: summed over the blocks of a run, below (3 em + widest) a character.
+double Stima::tetto(const QTextDocument& doc, double caratteri) {
+    if (riga_ < 0) {
+        double em = 0;
+        double largo = 0;
+        for (const QTextFormat& f : doc.allFormats()) {
+            if (f.isCharFormat()) {
+                const QTextCharFormat cf = f.toCharFormat();
+                const double p = puntidi(cf, carattere_.pointSizeF());
+                em = std::max(em, p * ip::pxpunto);
+                largo = std::max(largo, massima(famigliadi(cf), p));
+            }
+        }
+        riga_ = (3 * em + largo) * ip::interlinea;
+    }
+    return riga_ * (caratteri + 1);
+}
+
 double Stima::altezza(const QTextBlock& b, double larghezza) {
     double punti = 0;
     double ampiezza = 0;
@@ -107,8 +131,8 @@ double Stima::altezza(const QTextBlock& b, double larghezza) {
         if (f == formati_.end()) {
             const QTextCharFormat cf = fr.charFormat();
             const double p = puntidi(cf, carattere_.pointSizeF());
-            const QString famiglia = cf.fontFamilies().toStringList().value(0, carattere_.family());
-            f = formati_.emplace(fr.charFormatIndex(), std::make_pair(p, massima(famiglia, p)))
+            f = formati_
+                    .emplace(fr.charFormatIndex(), std::make_pair(p, massima(famigliadi(cf), p)))
                     .first;
         }
         punti = std::max(punti, f->second.first);
@@ -150,13 +174,9 @@ double Stima::altezza(QTextDocument& doc) {
     for (auto it = doc.rootFrame()->begin(); !it.atEnd(); ++it) {
         if (auto* t = qobject_cast<QTextTable*>(it.currentFrame())) {
             const std::vector<double> larghezze = larghezzecolonne(*t);
-            for (int r = 0; r < t->rows(); ++r) {
-                for (int c = 0; c < t->columns(); ++c) {
-                    const double larghezza = larghezze[static_cast<std::size_t>(c)];
-                    blocchi::blocchidi(*t, r, c,
-                                       [&](const QTextBlock& b) { blocco(b, larghezza); });
-                }
-            }
+            blocchi::blocchitabella(*t, [&](int, int c, const QTextBlock& b) {
+                blocco(b, larghezze[static_cast<std::size_t>(c)]);
+            });
         } else if (it.currentBlock().isValid()) {
             blocco(it.currentBlock(), larghezzatesto);
         }
@@ -175,6 +195,10 @@ int rigafisica(const std::vector<int>& aggiunte, int riga) {
 bool dividi(QTextTable& t, Stima& stima, double limite, std::vector<int>& aggiunte) {
     bool diviso = false;
     QTextDocument* doc = t.document();
+    // Whole, the table's text could not fill a cell: nothing to split.
+    if (stima.tetto(*doc, t.lastPosition() - t.firstPosition()) <= limite) {
+        return false;
+    }
     auto aggiuntedi = [&](int logica) {
         return logica < static_cast<int>(aggiunte.size())
                    ? aggiunte[static_cast<std::size_t>(logica)]

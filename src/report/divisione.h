@@ -19,6 +19,7 @@
 
 class QPaintDevice;
 class QTextBlock;
+class QTextCharFormat;
 class QTextDocument;
 class QTextTable;
 
@@ -45,9 +46,14 @@ class Stima {
     double altezza(QTextDocument& doc);
     // Width of the text of each of a table's columns, in pixels.
     static std::vector<double> larghezzecolonne(const QTextTable& t);
+    // More than any run of `caratteri` characters of `doc` (paragraph ends
+    // included) is estimated to take, whatever its width: every character
+    // on a line of its own, at the document's largest and widest face.
+    double tetto(const QTextDocument& doc, double caratteri);
 
   private:
     double massima(const QString& famiglia, double punti);
+    QString famigliadi(const QTextCharFormat& f) const;
 
     QPaintDevice* dispositivo_;
     QFont carattere_;
@@ -55,6 +61,7 @@ class Stima {
     // By the index of a character format of the one document estimated:
     // its size, and the width of the widest character of its face.
     std::unordered_map<int, std::pair<double, double>> formati_;
+    double riga_ = -1; // tetto's height per character
 };
 
 // Splits every cell of `t` that could be taller than `limite` into rows

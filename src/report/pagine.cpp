@@ -163,13 +163,10 @@ void Pagine::griglia(QTextTable& t) {
         alto[static_cast<std::size_t>(r)] = y - spazio;
         origy[static_cast<std::size_t>(r)] = y - (b.layout() ? b.layout()->position().y() : 0);
     }
-    for (int r = 0; r < righe; ++r) {
-        for (int c = 0; c < colonne; ++c) {
-            const QPointF origine(origx[static_cast<std::size_t>(c)],
-                                  origy[static_cast<std::size_t>(r)]);
-            blocchidi(t, r, c, [&](const QTextBlock& b) { aggiungi(b, origine); });
-        }
-    }
+    blocchitabella(t, [&](int r, int c, const QTextBlock& b) {
+        aggiungi(b,
+                 QPointF(origx[static_cast<std::size_t>(c)], origy[static_cast<std::size_t>(r)]));
+    });
     // Each cell's edge and its neighbour's (or the table's) between two
     // cells; they are equal when there is no spacing.
     const double g = colonne > 1 ? sinistra[1] - destra[0]

@@ -14,6 +14,12 @@ namespace {
 
 // Every cell's end and blocks, both ways.
 void confronta(const QTextTable& t) {
+    // The one walk through the table meets the cells' blocks in order.
+    QList<QList<int>> inunpasso;
+    blocchitabella(t, [&](int r, int c, const QTextBlock& b) {
+        inunpasso << QList<int>{r, c, b.position()};
+    });
+    QList<QList<int>> percella;
     for (int r = 0; r < t.rows(); ++r) {
         for (int c = 0; c < t.columns(); ++c) {
             const QTextTableCell cella = t.cellAt(r, c);
@@ -27,8 +33,12 @@ void confronta(const QTextTable& t) {
             QList<int> trovati;
             blocchidi(t, r, c, [&](const QTextBlock& b) { trovati << b.position(); });
             EXPECT_EQ(trovati, attesi) << r << "," << c;
+            for (int p : attesi) {
+                percella << QList<int>{r, c, p};
+            }
         }
     }
+    EXPECT_EQ(inunpasso, percella);
 }
 
 } // namespace

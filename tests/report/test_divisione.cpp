@@ -3,6 +3,7 @@
 #include "zocal/report/composizione.h"
 #include "zocal/report/documento.h"
 
+#include "divisione.h"
 #include "esempi.h"
 
 #include <QTextBlock>
@@ -156,4 +157,41 @@ TEST(Divisione, ADocumentTooTallIsRefusedWithoutLayingItOut) {
     v.scrivi("testo\r");
     EXPECT_EQ(v.contapagine(), 1);
     EXPECT_FALSE(v.salvacome(cartella / "v.docx").has_value());
+}
+
+// The bound that lets a table go unsplit is above the estimate of any of
+// its cells, whatever the cell holds and however narrow its column.
+TEST(Divisione, NoCellIsEstimatedAboveTheBoundOfItsCharacters) {
+    const QString lunga(5000, u'W');
+    const QStringList testi{"",
+                            "uno due tre",
+                            lunga,
+                            QString(300, QChar::LineSeparator),
+                            QString(200, QChar::ParagraphSeparator),
+                            "a" + QString(QChar::ParagraphSeparator) + lunga + " fine"};
+    QTextCharFormat grande;
+    grande.setFontPointSize(40);
+    for (const QString& testo : testi) {
+        for (bool misto : {false, true}) {
+            // Each cell a document of its own, so that the document's faces
+            // are the cell's: with one face only the bound is at its tightest.
+            QTextDocument doc;
+            QTextTable* t = QTextCursor(&doc).insertTable(1, 1);
+            QTextCursor dentro = t->cellAt(0, 0).firstCursorPosition();
+            dentro.insertText(testo);
+            if (misto) {
+                dentro.insertText("Gg", grande);
+            }
+            divisione::Stima stima(nullptr, doc.defaultFont());
+            const QTextTableCell cella = t->cellAt(0, 0);
+            for (double larghezza : {1.0, 100.0, 10000.0}) {
+                double stimata = 0;
+                for (auto it = cella.begin(); !it.atEnd(); ++it) {
+                    stimata += stima.altezza(it.currentBlock(), larghezza);
+                }
+                EXPECT_LE(stimata, stima.tetto(doc, cella.lastPosition() - cella.firstPosition()))
+                    << testo.size() << " caratteri, larghezza " << larghezza;
+            }
+        }
+    }
 }
