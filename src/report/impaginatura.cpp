@@ -133,17 +133,18 @@ QString ScrittoreDocumento::Stato::famiglia_predefinita() const {
 
 void ScrittoreDocumento::Stato::interlinea() {
     const double predefinito = doc->defaultFont().pointSizeF();
+    QTextBlockFormat nuovo; // made again for another spacing only
     for (QTextBlock b = doc->begin(); b.isValid(); b = b.next()) {
         // The largest text of the block sets its lines; an empty block
         // takes its own format's.
-        const std::pair<double, double>* scelta = nullptr;
+        const Interlinea* scelta = nullptr;
         bool figura = false;
         for (auto it = b.begin(); !it.atEnd(); ++it) {
             const QTextFragment fr = it.fragment();
-            figura = figura || disegni::edisegno(fr.charFormat());
-            const auto& candidata =
+            const Interlinea& candidata =
                 interlineadi(fr.charFormatIndex(), predefinito, [&] { return fr.charFormat(); });
-            if (scelta == nullptr || candidata.first > scelta->first) {
+            figura = figura || candidata.disegno;
+            if (scelta == nullptr || candidata.punti > scelta->punti) {
                 scelta = &candidata;
             }
         }
@@ -152,12 +153,13 @@ void ScrittoreDocumento::Stato::interlinea() {
                 &interlineadi(b.charFormatIndex(), predefinito, [&] { return b.charFormat(); });
         }
         // A picture's line is as tall as the picture: neither cut nor spaced.
-        const double percento = figura ? 100.0 : scelta->second;
+        const double percento = figura ? 100.0 : scelta->percento;
         const QTextBlockFormat bf = b.blockFormat();
         if (bf.lineHeightType() != QTextBlockFormat::ProportionalHeight ||
             std::abs(bf.lineHeight() - percento) > 1e-6) {
-            QTextBlockFormat nuovo;
-            nuovo.setLineHeight(percento, QTextBlockFormat::ProportionalHeight);
+            if (!nuovo.hasProperty(QTextFormat::LineHeight) || nuovo.lineHeight() != percento) {
+                nuovo.setLineHeight(percento, QTextBlockFormat::ProportionalHeight);
+            }
             QTextCursor(b).mergeBlockFormat(nuovo);
         }
     }

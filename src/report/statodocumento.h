@@ -153,10 +153,15 @@ struct ScrittoreDocumento::Stato {
 
     // The line spacing each character format asks for, by its index in the
     // document: a report has thousands of blocks and a handful of formats.
-    std::map<int, std::pair<double, double>> interlinee; // punti, percento
+    struct Interlinea {
+        double punti;
+        double percento;
+        bool disegno; // the format of a picture
+    };
+    std::map<int, Interlinea> interlinee;
 
     template <typename F>
-    const std::pair<double, double>& interlineadi(int indice, double predefinito, F&& formato) {
+    const Interlinea& interlineadi(int indice, double predefinito, F&& formato) {
         auto it = interlinee.find(indice);
         if (it == interlinee.end()) {
             const QTextCharFormat f = formato();
@@ -164,7 +169,8 @@ struct ScrittoreDocumento::Stato {
             const double naturale = spaziatura(f, punti);
             const double percento =
                 naturale > 0 ? 100.0 * punti * ip::interlinea * ip::pxpunto / naturale : 100.0;
-            it = interlinee.emplace(indice, std::make_pair(punti, percento)).first;
+            it =
+                interlinee.emplace(indice, Interlinea{punti, percento, disegni::edisegno(f)}).first;
         }
         return it->second;
     }
