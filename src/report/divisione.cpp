@@ -14,6 +14,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace zocal::divisione {
 
@@ -104,21 +105,11 @@ QString Stima::famigliadi(const QTextCharFormat& f) const {
 // A block is estimated at most (2 + separators + characters) lines of its
 // largest size, each character as wide as the widest, on a line at least an
 // em wide: summed over the blocks of a run, below (3 em + widest) a character.
-double Stima::tetto(const QTextDocument& doc, double caratteri) {
-    if (riga_ < 0) {
-        double em = 0;
-        double largo = 0;
-        for (const QTextFormat& f : doc.allFormats()) {
-            if (f.isCharFormat()) {
-                const QTextCharFormat cf = f.toCharFormat();
-                const double p = puntidi(cf, carattere_.pointSizeF());
-                em = std::max(em, p * ip::pxpunto);
-                largo = std::max(largo, massima(famigliadi(cf), p));
-            }
-        }
-        riga_ = (3 * em + largo) * ip::interlinea;
+double Stima::tetto(double caratteri) const {
+    if (em_ <= 0) {
+        return std::numeric_limits<double>::infinity();
     }
-    return riga_ * (caratteri + 1);
+    return (3 * em_ + largo_) * ip::interlinea * (caratteri + 1);
 }
 
 double Stima::altezza(const QTextBlock& b, double larghezza) {
@@ -134,6 +125,7 @@ double Stima::altezza(const QTextBlock& b, double larghezza) {
             f = formati_
                     .emplace(fr.charFormatIndex(), std::make_pair(p, massima(famigliadi(cf), p)))
                     .first;
+            largo_ = std::max(largo_, f->second.second);
         }
         punti = std::max(punti, f->second.first);
         const QString testo = fr.text();
@@ -143,6 +135,7 @@ double Stima::altezza(const QTextBlock& b, double larghezza) {
     if (punti <= 0) {
         punti = puntidi(b.charFormat(), carattere_.pointSizeF());
     }
+    em_ = std::max(em_, punti * ip::pxpunto);
     const double righe = 1.0 + static_cast<double>(separatori) +
                          std::ceil(ampiezza / std::max(larghezza, punti * ip::pxpunto));
     return righe * punti * ip::interlinea * ip::pxpunto;
@@ -196,7 +189,7 @@ bool dividi(QTextTable& t, Stima& stima, double limite, std::vector<int>& aggiun
     bool diviso = false;
     QTextDocument* doc = t.document();
     // Whole, the table's text could not fill a cell: nothing to split.
-    if (stima.tetto(*doc, t.lastPosition() - t.firstPosition()) <= limite) {
+    if (stima.tetto(t.lastPosition() - t.firstPosition()) <= limite) {
         return false;
     }
     auto aggiuntedi = [&](int logica) {

@@ -46,10 +46,11 @@ class Stima {
     double altezza(QTextDocument& doc);
     // Width of the text of each of a table's columns, in pixels.
     static std::vector<double> larghezzecolonne(const QTextTable& t);
-    // More than any run of `caratteri` characters of `doc` (paragraph ends
-    // included) is estimated to take, whatever its width: every character
-    // on a line of its own, at the document's largest and widest face.
-    double tetto(const QTextDocument& doc, double caratteri);
+    // More than any run of `caratteri` characters (paragraph ends included)
+    // of the blocks estimated so far is estimated to take, whatever its
+    // width: every character on a line of its own, at the largest and widest
+    // face met. Infinite before any block is estimated.
+    double tetto(double caratteri) const;
 
   private:
     double massima(const QString& famiglia, double punti);
@@ -61,7 +62,9 @@ class Stima {
     // By the index of a character format of the one document estimated:
     // its size, and the width of the widest character of its face.
     std::unordered_map<int, std::pair<double, double>> formati_;
-    double riga_ = -1; // tetto's height per character
+    // The largest em and the widest character of the blocks estimated.
+    double em_ = 0;
+    double largo_ = 0;
 };
 
 // Splits every cell of `t` that could be taller than `limite` into rows

@@ -267,11 +267,18 @@ void ScrittoreDocumento::Stato::limita() {
         troppolungo = true;
         return;
     }
+    // The whole first: its faces bound every table's cells, and a table
+    // they show too short for a cell to outgrow goes unsearched.
     divisione::Stima stima(layout.get(), doc->defaultFont());
+    double altezza = stima.altezza(*doc);
+    bool diviso = false;
     for (QTextTable* t : tabelle) {
-        divisione::dividi(*t, stima, divisione::limitecella, aggiunte[t]);
+        diviso = divisione::dividi(*t, stima, divisione::limitecella, aggiunte[t]) || diviso;
     }
-    troppolungo = stima.altezza(*doc) > divisione::limitedocumento;
+    if (diviso) {
+        altezza = stima.altezza(*doc);
+    }
+    troppolungo = altezza > divisione::limitedocumento;
 }
 
 QTextCursor ScrittoreDocumento::Stato::zona(QTextTable* t, int r0, int c0, int r1, int c1) {

@@ -189,7 +189,7 @@ TEST(Divisione, NoCellIsEstimatedAboveTheBoundOfItsCharacters) {
                 for (auto it = cella.begin(); !it.atEnd(); ++it) {
                     stimata += stima.altezza(it.currentBlock(), larghezza);
                 }
-                EXPECT_LE(stimata, stima.tetto(doc, cella.lastPosition() - cella.firstPosition()))
+                EXPECT_LE(stimata, stima.tetto(cella.lastPosition() - cella.firstPosition()))
                     << testo.size() << " caratteri, larghezza " << larghezza;
             }
         }
