@@ -381,6 +381,7 @@ void ScrittoreDocumento::giustificatutto() {
         }
     }
     s_->allineamenti = true;
+    s_->riallineate = false;
 }
 
 void ScrittoreDocumento::allineadestra(int tabella, int colonna) {
@@ -401,6 +402,7 @@ void ScrittoreDocumento::allineadestra(int tabella, int colonna) {
                   [&](const QTextBlock& b) { QTextCursor(b).mergeBlockFormat(bf); });
     }
     s_->allineamenti = true;
+    s_->riallineate = false;
 }
 
 std::optional<std::string> ScrittoreDocumento::salvacome(const std::string& percorso) {
@@ -411,13 +413,19 @@ std::optional<std::string> ScrittoreDocumento::salvacome(const std::string& perc
                "\": il documento supererebbe le 2.000 pagine che si possono comporre; "
                "accorciare i testi più lunghi";
     }
-    std::vector<FiguraDocx> figure;
-    auto parti = partidocx(*s_->doc, s_->proprieta(), &figure);
-    s_->apriblocco();
-    // The DOCX's pictures are drawn and the whole zipped on the other
-    // processor while this one draws the PDF.
+    // The DOCX is written, its pictures drawn and the whole zipped on the
+    // other processor while this one draws the PDF. Both only read the
+    // finished document, and nothing edits it till both are done: the PDF's
+    // own completion finds nothing left to do. A table's grid of cells Qt
+    // makes again at the first read after an edit, so it is made here.
+    for (QTextTable* t : s_->tabelle) {
+        t->rows();
+    }
+    const QTextDocument& finito = *s_->doc;
     std::future<disegni::Pronte> anticipo = std::move(s_->anticipo);
-    const auto docx = [&parti, &figure, &anticipo] {
+    const auto docx = [&finito, proprieta = s_->proprieta(), &anticipo] {
+        std::vector<FiguraDocx> figure;
+        auto parti = partidocx(finito, proprieta, &figure);
         const disegni::Pronte pronte = anticipo.valid() ? anticipo.get() : disegni::Pronte{};
         figuredocx(figure, parti, &pronte);
         return comprimi(parti);

@@ -475,7 +475,10 @@ void ScrittoreDocumento::Stato::completa(bool definitivo) {
         return;
     }
     if (!cambiato && allineamenti && !definitivo) {
-        riallinea();
+        if (!riallineate) {
+            riallinea();
+            riallineate = true;
+        }
         return;
     }
     if (!cambiato) {

@@ -23,6 +23,7 @@ void ScrittoreDocumento::Stato::scarta() {
     blocco = false;
     dimensionesospesa = 0;
     allineamenti = false;
+    riallineate = false;
     tabella = nullptr;
     tabelle.clear();
     aggiunte.clear();

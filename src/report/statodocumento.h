@@ -57,7 +57,8 @@ struct ScrittoreDocumento::Stato {
     // the layout stands and the edit block stays open (closing it would lay
     // out the whole document again).
     bool allineamenti = false;
-    int pagine = 1; // of the last layout
+    bool riallineate = false; // the layout already shows those alignments
+    int pagine = 1;           // of the last layout
     // The size a new table's cells take, applied when the table is next
     // touched: the report sizes each table again at once.
     double dimensionesospesa = 0;

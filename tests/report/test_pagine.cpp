@@ -342,7 +342,7 @@ TEST(Pagine, TextAfterTheAlignmentIsLaidOut) {
 }
 
 TEST(Pagine, SavedFilesAreTheDocumentAsItStands) {
-    // The DOCX zipped beside the drawing of the PDF holds what the writer
+    // The DOCX written and zipped beside the drawing of the PDF holds what the writer
     // makes of the document at that moment; the PDF has its pages.
     ScrittoreDocumento w;
     // Each foundation as wide as no other: each its own drawing.
