@@ -24,12 +24,12 @@
 #include <zlib.h>
 
 // Qt's PDF writer deflates its pages and fonts at zlib's default level and
-// has no setting for it: a sixth of the time a long report takes. What it
-// deflates is drawing markup, as the DOCX's parts are, and those are
-// deflated at the fastest level: the PDF comes out a fifth larger, its
-// pages deflated in a third of the time. The program's own definition of
-// the call comes before zlib's for every library the program loads; a
-// level asked for by name is kept.
+// has no setting for it: nearly a third of the time a long report's PDF
+// takes. What it deflates is drawing markup, as the DOCX's parts are, and
+// those are deflated at the fastest level: the PDF comes out a fifth
+// larger, its pages deflated in a third of the time. The program's own
+// definition of the call comes before zlib's for every library the program
+// loads; a level asked for by name is kept.
 extern "C" int deflateInit_(z_streamp z, int livello, const char* versione, int dimensione) {
     if (livello == Z_DEFAULT_COMPRESSION) {
         livello = Z_BEST_SPEED;
