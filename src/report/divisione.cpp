@@ -48,14 +48,12 @@ std::vector<Taglio> tagli(const QTextTable& t, int r, int c, double larghezza, S
         }
         accumulata += h;
     };
-    const int fine = blocchi::finedi(t, r, c);
-    for (QTextBlock b = t.document()->findBlock(t.cellAt(r, c).firstPosition());
-         b.isValid() && b.position() <= fine; b = b.next()) {
+    blocchi::blocchidi(t, r, c, [&](const QTextBlock& b) {
         const double h = stima.altezza(b, larghezza);
         const int lunghezza = b.length() - 1;
         if (h <= limite || lunghezza < 2) {
             aggiungi(b.position(), true, h);
-            continue;
+            return;
         }
         // A paragraph taller than a cell may be: pieces of it, cut after a
         // blank when there is one near.
@@ -76,7 +74,7 @@ std::vector<Taglio> tagli(const QTextTable& t, int r, int c, double larghezza, S
                      h * (fine - inizio) / static_cast<double>(lunghezza));
             inizio = fine;
         }
-    }
+    });
     return out;
 }
 

@@ -207,7 +207,7 @@ void ScrittoreDocumento::cella(int riga, int colonna, const std::string& testo) 
         return;
     }
     s_->svuotaseguito(s_->tabella, riga, colonna);
-    QTextCursor c = Stato::contenuto(*s_->tabella, r, colonna - 1);
+    QTextCursor c = Stato::contenuto(s_->tabella, r, colonna - 1);
     c.removeSelectedText();
     s_->inserisci(c, QString::fromStdString(testo), s_->formato(s_->corpotabella), true);
 }

@@ -429,13 +429,11 @@ class Documento {
         }
         out_ += "</w:tblGrid>";
         const int intestazione = tf.headerRowCount();
-        // The cells' paragraphs follow one another in reading order: one
-        // walk through them, each cell's ending where the next one's start.
-        QTextBlock b = primodi(t.cellAt(0, 0), doc_);
         std::unordered_map<int, QBrush> sfondi; // by the cell's format
         for (int r = 0; r < t.rows(); ++r) {
             out_ += "<w:tr>";
-            const bool tenuta = b.isValid() && b.blockFormat().boolProperty(tienisegue);
+            const bool tenuta =
+                primodi(t.cellAt(r, 0), doc_).blockFormat().boolProperty(tienisegue);
             if (r < intestazione || tenuta) {
                 out_ += "<w:trPr><w:cantSplit/>";
                 if (r < intestazione) {
@@ -458,11 +456,10 @@ class Documento {
                 }
                 out_ += "</w:tcPr>";
                 bool almenouno = false;
-                for (const int fine = finedi(t, r, k); b.isValid() && b.position() <= fine;
-                     b = b.next()) {
+                blocchidi(t, r, k, [&](const QTextBlock& b) {
                     paragrafo(b);
                     almenouno = true;
-                }
+                });
                 if (!almenouno) {
                     out_ += "<w:p/>";
                 }

@@ -259,7 +259,7 @@ void ScrittoreDocumento::Stato::svuotaseguito(QTextTable* t, int r, int c) {
     }
     const int prima = divisione::rigafisica(a->second, r - 1);
     for (int k = 1; k <= a->second[static_cast<std::size_t>(r) - 1]; ++k) {
-        contenuto(*t, prima + k, c - 1).removeSelectedText();
+        contenuto(t, prima + k, c - 1).removeSelectedText();
     }
 }
 
@@ -288,10 +288,8 @@ QTextCursor ScrittoreDocumento::Stato::zona(QTextTable* t, int r0, int c0, int r
     return c;
 }
 
-QTextCursor ScrittoreDocumento::Stato::contenuto(const QTextTable& t, int r, int c) {
-    QTextCursor cur = t.cellAt(r, c).firstCursorPosition();
-    cur.setPosition(finedi(t, r, c), QTextCursor::KeepAnchor);
-    return cur;
+QTextCursor ScrittoreDocumento::Stato::contenuto(QTextTable* t, int r, int c) {
+    return zona(t, r, c, r, c);
 }
 
 void ScrittoreDocumento::Stato::dimensiona(QTextTable* t, double punti) {

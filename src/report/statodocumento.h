@@ -137,7 +137,7 @@ struct ScrittoreDocumento::Stato {
     static QTextCursor zona(QTextTable* t, int r0, int c0, int r1, int c1);
 
     // The text of cell (r, c), counted from 0.
-    static QTextCursor contenuto(const QTextTable& t, int r, int c);
+    static QTextCursor contenuto(QTextTable* t, int r, int c);
 
     // Size (and face) of every text of a table, empty cells included.
     void dimensiona(QTextTable* t, double punti);
