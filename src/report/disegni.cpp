@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 
 #include <zlib.h>
 
@@ -58,27 +59,31 @@ QByteArray png(const QImage& im) {
     const int h = im.height();
     const auto riga = static_cast<std::size_t>(w) * 3;
     // Each row filtered "up", as its difference from the row above: the
-    // plain areas of a drawing become runs of zeros, which deflate at its
-    // fastest level and with runs only packs at once.
+    // plain areas of a drawing become runs of zeros, and a row equal to the
+    // one above (most of a drawing's) is left as the zeros it starts as.
     std::vector<unsigned char> grezzi(static_cast<std::size_t>(h) * (riga + 1));
-    std::vector<unsigned char> sopra(riga, 0);
-    std::vector<unsigned char> questa(riga);
     unsigned char* o = grezzi.data();
+    const QRgb* sopra = nullptr;
     for (int y = 0; y < h; ++y) {
         const auto* px = reinterpret_cast<const QRgb*>(im.constScanLine(y));
-        for (int x = 0; x < w; ++x) {
-            questa[3 * static_cast<std::size_t>(x)] = static_cast<unsigned char>(qRed(px[x]));
-            questa[3 * static_cast<std::size_t>(x) + 1] = static_cast<unsigned char>(qGreen(px[x]));
-            questa[3 * static_cast<std::size_t>(x) + 2] = static_cast<unsigned char>(qBlue(px[x]));
-        }
         *o++ = 2; // filter "up"
-        for (std::size_t i = 0; i < riga; ++i) {
-            *o++ = static_cast<unsigned char>(questa[i] - sopra[i]);
+        if (sopra != nullptr &&
+            std::memcmp(px, sopra, static_cast<std::size_t>(w) * sizeof(QRgb)) == 0) {
+            o += riga;
+        } else {
+            for (int x = 0; x < w; ++x) {
+                const QRgb su = sopra != nullptr ? sopra[x] : 0;
+                *o++ = static_cast<unsigned char>(qRed(px[x]) - qRed(su));
+                *o++ = static_cast<unsigned char>(qGreen(px[x]) - qGreen(su));
+                *o++ = static_cast<unsigned char>(qBlue(px[x]) - qBlue(su));
+            }
         }
-        std::swap(sopra, questa);
+        sopra = px;
     }
+    // zlib's fastest level: on these long runs of zeros it is quicker than
+    // its run-length strategy, and packs tighter.
     z_stream z{};
-    if (deflateInit2(&z, 1, Z_DEFLATED, MAX_WBITS, 8, Z_RLE) != Z_OK) {
+    if (deflateInit2(&z, 1, Z_DEFLATED, MAX_WBITS, 8, Z_DEFAULT_STRATEGY) != Z_OK) {
         return {};
     }
     QByteArray compressi(
