@@ -253,16 +253,31 @@ void ScrittoreDocumento::formatotabella(int formato) {
     std::vector<double> pesi(static_cast<std::size_t>(t->columns()), 0);
     for (int r = 0; r < t->rows(); ++r) {
         for (int k = 0; k < t->columns(); ++k) {
-            // The cell's paragraphs joined as a selection of it reads them.
-            QStringList paragrafi;
-            blocchidi(*t, r, k, [&paragrafi](const QTextBlock& b) { paragrafi << b.text(); });
-            const QString testo = paragrafi.join(QChar::ParagraphSeparator);
+            // The cell's text as a selection of it reads it, its paragraphs
+            // joined by a separator, and its longest run without a blank.
+            qsizetype caratteri = 0;
             qsizetype parola = 0;
-            for (const QString& p : testo.split(QChar(' '))) {
-                parola = std::max(parola, p.size());
-            }
-            const double lunghezza =
-                std::max<double>(testo.size(), parola > 0 ? parola + 2.0 : 0.0);
+            qsizetype corsa = 0;
+            bool primo = true;
+            blocchidi(*t, r, k, [&](const QTextBlock& b) {
+                if (!primo) {
+                    ++caratteri;
+                    ++corsa;
+                }
+                primo = false;
+                const QString testo = b.text();
+                caratteri += testo.size();
+                for (const QChar ch : testo) {
+                    if (ch == QLatin1Char(' ')) {
+                        parola = std::max(parola, corsa);
+                        corsa = 0;
+                    } else {
+                        ++corsa;
+                    }
+                }
+            });
+            parola = std::max(parola, corsa);
+            const double lunghezza = std::max<double>(caratteri, parola > 0 ? parola + 2.0 : 0.0);
             pesi[static_cast<std::size_t>(k)] =
                 std::max(pesi[static_cast<std::size_t>(k)], lunghezza);
         }

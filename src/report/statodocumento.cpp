@@ -297,6 +297,12 @@ void ScrittoreDocumento::Stato::dimensiona(QTextTable* t, double punti) {
     QTextCursor tutto = zona(t, 0, 0, t->rows() - 1, t->columns() - 1);
     const QTextCharFormat f = formato(punti);
     tutto.mergeCharFormat(f);
+    if (tutto.selectionEnd() - tutto.selectionStart() == t->rows() * t->columns() - 1) {
+        // No text yet: the run of cells holds only the marks that start
+        // them, which the merge above reached, all but the first cell's.
+        QTextCursor(t->cellAt(0, 0).firstCursorPosition()).mergeBlockCharFormat(f);
+        return;
+    }
     tutto.mergeBlockCharFormat(f);
 }
 

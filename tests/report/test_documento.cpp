@@ -120,6 +120,23 @@ TEST(Documento, AFaceNamedLaterHoldsForTheTextAfter) {
     EXPECT_EQ(famiglie, (QStringList{"-", "Century Gothic"}));
 }
 
+// The look's columns are as wide as their longest text asks, and never
+// narrower than their longest word: a cell's paragraphs read as one text,
+// so a word ends only at a blank.
+TEST(Documento, LookColumnsShareTheWidthByTheirLongestText) {
+    ScrittoreDocumento w;
+    w.nuovatabella(2, 3);
+    w.corpotabella(10);
+    w.cella(1, 1, "ab cd");      // 5 characters
+    w.cella(1, 2, "abcd\refgh"); // 9 characters, a word of 9 and its room
+    w.formatotabella(9);         // the empty column gets the least, 4
+    const QList<QTextLength> l = w.tabelle().at(0)->format().columnWidthConstraints();
+    ASSERT_EQ(l.size(), 3);
+    EXPECT_NEAR(l[0].rawValue(), 25.0, 1e-9);
+    EXPECT_NEAR(l[1].rawValue(), 55.0, 1e-9);
+    EXPECT_NEAR(l[2].rawValue(), 20.0, 1e-9);
+}
+
 TEST(Documento, TablesInOrderWithCellsSizesAndLook) {
     ScrittoreDocumento w;
     w.testoparagrafo("prima\r");
@@ -150,6 +167,14 @@ TEST(Documento, TablesInOrderWithCellsSizesAndLook) {
     EXPECT_EQ(testocella(a, 2, 0), "nuovo");
     EXPECT_EQ(a->cellAt(1, 1).firstCursorPosition().charFormat().fontPointSize(), 10);
     EXPECT_EQ(b->cellAt(1, 17).firstCursorPosition().block().charFormat().fontPointSize(), 6);
+    // Every cell takes the table's size, the empty ones and the first too.
+    for (const auto& [t, punti] : {std::pair{a, 10}, std::pair{b, 6}}) {
+        for (int r = 0; r < t->rows(); ++r) {
+            for (int c = 0; c < t->columns(); ++c) {
+                EXPECT_EQ(t->cellAt(r, c).format().fontPointSize(), punti) << r << "," << c;
+            }
+        }
+    }
     EXPECT_LT(a->firstPosition(), b->firstPosition());
 
     // Look 9: a dark heading row with light text, tinted rows, borders.
