@@ -301,6 +301,11 @@ void ScrittoreDocumento::Stato::dimensiona(QTextTable* t, double punti) {
         // No text yet: the run of cells holds only the marks that start
         // them, which the merge above reached, all but the first cell's.
         QTextCursor(t->cellAt(0, 0).firstCursorPosition()).mergeBlockCharFormat(f);
+        // The spacing of text this size, which the line spacing pass would
+        // give each cell one by one.
+        QTextBlockFormat righe;
+        righe.setLineHeight(percentodi(f, punti), QTextBlockFormat::ProportionalHeight);
+        tutto.mergeBlockFormat(righe);
         return;
     }
     tutto.mergeBlockCharFormat(f);

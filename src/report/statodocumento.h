@@ -161,17 +161,22 @@ struct ScrittoreDocumento::Stato {
     };
     std::map<int, Interlinea> interlinee;
 
+    // The proportional line height that gives text of this format and size
+    // the report's spacing.
+    double percentodi(const QTextCharFormat& f, double punti) {
+        const double naturale = spaziatura(f, punti);
+        return naturale > 0 ? 100.0 * punti * ip::interlinea * ip::pxpunto / naturale : 100.0;
+    }
+
     template <typename F>
     const Interlinea& interlineadi(int indice, double predefinito, F&& formato) {
         auto it = interlinee.find(indice);
         if (it == interlinee.end()) {
             const QTextCharFormat f = formato();
             const double punti = puntidi(f, predefinito);
-            const double naturale = spaziatura(f, punti);
-            const double percento =
-                naturale > 0 ? 100.0 * punti * ip::interlinea * ip::pxpunto / naturale : 100.0;
-            it =
-                interlinee.emplace(indice, Interlinea{punti, percento, disegni::edisegno(f)}).first;
+            it = interlinee
+                     .emplace(indice, Interlinea{punti, percentodi(f, punti), disegni::edisegno(f)})
+                     .first;
         }
         return it->second;
     }
