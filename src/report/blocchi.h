@@ -103,7 +103,9 @@ template <typename F> void blocchitabella(const QTextTable& t, F&& fn) {
 // words: justified, it would be spread letter by letter.
 inline bool unaparolaariga(const QTextBlock& b) {
     const QTextLayout* l = b.layout();
-    if (l == nullptr) {
+    // A block of one line is never spread (the last line of a justified
+    // paragraph stays as it is): its text need not be read.
+    if (l == nullptr || l->lineCount() < 2) {
         return false;
     }
     const QString testo = b.text();
