@@ -38,6 +38,9 @@ void ScrittoreDocumento::Stato::scarta() {
 void ScrittoreDocumento::Stato::nuovo() {
     scarta();
     doc = std::make_unique<QTextDocument>();
+    // Laid out only once composed: an empty document laid out for every
+    // change of its font would load faces the report may never use.
+    doc->setLayoutEnabled(false);
     doc->setUndoRedoEnabled(false);
     doc->setUseDesignMetrics(true);
     doc->setDefaultFont(fontbase("Times New Roman", layout.get()));
