@@ -80,8 +80,8 @@ QByteArray png(const QImage& im) {
         }
         sopra = px;
     }
-    // zlib's fastest level: on these long runs of zeros it is quicker than
-    // its run-length strategy, and packs tighter.
+    // zlib's fastest level with its default strategy: about as quick here
+    // as its run-length one, and a fifth smaller.
     z_stream z{};
     if (deflateInit2(&z, 1, Z_DEFLATED, MAX_WBITS, 8, Z_DEFAULT_STRATEGY) != Z_OK) {
         return {};
