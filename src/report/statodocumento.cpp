@@ -303,7 +303,11 @@ void ScrittoreDocumento::Stato::dimensiona(QTextTable* t, double punti) {
     if (tutto.selectionEnd() - tutto.selectionStart() == t->rows() * t->columns() - 1) {
         // No text yet: the run of cells holds only the marks that start
         // them, which the merge above reached, all but the first cell's.
+        // (Had Qt taken the run cell by cell, it would have reached none.)
         QTextCursor(t->cellAt(0, 0).firstCursorPosition()).mergeBlockCharFormat(f);
+        if (t->cellAt(t->rows() - 1, t->columns() - 1).format().fontPointSize() != punti) {
+            tutto.mergeBlockCharFormat(f);
+        }
         // The spacing of text this size, which the line spacing pass would
         // give each cell one by one.
         QTextBlockFormat righe;
